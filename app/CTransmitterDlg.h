@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+// The main window: brings every part up in one fixed order and takes them down in another.
+class CTransmitterDlg final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CTransmitterDlg(QWidget* parent = nullptr);
+    ~CTransmitterDlg() override;
+
+    // Initialises, runs the modal loop, then tears down. Returns the modal result.
+    int DoModal();
+
+    // Returns true when the companion library was loaded.
+    bool OnInitDialog();
+    // Teardown; runs once however the modal run ended.
+    void DestroyWindow();
+    void OnOK();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool tornDown = false;
+};

@@ -1,0 +1,39 @@
+#include "device/Report.h"
+
+#include <algorithm>
+
+namespace {
+
+std::uint8_t modeByte(TransmitterState& state)
+{
+    std::uint8_t mode = (state.onAir ? 0x01 : 0x02) | (state.muted ? 0x04 : 0x08);
+    if (state.retunePending) {
+        mode |= 0x10;
+        state.retunePending = false;
+    }
+    return mode;
+}
+
+} // namespace
+
+ReportBytes BuildReport(ReportKind kind, TransmitterState& state)
+{
+    ReportBytes report{};
+    if (kind == TuneReport) {
+        // 50 kHz steps above 76.00 MHz; signed truncating division, bytes from the two's complement.
+        const std::int32_t frequencyCode = (state.frequency - 7600) / 5;
+        const auto code = static_cast<std::uint32_t>(frequencyCode);
+        report[2] = 'P';
+        report[3] = static_cast<std::uint8_t>((code >> 8) & 0x03);
+        report[4] = static_cast<std::uint8_t>(code & 0xFF);
+        report[5] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(state.paLevel) + 30u);
+        report[6] = modeByte(state);
+    } else {
+        // Only a damaged settings file brings an index outside the table; never read past it.
+        const auto index = std::clamp<std::int32_t>(state.txGainIndex, 0, TxGainCodeTable.size() - 1);
+        report[2] = 'Q';
+        report[3] = TxGainCodeTable[static_cast<std::size_t>(index)];
+        report[4] = static_cast<std::uint8_t>(state.optionFlags & 0xFF);
+    }
+    return report;
+}

@@ -1,0 +1,24 @@
+#include "device/ReportWriter.h"
+
+#include <QMessageBox>
+#include <cerrno>
+#include <unistd.h>
+
+bool WriteReport(int fd, const ReportBytes& report)
+{
+    ssize_t written;
+    do {
+        written = ::write(fd, report.data(), report.size());
+    } while (written < 0 && errno == EINTR);
+    return written == static_cast<ssize_t>(report.size());
+}
+
+void ShowWriteError()
+{
+    if (writeErrorNotifier) {
+        writeErrorNotifier();
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("USB Data Write Error!"), QMessageBox::Ok);
+    box.exec();
+}
