@@ -1,0 +1,100 @@
+#include "panels/CFrequencyReadout.h"
+#include "state/TransmitterState.h"
+
+#include <QLabel>
+#include <QtTest>
+
+using Images = QList<int>;
+
+class TestFrequencyReadout : public QObject
+{
+    Q_OBJECT
+
+    QLabel* control(QWidget& window, int id) { return window.findChild<QLabel*>(QString::number(id)); }
+
+private slots:
+    void images_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<Images>("images");
+        QTest::newRow("76.00") << 7600 << Images{196, 204, 202, 196, 196};
+        QTest::newRow("87.50") << 8750 << Images{196, 203, 204, 201, 196};
+        QTest::newRow("90.00") << 9000 << Images{196, 205, 196, 196, 196};
+        QTest::newRow("99.95") << 9995 << Images{196, 205, 205, 205, 201};
+        QTest::newRow("100.00") << 10000 << Images{197, 196, 196, 196, 196};
+        QTest::newRow("107.95") << 10795 << Images{197, 196, 204, 205, 201};
+        QTest::newRow("108.00") << 10800 << Images{197, 196, 203, 196, 196};
+        QTest::newRow("negative shows zero") << -5 << Images{196, 196, 196, 196, 196};
+        QTest::newRow("too large shows 999.99") << 123456 << Images{205, 205, 205, 205, 205};
+        QTest::newRow("int min") << INT32_MIN << Images{196, 196, 196, 196, 196};
+    }
+
+    void images()
+    {
+        QFETCH(int, value);
+        QFETCH(Images, images);
+        const auto actual = CFrequencyReadout::DigitImagesOf(value);
+        QCOMPARE(Images(actual.begin(), actual.end()), images);
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("hundredsShown");
+        QTest::addColumn<QList<QPoint>>("positions"); // 1041, 1042, 1043, 1044, 1047, 1046
+        const QList<QPoint> four{{122, 132}, {154, 132}, {186, 132}, {218, 132}, {250, 132}, {290, 130}};
+        const QList<QPoint> five{{139, 132}, {171, 132}, {203, 132}, {235, 132}, {267, 132}, {307, 132}};
+        QTest::newRow("99.95") << 9995 << false << four;
+        QTest::newRow("100.00") << 10000 << true << five;
+    }
+
+    void layout()
+    {
+        QFETCH(int, value);
+        QFETCH(bool, hundredsShown);
+        QFETCH(QList<QPoint>, positions);
+        QWidget window;
+        CFrequencyReadout readout(&window);
+        transmitterState.onAir = true;
+        readout.ShowFrequency(value);
+        QCOMPARE(control(window, 1040)->isVisibleTo(&window), hundredsShown);
+        if (hundredsShown)
+            QCOMPARE(control(window, 1040)->pos(), QPoint(107, 132));
+        const int ids[] = {1041, 1042, 1043, 1044, 1047, 1046};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(control(window, ids[i])->pos(), positions[i]);
+            QVERIFY(control(window, ids[i])->isVisibleTo(&window));
+        }
+    }
+
+    void offAirHidesEverythingAndLayoutSwitchesBack()
+    {
+        QWidget window;
+        CFrequencyReadout readout(&window);
+        const int ids[] = {1040, 1041, 1042, 1043, 1044, 1046, 1047};
+        for (int id : ids)
+            QVERIFY(!control(window, id)->isVisibleTo(&window));
+
+        transmitterState.onAir = true;
+        readout.ShowFrequency(10000);
+        readout.ShowFrequency(9995);
+        QVERIFY(!control(window, 1040)->isVisibleTo(&window));
+        QCOMPARE(control(window, 1041)->pos(), QPoint(122, 132));
+
+        transmitterState.onAir = false;
+        readout.ShowFrequency(9995);
+        for (int id : ids)
+            QVERIFY(!control(window, id)->isVisibleTo(&window));
+    }
+
+    void picturesPassPressesThrough()
+    {
+        QWidget window;
+        CFrequencyReadout readout(&window);
+        for (QLabel* picture : window.findChildren<QLabel*>())
+            QVERIFY(picture->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+};
+
+QTEST_MAIN(TestFrequencyReadout)
+#include "tst_frequencyreadout.moc"
