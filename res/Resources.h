@@ -6,6 +6,15 @@
 #include <QString>
 
 // Resources are named by their numeric IDs, as everywhere in the program.
+
+// The picture for the screen: on a high-density screen the @2x twin, with its device pixel ratio set,
+// so it still has the 1x size in layout units.
 QPixmap LoadBitmap(int id);
+
+// Always the 1x picture, pixel for pixel as drawn; key-colour masks are computed from it.
 QImage LoadBitmapImage(int id);
+
+// Every size of icon 128 or 192; a null icon for an unknown ID.
+QIcon LoadAppIcon(int id);
+
 QString LoadResString(int id);
