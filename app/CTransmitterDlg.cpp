@@ -1,10 +1,12 @@
 #include "app/CTransmitterDlg.h"
 
+#include "skin/CToolTipStyle.h"
+#include "skin/TitleFont.h"
 #include "state/SettingsFile.h"
 
 #include <QKeyEvent>
 
-CTransmitterDlg::CTransmitterDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+CTransmitterDlg::CTransmitterDlg(QWidget* parent) : CSkinnedDialog(mainWindowFrame, parent)
 {
     setObjectName(QStringLiteral("102"));
 }
@@ -24,12 +26,21 @@ int CTransmitterDlg::DoModal()
 
 bool CTransmitterDlg::OnInitDialog()
 {
-    setFixedSize(475, 298);
+    SizeToSkin();
+    MakeKeyColourTransparent();
+    BuildFont(15, titleFont, QStringLiteral("楷体"));
+    SetUpTitle();
 
     transmitterState.onAir = false;
     transmitterState.muted = false;
     transmitterState.retunePending = true;
     LoadSettings();
+
+    PlaceEmblem();
+    CToolTipStyle::Install();
+
+    SetUpCaptionButtons();
+    PlaceCaptionButtons();
 
     setWindowTitle(QStringLiteral("Tessaly"));
     return false;
@@ -40,6 +51,7 @@ void CTransmitterDlg::DestroyWindow()
     if (tornDown)
         return;
     tornDown = true;
+    titleFont = QFont();
     SaveSettings();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "skin/CSkinnedDialog.h"
 
 // The main window: brings every part up in one fixed order and takes them down in another.
-class CTransmitterDlg final : public QDialog
+class CTransmitterDlg final : public CSkinnedDialog
 {
     Q_OBJECT
 

@@ -63,8 +63,7 @@ class Canvas:
         self.size = size
         self.scale = scale
         self.f = scale * SUPERSAMPLE
-        self.image = Image.new("RGB", (size[0] * self.f, size[1] * self.f), background)
-        self.draw = ImageDraw.Draw(self.image)
+        self.image = Image.new("RGB", (round(size[0] * self.f), round(size[1] * self.f)), background)
 
     def box(self, x0, y0, x1, y1):
         """Logical edges to the inclusive device-pixel box that PIL wants."""
@@ -76,9 +75,6 @@ class Canvas:
 
     def mask(self):
         return Image.new("L", self.image.size, 0)
-
-    def mask_draw(self, mask):
-        return ImageDraw.Draw(mask)
 
     def paint(self, fill, mask):
         """Paints fill (a colour or an image of the canvas size) through mask."""
@@ -618,8 +614,8 @@ def main_skin(scale):
     c.paint(INK, label)
     ticks = c.mask()
     for i in range(10):
-        x = 329 + i * (130 - 8) / 9
-        c.line(ticks, [(x, 255), (x, 257 if i % 3 else 259)], 0.8)
+        x = 329 + round(i * (130 - 8) / 9)
+        ImageDraw.Draw(ticks).rectangle(c.box(x, 255, x + 1, 258 if i % 3 else 260), fill=255)
     c.paint((120, 125, 132), ticks)
     return key_corners(c.result(), scale, SKIN_RADIUS)
 
@@ -641,10 +637,7 @@ def settings_skin(scale):
 
 def icon(size, rich):
     """Application icons: the emblem's mast on a rounded badge, with a transparent surround."""
-    scale = size / 32
-    c = Canvas((32, 32), 1, OUTLINE)
-    c.f = scale * SUPERSAMPLE * 1.0
-    c.image = Image.new("RGB", (size * SUPERSAMPLE, size * SUPERSAMPLE), OUTLINE)
+    c = Canvas((32, 32), size / 32, OUTLINE)
     shape = c.mask()
     c.rounded(shape, 0.5, 0.5, 31.5, 31.5, 7)
     inner = c.mask()
@@ -668,10 +661,9 @@ def icon(size, rich):
         tip = c.mask()
         c.ellipse(tip, 16, 10, 1.8)
         c.paint(ORANGE_BOTTOM, tip)
-    rgb = c.image.reduce(SUPERSAMPLE)
-    alpha = shape.reduce(SUPERSAMPLE)
-    rgb.putalpha(alpha)
-    return rgb
+    image = c.result()
+    image.putalpha(shape.reduce(SUPERSAMPLE))
+    return image
 
 
 # ---------------------------------------------------------------- output

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "skin/SkinFrameValues.h"
+
+#include <array>
+#include <map>
+#include <QBasicTimer>
+#include <QDialog>
+#include <QPixmap>
+
+class CBitmapButton;
+class QLabel;
+
+// Window timer that moves a window along with the pointer while its body is dragged.
+inline constexpr int TIMER_DRAG = 1;
+inline constexpr int TIMER_DRAG_PERIOD_MS = 10;
+
+// A borderless dialog that is one skin picture: the skin's key-coloured pixels are cut away, the body
+// drags the window, and it carries the emblem, the title and three caption buttons.
+// The derived window calls the set-up steps from its OnInitDialog in its own order.
+class CSkinnedDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CSkinnedDialog(const SkinFrameValues& frame, QWidget* parent = nullptr);
+
+    // Sizes the window to its skin and places it: the main window in the middle of the primary screen, the
+    // settings window over its owner, inside the owner screen's work area.
+    void SizeToSkin();
+    // Takes the skin's key-coloured pixels out of the window (input shape and drawing alike).
+    void MakeKeyColourTransparent();
+    // Gives the title its text in titleFont and moves it to its place.
+    void SetUpTitle();
+    void PlaceEmblem();
+    // Images, size and tooltips of the caption buttons.
+    void SetUpCaptionButtons();
+    // Moves the caption buttons to their places, all with the size of the window's sizing button.
+    void PlaceCaptionButtons();
+
+    // Hides the window while its modal run goes on; show() or showNormal() brings it back.
+    // (QDialog's own hide() would end the run.)
+    void HideWindow();
+
+    // Window timers by ID: starting a running timer restarts it. Ticks arrive in OnTimer.
+    void SetTimer(int timerId, int periodMs);
+    void KillTimer(int timerId);
+    bool IsTimerActive(int timerId) const;
+
+protected:
+    // Sees every event bound for the window or any of its children (present or added later) before it is
+    // delivered. Return true to swallow the event.
+    virtual bool PreTranslateMessage(QObject* receiver, QEvent* event);
+    // One tick of the window timer timerId. The base moves the window for TIMER_DRAG; derived windows
+    // handle their own timers and pass the rest on.
+    virtual void OnTimer(int timerId);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+    // Client point where the left button last went down on the body.
+    QPoint dragOffset;
+
+private:
+    void WatchEvents(QObject* object);
+    CBitmapButton* CaptionButton(int id) const;
+
+    const SkinFrameValues frame;
+    QPixmap skin;
+    QLabel* emblem;
+    QLabel* title;
+    std::array<CBitmapButton*, 3> captionButtons{};
+    std::map<int, QBasicTimer> timers;
+};

@@ -1,0 +1,88 @@
+#include "app/CTransmitterDlg.h"
+#include "skin/CToolTipStyle.h"
+#include "skin/TitleFont.h"
+#include "state/SettingsFile.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QtTest>
+
+// The main window's initialisation brings its frame up, and its teardown releases the title font.
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QFile::remove(settingsPath()); }
+
+    void initialisationSetsUpTheFrame()
+    {
+        CTransmitterDlg dialog;
+        dialog.OnInitDialog();
+        QCOMPARE(dialog.size(), QSize(475, 298));
+        QVERIFY(!dialog.mask().isEmpty());
+        QVERIFY(!dialog.mask().contains(QPoint(0, 0)));
+        QVERIFY(qobject_cast<CToolTipStyle*>(QApplication::style()));
+
+        auto* title = dialog.findChild<QLabel*>(QStringLiteral("1037"));
+        QVERIFY(title);
+        QCOMPARE(title->text(), QStringLiteral("Tessaly Ver1.2.1"));
+        QCOMPARE(title->font(), titleFont);
+        QCOMPARE(title->font().pixelSize(), 15);
+        QCOMPARE(title->pos(), QPoint(35, 7));
+        QCOMPARE(dialog.findChild<QWidget*>(QStringLiteral("1033"))->pos(), QPoint(3, 5));
+        struct Caption
+        {
+            const char* id;
+            int x;
+            const char* tip;
+        };
+        for (const Caption& caption :
+             {Caption{"1034", 368, "minimize"}, {"1035", 402, "max"}, {"1036", 436, "close"}}) {
+            QWidget* button = dialog.findChild<QWidget*>(QString::fromLatin1(caption.id));
+            QCOMPARE(button->geometry(), QRect(caption.x, 5, 29, 17));
+            QCOMPARE(button->toolTip(), QString::fromLatin1(caption.tip));
+        }
+
+        dialog.DestroyWindow();
+        QCOMPARE(titleFont, QFont());
+    }
+
+    void titleFontFallsBackToAKaiFace_data()
+    {
+        QTest::addColumn<QString>("wanted");
+        QTest::newRow("KaiTi") << QStringLiteral("楷体");
+        QTest::newRow("unknown face") << QStringLiteral("No Such Face 12345");
+    }
+
+    void titleFontFallsBackToAKaiFace()
+    {
+        QFETCH(QString, wanted);
+        QFont font;
+        BuildFont(15, font, wanted);
+        QCOMPARE(font.pixelSize(), 15);
+        QCOMPARE(font.weight(), QFont::Medium);
+        const QStringList families = QFontDatabase::families();
+        QString expected;
+        if (families.contains(wanted))
+            expected = wanted;
+        else if (families.contains(QStringLiteral("AR PL UKai CN")))
+            expected = QStringLiteral("AR PL UKai CN");
+        else
+            QSKIP("neither the wanted face nor a Kai-style face is installed");
+        QCOMPARE(QFontInfo(font).family(), expected);
+    }
+
+    void installedFaceIsTakenAsIs()
+    {
+        const QString face = QFontDatabase::families().value(0);
+        QVERIFY(!face.isEmpty());
+        QFont font;
+        BuildFont(15, font, face);
+        QCOMPARE(font.family(), face);
+    }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"
