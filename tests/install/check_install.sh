@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# Installs an existing build into a staging prefix, checks the installed tree, starts the installed
+# program once, and builds the Debian package and checks what it holds.
+# Usage: check_install.sh <build-dir> <version> <app-id>
+set -euo pipefail
+
+build=$1
+version=$2
+app_id=$3
+
+stage=$(mktemp -d)
+program_pid=
+# Installing rewrites the build's install manifest, which a real install needs to be undone.
+manifest=$build/install_manifest.txt
+[ ! -e "$manifest" ] || cp -p "$manifest" "$stage/install_manifest.txt"
+cleanup() {
+    if [ -n "$program_pid" ]; then
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+    fi
+    if [ -e "$stage/install_manifest.txt" ]; then
+        cp -p "$stage/install_manifest.txt" "$manifest"
+    else
+        rm -f "$manifest"
+    fi
+    rm -rf "$stage"
+}
+trap cleanup EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+prefix=$stage/usr
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+private_dir=$prefix/lib/tessaly
+desktop_file=$prefix/share/applications/$app_id.desktop
+metainfo_file=$prefix/share/metainfo/$app_id.metainfo.xml
+icon_file=$prefix/share/icons/hicolor/32x32/apps/tessaly.png
+udev_rule=$prefix/lib/udev/rules.d/70-tessaly.rules
+
+# --- the tree --------------------------------------------------------------------------------------
+for file in "$private_dir/tessaly" "$private_dir/libHIDApi.so" "$desktop_file" "$metainfo_file" \
+    "$icon_file" "$udev_rule"; do
+    [ -f "$file" ] && [ ! -L "$file" ] || fail "missing regular file ${file#"$stage"}"
+done
+[ -x "$private_dir/tessaly" ] || fail "installed program is not executable"
+
+link_target=$(readlink "$prefix/bin/tessaly" || true)
+[ "$link_target" = "../lib/tessaly/tessaly" ] || fail "bin/tessaly links to '$link_target'"
+[ "$(readlink -f "$prefix/bin/tessaly")" = "$(readlink -f "$private_dir/tessaly")" ] ||
+    fail "bin/tessaly does not resolve to the installed program"
+
+# Anything else that lands in the prefix is a packaging mistake (a stray header, a build file).
+unexpected=$(cd "$prefix" && find . \( -type f -o -type l \) | sort | grep -v -x -F \
+    -e ./bin/tessaly -e ./lib/tessaly/tessaly -e ./lib/tessaly/libHIDApi.so \
+    -e "./share/applications/$app_id.desktop" -e "./share/metainfo/$app_id.metainfo.xml" \
+    -e ./share/icons/hicolor/32x32/apps/tessaly.png -e ./lib/udev/rules.d/70-tessaly.rules || true)
+[ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
+
+# --- finding the companion library ----------------------------------------------------------------
+dynamic=$(readelf -d "$private_dir/tessaly")
+grep -q '(RUNPATH).*\[\$ORIGIN\]$' <<<"$dynamic" || fail "installed program lacks RUNPATH \$ORIGIN"
+if grep -q '(RPATH)' <<<"$dynamic"; then fail "installed program carries an RPATH, which outranks LD_LIBRARY_PATH"; fi
+if grep -q -F "$build" <<<"$dynamic"; then fail "installed program still names the build directory"; fi
+
+# --- desktop integration -------------------------------------------------------------------------
+desktop-file-validate "$desktop_file" || fail "desktop-file-validate rejects the desktop entry"
+appstreamcli validate --no-net "$metainfo_file" || fail "appstreamcli rejects the metainfo"
+
+desktop_key() { sed -n "s/^$1=//p" "$desktop_file"; }
+[ "$(desktop_key Categories)" = "AudioVideo;Audio;Utility;" ] || fail "desktop entry categories"
+[ "$(desktop_key Icon).png" = "$(basename "$icon_file")" ] || fail "desktop entry names an icon that is not installed"
+[ -x "$prefix/bin/$(desktop_key Exec)" ] || fail "desktop entry runs '$(desktop_key Exec)', which bin/ lacks"
+
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo_file" ||
+    fail "metainfo does not launch the installed desktop entry"
+grep -q '<modalias>usb:v046Dp0A0E\*</modalias>' "$metainfo_file" || fail "metainfo lacks the transmitter's modalias"
+newest_release=$(grep -o -m1 '<release version="[^"]*"' "$metainfo_file" | cut -d'"' -f2)
+[ "$newest_release" = "$version" ] || fail "metainfo's newest release is '$newest_release', the project is $version"
+
+# PNG signature, then the width and height of the header chunk, big-endian.
+read -r -a png_header <<<"$(od -An -tu1 -w24 -N24 "$icon_file")"
+[ "${png_header[*]:0:8}" = "137 80 78 71 13 10 26 10" ] || fail "icon is not a PNG"
+icon_width=$(((png_header[16] << 24) | (png_header[17] << 16) | (png_header[18] << 8) | png_header[19]))
+icon_height=$(((png_header[20] << 24) | (png_header[21] << 16) | (png_header[22] << 8) | png_header[23]))
+[ "$icon_width" -eq 32 ] && [ "$icon_height" -eq 32 ] || fail "icon is ${icon_width}x${icon_height}, the theme folder says 32x32"
+
+grep -q 'ATTRS{idVendor}=="046d", ATTRS{idProduct}=="0a0e"' "$udev_rule" || fail "udev rule does not match the transmitter"
+
+# --- the installed program runs from its link and loads the library beside it --------------------
+runtime=$stage/runtime
+mkdir -m 700 "$runtime"
+env -u LD_LIBRARY_PATH HOME="$stage" XDG_CONFIG_HOME="$stage/config" XDG_RUNTIME_DIR="$runtime" \
+    QT_QPA_PLATFORM=offscreen "$prefix/bin/tessaly" >"$stage/program.log" 2>&1 &
+program_pid=$!
+loaded=
+for _ in $(seq 100); do
+    if grep -q -F "$private_dir/libHIDApi.so" "/proc/$program_pid/maps" 2>/dev/null; then
+        loaded=yes
+        break
+    fi
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+done
+[ -n "$loaded" ] || {
+    fail "installed program did not load lib/tessaly/libHIDApi.so"
+    cat "$stage/program.log"
+}
+kill "$program_pid" 2>/dev/null || true
+wait "$program_pid" 2>/dev/null || true
+program_pid=
+
+# --- the Debian package ------------------------------------------------------------------------------
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/package" >"$stage/cpack.log" 2>&1 || {
+    cat "$stage/cpack.log"
+    fail "cpack failed"
+    exit 1
+}
+deb=$(find "$stage/package" -maxdepth 1 -name '*.deb')
+[ "$(basename "$deb")" = "tessaly_${version}_$(dpkg --print-architecture).deb" ] || fail "package file name '$deb'"
+
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/lib/tessaly/tessaly ./usr/lib/tessaly/libHIDApi.so "./usr/share/applications/$app_id.desktop" \
+    "./usr/share/metainfo/$app_id.metainfo.xml" ./usr/share/icons/hicolor/32x32/apps/tessaly.png \
+    ./usr/lib/udev/rules.d/70-tessaly.rules; do
+    grep -q -E "^-[rwx-]{9} root/root .* ${path//./\\.}$" <<<"$contents" || fail "package lacks $path (root-owned file)"
+done
+grep -q -F './usr/bin/tessaly -> ../lib/tessaly/tessaly' <<<"$contents" || fail "package lacks the bin/tessaly link"
+
+[ "$(dpkg-deb -f "$deb" Package)" = tessaly ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for library_package in libqt6widgets6 libqt6gui6 libqt6core6 libudev1 libc6; do
+    grep -q "\b$library_package\b" <<<"$depends" || fail "package does not depend on $library_package: $depends"
+done
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "staged install and package OK"
