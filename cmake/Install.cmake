@@ -3,6 +3,7 @@
 #   bin/tessaly                                       relative link to ../lib/tessaly/tessaly
 #   share/applications, share/metainfo, share/icons   desktop integration
 #   lib/udev/rules.d/70-tessaly.rules                 device access for the logged-in user
+#   share/doc/tessaly/copyright                       the licence
 # Paths are literal rather than GNUInstallDirs: the program and its private library must stay in one
 # directory, and udev reads rules from <prefix>/lib/udev/rules.d only (/usr and /usr/local alike).
 
@@ -23,6 +24,8 @@ install(FILES packaging/${TESSALY_APP_ID}.desktop DESTINATION share/applications
 install(FILES packaging/${TESSALY_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES res/icons/192/32.png DESTINATION share/icons/hicolor/32x32/apps RENAME tessaly.png)
 install(FILES udev/70-tessaly.rules DESTINATION lib/udev/rules.d)
+# Where Debian looks for a package's licence; harmless under any other prefix.
+install(FILES LICENSE DESTINATION share/doc/tessaly RENAME copyright)
 
 set(CPACK_PACKAGE_NAME tessaly)
 set(CPACK_PACKAGE_VENDOR "Tessaly developers")

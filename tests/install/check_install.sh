@@ -41,10 +41,11 @@ desktop_file=$prefix/share/applications/$app_id.desktop
 metainfo_file=$prefix/share/metainfo/$app_id.metainfo.xml
 icon_file=$prefix/share/icons/hicolor/32x32/apps/tessaly.png
 udev_rule=$prefix/lib/udev/rules.d/70-tessaly.rules
+copyright_file=$prefix/share/doc/tessaly/copyright
 
 # --- the tree --------------------------------------------------------------------------------------
 for file in "$private_dir/tessaly" "$private_dir/libHIDApi.so" "$desktop_file" "$metainfo_file" \
-    "$icon_file" "$udev_rule"; do
+    "$icon_file" "$udev_rule" "$copyright_file"; do
     [ -f "$file" ] && [ ! -L "$file" ] || fail "missing regular file ${file#"$stage"}"
 done
 [ -x "$private_dir/tessaly" ] || fail "installed program is not executable"
@@ -58,7 +59,8 @@ link_target=$(readlink "$prefix/bin/tessaly" || true)
 unexpected=$(cd "$prefix" && find . \( -type f -o -type l \) | sort | grep -v -x -F \
     -e ./bin/tessaly -e ./lib/tessaly/tessaly -e ./lib/tessaly/libHIDApi.so \
     -e "./share/applications/$app_id.desktop" -e "./share/metainfo/$app_id.metainfo.xml" \
-    -e ./share/icons/hicolor/32x32/apps/tessaly.png -e ./lib/udev/rules.d/70-tessaly.rules || true)
+    -e ./share/icons/hicolor/32x32/apps/tessaly.png -e ./lib/udev/rules.d/70-tessaly.rules \
+    -e ./share/doc/tessaly/copyright || true)
 [ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
 
 # --- finding the companion library ----------------------------------------------------------------
@@ -126,7 +128,7 @@ deb=$(find "$stage/package" -maxdepth 1 -name '*.deb')
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/lib/tessaly/tessaly ./usr/lib/tessaly/libHIDApi.so "./usr/share/applications/$app_id.desktop" \
     "./usr/share/metainfo/$app_id.metainfo.xml" ./usr/share/icons/hicolor/32x32/apps/tessaly.png \
-    ./usr/lib/udev/rules.d/70-tessaly.rules; do
+    ./usr/lib/udev/rules.d/70-tessaly.rules ./usr/share/doc/tessaly/copyright; do
     grep -q -E "^-[rwx-]{9} root/root .* ${path//./\\.}$" <<<"$contents" || fail "package lacks $path (root-owned file)"
 done
 grep -q -F './usr/bin/tessaly -> ../lib/tessaly/tessaly' <<<"$contents" || fail "package lacks the bin/tessaly link"
