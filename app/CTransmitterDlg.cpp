@@ -1,5 +1,11 @@
 #include "app/CTransmitterDlg.h"
 
+#include "device/DeviceConnection.h"
+#include "device/DeviceHandle.h"
+#include "device/HidLibrary.h"
+#include "device/HidNotification.h"
+#include "device/SendReport.h"
+#include "device/UdevHotplugWatcher.h"
 #include "skin/CToolTipStyle.h"
 #include "skin/TitleFont.h"
 #include "state/SettingsFile.h"
@@ -43,7 +49,16 @@ bool CTransmitterDlg::OnInitDialog()
     PlaceCaptionButtons();
 
     setWindowTitle(QStringLiteral("Tessaly"));
-    return false;
+
+    hidLibrary.Load();
+    deviceHandle = -1;
+    if (!hidLibrary.IsLoaded())
+        return false;
+    // Listening starts before the first open, so a transmitter plugged in meanwhile is not missed.
+    auto* deviceNotification = new UdevHotplugWatcher(this);
+    OpenDevice();
+    RegisterHidNotification(*deviceNotification, [this] { ToggleOnAir(); });
+    return true;
 }
 
 void CTransmitterDlg::DestroyWindow()
@@ -53,6 +68,18 @@ void CTransmitterDlg::DestroyWindow()
     tornDown = true;
     titleFont = QFont();
     SaveSettings();
+    if (deviceHandle >= 0) {
+        if (transmitterState.onAir)
+            ToggleOnAir();
+        CloseDevice([this] { ToggleOnAir(); });
+    }
+    hidLibrary.Release();
+}
+
+void CTransmitterDlg::ToggleOnAir()
+{
+    transmitterState.onAir = !transmitterState.onAir;
+    SendReport(TuneReport);
 }
 
 void CTransmitterDlg::OnOK()

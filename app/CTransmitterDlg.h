@@ -20,6 +20,9 @@ public:
     void DestroyWindow();
     void OnOK();
 
+    // The Stop/Play action: flips onAir and sends the TuneReport that carries it.
+    void ToggleOnAir();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -1,9 +1,12 @@
 #include "app/CTransmitterApp.h"
 
 #include <QApplication>
+#include <csignal>
 
 int main(int argc, char* argv[])
 {
+    // A vanished device peer must fail the write, not end the process.
+    std::signal(SIGPIPE, SIG_IGN);
     QApplication application(argc, argv);
     CTransmitterApp theApp;
     theApp.InitInstance();

@@ -1,0 +1,39 @@
+#include "device/DeviceConnection.h"
+
+#include "companion/HIDApi.h"
+#include "device/DeviceHandle.h"
+#include "device/HidLibrary.h"
+#include "device/SendReport.h"
+#include "state/TransmitterState.h"
+
+#include <chrono>
+#include <thread>
+
+void OpenDevice()
+{
+    if (deviceHandle >= 0)
+        return;
+    auto* openHidDevice = hidLibrary.Resolve<decltype(OpenHIDDevice)>("OpenHIDDevice");
+    if (!openHidDevice)
+        return;
+    const int handle = openHidDevice(TransmitterVendorId, TransmitterProductId, 0, 0, HIDAPI_OPEN_WRITE);
+    if (handle < 0)
+        return;
+    deviceHandle = handle;
+    transmitterState.retunePending = true;
+    SendReport(TuneReport);
+    // The transmitter needs time to retune before it takes the setup report.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    SendReport(SetupReport);
+}
+
+void CloseDevice(const std::function<void()>& toggleOnAir)
+{
+    if (deviceHandle >= 0) {
+        if (auto* closeHidDevice = hidLibrary.Resolve<decltype(CloseHIDDevice)>("CloseHIDDevice"))
+            closeHidDevice(deviceHandle);
+        deviceHandle = -1;
+    }
+    if (transmitterState.onAir)
+        toggleOnAir();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "fakes/FakeHIDApi.h"
+
+#include <optional>
+#include <QByteArray>
+#include <QList>
+
+// What the fake transmitter has received so far, as the tests compare it.
+struct ReceivedReport
+{
+    QByteArray bytes;
+    qint64 sentAtNs = 0;
+};
+
+inline std::optional<ReceivedReport> TakeReport()
+{
+    unsigned char buffer[64];
+    long long sentAtNs = 0;
+    const int length = FakeHid_ReadReport(buffer, int(sizeof buffer), &sentAtNs);
+    if (length <= 0)
+        return std::nullopt;
+    return ReceivedReport{QByteArray(reinterpret_cast<const char*>(buffer), length), sentAtNs};
+}
+
+// Every waiting report, in hex, in the order written.
+inline QList<QByteArray> TakeReports()
+{
+    QList<QByteArray> reports;
+    while (const auto report = TakeReport())
+        reports.append(report->bytes.toHex().toUpper());
+    return reports;
+}

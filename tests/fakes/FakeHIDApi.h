@@ -1,0 +1,48 @@
+#pragma once
+
+/* A stand-in for the companion library, built as its own libHIDApi.so in build/tests/fake/.
+ *
+ * OpenHIDDevice hands out one end of socketpair(AF_UNIX, SOCK_SEQPACKET). The other end, the peer, stays
+ * with the fake: every report the program writes arrives there as one message, stamped by the kernel with
+ * its send time. Closing the peer makes the program's next write fail.
+ *
+ * In-process tests link this library. The program's dlopen("libHIDApi.so") then finds it already loaded
+ * (same soname), and the test steers it with the FakeHid functions below.
+ *
+ * End-to-end tests run the real executable with LD_LIBRARY_PATH pointing at this library's directory and
+ * TESSALY_FAKE_HID_LOG naming a file. The fake appends one line per event to that file:
+ *   "OpenHIDDevice <vendor> <product> <reserved1> <reserved2> <flags>"   each call, in decimal
+ *   "report <microseconds> <hex bytes>"                                   each report the handle received,
+ *                                                                         written when the handle is closed
+ *   "CloseHIDDevice"                                                      each call with the open handle
+ */
+
+#include "companion/HIDApi.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* 0: OpenHIDDevice returns -1, as when the transmitter is unplugged. Present at load. */
+HIDAPI_EXPORT void FakeHid_SetPresent(int present);
+
+/* Closes the peer of the open handle, so the program's writes fail. */
+HIDAPI_EXPORT void FakeHid_ClosePeer(void);
+
+/* Takes the next report from the peer without waiting. Returns its length (the report is cut to size), 0 once
+ * the program closed the handle and every report was taken, -1 when nothing is waiting or no peer exists.
+ * *sentAtNs receives the send time in nanoseconds of CLOCK_REALTIME. */
+HIDAPI_EXPORT int FakeHid_ReadReport(unsigned char* report, int size, long long* sentAtNs);
+
+/* Calls so far, the arguments of the last OpenHIDDevice and the handle of the last CloseHIDDevice. */
+HIDAPI_EXPORT int FakeHid_OpenCalls(void);
+HIDAPI_EXPORT void FakeHid_LastOpenArguments(int arguments[5]);
+HIDAPI_EXPORT int FakeHid_CloseCalls(void);
+HIDAPI_EXPORT int FakeHid_LastClosedHandle(void);
+
+/* Back to the state at load: present, no calls recorded, peer closed. Open handles stay the program's. */
+HIDAPI_EXPORT void FakeHid_Reset(void);
+
+#ifdef __cplusplus
+}
+#endif
