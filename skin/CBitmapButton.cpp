@@ -17,12 +17,13 @@ void CBitmapButton::LoadBitmaps(int normalId, int pressedId)
 
 void CBitmapButton::SizeToContent()
 {
-    resize(normalImage.size());
+    resize(sizeHint());
 }
 
 QSize CBitmapButton::sizeHint() const
 {
-    return normalImage.size();
+    // In layout units: a double-density image still counts at its 1x size.
+    return normalImage.deviceIndependentSize().toSize();
 }
 
 bool CBitmapButton::event(QEvent* event)

@@ -27,10 +27,10 @@ bool IsKeyColour(QRgb pixel)
     return (pixel & RGB_MASK) == (SKIN_KEY_COLOUR & RGB_MASK);
 }
 
-// The skin with its key-coloured pixels fully transparent.
-QPixmap WithoutKeyColour(const QImage& skinImage)
+// The skin as served for the screen (at its density), with its key-coloured pixels fully transparent.
+QPixmap WithoutKeyColour(const QPixmap& skinPixmap)
 {
-    QImage image = skinImage.convertToFormat(QImage::Format_ARGB32);
+    QImage image = skinPixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -38,7 +38,9 @@ QPixmap WithoutKeyColour(const QImage& skinImage)
                 line[x] = qRgba(0, 0, 0, 0);
         }
     }
-    return QPixmap::fromImage(image);
+    QPixmap transparent = QPixmap::fromImage(image);
+    transparent.setDevicePixelRatio(skinPixmap.devicePixelRatio());
+    return transparent;
 }
 
 bool IsWayland()
@@ -83,8 +85,9 @@ CSkinnedDialog::CSkinnedDialog(const SkinFrameValues& frame, QWidget* parent)
 
 void CSkinnedDialog::SizeToSkin()
 {
+    // The 1x picture gives the size in layout units on any screen density.
+    setFixedSize(LoadBitmapImage(frame.skinId).size());
     skin = LoadBitmap(frame.skinId);
-    setFixedSize(skin.size());
 
     QScreen* screen = QGuiApplication::primaryScreen();
     QPoint centre = screen->availableGeometry().center();
@@ -111,7 +114,7 @@ void CSkinnedDialog::MakeKeyColourTransparent()
     // transparent.
     setMask(QPixmap::fromImage(skinImage).createMaskFromColor(QColor(SKIN_KEY_COLOUR), Qt::MaskInColor));
     setAttribute(Qt::WA_TranslucentBackground);
-    skin = WithoutKeyColour(skinImage);
+    skin = WithoutKeyColour(LoadBitmap(frame.skinId));
 }
 
 void CSkinnedDialog::SetUpTitle()

@@ -11,7 +11,8 @@ class TestBitmapButton : public QObject
     {
         return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-    static QImage Bitmap(int id) { return LoadBitmapImage(id).convertToFormat(QImage::Format_RGB32); }
+    // The picture as served for the screen, at its density.
+    static QImage Bitmap(int id) { return LoadBitmap(id).toImage().convertToFormat(QImage::Format_RGB32); }
 
 private slots:
     void imagePairSwapsOnPressAndRelease()
@@ -75,7 +76,8 @@ private slots:
         button.move(40, 30);
         button.resize(3, 3);
         button.LoadBitmaps(normalId, pressedId);
-        const QSize expected = LoadBitmap(normalId).size();
+        // In layout units the 1x picture's size, on a double-density screen too.
+        const QSize expected = LoadBitmapImage(normalId).size();
         QVERIFY(!expected.isEmpty());
         QCOMPARE(button.sizeHint(), expected);
         button.SizeToContent();

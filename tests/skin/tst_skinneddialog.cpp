@@ -26,6 +26,13 @@ void SetUpFrame(CSkinnedDialog& dialog)
     dialog.PlaceCaptionButtons();
 }
 
+// The virtual screen of a scaled test run can be smaller than the window; placement then has no room.
+bool ScreenHasRoomForSkin()
+{
+    const QSize work = QGuiApplication::primaryScreen()->availableGeometry().size();
+    return work.width() >= 475 + 100 && work.height() >= 298 + 100;
+}
+
 QWidget* Control(QWidget& dialog, const char* id)
 {
     return dialog.findChild<QWidget*>(QString::fromLatin1(id));
@@ -110,13 +117,20 @@ private slots:
         dialog.MakeKeyColourTransparent();
         QVERIFY(dialog.testAttribute(Qt::WA_TranslucentBackground));
 
-        QImage painted(dialog.size(), QImage::Format_ARGB32);
+        // The picture served for the screen: the @2x twin on a double-density screen.
+        const QImage skin = LoadBitmap(frame->skinId).toImage().convertToFormat(QImage::Format_RGB32);
+        QImage painted(skin.size(), QImage::Format_ARGB32);
+        painted.setDevicePixelRatio(skin.devicePixelRatio());
         painted.fill(Qt::transparent);
         dialog.render(&painted, QPoint(), QRegion(), QWidget::RenderFlags());
-        const QImage skin = LoadBitmapImage(frame->skinId).convertToFormat(QImage::Format_RGB32);
+        // Drawn: every pixel inside the window's shape except the key-coloured ones (at 1x the two agree).
+        const QRegion shape = dialog.mask();
+        const int ratio = int(skin.devicePixelRatio());
         for (int y = 0; y < skin.height(); ++y) {
             for (int x = 0; x < skin.width(); ++x) {
-                const QRgb expected = IsKeyColour(skin.pixel(x, y)) ? qRgba(0, 0, 0, 0) : skin.pixel(x, y);
+                const bool drawn =
+                    shape.contains(QPoint(x / ratio, y / ratio)) && !IsKeyColour(skin.pixel(x, y));
+                const QRgb expected = drawn ? skin.pixel(x, y) : qRgba(0, 0, 0, 0);
                 if (painted.pixel(x, y) != expected)
                     QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
             }
@@ -231,6 +245,8 @@ private slots:
 
     void mainWindowIsCentredOnTheScreenWithoutTaskbarButton()
     {
+        if (!ScreenHasRoomForSkin())
+            QSKIP("the screen has no room to place the window");
         CSkinnedDialog dialog(mainWindowFrame);
         dialog.SizeToSkin();
         QCOMPARE(dialog.geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
@@ -252,6 +268,8 @@ private slots:
 
     void settingsWindowCoversItsOwner()
     {
+        if (!ScreenHasRoomForSkin())
+            QSKIP("the screen has no room to place the window");
         QFETCH(QPoint, ownerPosition);
         QFETCH(QPoint, expected);
         CSkinnedDialog owner(mainWindowFrame);
