@@ -27,6 +27,7 @@ fi
 
 tessaly=$1
 fake_dir=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 for tool in xvfb-run xdotool; do
     command -v "$tool" >/dev/null || {
         echo "SKIP: $tool is not installed"
@@ -45,7 +46,7 @@ run_copy() {
     chmod 700 "$dir/runtime"
     cp "$tessaly" "$dir/tessaly"
     env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
-        TESSALY_FAKE_HID_LOG="$dir/hid.log" "$@" \
+        TESSALY_FAKE_HID_LOG="$dir/hid.log" LSAN_OPTIONS="suppressions=$here/lsan.supp" "$@" \
         xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$dir/tessaly"
 }
 
