@@ -41,30 +41,45 @@ std::optional<QRgb> KeyOf(const QImage& image, std::uint32_t keyColour, int keyX
     return image.pixel(keyX, keyY);
 }
 
-// The colour image as drawn: opaque, or with the key colour's pixels made fully transparent once here so
-// that painting is a plain composition.
-QPixmap Prepare(const QImage& loaded, bool transparent, std::uint32_t keyColour, int keyX, int keyY)
+// The picture as drawn: the screen's version of the bitmap (the @2x twin on a dense screen), opaque, or
+// with the key colour's pixels made fully transparent once here so that painting is a plain composition.
+// The key is read from the 1x bitmap, whose pixels the key point refers to.
+QPixmap Prepare(int id, bool transparent, std::uint32_t keyColour, int keyX, int keyY)
 {
-    if (loaded.isNull())
+    const QImage reference = LoadBitmapImage(id);
+    if (reference.isNull())
         return {};
-    QImage image = loaded.convertToFormat(QImage::Format_RGB32);
+    const QPixmap screen = LoadBitmap(id);
+    QImage image = screen.toImage().convertToFormat(QImage::Format_RGB32);
     if (transparent) {
-        const std::optional<QRgb> key = KeyOf(image, keyColour, keyX, keyY);
+        const std::optional<QRgb> key =
+            KeyOf(reference.convertToFormat(QImage::Format_RGB32), keyColour, keyX, keyY);
         image = image.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; key && y < image.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             std::replace(line, line + image.width(), *key, QRgb{0});
         }
     }
+    image.setDevicePixelRatio(screen.devicePixelRatio());
     return QPixmap::fromImage(image);
+}
+
+// Size in the widget's pixels, whatever the picture's density.
+QSize LogicalSize(const QPixmap& pixmap)
+{
+    return pixmap.deviceIndependentSize().toSize();
 }
 
 // Draws the pixmap's columns [from, to) at their own place; columns the pixmap lacks are left alone.
 void DrawColumns(QPainter& painter, const QPixmap& pixmap, int from, int to)
 {
-    const QRect columns = QRect(from, 0, to - from, pixmap.height()).intersected(pixmap.rect());
-    if (!columns.isEmpty())
-        painter.drawPixmap(columns.topLeft(), pixmap, columns);
+    const QSize size = LogicalSize(pixmap);
+    const QRect columns = QRect(from, 0, to - from, size.height()).intersected(QRect(QPoint(), size));
+    if (columns.isEmpty())
+        return;
+    const qreal ratio = pixmap.devicePixelRatio();
+    const QRectF source(columns.x() * ratio, 0, columns.width() * ratio, columns.height() * ratio);
+    painter.drawPixmap(QRectF(columns), pixmap, source);
 }
 
 int PointerX(const QMouseEvent* event)
@@ -84,12 +99,12 @@ bool CSkinSlider::LoadImages(ImagePair& images, int normalId, int activeId, bool
                              std::uint32_t keyColour, int keyX, int keyY)
 {
     images = ImagePair{};
-    QPixmap normal = Prepare(LoadBitmapImage(normalId), transparent, keyColour, keyX, keyY);
+    QPixmap normal = Prepare(normalId, transparent, keyColour, keyX, keyY);
     if (normal.isNull())
         return false;
     QPixmap active;
     if (activeId != 0) {
-        active = Prepare(LoadBitmapImage(activeId), transparent, keyColour, keyX, keyY);
+        active = Prepare(activeId, transparent, keyColour, keyX, keyY);
         if (active.isNull())
             return false;
     }
@@ -104,8 +119,8 @@ bool CSkinSlider::SetChannelImages(int normalId, int activeId, bool transparent,
     // An opaque channel covers the widget; a transparent one, or none, lets the parent show through.
     setAttribute(Qt::WA_OpaquePaintEvent, loaded && !transparent);
     if (loaded) {
-        channelWidth = channel.normal.width();
-        resize(channel.normal.size());
+        channelWidth = LogicalSize(channel.normal).width();
+        resize(LogicalSize(channel.normal));
         updateGeometry();
     }
     update();
@@ -117,7 +132,7 @@ bool CSkinSlider::SetThumbImages(int normalId, int activeId, bool transparent, s
 {
     const bool loaded = LoadImages(thumb, normalId, activeId, transparent, keyColour, keyX, keyY);
     if (loaded) {
-        thumbWidth = thumb.normal.width();
+        thumbWidth = LogicalSize(thumb.normal).width();
         if (!channel.loaded)
             channelWidth = width();
     }
@@ -187,7 +202,7 @@ int CSkinSlider::PixelToPos(int x) const
 
 QSize CSkinSlider::sizeHint() const
 {
-    return channel.loaded ? channel.normal.size() : QWidget::sizeHint();
+    return channel.loaded ? LogicalSize(channel.normal) : QWidget::sizeHint();
 }
 
 bool CSkinSlider::IsSliderKey(int key)

@@ -68,9 +68,21 @@ QPoint At(int x)
     return QPoint(x, 7);
 }
 
-QImage Bitmap(int id)
+// What the screen shows for a bitmap: the @2x twin on a dense screen.
+QImage Screen(int id)
 {
-    return LoadBitmapImage(id).convertToFormat(QImage::Format_RGB32);
+    return LoadBitmap(id).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int Ratio(const QImage& image)
+{
+    return qRound(image.devicePixelRatio());
+}
+
+// The top-left device pixel of widget pixel (x, y).
+QRgb PixelAt(const QImage& image, int x, int y)
+{
+    return image.pixel(x * Ratio(image), y * Ratio(image));
 }
 
 QImage Rendered(CSkinSlider& slider)
@@ -371,23 +383,26 @@ private slots:
         Configure(slider, 1006, 45); // centre 65, thumb columns 61 to 68
         if (held)
             QTest::mousePress(&slider, Qt::LeftButton, {}, At(65));
-        const QImage thumb = Bitmap(held ? thumbActive : thumbNormal);
-        const QImage active = Bitmap(177);
-        const QImage normal = Bitmap(176);
-        QVERIFY(active.pixel(64, 7) != normal.pixel(64, 7));
-        QCOMPARE(thumb.pixel(0, 0), thumb.pixel(thumb.width() - 1, thumb.height() - 1));
-        QVERIFY(thumb.pixel(0, 0) != thumb.pixel(4, 7));
+        const QImage thumb = Screen(held ? thumbActive : thumbNormal);
+        const QImage active = Screen(177);
+        const QImage normal = Screen(176);
+        QVERIFY(PixelAt(active, 64, 7) != PixelAt(normal, 64, 7));
+        const QRgb key = thumb.pixel(0, 0);
+        QCOMPARE(thumb.pixel(thumb.width() - 1, thumb.height() - 1), key);
+        QVERIFY(PixelAt(thumb, 4, 7) != key);
 
         const QImage picture = Rendered(slider);
-        QCOMPARE(picture.size(), QSize(130, 15));
-        const QRgb key = thumb.pixel(0, 0);
+        const int ratio = Ratio(picture);
+        QCOMPARE(ratio, Ratio(thumb));
+        QCOMPARE(picture.size(), QSize(130, 15) * ratio);
+        const int left = 61 * ratio;
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {
-                const bool onThumb = x >= 61 && x < 69 && thumb.pixel(x - 61, y) != key;
+                const bool onThumb = x >= left && x < left + thumb.width() && thumb.pixel(x - left, y) != key;
                 const QRgb expected =
-                    onThumb ? thumb.pixel(x - 61, y) : (x < 65 ? active : normal).pixel(x, y);
+                    onThumb ? thumb.pixel(x - left, y) : (x < 65 * ratio ? active : normal).pixel(x, y);
                 QVERIFY2(picture.pixel(x, y) == expected,
-                         qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
+                         qPrintable(QStringLiteral("at device pixel %1,%2").arg(x).arg(y)));
             }
         }
     }
@@ -411,10 +426,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&panel.host));
         (focused ? static_cast<QWidget*>(panel.slider) : panel.neighbour)->setFocus();
         const QImage picture = Rendered(*panel.slider);
-        const QImage active = Bitmap(177);
+        const QImage active = Screen(177);
         bool channelOnly = true;
         for (int x = 0; x < 120; ++x)
-            channelOnly = channelOnly && picture.pixel(x, 0) == active.pixel(x, 0);
+            channelOnly = channelOnly && PixelAt(picture, x, 0) == PixelAt(active, x, 0);
         QCOMPARE(channelOnly, !(enabled && focused));
     }
 
@@ -445,10 +460,10 @@ private slots:
 
         const QImage picture = Rendered(slider);
         if (channelPart) {
-            QVERIFY(picture.pixel(10, 7) != Bitmap(177).pixel(10, 7));
-            QVERIFY(picture.pixel(100, 7) != Bitmap(176).pixel(100, 7));
+            QVERIFY(PixelAt(picture, 10, 7) != PixelAt(Screen(177), 10, 7));
+            QVERIFY(PixelAt(picture, 100, 7) != PixelAt(Screen(176), 100, 7));
         } else {
-            QCOMPARE(picture.pixel(65, 7), Bitmap(176).pixel(65, 7));
+            QCOMPARE(PixelAt(picture, 65, 7), PixelAt(Screen(176), 65, 7));
         }
         QTest::mousePress(&slider, Qt::LeftButton, {}, At(100));
         QTest::mouseRelease(&slider, Qt::LeftButton, {}, At(100));
