@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs an existing build into a staging prefix, checks the installed tree, starts the installed
 # program once, and builds the Debian package and checks what it holds.
-# Usage: check_install.sh <build-dir> <version> <app-id>
+# Usage: check_install.sh <build-dir> <version> <app-id> <sanitized: 1 or 0>
 set -euo pipefail
 
 build=$1
 version=$2
 app_id=$3
+sanitized=$4
 
 stage=$(mktemp -d)
 program_pid=
@@ -96,7 +97,11 @@ grep -q 'ATTRS{idVendor}=="046d", ATTRS{idProduct}=="0a0e"' "$udev_rule" || fail
 # --- the installed program runs from its link and loads the library beside it --------------------
 runtime=$stage/runtime
 mkdir -m 700 "$runtime"
-env -u LD_LIBRARY_PATH HOME="$stage" XDG_CONFIG_HOME="$stage/config" XDG_RUNTIME_DIR="$runtime" \
+# The sanitizer runtime intercepts dlopen, so the loader sees it, not the program, as the caller and
+# never consults the program's RUNPATH; such a build is told the directory (RUNPATH is checked above).
+library_path=()
+[ "$sanitized" = 0 ] || library_path=(LD_LIBRARY_PATH="$private_dir")
+env -u LD_LIBRARY_PATH "${library_path[@]}" HOME="$stage" XDG_CONFIG_HOME="$stage/config" XDG_RUNTIME_DIR="$runtime" \
     QT_QPA_PLATFORM=offscreen "$prefix/bin/tessaly" >"$stage/program.log" 2>&1 &
 program_pid=$!
 loaded=
