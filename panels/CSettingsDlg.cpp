@@ -1,0 +1,201 @@
+#include "panels/CSettingsDlg.h"
+
+#include "device/SendReport.h"
+#include "res/Resources.h"
+#include "res/SettingsLayout.h"
+#include "skin/CBitmapButton.h"
+#include "skin/CSkinSlider.h"
+#include "skin/CToolTipStyle.h"
+#include "skin/UpdateTipText.h"
+#include "state/TransmitterState.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+// The body colour of skin 207.
+constexpr QColor SKIN_BODY_COLOUR(206, 210, 214);
+constexpr int TX_GAIN_MAXIMUM = 23;
+
+QString TipText(int value)
+{
+    return QString::number(value);
+}
+
+} // namespace
+
+CSettingsDlg::CSettingsDlg(QWidget* parent)
+    : CSkinnedDialog(settingsWindowFrame, parent), backgroundBrush(SKIN_BODY_COLOUR)
+{
+    setObjectName(QStringLiteral("129"));
+    setWindowTitle(QString::fromUtf8(settingsWindowFrame.title));
+
+    // The boxes go first so that they lie beneath the radio buttons they frame.
+    for (const SettingsRadioGroup& group : settingsRadioGroups) {
+        auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
+        box->setObjectName(QString::number(group.groupBoxId));
+        box->setGeometry(group.box);
+        QPalette palette = box->palette();
+        palette.setBrush(QPalette::Window, backgroundBrush);
+        box->setPalette(palette);
+        box->setAutoFillBackground(true);
+    }
+    // Radios in dialog order, which is also the tab order; each button's ID in its group is its index.
+    for (std::size_t group = 0; group < settingsRadioGroups.size(); ++group) {
+        radioGroups[group] = new QButtonGroup(this);
+        for (int index = 0; index < settingsRadioGroups[group].radioCount; ++index) {
+            const SettingsRadio& values = settingsRadioGroups[group].radios[index];
+            auto* radio = new QRadioButton(QString::fromUtf8(values.text), this);
+            radio->setObjectName(QString::number(values.id));
+            radio->setGeometry(values.rect);
+            radioGroups[group]->addButton(radio, index);
+        }
+    }
+
+    txGainSlider = new CSkinSlider(SETTINGS_TX_GAIN_SLIDER_ID, this);
+    txGainSlider->setFocusPolicy(Qt::StrongFocus);
+    connect(txGainSlider, &CSkinSlider::sliderChanged, this, &CSettingsDlg::OnTxGainChanged);
+
+    doneButton = new CBitmapButton(this);
+    doneButton->setObjectName(QString::number(SETTINGS_DONE_ID));
+    doneButton->setText(QStringLiteral("DONE"));
+    doneButton->move(SETTINGS_DONE_POSITION);
+    connect(doneButton, &QAbstractButton::clicked, this, &QDialog::accept);
+
+    auto* txGainLabel = new QLabel(this);
+    txGainLabel->setObjectName(QString::number(SETTINGS_TX_GAIN_LABEL_ID));
+    txGainLabel->setPixmap(LoadBitmap(SETTINGS_TX_GAIN_LABEL_BITMAP));
+    txGainLabel->adjustSize();
+    txGainLabel->move(SETTINGS_TX_GAIN_LABEL_POSITION);
+}
+
+// Showing stands for the dialog's creation and hiding for its destruction: every way a run ends hides
+// the window, so committing here leaves no way out without it.
+void CSettingsDlg::setVisible(bool visible)
+{
+    if (visible && !initialised) {
+        initialised = true;
+        OnInitDialog();
+    }
+    if (!visible && initialised && !committed && isVisible()) {
+        committed = true;
+        CommitSettings();
+    }
+    CSkinnedDialog::setVisible(visible);
+}
+
+bool CSettingsDlg::OnInitDialog()
+{
+    SizeToSkin();
+    MakeKeyColourTransparent();
+    PlaceEmblem();
+    SetUpTitle();
+    SetUpCaptionButtons();
+    PlaceCaptionButtons();
+    doneButton->LoadBitmaps(SETTINGS_DONE_BITMAP, SETTINGS_DONE_PRESSED_BITMAP);
+    doneButton->SizeToContent();
+
+    txGainSlider->SetChannelImages(SETTINGS_TX_GAIN_CHANNEL_BITMAP, SETTINGS_TX_GAIN_ACTIVE_CHANNEL_BITMAP,
+                                   false, KEY_COLOUR_FROM_PIXEL, 0, 0);
+    txGainSlider->SetThumbImages(SETTINGS_TX_GAIN_THUMB_BITMAP, SETTINGS_TX_GAIN_ACTIVE_THUMB_BITMAP, true,
+                                 KEY_COLOUR_FROM_PIXEL, 0, 0);
+    txGainSlider->EnableFocusRect(false, false);
+    // Only the top is mended here; a negative index stays until the slider has been moved or the window
+    // closes, and its tip shows it as stored.
+    if (transmitterState.txGainIndex > TX_GAIN_MAXIMUM)
+        transmitterState.txGainIndex = TX_GAIN_MAXIMUM;
+    txGainSlider->SetRange(0, TX_GAIN_MAXIMUM, false);
+    txGainSlider->SetPos(transmitterState.txGainIndex);
+    txGainSlider->move(SETTINGS_TX_GAIN_SLIDER_POSITION);
+
+    CToolTipStyle::Install();
+    txGainSlider->setToolTip(TipText(transmitterState.txGainIndex));
+
+    const int flags = transmitterState.optionFlags;
+    stereoMonoIndex = (flags & 0x01) ? 1 : 0;
+    bandIndex = (flags & 0x02) ? 1 : 0;
+    deEmphasisIndex = (flags & 0x04) ? 1 : 0;
+    const int spacingBits = (flags >> 4) & 3;
+    spacingIndex = spacingBits == 0 ? 0 : spacingBits == 1 ? 1 : 2;
+    UpdateData(false);
+
+    // The slider is the window's first tab stop.
+    txGainSlider->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void CSettingsDlg::OnTxGainChanged(int controlId)
+{
+    if (controlId != SETTINGS_TX_GAIN_SLIDER_ID)
+        return;
+    UpdateTipText(txGainSlider, TipText(txGainSlider->GetPos()));
+    // The indexes still hold what the window opened with: radio changes wait for the closing.
+    transmitterState.optionFlags = ComposeOptionFlags();
+    transmitterState.txGainIndex = txGainSlider->GetPos();
+    SendReport(SetupReport);
+}
+
+void CSettingsDlg::keyPressEvent(QKeyEvent* event)
+{
+    // DONE is the default button; QDialog finds default buttons only among push buttons.
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        doneButton->click();
+        return;
+    }
+    CSkinnedDialog::keyPressEvent(event);
+}
+
+void CSettingsDlg::CommitSettings()
+{
+    UpdateData(true);
+    transmitterState.txGainIndex = txGainSlider->GetPos();
+    transmitterState.optionFlags = ComposeOptionFlags();
+}
+
+void CSettingsDlg::UpdateData(bool saveAndValidate)
+{
+    for (std::size_t group = 0; group < radioGroups.size(); ++group) {
+        int& index = RadioIndex(int(group));
+        if (saveAndValidate) {
+            index = radioGroups[group]->checkedId();
+        } else if (QAbstractButton* radio = radioGroups[group]->button(index)) {
+            radio->setChecked(true);
+        }
+    }
+}
+
+int CSettingsDlg::ComposeOptionFlags() const
+{
+    int flags = 0;
+    if (stereoMonoIndex != 0)
+        flags |= 0x01;
+    if (bandIndex != 0)
+        flags |= 0x02;
+    if (deEmphasisIndex != 0)
+        flags |= 0x04;
+    if (spacingIndex == 1)
+        flags |= 0x10;
+    else if (spacingIndex != 0)
+        flags |= 0x20;
+    return flags;
+}
+
+int& CSettingsDlg::RadioIndex(int group)
+{
+    switch (group) {
+    case SETTINGS_STEREO_MONO_GROUP:
+        return stereoMonoIndex;
+    case SETTINGS_BAND_GROUP:
+        return bandIndex;
+    case SETTINGS_SPACING_GROUP:
+        return spacingIndex;
+    default:
+        return deEmphasisIndex;
+    }
+}

@@ -1,0 +1,396 @@
+#include "device/DeviceConnection.h"
+#include "device/DeviceHandle.h"
+#include "device/FakeTransmitterReports.h"
+#include "device/HidLibrary.h"
+#include "device/ReportWriter.h"
+#include "panels/CSettingsDlg.h"
+#include "res/SettingsLayout.h"
+#include "skin/CBitmapButton.h"
+#include "skin/CSkinSlider.h"
+
+#include <csignal>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+constexpr int ALL_RADIOS[] = {1013, 1014, 1015, 1016, 1019, 1020, 1025, 1018, 1017};
+
+QByteArray SetupBytes(const char* gainCode, const char* flags)
+{
+    return QByteArray("000051") + gainCode + flags + "00000000";
+}
+
+enum class CloseWay
+{
+    Done,
+    Enter,
+    CloseButton,
+    Escape,
+    WindowManager,
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(CloseWay)
+
+// The settings window driven with real mouse and key input; reports are read from the fake transmitter.
+class TestSettingsDlg : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CSettingsDlg> dialog;
+    int writeErrors = 0;
+    QList<QByteArray> received;
+
+    // Collects reports until count have arrived; false when they do not come.
+    bool waitForReports(qsizetype count)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                received += TakeReports();
+                return received.size() >= count;
+            },
+            2000);
+    }
+
+    template <typename T = QWidget> T* control(int id) const
+    {
+        return dialog->findChild<T*>(QString::number(id));
+    }
+
+    CSkinSlider* slider() const { return control<CSkinSlider>(1012); }
+
+    // By ID.
+    QList<int> checkedRadios() const
+    {
+        QList<int> checked;
+        for (int id : ALL_RADIOS) {
+            if (control<QRadioButton>(id)->isChecked())
+                checked.append(id);
+        }
+        std::sort(checked.begin(), checked.end());
+        return checked;
+    }
+
+    // Presses on the radio's indicator, which every style counts as a hit.
+    void clickRadio(int id)
+    {
+        auto* radio = control<QRadioButton>(id);
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    }
+
+    void clickSlider(int x) { QTest::mouseClick(slider(), Qt::LeftButton, {}, QPoint(x, 7)); }
+
+    // Opens the window non-blocking; returns false when it never appeared.
+    bool open(int optionFlags, int txGainIndex)
+    {
+        transmitterState.optionFlags = optionFlags;
+        transmitterState.txGainIndex = txGainIndex;
+        dialog = std::make_unique<CSettingsDlg>();
+        dialog->open();
+        return QTest::qWaitForWindowExposed(dialog.get());
+    }
+
+    // Tabs to the slider as a user would; false when the focus chain never reaches it.
+    bool tabToSlider()
+    {
+        for (int step = 0; step < 20 && !slider()->hasFocus(); ++step)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return slider()->hasFocus();
+    }
+
+    void closeBy(CloseWay way)
+    {
+        switch (way) {
+        case CloseWay::Done:
+            QTest::mouseClick(control(1), Qt::LeftButton);
+            break;
+        case CloseWay::Enter:
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            break;
+        case CloseWay::CloseButton:
+            QTest::mouseClick(control(1036), Qt::LeftButton);
+            break;
+        case CloseWay::Escape:
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            break;
+        case CloseWay::WindowManager:
+            dialog->close();
+            break;
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The fake's peer may be closed under a write; that must come back as a failed write.
+        std::signal(SIGPIPE, SIG_IGN);
+        writeErrorNotifier = [this] { ++writeErrors; };
+    }
+
+    void init()
+    {
+        FakeHid_Reset();
+        transmitterState = TransmitterState{};
+        transmitterState.frequency = 9000;
+        transmitterState.paLevel = 90;
+        transmitterState.optionFlags = 37;
+        writeErrors = 0;
+        received.clear();
+        hidLibrary.Load();
+        deviceHandle = -1;
+        QVERIFY(hidLibrary.IsLoaded());
+        OpenDevice();
+        QCOMPARE(TakeReports().size(), 2);
+    }
+
+    void cleanup()
+    {
+        dialog.reset();
+        CloseDevice([] {});
+        hidLibrary.Release();
+    }
+
+    void opening_data()
+    {
+        QTest::addColumn<int>("optionFlags");
+        QTest::addColumn<int>("txGainIndex");
+        QTest::addColumn<QList<int>>("checked");
+        QTest::addColumn<int>("thumb");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<int>("txGainIndexOpen");
+        QTest::addColumn<int>("optionFlagsClosed");
+        QTest::addColumn<int>("txGainIndexClosed");
+
+        QTest::newRow("defaults") << 37 << 0 << QList<int>{1014, 1015, 1017, 1025} << 0 << "0" << 0 << 37
+                                  << 0;
+        QTest::newRow("all options set, stray bit 3")
+            << 0x3F << 7 << QList<int>{1014, 1016, 1017, 1025} << 7 << "7" << 7 << 0x27 << 7;
+        QTest::newRow("nothing set: 50 us is the first of its group")
+            << 0 << 23 << QList<int>{1013, 1015, 1018, 1019} << 23 << "23" << 23 << 0 << 23;
+        QTest::newRow("100 kHz, high bits dropped")
+            << 0x7F12 << 12 << QList<int>{1013, 1016, 1018, 1020} << 12 << "12" << 12 << 0x12 << 12;
+        QTest::newRow("gain above the range is lowered at once")
+            << 37 << 30 << QList<int>{1014, 1015, 1017, 1025} << 23 << "23" << 23 << 37 << 23;
+        QTest::newRow("negative gain shows as stored until committed")
+            << 37 << -2 << QList<int>{1014, 1015, 1017, 1025} << 0 << "-2" << -2 << 37 << 0;
+    }
+
+    void opening()
+    {
+        QFETCH(int, optionFlags);
+        QFETCH(int, txGainIndex);
+        QFETCH(QList<int>, checked);
+        QFETCH(int, thumb);
+        QFETCH(QString, tip);
+        QFETCH(int, txGainIndexOpen);
+        QFETCH(int, optionFlagsClosed);
+        QFETCH(int, txGainIndexClosed);
+
+        QVERIFY(open(optionFlags, txGainIndex));
+        QCOMPARE(transmitterState.txGainIndex, txGainIndexOpen);
+        QCOMPARE(transmitterState.optionFlags, optionFlags); // radios reach the state only at closing
+        QCOMPARE(checkedRadios(), checked);
+        QCOMPARE(slider()->GetPos(), thumb);
+        QCOMPARE(slider()->toolTip(), tip);
+
+        closeBy(CloseWay::Done);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
+        QCOMPARE(transmitterState.optionFlags, optionFlagsClosed);
+        QCOMPARE(transmitterState.txGainIndex, txGainIndexClosed);
+        QCOMPARE(TakeReports(), QList<QByteArray>{}); // the caller sends them
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<CloseWay>("way");
+        QTest::addColumn<int>("result");
+
+        QTest::newRow("DONE") << CloseWay::Done << int(QDialog::Accepted);
+        QTest::newRow("Enter") << CloseWay::Enter << int(QDialog::Accepted);
+        QTest::newRow("close button") << CloseWay::CloseButton << int(QDialog::Accepted);
+        QTest::newRow("Escape") << CloseWay::Escape << int(QDialog::Rejected);
+        QTest::newRow("window manager") << CloseWay::WindowManager << int(QDialog::Rejected);
+    }
+
+    // Radios and keyboard slider moves stay in the window until it closes; then every way commits them.
+    void closing()
+    {
+        QFETCH(CloseWay, way);
+        QFETCH(int, result);
+
+        QVERIFY(open(37, 4));
+        clickRadio(1013);
+        clickRadio(1016);
+        clickRadio(1018);
+        clickRadio(1019);
+        QCOMPARE(checkedRadios(), QList<int>({1013, 1016, 1018, 1019}));
+        QVERIFY(tabToSlider());
+        QTest::keyClick(slider(), Qt::Key_End);
+        QTest::keyClick(slider(), Qt::Key_Left);
+        QCOMPARE(slider()->GetPos(), 22);
+        QTest::qWait(20); // a stray queued notification would arrive now
+        QCOMPARE(transmitterState.txGainIndex, 4);
+        QCOMPARE(transmitterState.optionFlags, 37);
+        QCOMPARE(TakeReports(), QList<QByteArray>{});
+
+        closeBy(way);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
+        QCOMPARE(dialog->result(), result);
+        QCOMPARE(transmitterState.optionFlags, 0x02);
+        QCOMPARE(transmitterState.txGainIndex, 22);
+        QCOMPARE(TakeReports(), QList<QByteArray>{});
+    }
+
+    // As the main panel runs it: a modal run that returns only after the commit.
+    void modalRun()
+    {
+        QWidget owner;
+        owner.resize(475, 298);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        transmitterState.txGainIndex = 9;
+        CSettingsDlg settings(&owner);
+        bool timedOut = false;
+        QTimer::singleShot(0, &settings, [&settings] {
+            QTest::mouseClick(settings.findChild<QRadioButton*>(QStringLiteral("1014")), Qt::LeftButton, {},
+                              QPoint(6, 10));
+            QTest::mouseClick(settings.findChild<QRadioButton*>(QStringLiteral("1013")), Qt::LeftButton, {},
+                              QPoint(6, 10));
+            QTest::mouseClick(settings.findChild<QWidget*>(QStringLiteral("1")), Qt::LeftButton);
+        });
+        QTimer::singleShot(5000, &settings, [&] {
+            timedOut = true;
+            settings.reject();
+        });
+        QCOMPARE(settings.exec(), int(QDialog::Accepted));
+        QVERIFY(!timedOut);
+        QCOMPARE(transmitterState.optionFlags, 0x24);
+        QCOMPARE(transmitterState.txGainIndex, 9);
+    }
+
+    void sliderChange_data()
+    {
+        QTest::addColumn<int>("optionFlags");
+        QTest::addColumn<int>("radio");
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<int>("optionFlagsAfterChange");
+        QTest::addColumn<int>("optionFlagsClosed");
+
+        QTest::newRow("defaults, pixel 150") << 37 << 0 << SetupBytes("52", "25") << 37 << 37;
+        QTest::newRow("stray bits composed away") << 0x3F << 0 << SetupBytes("52", "27") << 0x27 << 0x27;
+        QTest::newRow("76 - 90 chosen first reaches the device only after closing")
+            << 37 << 1016 << SetupBytes("52", "25") << 37 << 0x27;
+    }
+
+    void sliderChange()
+    {
+        QFETCH(int, optionFlags);
+        QFETCH(int, radio);
+        QFETCH(QByteArray, report);
+        QFETCH(int, optionFlagsAfterChange);
+        QFETCH(int, optionFlagsClosed);
+
+        QVERIFY(open(optionFlags, 0));
+        if (radio)
+            clickRadio(radio);
+        clickSlider(150);
+        QTRY_COMPARE_WITH_TIMEOUT(transmitterState.txGainIndex, 11, 2000);
+        QCOMPARE(TakeReports(), QList<QByteArray>{report});
+        QCOMPARE(transmitterState.optionFlags, optionFlagsAfterChange);
+        QCOMPARE(slider()->toolTip(), QStringLiteral("11"));
+
+        closeBy(CloseWay::Done);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
+        QCOMPARE(transmitterState.optionFlags, optionFlagsClosed);
+        QCOMPARE(transmitterState.txGainIndex, 11);
+        QCOMPARE(TakeReports(), QList<QByteArray>{});
+    }
+
+    // Each drag step that moves the thumb's pixel sends a report, even when it selects the same index.
+    void dragStepWithinOneIndexSendsAgain()
+    {
+        QVERIFY(open(37, 0));
+        QTest::mousePress(slider(), Qt::LeftButton, {}, QPoint(150, 7));
+        QVERIFY(waitForReports(1));
+        int sameIndex = 151;
+        while (slider()->PixelToPos(sameIndex) != 11 || sameIndex == slider()->PosToPixel(11))
+            --sameIndex;
+        QTest::mouseMove(slider(), QPoint(sameIndex, 7));
+        QVERIFY(waitForReports(2));
+        QTest::mouseRelease(slider(), Qt::LeftButton, {}, QPoint(sameIndex, 7));
+        QTest::qWait(20);
+        received += TakeReports();
+        QCOMPARE(received, QList<QByteArray>(2, SetupBytes("52", "25")));
+    }
+
+    void notificationFromAnotherControl()
+    {
+        QVERIFY(open(0x3F, 5));
+        QVERIFY(tabToSlider());
+        QTest::keyClick(slider(), Qt::Key_Home);
+        dialog->OnTxGainChanged(1006);
+        QCOMPARE(transmitterState.txGainIndex, 5);
+        QCOMPARE(transmitterState.optionFlags, 0x3F);
+        QCOMPARE(slider()->toolTip(), QStringLiteral("5"));
+        QCOMPARE(TakeReports(), QList<QByteArray>{});
+    }
+
+    void deviceTrouble_data()
+    {
+        QTest::addColumn<bool>("pulled");
+        QTest::addColumn<int>("errors");
+
+        QTest::newRow("no device: dropped quietly") << true << 0;
+        QTest::newRow("failing write: one message per change") << false << 2;
+    }
+
+    void deviceTrouble()
+    {
+        QFETCH(bool, pulled);
+        QFETCH(int, errors);
+
+        QVERIFY(open(37, 0));
+        if (pulled)
+            CloseDevice([] {});
+        else
+            FakeHid_ClosePeer();
+        clickSlider(150);
+        QTRY_COMPARE_WITH_TIMEOUT(transmitterState.txGainIndex, 11, 2000);
+        clickSlider(300);
+        QTRY_COMPARE_WITH_TIMEOUT(transmitterState.txGainIndex, 23, 2000);
+        QCOMPARE(writeErrors, errors);
+        QVERIFY(dialog->isVisible());
+    }
+
+    // Every radio inside its own box, every box on the skin's plain body, no two controls overlapping.
+    void layout()
+    {
+        QVERIFY(open(37, 0));
+        const QRect body(QPoint(8, 34), QPoint(466, 289));
+        QList<QRect> taken;
+        for (const SettingsRadioGroup& group : settingsRadioGroups) {
+            const auto* box = control<QGroupBox>(group.groupBoxId);
+            QVERIFY(body.contains(box->geometry()));
+            for (int index = 0; index < group.radioCount; ++index) {
+                const auto* radio = control<QRadioButton>(group.radios[index].id);
+                QVERIFY2(box->geometry().contains(radio->geometry()), group.radios[index].text);
+                QVERIFY2(radio->sizeHint().width() <= radio->width(), group.radios[index].text);
+                taken.append(radio->geometry());
+            }
+        }
+        for (int id : {1012, 1048, 1}) {
+            QVERIFY(body.contains(control(id)->geometry()));
+            taken.append(control(id)->geometry());
+        }
+        for (qsizetype i = 0; i < taken.size(); ++i) {
+            for (qsizetype j = i + 1; j < taken.size(); ++j)
+                QVERIFY(!taken[i].intersects(taken[j]));
+        }
+    }
+};
+
+QTEST_MAIN(TestSettingsDlg)
+#include "tst_settingsdlg.moc"
