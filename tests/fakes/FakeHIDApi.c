@@ -1,9 +1,19 @@
+#define _GNU_SOURCE /* dup3 */
+
 #include "FakeHIDApi.h"
 
+#include <fcntl.h>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <stddef.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
+#include <sys/un.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -13,6 +23,61 @@ static int openCalls;
 static int lastOpenArguments[5];
 static int closeCalls;
 static int lastClosedHandle = -1;
+static int failWritesWith;
+
+enum
+{
+    FailingHandleBase = 900
+};
+
+/* Makes every write(2) to descriptor fd fail with errnoValue, for the rest of the process. */
+static int installWriteFailure(int fd, int errnoValue)
+{
+#if defined(__x86_64__)
+    const unsigned int arch = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+    const unsigned int arch = AUDIT_ARCH_AARCH64;
+#else
+    (void)fd;
+    (void)errnoValue;
+    return -1;
+#endif
+#if defined(__x86_64__) || defined(__aarch64__)
+    struct sock_filter program[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, arch)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, arch, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_write, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        /* The low half of the first argument, the descriptor (little-endian targets only above). */
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, args[0])),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, (unsigned int)fd, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ((unsigned int)errnoValue & SECCOMP_RET_DATA)),
+    };
+    struct sock_fprog filter = {(unsigned short)(sizeof program / sizeof program[0]), program};
+    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
+        return -1;
+    return prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0 ? 0 : -1;
+#endif
+}
+
+/* Moves a fresh handle to the descriptor reserved for the chosen error, filtered on first use. */
+static int failingHandle(int handle)
+{
+    static int filtered[256];
+    const int reserved = FailingHandleBase + failWritesWith;
+    if (!filtered[failWritesWith]) {
+        if (installWriteFailure(reserved, failWritesWith) != 0)
+            return -1;
+        filtered[failWritesWith] = 1;
+    }
+    if (dup3(handle, reserved, O_CLOEXEC) < 0)
+        return -1;
+    close(handle);
+    return reserved;
+}
 
 static void appendToLog(const char* line)
 {
@@ -44,6 +109,25 @@ static void logPendingReports(void)
     }
 }
 
+/* The handle is a connection to a process outside, which takes the reports as they are written. */
+static int connectToListener(const char* path)
+{
+    struct sockaddr_un address;
+    memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (strlen(path) >= sizeof address.sun_path)
+        return -1;
+    strcpy(address.sun_path, path);
+    const int handle = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    if (handle < 0)
+        return -1;
+    if (connect(handle, (const struct sockaddr*)&address, sizeof address) != 0) {
+        close(handle);
+        return -1;
+    }
+    return handle;
+}
+
 int OpenHIDDevice(int vendorId, int productId, int reserved1, int reserved2, int flags)
 {
     ++openCalls;
@@ -56,6 +140,9 @@ int OpenHIDDevice(int vendorId, int productId, int reserved1, int reserved2, int
 
     if (!present)
         return -1;
+    const char* listener = getenv("TESSALY_FAKE_HID_SOCKET");
+    if (listener != NULL)
+        return connectToListener(listener);
     int ends[2];
     if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0)
         return -1;
@@ -63,7 +150,12 @@ int OpenHIDDevice(int vendorId, int productId, int reserved1, int reserved2, int
     setsockopt(ends[1], SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
     FakeHid_ClosePeer();
     peer = ends[1];
-    return ends[0];
+    if (failWritesWith == 0)
+        return ends[0];
+    const int handle = failingHandle(ends[0]);
+    if (handle < 0)
+        close(ends[0]);
+    return handle;
 }
 
 void CloseHIDDevice(int handle)
@@ -80,6 +172,14 @@ void CloseHIDDevice(int handle)
 void FakeHid_SetPresent(int isPresent)
 {
     present = isPresent;
+}
+
+int FakeHid_FailWritesWith(int errnoValue)
+{
+    if (errnoValue < 0 || errnoValue > 99)
+        return -1;
+    failWritesWith = errnoValue;
+    return 0;
 }
 
 void FakeHid_ClosePeer(void)
@@ -146,4 +246,5 @@ void FakeHid_Reset(void)
     memset(lastOpenArguments, 0, sizeof lastOpenArguments);
     closeCalls = 0;
     lastClosedHandle = -1;
+    failWritesWith = 0;
 }

@@ -15,6 +15,10 @@
  *   "report <microseconds> <hex bytes>"                                   each report the handle received,
  *                                                                         written when the handle is closed
  *   "CloseHIDDevice"                                                      each call with the open handle
+ *
+ * With TESSALY_FAKE_HID_SOCKET naming a listening AF_UNIX SOCK_SEQPACKET socket, OpenHIDDevice instead
+ * connects to it and hands out that connection: the listener (the benchmark runner) receives each report the
+ * moment it is written. No peer exists then.
  */
 
 #include "companion/HIDApi.h"
@@ -29,6 +33,12 @@ HIDAPI_EXPORT void FakeHid_SetPresent(int present);
 /* Closes the peer of the open handle, so the program's writes fail. */
 HIDAPI_EXPORT void FakeHid_ClosePeer(void);
 
+/* 1 to 99: every handle OpenHIDDevice hands out from now on fails each write with that errno (EIO, ENODEV,
+ * ...) as a broken transmitter would; 0: handles work again. The handle is placed at descriptor
+ * 900 + errnoValue, and a seccomp filter, installed for the rest of the process on first use, makes write(2)
+ * to that descriptor fail. Returns -1 for a value out of range. */
+HIDAPI_EXPORT int FakeHid_FailWritesWith(int errnoValue);
+
 /* Takes the next report from the peer without waiting. Returns its length (the report is cut to size), 0 once
  * the program closed the handle and every report was taken, -1 when nothing is waiting or no peer exists.
  * *sentAtNs receives the send time in nanoseconds of CLOCK_REALTIME. */
@@ -40,7 +50,8 @@ HIDAPI_EXPORT void FakeHid_LastOpenArguments(int arguments[5]);
 HIDAPI_EXPORT int FakeHid_CloseCalls(void);
 HIDAPI_EXPORT int FakeHid_LastClosedHandle(void);
 
-/* Back to the state at load: present, no calls recorded, peer closed. Open handles stay the program's. */
+/* Back to the state at load: present, writes working, no calls recorded, peer closed. Open handles stay the
+ * program's. */
 HIDAPI_EXPORT void FakeHid_Reset(void);
 
 #ifdef __cplusplus

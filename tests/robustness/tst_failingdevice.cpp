@@ -1,0 +1,151 @@
+#include "app/CTransmitterDlg.h"
+#include "device/DeviceHandle.h"
+#include "device/FakeTransmitterReports.h"
+#include "device/HidNotification.h"
+#include "device/ReportWriter.h"
+#include "panels/CMainPanel.h"
+#include "skin/CBitmapButton.h"
+#include "state/SettingsFile.h"
+
+#include <cerrno>
+#include <csignal>
+#include <QtTest>
+#include <unistd.h>
+
+// A transmitter whose writes fail in each way the kernel reports it: every failed report gives one
+// message, and the state the user set survives until the transmitter works again.
+class TestFailingDevice : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CTransmitterDlg> dialog;
+    std::unique_ptr<HotplugWatcher> watcher;
+    int writeErrors = 0;
+
+    // One report's worth of action: exactly one more message.
+    void expectOneMessage(const std::function<void()>& action)
+    {
+        const int before = writeErrors;
+        action();
+        QCOMPARE(writeErrors, before + 1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        std::signal(SIGPIPE, SIG_IGN);
+        writeErrorNotifier = [this] { ++writeErrors; };
+    }
+
+    void init()
+    {
+        QFile::remove(settingsPath());
+        FakeHid_Reset();
+        writeErrors = 0;
+        dialog = std::make_unique<CTransmitterDlg>();
+        QVERIFY(dialog->OnInitDialog());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QCOMPARE(TakeReports().size(), 2);
+        watcher = std::make_unique<HotplugWatcher>();
+        RegisterHidNotification(*watcher, [this] { dialog->ToggleOnAir(); });
+    }
+
+    void cleanup()
+    {
+        watcher.reset();
+        dialog.reset();
+        FakeHid_Reset();
+        QFile::remove(settingsPath());
+    }
+
+    void eachFailedReportGivesOneMessage_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::newRow("EPIPE: the far end is gone") << EPIPE;
+        QTest::newRow("EIO: the transfer failed") << EIO;
+        QTest::newRow("ENODEV: the device node is dead") << ENODEV;
+    }
+
+    void eachFailedReportGivesOneMessage()
+    {
+        QFETCH(int, error);
+        if (error == EPIPE) {
+            FakeHid_ClosePeer();
+        } else {
+            QCOMPARE(FakeHid_FailWritesWith(error), 0);
+            emit watcher->deviceRemoved();
+            const int before = writeErrors;
+            emit watcher->deviceArrived();
+            QCOMPARE(writeErrors, before + 2); // the opening TuneReport and SetupReport
+        }
+        QVERIFY(deviceHandle >= 0);
+        const char probe = 0;
+        QCOMPARE(::write(deviceHandle, &probe, 1), -1);
+        QCOMPARE(errno, error);
+
+        expectOneMessage([this] { dialog->ToggleOnAir(); });
+        QVERIFY(transmitterState.onAir);
+        expectOneMessage([this] { dialog->Panel()->StepFrequencyUp(); });
+        expectOneMessage([this] { dialog->Panel()->StepFrequencyUp(); });
+        expectOneMessage([this] { dialog->Panel()->StepFrequencyDown(); });
+        expectOneMessage([this] { dialog->Panel()->ToggleMute(); });
+        QCOMPARE(transmitterState.frequency, 9005);
+        QVERIFY(transmitterState.muted);
+        QVERIFY(transmitterState.onAir);
+        QVERIFY(deviceHandle >= 0);
+
+        // Replugged and working: the transmitter is told what the user set while it failed.
+        QCOMPARE(FakeHid_FailWritesWith(0), 0);
+        emit watcher->deviceRemoved();
+        QVERIFY(!transmitterState.onAir);
+        emit watcher->deviceArrived();
+        dialog->ToggleOnAir();
+        const int errorsBefore = writeErrors;
+        QCOMPARE(TakeReports(),
+                 (QList<QByteArray>{"000050011978160000", "000051032500000000", "000050011978050000"}));
+        QCOMPARE(writeErrors, errorsBefore);
+    }
+
+    void deviceVanishesDuringHeldRepeat_data()
+    {
+        QTest::addColumn<bool>("writesFailFirst");
+        QTest::newRow("removal announced at once") << false;
+        QTest::newRow("writes fail before the removal is announced") << true;
+    }
+
+    void deviceVanishesDuringHeldRepeat()
+    {
+        QFETCH(bool, writesFailFirst);
+        dialog->ToggleOnAir();
+        TakeReports();
+        auto* up = dialog->findChild<CBitmapButton*>(QStringLiteral("1010"));
+        QVERIFY(up);
+        const QPoint centre = up->rect().center();
+        QTest::mouseMove(up, centre);
+        QTest::mousePress(up, Qt::LeftButton, {}, centre);
+        QTRY_VERIFY_WITH_TIMEOUT(transmitterState.frequency >= 9015, 5000); // the repeat is running
+
+        if (writesFailFirst) {
+            FakeHid_ClosePeer();
+            const int frequencyAtFailure = transmitterState.frequency;
+            QTRY_VERIFY_WITH_TIMEOUT(transmitterState.frequency >= frequencyAtFailure + 10, 5000);
+            // One message per repeat step that could not reach the transmitter.
+            QCOMPARE(writeErrors, (transmitterState.frequency - frequencyAtFailure) / 5);
+        }
+        TakeReports();
+        emit watcher->deviceRemoved();
+        QCOMPARE(deviceHandle, -1);
+        QVERIFY(!transmitterState.onAir);
+        const int frequencyAtRemoval = transmitterState.frequency;
+        const int errorsAtRemoval = writeErrors;
+        QTest::qWait(400);
+        QCOMPARE(transmitterState.frequency, frequencyAtRemoval);
+        QCOMPARE(writeErrors, errorsAtRemoval);
+        QVERIFY(TakeReports().isEmpty());
+        QTest::mouseRelease(up, Qt::LeftButton, {}, centre);
+    }
+};
+
+QTEST_MAIN(TestFailingDevice)
+#include "tst_failingdevice.moc"
