@@ -4,15 +4,21 @@
 #include "device/DeviceHandle.h"
 #include "device/HidLibrary.h"
 #include "device/HidNotification.h"
-#include "device/SendReport.h"
 #include "device/UdevHotplugWatcher.h"
+#include "panels/CMainPanel.h"
+#include "res/Resources.h"
+#include "skin/CAboutDlg.h"
+#include "skin/CSystemMenu.h"
 #include "skin/CToolTipStyle.h"
+#include "skin/CTrayIcon.h"
 #include "skin/TitleFont.h"
 #include "state/SettingsFile.h"
 
 #include <QKeyEvent>
+#include <QSystemTrayIcon>
 
-CTransmitterDlg::CTransmitterDlg(QWidget* parent) : CSkinnedDialog(mainWindowFrame, parent)
+CTransmitterDlg::CTransmitterDlg(QWidget* parent)
+    : CSkinnedDialog(mainWindowFrame, parent), panel(new CMainPanel(this)), trayIcon(new CTrayIcon(this))
 {
     setObjectName(QStringLiteral("102"));
 }
@@ -32,6 +38,14 @@ int CTransmitterDlg::DoModal()
 
 bool CTransmitterDlg::OnInitDialog()
 {
+    systemMenu = new CSystemMenu(this);
+    connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
+    setWindowIcon(LoadAppIcon(128));
+    trayIcon->Add();
+    // Without a tray host a hidden window could never come back: keep a taskbar button then.
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+
     SizeToSkin();
     MakeKeyColourTransparent();
     BuildFont(15, titleFont, QStringLiteral("楷体"));
@@ -42,13 +56,18 @@ bool CTransmitterDlg::OnInitDialog()
     transmitterState.retunePending = true;
     LoadSettings();
 
+    panel->SetUpSliderAndReadout();
     PlaceEmblem();
+    panel->PlaceIdlePicture();
     CToolTipStyle::Install();
-
+    panel->RegisterSliderTip();
+    panel->SetUpButtons();
     SetUpCaptionButtons();
+    panel->PlaceButtons();
     PlaceCaptionButtons();
 
     setWindowTitle(QStringLiteral("Tessaly"));
+    setWindowIcon(LoadAppIcon(192));
 
     hidLibrary.Load();
     deviceHandle = -1;
@@ -74,12 +93,40 @@ void CTransmitterDlg::DestroyWindow()
         CloseDevice([this] { ToggleOnAir(); });
     }
     hidLibrary.Release();
+    trayIcon->Remove();
 }
 
 void CTransmitterDlg::ToggleOnAir()
 {
-    transmitterState.onAir = !transmitterState.onAir;
-    SendReport(TuneReport);
+    panel->ToggleOnAir();
+}
+
+void CTransmitterDlg::OnSysCommand(int command)
+{
+    if ((command & ~0xF) != IDM_ABOUTBOX)
+        return;
+    CAboutDlg about(this);
+    about.exec();
+}
+
+bool CTransmitterDlg::PreTranslateMessage(QObject* receiver, QEvent* event)
+{
+    panel->PreTranslateMessage(receiver, event);
+    return CSkinnedDialog::PreTranslateMessage(receiver, event);
+}
+
+void CTransmitterDlg::OnTimer(int timerId)
+{
+    if (!panel->OnTimer(timerId))
+        CSkinnedDialog::OnTimer(timerId);
+}
+
+void CTransmitterDlg::OnMinimize()
+{
+    if (trayIcon->IsShown())
+        HideWindow();
+    else
+        showMinimized();
 }
 
 void CTransmitterDlg::OnOK()

@@ -2,6 +2,11 @@
 
 #include "skin/CSkinnedDialog.h"
 
+class CMainPanel;
+class CSystemMenu;
+class CTrayIcon;
+class UdevHotplugWatcher;
+
 // The main window: brings every part up in one fixed order and takes them down in another.
 class CTransmitterDlg final : public CSkinnedDialog
 {
@@ -20,12 +25,22 @@ public:
     void DestroyWindow();
     void OnOK();
 
-    // The Stop/Play action: flips onAir and sends the TuneReport that carries it.
+    // The Stop/Play action, also run when the device goes away while on air and at teardown.
     void ToggleOnAir();
+    void OnSysCommand(int command);
+
+    CMainPanel* Panel() const { return panel; }
+    CTrayIcon* TrayIcon() const { return trayIcon; }
 
 protected:
+    bool PreTranslateMessage(QObject* receiver, QEvent* event) override;
+    void OnTimer(int timerId) override;
+    void OnMinimize() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    CMainPanel* panel;
+    CSystemMenu* systemMenu = nullptr;
+    CTrayIcon* trayIcon;
     bool tornDown = false;
 };

@@ -1,7 +1,7 @@
 #include "app/SingleInstanceLock.h"
 
-#include <QFile>
 #include <fcntl.h>
+#include <QFile>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -15,8 +15,8 @@ QString singleInstanceLockPath()
 
 bool AcquireSingleInstanceLock()
 {
-    const int fd = ::open(QFile::encodeName(singleInstanceLockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC,
-                          0600);
+    const int fd =
+        ::open(QFile::encodeName(singleInstanceLockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

@@ -1,7 +1,7 @@
 #include "app/CTransmitterApp.h"
 
-#include <QApplication>
 #include <csignal>
+#include <QApplication>
 
 int main(int argc, char* argv[])
 {

@@ -76,7 +76,7 @@ CSkinnedDialog::CSkinnedDialog(const SkinFrameValues& frame, QWidget* parent)
         button->setEnabled(values.enabled);
         captionButtons[i] = button;
     }
-    connect(CaptionButton(1034), &QAbstractButton::clicked, this, &CSkinnedDialog::HideWindow);
+    connect(CaptionButton(1034), &QAbstractButton::clicked, this, [this] { OnMinimize(); });
     if (frame.mainWindow)
         connect(CaptionButton(1036), &QAbstractButton::clicked, this, &QDialog::reject);
     else
@@ -155,7 +155,7 @@ void CSkinnedDialog::HideWindow()
 
 void CSkinnedDialog::SetTimer(int timerId, int periodMs)
 {
-    timers[timerId].start(periodMs, this);
+    timers[timerId].start(periodMs, Qt::PreciseTimer, this);
 }
 
 void CSkinnedDialog::KillTimer(int timerId)
@@ -174,6 +174,11 @@ bool CSkinnedDialog::IsTimerActive(int timerId) const
 bool CSkinnedDialog::PreTranslateMessage(QObject*, QEvent*)
 {
     return false;
+}
+
+void CSkinnedDialog::OnMinimize()
+{
+    HideWindow();
 }
 
 void CSkinnedDialog::OnTimer(int timerId)

@@ -54,6 +54,8 @@ protected:
     // One tick of the window timer timerId. The base moves the window for TIMER_DRAG; derived windows
     // handle their own timers and pass the rest on.
     virtual void OnTimer(int timerId);
+    // The minimize caption button: hides the window unless a derived window knows better.
+    virtual void OnMinimize();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,335 @@
+#include "panels/CMainPanel.h"
+
+#include "device/SendReport.h"
+#include "panels/CFrequencyReadout.h"
+#include "panels/CSettingsDlg.h"
+#include "panels/Tuning.h"
+#include "res/Resources.h"
+#include "skin/CBitmapButton.h"
+#include "skin/CSkinnedDialog.h"
+#include "skin/CSkinSlider.h"
+#include "skin/UpdateTipText.h"
+#include "state/TransmitterState.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int firstRepeatMs = 500;
+constexpr int repeatMs = 100;
+
+} // namespace
+
+CMainPanel::CMainPanel(CSkinnedDialog* window)
+    : QObject(window), window(window), stopPlay(createButton(1007)), mute(createButton(1008)),
+      frequencyDown(createButton(1009)), frequencyUp(createButton(1010)), set(createButton(1000)),
+      paSlider(new CSkinSlider(1006, window)), idlePicture(new QLabel(window)),
+      readout(new CFrequencyReadout(window))
+{
+    // Moves without a pressed button must reach the body and the buttons, or hover never happens.
+    window->setMouseTracking(true);
+    paSlider->setAttribute(Qt::WA_NoMousePropagation);
+    idlePicture->setObjectName(QStringLiteral("1039"));
+    idlePicture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    idlePicture->setPixmap(LoadBitmap(194));
+    idlePicture->resize(idlePicture->sizeHint());
+
+    connect(stopPlay, &QAbstractButton::clicked, this, &CMainPanel::ToggleOnAir);
+    connect(mute, &QAbstractButton::clicked, this, &CMainPanel::ToggleMute);
+    connect(set, &QAbstractButton::clicked, this, &CMainPanel::OpenSettings);
+    connect(paSlider, &CSkinSlider::sliderChanged, this,
+            [this](int controlId, int) { OnPaLevelChanged(controlId); });
+}
+
+CBitmapButton* CMainPanel::createButton(int id)
+{
+    auto* button = new CBitmapButton(window);
+    button->setObjectName(QString::number(id));
+    button->setMouseTracking(true);
+    // A move over a button belongs to the button: it must not also count as a move over the body.
+    button->setAttribute(Qt::WA_NoMousePropagation);
+    return button;
+}
+
+void CMainPanel::SetUpSliderAndReadout()
+{
+    upEngaged = false;
+    downEngaged = false;
+    paSlider->SetChannelImages(176, 177, false, KEY_COLOUR_FROM_PIXEL, 0, 0);
+    paSlider->SetThumbImages(178, 179, true, KEY_COLOUR_FROM_PIXEL, 0, 0);
+    paSlider->EnableFocusRect(false, false);
+    paSlider->SetRange(0, 90, false);
+    paSlider->SetPos(transmitterState.paLevel);
+    paSlider->move(325, 237);
+}
+
+void CMainPanel::PlaceIdlePicture()
+{
+    idlePicture->move(190, 110);
+}
+
+void CMainPanel::RegisterSliderTip()
+{
+    paSlider->setToolTip(QString::number(paSlider->GetPos() + 30));
+}
+
+void CMainPanel::SetUpButtons()
+{
+    hoverRecord = {};
+    const struct
+    {
+        CBitmapButton* button;
+        int normal;
+        int pressed;
+        const char* text;
+    } buttons[] = {{stopPlay, 172, 173, "Stop"},
+                   {mute, 166, 167, "Mute"},
+                   {frequencyUp, 182, 183, "Frequency add"},
+                   {frequencyDown, 174, 181, "Frequency dec"},
+                   {set, 170, 171, "Set"}};
+    for (const auto& entry : buttons) {
+        entry.button->LoadBitmaps(entry.normal, entry.pressed);
+        entry.button->SizeToContent();
+        entry.button->setToolTip(QString::fromLatin1(entry.text));
+    }
+}
+
+void CMainPanel::PlaceButtons()
+{
+    const QSize size = stopPlay->size();
+    stopPlay->setGeometry(QRect(QPoint(20, 250), size));
+    frequencyDown->setGeometry(QRect(QPoint(70, 250), size));
+    frequencyUp->setGeometry(QRect(QPoint(130, 250), size));
+    mute->setGeometry(QRect(QPoint(190, 250), size));
+    set->setGeometry(QRect(QPoint(245, 250), size));
+}
+
+CMainPanel::ButtonImages CMainPanel::imagesOf(const CBitmapButton* button) const
+{
+    if (button == stopPlay)
+        return transmitterState.onAir ? ButtonImages{168, 218, 169} : ButtonImages{172, 220, 173};
+    if (button == mute)
+        return transmitterState.muted ? ButtonImages{165, 216, 180} : ButtonImages{166, 217, 167};
+    if (button == frequencyDown)
+        return {174, 221, 181};
+    if (button == frequencyUp)
+        return {182, 222, 183};
+    return {170, 219, 171};
+}
+
+bool CMainPanel::isPanelButton(const QObject* object) const
+{
+    return object == stopPlay || object == mute || object == frequencyDown || object == frequencyUp ||
+           object == set;
+}
+
+void CMainPanel::setHoverRecord(CBitmapButton* button, int normalImage, int pressedImage)
+{
+    hoverRecord = {button, normalImage, pressedImage};
+}
+
+void CMainPanel::ToggleOnAir()
+{
+    transmitterState.onAir = !transmitterState.onAir;
+    // The hover image of the new state: the pointer is normally over the button.
+    if (transmitterState.onAir) {
+        stopPlay->LoadBitmaps(218, 169);
+        idlePicture->hide();
+        setHoverRecord(stopPlay, 168, 169);
+    } else {
+        stopPlay->LoadBitmaps(220, 173);
+        idlePicture->show();
+        setHoverRecord(stopPlay, 172, 173);
+    }
+    SendReport(TuneReport);
+    readout->ShowFrequency(transmitterState.frequency);
+}
+
+void CMainPanel::ToggleMute()
+{
+    transmitterState.muted = !transmitterState.muted;
+    if (transmitterState.muted) {
+        mute->LoadBitmaps(216, 180);
+        setHoverRecord(mute, 165, 180);
+    } else {
+        mute->LoadBitmaps(217, 167);
+        setHoverRecord(mute, 166, 167);
+    }
+    SendReport(TuneReport);
+}
+
+void CMainPanel::StepFrequencyUp()
+{
+    if (!transmitterState.onAir)
+        return;
+    upEngaged = true;
+    transmitterState.retunePending = true;
+    transmitterState.frequency = SteppedUp(transmitterState.frequency, transmitterState.optionFlags);
+    readout->ShowFrequency(transmitterState.frequency);
+    SendReport(TuneReport);
+}
+
+void CMainPanel::StepFrequencyDown()
+{
+    if (!transmitterState.onAir)
+        return;
+    downEngaged = true;
+    transmitterState.retunePending = true;
+    transmitterState.frequency = SteppedDown(transmitterState.frequency, transmitterState.optionFlags);
+    readout->ShowFrequency(transmitterState.frequency);
+    SendReport(TuneReport);
+}
+
+void CMainPanel::OpenSettings()
+{
+    {
+        CSettingsDlg settings(window);
+        settings.exec();
+    }
+    if (const auto clamped = BandClamped(transmitterState.frequency, transmitterState.optionFlags)) {
+        transmitterState.frequency = *clamped;
+        readout->ShowFrequency(transmitterState.frequency);
+        transmitterState.retunePending = true;
+        SendReport(TuneReport);
+    }
+    readout->ShowFrequency(transmitterState.frequency);
+    SendReport(SetupReport);
+}
+
+int CMainPanel::OnPaLevelChanged(int controlId)
+{
+    if (controlId != 1006)
+        return 0;
+    const int position = paSlider->GetPos();
+    if (position == transmitterState.paLevel)
+        return 0;
+    const QString text = QString::number(position + 30);
+    transmitterState.paLevel = position;
+    SendReport(TuneReport);
+    UpdateTipText(paSlider, text);
+    return 0;
+}
+
+void CMainPanel::PreTranslateMessage(QObject* receiver, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        onPointerMove(receiver, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            onFrequencyButtonPress(receiver);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            onFrequencyButtonRelease(receiver);
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            onFrequencyButtonDoubleClick(receiver);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainPanel::onPointerMove(QObject* receiver, const QPoint& globalPosition)
+{
+    if (upEngaged || downEngaged) {
+        leaveCheck(globalPosition);
+    } else if (isPanelButton(receiver) && hoverRecord.normalImage == 0) {
+        auto* button = static_cast<CBitmapButton*>(receiver);
+        const ButtonImages images = imagesOf(button);
+        button->LoadBitmaps(images.hover, images.pressed);
+        setHoverRecord(button, images.normal, images.pressed);
+    }
+    // A move over the body itself puts the last hovered button back to its plain look.
+    if (receiver == window && hoverRecord.normalImage != 0) {
+        hoverRecord.button->LoadBitmaps(hoverRecord.normalImage, hoverRecord.pressedImage);
+        hoverRecord = {};
+    }
+}
+
+bool CMainPanel::leaveCheck(const QPoint& globalPosition)
+{
+    const auto outside = [&](const CBitmapButton* button) {
+        return !QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(globalPosition);
+    };
+    if (upEngaged) {
+        if (outside(frequencyUp)) {
+            window->KillTimer(TIMER_STEP_UP);
+            window->KillTimer(TIMER_STEP_DOWN);
+            upEngaged = false;
+            frequencyUp->LoadBitmaps(182, 182);
+            setHoverRecord(frequencyUp, 182, 182);
+        }
+    } else if (downEngaged && outside(frequencyDown)) {
+        window->KillTimer(TIMER_STEP_UP);
+        window->KillTimer(TIMER_STEP_DOWN);
+        downEngaged = false;
+        frequencyDown->LoadBitmaps(174, 174);
+        setHoverRecord(frequencyDown, 174, 174);
+    }
+    return true;
+}
+
+void CMainPanel::onFrequencyButtonPress(QObject* receiver)
+{
+    if (!transmitterState.onAir)
+        return;
+    if (receiver == frequencyUp) {
+        StepFrequencyUp();
+        window->SetTimer(TIMER_STEP_UP, firstRepeatMs);
+        frequencyUp->LoadBitmaps(182, 183);
+    } else if (receiver == frequencyDown) {
+        StepFrequencyDown();
+        window->SetTimer(TIMER_STEP_DOWN, firstRepeatMs);
+        frequencyDown->LoadBitmaps(174, 181);
+    }
+}
+
+void CMainPanel::onFrequencyButtonRelease(QObject* receiver)
+{
+    if (receiver == frequencyUp) {
+        window->KillTimer(TIMER_STEP_UP);
+        frequencyUp->LoadBitmaps(182, 183);
+    } else if (receiver == frequencyDown) {
+        window->KillTimer(TIMER_STEP_DOWN);
+        frequencyDown->LoadBitmaps(174, 181);
+    }
+}
+
+void CMainPanel::onFrequencyButtonDoubleClick(QObject* receiver)
+{
+    // The second press of a double-click: one step and one repeat start, never also the plain press.
+    if (receiver == frequencyUp) {
+        frequencyUp->LoadBitmaps(183, 183);
+        StepFrequencyUp();
+        if (transmitterState.onAir)
+            window->SetTimer(TIMER_STEP_UP, firstRepeatMs);
+    } else if (receiver == frequencyDown) {
+        frequencyDown->LoadBitmaps(181, 181);
+        StepFrequencyDown();
+        if (transmitterState.onAir)
+            window->SetTimer(TIMER_STEP_DOWN, firstRepeatMs);
+    }
+}
+
+bool CMainPanel::OnTimer(int timerId)
+{
+    // Stopped before the step and restarted after it, so a step that blocks never lets ticks pile up.
+    if (timerId == TIMER_STEP_UP) {
+        window->KillTimer(TIMER_STEP_UP);
+        StepFrequencyUp();
+        window->SetTimer(TIMER_STEP_UP, repeatMs);
+        return true;
+    }
+    if (timerId == TIMER_STEP_DOWN) {
+        window->KillTimer(TIMER_STEP_DOWN);
+        StepFrequencyDown();
+        window->SetTimer(TIMER_STEP_DOWN, repeatMs);
+        return true;
+    }
+    return false;
+}

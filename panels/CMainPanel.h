@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <QObject>
+
+class CBitmapButton;
+class CFrequencyReadout;
+class CSkinSlider;
+class CSkinnedDialog;
+class QEvent;
+class QLabel;
+
+// Main window timers of the press-and-hold repeat; timer 1 is the frame's drag timer.
+inline constexpr int TIMER_STEP_UP = 2;
+inline constexpr int TIMER_STEP_DOWN = 3;
+
+// The working surface of the main window: Stop/Play, Mute, Frequency down and up with press-and-hold
+// repeat, Set, the PA-VALUE slider, the idle picture and the frequency read-out. It turns presses, holds,
+// double-clicks and slider moves into changes of transmitterState and device reports, and gives the
+// buttons their hover look.
+class CMainPanel final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Creates the panel's controls as children of the main window.
+    explicit CMainPanel(CSkinnedDialog* window);
+
+    // Panel set-up, in the order the window's initialisation calls the steps.
+    void SetUpSliderAndReadout(); // engaged flags, PA-VALUE slider from paLevel
+    void PlaceIdlePicture();
+    void RegisterSliderTip();
+    void SetUpButtons(); // empties the hover record, gives the five buttons images, tips and sizes
+    void PlaceButtons();
+
+    void ToggleOnAir();
+    void ToggleMute();
+    void StepFrequencyUp();
+    void StepFrequencyDown();
+    void OpenSettings();
+    int OnPaLevelChanged(int controlId);
+
+    // Hover, leave check and the frequency buttons' press and release, before normal delivery.
+    void PreTranslateMessage(QObject* receiver, QEvent* event);
+    // A tick of TIMER_STEP_UP or TIMER_STEP_DOWN; false for any other timer.
+    bool OnTimer(int timerId);
+
+private:
+    struct HoverRecord
+    {
+        CBitmapButton* button = nullptr;
+        int normalImage = 0; // 0: the record is empty
+        int pressedImage = 0;
+    };
+    struct ButtonImages
+    {
+        int normal;
+        int hover;
+        int pressed;
+    };
+
+    CBitmapButton* createButton(int id);
+    ButtonImages imagesOf(const CBitmapButton* button) const;
+    bool isPanelButton(const QObject* object) const;
+    void setHoverRecord(CBitmapButton* button, int normalImage, int pressedImage);
+    void onPointerMove(QObject* receiver, const QPoint& globalPosition);
+    bool leaveCheck(const QPoint& globalPosition);
+    void onFrequencyButtonPress(QObject* receiver);
+    void onFrequencyButtonRelease(QObject* receiver);
+    void onFrequencyButtonDoubleClick(QObject* receiver);
+
+    CSkinnedDialog* window;
+    CBitmapButton* stopPlay;
+    CBitmapButton* mute;
+    CBitmapButton* frequencyDown;
+    CBitmapButton* frequencyUp;
+    CBitmapButton* set;
+    CSkinSlider* paSlider;
+    QLabel* idlePicture;
+    CFrequencyReadout* readout;
+
+    bool upEngaged = false;
+    bool downEngaged = false;
+    HoverRecord hoverRecord;
+};

@@ -1,0 +1,34 @@
+#include "skin/CAboutDlg.h"
+
+#include "res/Resources.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("100"));
+    setWindowTitle(QStringLiteral("About Corvane"));
+    const QIcon icon = LoadAppIcon(128);
+    setWindowIcon(icon);
+
+    auto* picture = new QLabel(this);
+    picture->setPixmap(icon.pixmap(32, 32));
+    auto* version = new QLabel(QStringLiteral("Corvane Beta 1.1.1"), this);
+    version->setTextFormat(Qt::PlainText);
+    auto* notice = new QLabel(QStringLiteral("Sends your computer's sound to a nearby FM radio."), this);
+    notice->setTextFormat(Qt::PlainText);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QGridLayout(this);
+    layout->setHorizontalSpacing(16);
+    layout->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(version, 0, 1);
+    layout->addWidget(notice, 1, 1);
+    layout->addWidget(ok, 0, 2, Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

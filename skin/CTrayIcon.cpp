@@ -1,0 +1,32 @@
+#include "skin/CTrayIcon.h"
+
+#include "res/Resources.h"
+
+#include <QWidget>
+
+CTrayIcon::CTrayIcon(QWidget* window) : QObject(window), window(window)
+{
+    connect(&icon, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);
+}
+
+void CTrayIcon::Add()
+{
+    icon.setIcon(LoadAppIcon(128));
+    icon.setToolTip(QStringLiteral("Tessaly"));
+    icon.show();
+}
+
+void CTrayIcon::Remove()
+{
+    icon.hide();
+}
+
+void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    // Trigger is how both tray protocols report a left click.
+    if (reason != QSystemTrayIcon::Trigger)
+        return;
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+// The notification-area icon (icon 128, tip "Tessaly"): a left click brings the main window back,
+// shown normally, raised and active. Every other activation is ignored; there is no menu.
+class CTrayIcon final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CTrayIcon(QWidget* window);
+
+    void Add();
+    void Remove();
+
+    // The icon is in place (between Add and Remove), whether or not a tray host shows it.
+    bool IsAdded() const { return icon.isVisible(); }
+    // True while a tray host shows the icon, so a hidden window can come back through it.
+    bool IsShown() const { return IsAdded() && QSystemTrayIcon::isSystemTrayAvailable(); }
+
+    void OnActivated(QSystemTrayIcon::ActivationReason reason);
+
+private:
+    QWidget* window;
+    QSystemTrayIcon icon;
+};

@@ -1,0 +1,274 @@
+#include "app/CTransmitterDlg.h"
+#include "device/DeviceConnection.h"
+#include "device/DeviceHandle.h"
+#include "device/FakeTransmitterReports.h"
+#include "device/ReportWriter.h"
+#include "panels/CMainPanel.h"
+#include "res/Resources.h"
+#include "skin/CBitmapButton.h"
+#include "skin/CSkinSlider.h"
+#include "state/SettingsFile.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+// A TuneReport in hex: frequency code (two bytes), power byte, mode byte.
+QByteArray tune(const char* frequencyCode, const char* power, const char* mode)
+{
+    return QByteArray("000050") + frequencyCode + power + mode + "0000";
+}
+
+} // namespace
+
+// The main panel driven through the real main window with real mouse and key input; the device is the
+// fake transmitter.
+class TestMainPanel : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CTransmitterDlg> dialog;
+
+    template <typename T = CBitmapButton> T* control(int id)
+    {
+        return dialog->findChild<T*>(QString::number(id));
+    }
+
+    bool shows(int id, int imageId)
+    {
+        const QImage shown = control(id)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return shown == LoadBitmapImage(imageId).convertToFormat(QImage::Format_RGB32);
+    }
+
+    static QPoint centre(QWidget* widget) { return widget->rect().center(); }
+
+    void click(int id)
+    {
+        QTest::mouseMove(control(id), centre(control(id)));
+        QTest::mouseClick(control(id), Qt::LeftButton, {}, centre(control(id)));
+    }
+
+    // Two points, so that a move happens even when the pointer already rests on the body.
+    void moveOverBody()
+    {
+        QTest::mouseMove(dialog.get(), QPoint(400, 150));
+        QTest::mouseMove(dialog.get(), QPoint(401, 151));
+    }
+
+    // A real double-click: press and release, then the second press that arrives as a double-click.
+    void doubleClick(int id)
+    {
+        QTest::mouseClick(control(id), Qt::LeftButton, {}, centre(control(id)));
+        QTest::mouseDClick(control(id), Qt::LeftButton, {}, centre(control(id)));
+        QTest::mouseRelease(control(id), Qt::LeftButton, {}, centre(control(id)));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        writeErrorNotifier = [] {};
+    }
+
+    void init()
+    {
+        QFile::remove(settingsPath());
+        FakeHid_Reset();
+        dialog = std::make_unique<CTransmitterDlg>();
+        QVERIFY(dialog->OnInitDialog());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QCOMPARE(TakeReports().size(), 2); // the opening pair
+        moveOverBody();
+    }
+
+    void cleanup()
+    {
+        dialog.reset();
+        QFile::remove(settingsPath());
+    }
+
+    void playStepMute()
+    {
+        click(1007);
+        QCOMPARE(TakeReports(), QList<QByteArray>{tune("0118", "78", "09")});
+        click(1010);
+        click(1008);
+        QCOMPARE(TakeReports(), (QList<QByteArray>{tune("0119", "78", "19"), tune("0119", "78", "05")}));
+    }
+
+    void pressAndHoldRepeats()
+    {
+        click(1007);
+        TakeReports();
+        QTest::mousePress(control(1010), Qt::LeftButton, {}, centre(control(1010)));
+        QCOMPARE(transmitterState.frequency, 9005);
+        QVERIFY(dialog->IsTimerActive(TIMER_STEP_UP));
+        QTRY_COMPARE_WITH_TIMEOUT(transmitterState.frequency, 9015, 2000);
+        QTest::mouseRelease(control(1010), Qt::LeftButton, {}, centre(control(1010)));
+        QVERIFY(!dialog->IsTimerActive(TIMER_STEP_UP));
+
+        // Three steps, each a retune; the first repeat waits 500 ms, later ones 100 ms.
+        QList<qint64> sentAt;
+        while (const auto report = TakeReport()) {
+            QCOMPARE(quint8(report->bytes[6]), quint8(0x19));
+            sentAt.append(report->sentAtNs);
+        }
+        QVERIFY(sentAt.size() >= 3);
+        QVERIFY2(sentAt[1] - sentAt[0] >= 490'000'000, "first repeat after 500 ms");
+        QVERIFY2(sentAt[2] - sentAt[1] >= 95'000'000, "later repeats every 100 ms");
+        QVERIFY2(sentAt[2] - sentAt[1] < 400'000'000, "later repeats every 100 ms");
+    }
+
+    void draggingOffTheButtonStopsTheRepeatForGood()
+    {
+        click(1007);
+        TakeReports();
+        QTest::mousePress(control(1010), Qt::LeftButton, {}, centre(control(1010)));
+        QTest::mouseMove(dialog.get(), QPoint(400, 150)); // still held, grabbed by the button
+        QVERIFY(!dialog->IsTimerActive(TIMER_STEP_UP));
+        QVERIFY(shows(1010, 182));
+        QTest::mouseMove(control(1010), centre(control(1010)));
+        QTest::qWait(700);
+        QTest::mouseRelease(control(1010), Qt::LeftButton, {}, centre(control(1010)));
+        QCOMPARE(TakeReports().size(), 1);
+        QCOMPARE(transmitterState.frequency, 9005);
+    }
+
+    void offAirPressOnlyChangesImages()
+    {
+        QTest::mousePress(control(1010), Qt::LeftButton, {}, centre(control(1010)));
+        QVERIFY(!dialog->IsTimerActive(TIMER_STEP_UP));
+        QVERIFY(shows(1010, 183));
+        QTest::mouseRelease(control(1010), Qt::LeftButton, {}, centre(control(1010)));
+        QVERIFY(shows(1010, 182));
+        QCOMPARE(TakeReports(), QList<QByteArray>{});
+        QCOMPARE(transmitterState.frequency, 9000);
+    }
+
+    void hoverOneButtonAtATime()
+    {
+        QTest::mouseMove(control(1008), centre(control(1008)));
+        QVERIFY(shows(1008, 217));
+        // Reached without crossing the body: no hover look for the second button.
+        QTest::mouseMove(control(1000), centre(control(1000)));
+        QVERIFY(shows(1000, 170));
+        QVERIFY(shows(1008, 217));
+        moveOverBody();
+        QVERIFY(shows(1008, 166));
+        QTest::mouseMove(control(1000), centre(control(1000)));
+        QVERIFY(shows(1000, 219));
+    }
+
+    void togglesLeaveTheirHoverImageUntilTheBody()
+    {
+        click(1008);
+        QVERIFY(shows(1008, 216));
+        moveOverBody();
+        QVERIFY(shows(1008, 165));
+        click(1007);
+        QVERIFY(shows(1007, 218));
+        moveOverBody();
+        QVERIFY(shows(1007, 168));
+    }
+
+    void doubleClicks()
+    {
+        doubleClick(1007);
+        QCOMPARE(TakeReports().size(), 2);
+        QVERIFY(!transmitterState.onAir);
+
+        click(1007);
+        TakeReports();
+        doubleClick(1010);
+        // Press and click, then the double-click: two steps, one repeat start, stopped by the release.
+        QCOMPARE(transmitterState.frequency, 9010);
+        QCOMPARE(TakeReports().size(), 2);
+        QVERIFY(!dialog->IsTimerActive(TIMER_STEP_UP));
+    }
+
+    void keyboard()
+    {
+        control(1010)->setFocus();
+        QTest::keyClick(control(1010), Qt::Key_Space);
+        QCOMPARE(TakeReports(), QList<QByteArray>{});
+        control(1007)->setFocus();
+        QTest::keyClick(control(1007), Qt::Key_Space);
+        QVERIFY(transmitterState.onAir);
+        QCOMPARE(TakeReports().size(), 1);
+    }
+
+    void removalWhileOnAirShowsPauseHoverUntilBodyMove()
+    {
+        click(1007);
+        moveOverBody();
+        CloseDevice([this] { dialog->ToggleOnAir(); });
+        QVERIFY(!transmitterState.onAir);
+        QVERIFY(shows(1007, 220));
+        QVERIFY(control<QLabel>(1039)->isVisible());
+        moveOverBody();
+        QVERIFY(shows(1007, 172));
+    }
+
+    void paSlider()
+    {
+        auto* slider = control<CSkinSlider>(1006);
+        QCOMPARE(slider->pos(), QPoint(325, 237));
+        QCOMPARE(slider->toolTip(), QStringLiteral("120"));
+        QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(100, 7));
+        QTRY_COMPARE(transmitterState.paLevel, 70);
+        QCOMPARE(TakeReports(), QList<QByteArray>{tune("0118", "64", "0A")});
+        QCOMPARE(slider->toolTip(), QStringLiteral("100"));
+        // The same position again sends nothing.
+        dialog->Panel()->OnPaLevelChanged(1006);
+        dialog->Panel()->OnPaLevelChanged(1012);
+        QCOMPARE(TakeReports(), QList<QByteArray>{});
+    }
+
+    void readoutFollowsOnAir()
+    {
+        click(1007);
+        QVERIFY(!control<QLabel>(1039)->isVisible());
+        QVERIFY(control<QLabel>(1041)->isVisible());
+        QCOMPARE(control<QLabel>(1041)->pos(), QPoint(122, 132));
+        QVERIFY(!control<QLabel>(1040)->isVisible());
+    }
+
+    void openSettings_data()
+    {
+        QTest::addColumn<int>("frequency");
+        QTest::addColumn<int>("radio");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<int>("reports");
+        QTest::newRow("100.00 to 76-90") << 10000 << 1016 << 9000 << 2;
+        QTest::newRow("88.00 to 76-90") << 8800 << 1016 << 8800 << 1;
+        QTest::newRow("no change") << 10000 << 0 << 10000 << 1;
+    }
+
+    void openSettings()
+    {
+        QFETCH(int, frequency);
+        QFETCH(int, radio);
+        QFETCH(int, after);
+        QFETCH(int, reports);
+        transmitterState.frequency = frequency;
+        QTimer::singleShot(100, this, [radio] {
+            QWidget* settings = QApplication::activeModalWidget();
+            QVERIFY(settings);
+            if (radio != 0)
+                settings->findChild<QRadioButton*>(QString::number(radio))->click();
+            QTest::keyClick(settings, Qt::Key_Escape);
+        });
+        click(1000);
+        QCOMPARE(transmitterState.frequency, after);
+        const QList<QByteArray> sent = TakeReports();
+        QCOMPARE(sent.size(), reports);
+        if (reports == 2)
+            QCOMPARE(quint8(QByteArray::fromHex(sent[0])[6]), quint8(0x1A));
+        QVERIFY(sent.last().startsWith("000051"));
+    }
+};
+
+QTEST_MAIN(TestMainPanel)
+#include "tst_mainpanel.moc"
