@@ -71,13 +71,14 @@ bool CTransmitterDlg::OnInitDialog()
 
     hidLibrary.Load();
     deviceHandle = -1;
-    if (!hidLibrary.IsLoaded())
-        return false;
-    // Listening starts before the first open, so a transmitter plugged in meanwhile is not missed.
+    // Listening starts before the first open, so a transmitter plugged in meanwhile is not missed. Without
+    // the library arrivals open nothing, but a removal still takes the panel off air.
     auto* deviceNotification = new UdevHotplugWatcher(this);
-    OpenDevice();
+    const bool libraryLoaded = hidLibrary.IsLoaded();
+    if (libraryLoaded)
+        OpenDevice();
     RegisterHidNotification(*deviceNotification, [this] { ToggleOnAir(); });
-    return true;
+    return libraryLoaded;
 }
 
 void CTransmitterDlg::DestroyWindow()

@@ -1,4 +1,5 @@
 #include "app/CTransmitterDlg.h"
+#include "device/HotplugWatcher.h"
 #include "state/SettingsFile.h"
 
 #include <QtTest>
@@ -46,6 +47,20 @@ private slots:
         QCOMPARE(QFileInfo(path()).size(), 0);
         QCOMPARE(dialog.size(), QSize(475, 298));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Tessaly"));
+    }
+
+    void withoutLibraryRemovalStillGoesOffAir()
+    {
+        CTransmitterDlg dialog;
+        QVERIFY(!dialog.OnInitDialog()); // no companion library on this test's search path
+        dialog.ToggleOnAir();
+        QVERIFY(transmitterState.onAir);
+        auto* watcher = dialog.findChild<HotplugWatcher*>();
+        QVERIFY(watcher);
+        emit watcher->deviceArrived();
+        QVERIFY(transmitterState.onAir);
+        emit watcher->deviceRemoved();
+        QVERIFY(!transmitterState.onAir);
     }
 
     void teardownRunsOnce()

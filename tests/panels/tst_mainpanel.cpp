@@ -2,6 +2,7 @@
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
 #include "device/FakeTransmitterReports.h"
+#include "device/HotplugWatcher.h"
 #include "device/ReportWriter.h"
 #include "panels/CMainPanel.h"
 #include "res/Resources.h"
@@ -203,7 +204,8 @@ private slots:
     {
         click(1007);
         moveOverBody();
-        CloseDevice([this] { dialog->ToggleOnAir(); });
+        emit dialog->findChild<HotplugWatcher*>()->deviceRemoved();
+        QCOMPARE(deviceHandle, -1);
         QVERIFY(!transmitterState.onAir);
         QVERIFY(shows(1007, 220));
         QVERIFY(control<QLabel>(1039)->isVisible());
