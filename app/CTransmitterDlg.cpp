@@ -18,14 +18,18 @@
 #include <QSystemTrayIcon>
 
 CTransmitterDlg::CTransmitterDlg(QWidget* parent)
-    : CSkinnedDialog(mainWindowFrame, parent), panel(new CMainPanel(this)), trayIcon(new CTrayIcon(this))
+    : CSkinnedDialog(mainWindowFrame, parent), trayIcon(new CTrayIcon(this))
 {
     setObjectName(QStringLiteral("102"));
+    // Set only once built: the event hook already sees the events of its construction.
+    panel = new CMainPanel(this);
 }
 
 CTransmitterDlg::~CTransmitterDlg()
 {
     DestroyWindow();
+    // The controls go away after this destructor; their last events must not reach the panel.
+    panel = nullptr;
 }
 
 int CTransmitterDlg::DoModal()
@@ -112,13 +116,14 @@ void CTransmitterDlg::OnSysCommand(int command)
 
 bool CTransmitterDlg::PreTranslateMessage(QObject* receiver, QEvent* event)
 {
-    panel->PreTranslateMessage(receiver, event);
+    if (panel)
+        panel->PreTranslateMessage(receiver, event);
     return CSkinnedDialog::PreTranslateMessage(receiver, event);
 }
 
 void CTransmitterDlg::OnTimer(int timerId)
 {
-    if (!panel->OnTimer(timerId))
+    if (!panel || !panel->OnTimer(timerId))
         CSkinnedDialog::OnTimer(timerId);
 }
 

@@ -39,7 +39,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    CMainPanel* panel;
+    CMainPanel* panel = nullptr;
     CSystemMenu* systemMenu = nullptr;
     CTrayIcon* trayIcon;
     bool tornDown = false;

@@ -21,8 +21,9 @@ ReportBytes BuildReport(ReportKind kind, TransmitterState& state)
     ReportBytes report{};
     if (kind == TuneReport) {
         // 50 kHz steps above 76.00 MHz; signed truncating division, bytes from the two's complement.
-        const std::int32_t frequencyCode = (state.frequency - 7600) / 5;
-        const auto code = static_cast<std::uint32_t>(frequencyCode);
+        // Wide enough that no stored value can overflow.
+        const std::int64_t frequencyCode = (std::int64_t{state.frequency} - 7600) / 5;
+        const auto code = static_cast<std::uint64_t>(frequencyCode);
         report[2] = 'P';
         report[3] = static_cast<std::uint8_t>((code >> 8) & 0x03);
         report[4] = static_cast<std::uint8_t>(code & 0xFF);

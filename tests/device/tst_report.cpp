@@ -56,12 +56,16 @@ private slots:
         row("band 87.50", TuneReport, 8750, 90, 0, 37, false, false, false, "00005000E6780A00 00");
         row("band high edge", TuneReport, 10800, 90, 0, 37, false, false, false, "0000500280780A00 00");
         row("off grid truncates", TuneReport, 9001, 90, 0, 37, false, false, false, "0000500118780A00 00");
-        row("below band two's complement", TuneReport, 0, 90, 0, 37, false, false, false, "0000500210780A00 00");
+        row("below band two's complement", TuneReport, 0, 90, 0, 37, false, false, false,
+            "0000500210780A00 00");
+        row("lowest stored value", TuneReport, INT32_MIN, 90, 0, 37, false, false, false,
+            "0000500077780A00 00");
         row("power zero", TuneReport, 9000, 0, 0, 37, false, false, false, "00005001181E0A00 00");
         row("power wraps", TuneReport, 9000, 250, 0, 37, false, false, false, "0000500118180A00 00");
         row("gain top", SetupReport, 9000, 90, 23, 0x12, false, false, false, "0000515012 00000000");
         row("gain middle", SetupReport, 9000, 90, 13, 37, false, false, false, "0000511125 00000000");
-        row("option low byte only", SetupReport, 9000, 90, 5, 0x1FF, false, false, false, "00005153FF 00000000");
+        row("option low byte only", SetupReport, 9000, 90, 5, 0x1FF, false, false, false,
+            "00005153FF 00000000");
         row("gain clamped high", SetupReport, 9000, 90, 30, 37, false, false, false, "0000515025 00000000");
         row("gain clamped low", SetupReport, 9000, 90, -2, 37, false, false, false, "0000510325 00000000");
     }
