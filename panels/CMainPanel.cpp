@@ -161,22 +161,21 @@ void CMainPanel::ToggleMute()
 
 void CMainPanel::StepFrequencyUp()
 {
-    if (!transmitterState.onAir)
-        return;
-    upEngaged = true;
-    transmitterState.retunePending = true;
-    transmitterState.frequency = SteppedUp(transmitterState.frequency, transmitterState.optionFlags);
-    readout->ShowFrequency(transmitterState.frequency);
-    SendReport(TuneReport);
+    stepFrequency(upEngaged, SteppedUp);
 }
 
 void CMainPanel::StepFrequencyDown()
 {
+    stepFrequency(downEngaged, SteppedDown);
+}
+
+void CMainPanel::stepFrequency(bool& engaged, std::int32_t (*stepped)(std::int32_t, std::int32_t))
+{
     if (!transmitterState.onAir)
         return;
-    downEngaged = true;
+    engaged = true;
     transmitterState.retunePending = true;
-    transmitterState.frequency = SteppedDown(transmitterState.frequency, transmitterState.optionFlags);
+    transmitterState.frequency = stepped(transmitterState.frequency, transmitterState.optionFlags);
     readout->ShowFrequency(transmitterState.frequency);
     SendReport(TuneReport);
 }
@@ -251,85 +250,76 @@ void CMainPanel::onPointerMove(QObject* receiver, const QPoint& globalPosition)
     }
 }
 
-bool CMainPanel::leaveCheck(const QPoint& globalPosition)
+void CMainPanel::leaveCheck(const QPoint& globalPosition)
 {
-    const auto outside = [&](const CBitmapButton* button) {
-        return !QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(globalPosition);
-    };
-    if (upEngaged) {
-        if (outside(frequencyUp)) {
-            window->KillTimer(TIMER_STEP_UP);
-            window->KillTimer(TIMER_STEP_DOWN);
-            upEngaged = false;
-            frequencyUp->LoadBitmaps(182, 182);
-            setHoverRecord(frequencyUp, 182, 182);
-        }
-    } else if (downEngaged && outside(frequencyDown)) {
-        window->KillTimer(TIMER_STEP_UP);
-        window->KillTimer(TIMER_STEP_DOWN);
-        downEngaged = false;
-        frequencyDown->LoadBitmaps(174, 174);
-        setHoverRecord(frequencyDown, 174, 174);
+    // Only the button engaged first is looked at: up before down.
+    const FrequencyButton& engagedButton = upEngaged ? frequencyButtons[0] : frequencyButtons[1];
+    CBitmapButton* const button = this->*engagedButton.button;
+    if (!(this->*engagedButton.engaged) ||
+        QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(globalPosition))
+        return;
+    window->KillTimer(TIMER_STEP_UP);
+    window->KillTimer(TIMER_STEP_DOWN);
+    this->*engagedButton.engaged = false;
+    button->LoadBitmaps(engagedButton.normalImage, engagedButton.normalImage);
+    setHoverRecord(button, engagedButton.normalImage, engagedButton.normalImage);
+}
+
+const CMainPanel::FrequencyButton CMainPanel::frequencyButtons[2] = {
+    {&CMainPanel::frequencyUp, &CMainPanel::upEngaged, &CMainPanel::StepFrequencyUp, TIMER_STEP_UP, 182, 183},
+    {&CMainPanel::frequencyDown, &CMainPanel::downEngaged, &CMainPanel::StepFrequencyDown, TIMER_STEP_DOWN,
+     174, 181},
+};
+
+const CMainPanel::FrequencyButton* CMainPanel::frequencyButtonOf(const QObject* receiver) const
+{
+    for (const FrequencyButton& frequencyButton : frequencyButtons) {
+        if (receiver == this->*frequencyButton.button)
+            return &frequencyButton;
     }
-    return true;
+    return nullptr;
 }
 
 void CMainPanel::onFrequencyButtonPress(QObject* receiver)
 {
-    if (!transmitterState.onAir)
+    const FrequencyButton* pressed = frequencyButtonOf(receiver);
+    if (!pressed || !transmitterState.onAir)
         return;
-    if (receiver == frequencyUp) {
-        StepFrequencyUp();
-        window->SetTimer(TIMER_STEP_UP, firstRepeatMs);
-        frequencyUp->LoadBitmaps(182, 183);
-    } else if (receiver == frequencyDown) {
-        StepFrequencyDown();
-        window->SetTimer(TIMER_STEP_DOWN, firstRepeatMs);
-        frequencyDown->LoadBitmaps(174, 181);
-    }
+    (this->*pressed->step)();
+    window->SetTimer(pressed->timerId, firstRepeatMs);
+    (this->*pressed->button)->LoadBitmaps(pressed->normalImage, pressed->pressedImage);
 }
 
 void CMainPanel::onFrequencyButtonRelease(QObject* receiver)
 {
-    if (receiver == frequencyUp) {
-        window->KillTimer(TIMER_STEP_UP);
-        frequencyUp->LoadBitmaps(182, 183);
-    } else if (receiver == frequencyDown) {
-        window->KillTimer(TIMER_STEP_DOWN);
-        frequencyDown->LoadBitmaps(174, 181);
+    if (const FrequencyButton* released = frequencyButtonOf(receiver)) {
+        window->KillTimer(released->timerId);
+        (this->*released->button)->LoadBitmaps(released->normalImage, released->pressedImage);
     }
 }
 
 void CMainPanel::onFrequencyButtonDoubleClick(QObject* receiver)
 {
     // The second press of a double-click: one step and one repeat start, never also the plain press.
-    if (receiver == frequencyUp) {
-        frequencyUp->LoadBitmaps(183, 183);
-        StepFrequencyUp();
-        if (transmitterState.onAir)
-            window->SetTimer(TIMER_STEP_UP, firstRepeatMs);
-    } else if (receiver == frequencyDown) {
-        frequencyDown->LoadBitmaps(181, 181);
-        StepFrequencyDown();
-        if (transmitterState.onAir)
-            window->SetTimer(TIMER_STEP_DOWN, firstRepeatMs);
-    }
+    const FrequencyButton* clicked = frequencyButtonOf(receiver);
+    if (!clicked)
+        return;
+    (this->*clicked->button)->LoadBitmaps(clicked->pressedImage, clicked->pressedImage);
+    (this->*clicked->step)();
+    if (transmitterState.onAir)
+        window->SetTimer(clicked->timerId, firstRepeatMs);
 }
 
 bool CMainPanel::OnTimer(int timerId)
 {
     // Stopped before the step and restarted after it, so a step that blocks never lets ticks pile up.
-    if (timerId == TIMER_STEP_UP) {
-        window->KillTimer(TIMER_STEP_UP);
-        StepFrequencyUp();
-        window->SetTimer(TIMER_STEP_UP, repeatMs);
-        return true;
-    }
-    if (timerId == TIMER_STEP_DOWN) {
-        window->KillTimer(TIMER_STEP_DOWN);
-        StepFrequencyDown();
-        window->SetTimer(TIMER_STEP_DOWN, repeatMs);
-        return true;
+    for (const FrequencyButton& repeating : frequencyButtons) {
+        if (repeating.timerId == timerId) {
+            window->KillTimer(timerId);
+            (this->*repeating.step)();
+            window->SetTimer(timerId, repeatMs);
+            return true;
+        }
     }
     return false;
 }

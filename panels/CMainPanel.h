@@ -59,12 +59,26 @@ private:
         int pressed;
     };
 
+    // What differs between the two frequency buttons; everything else of their handling is shared.
+    struct FrequencyButton
+    {
+        CBitmapButton* CMainPanel::*button;
+        bool CMainPanel::*engaged;
+        void (CMainPanel::*step)();
+        int timerId;
+        int normalImage;
+        int pressedImage;
+    };
+    static const FrequencyButton frequencyButtons[2];
+    const FrequencyButton* frequencyButtonOf(const QObject* receiver) const;
+
     CBitmapButton* createButton(int id);
     ButtonImages imagesOf(const CBitmapButton* button) const;
     bool isPanelButton(const QObject* object) const;
     void setHoverRecord(CBitmapButton* button, int normalImage, int pressedImage);
     void onPointerMove(QObject* receiver, const QPoint& globalPosition);
-    bool leaveCheck(const QPoint& globalPosition);
+    void stepFrequency(bool& engaged, std::int32_t (*stepped)(std::int32_t, std::int32_t));
+    void leaveCheck(const QPoint& globalPosition);
     void onFrequencyButtonPress(QObject* receiver);
     void onFrequencyButtonRelease(QObject* receiver);
     void onFrequencyButtonDoubleClick(QObject* receiver);
