@@ -4,10 +4,8 @@
 # Usage: device_link_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so>
 set -euo pipefail
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/e2e/e2e_common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 # One run inside the X server: start, wait for the window, give it the focus, press Escape, wait for the
 # exit. Prints the program's exit status.
@@ -28,23 +26,15 @@ fi
 tessaly=$1
 fake_dir=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in xvfb-run xdotool; do
-    command -v "$tool" >/dev/null || {
-        echo "SKIP: $tool is not installed"
-        exit 77
-    }
-done
+require_x_tools
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# A copy in its own directory, so that its Config.ini lands there and no libHIDApi.so lies beside it.
 run_copy() {
     local dir=$1
     shift
-    mkdir -p "$dir/runtime"
-    chmod 700 "$dir/runtime"
-    cp "$tessaly" "$dir/tessaly"
+    prepare_copy "$dir" "$tessaly"
     env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
         TESSALY_FAKE_HID_LOG="$dir/hid.log" LSAN_OPTIONS="suppressions=$here/lsan.supp" "$@" \
         xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$dir/tessaly"

@@ -6,10 +6,8 @@
 # Usage: frame_e2e.sh <tessaly executable>
 set -euo pipefail
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/e2e/e2e_common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_common.sh"
 
 # "x y width height" of a window, as the X server has it.
 geometry() {
@@ -80,22 +78,14 @@ if [ "${1:-}" = --session ]; then
 fi
 
 tessaly=$1
-for tool in xvfb-run xdotool; do
-    command -v "$tool" >/dev/null || {
-        echo "SKIP: $tool is not installed"
-        exit 77
-    }
-done
+require_x_tools
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# A copy in its own directory, so that its Config.ini lands there and no companion library lies beside it.
 run_copy() {
     local dir=$work/$1
-    mkdir -p "$dir/runtime"
-    chmod 700 "$dir/runtime"
-    cp "$tessaly" "$dir/tessaly"
+    prepare_copy "$dir" "$tessaly"
     env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
         xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$dir/tessaly" "$1"
 }
