@@ -1,7 +1,9 @@
 #pragma once
 
+#include "device/ReportWriter.h"
 #include "fakes/FakeHIDApi.h"
 
+#include <csignal>
 #include <optional>
 #include <QByteArray>
 #include <QList>
@@ -30,4 +32,12 @@ inline QList<QByteArray> TakeReports()
     while (const auto report = TakeReport())
         reports.append(report->bytes.toHex().toUpper());
     return reports;
+}
+
+// Write-error messages are counted instead of shown, and a closed peer gives a failed write rather than
+// SIGPIPE, as in the program.
+inline void CountWriteErrors(int& counter)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    writeErrorNotifier = [&counter] { ++counter; };
 }

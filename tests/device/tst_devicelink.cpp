@@ -6,7 +6,6 @@
 #include "device/SendReport.h"
 #include "FakeTransmitterReports.h"
 
-#include <csignal>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -37,11 +36,7 @@ class TestDeviceLink : public QObject
     int writeErrors = 0;
 
 private slots:
-    void initTestCase()
-    {
-        std::signal(SIGPIPE, SIG_IGN);
-        writeErrorNotifier = [this] { ++writeErrors; };
-    }
+    void initTestCase() { CountWriteErrors(writeErrors); }
 
     void init()
     {

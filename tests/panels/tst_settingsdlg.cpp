@@ -8,7 +8,6 @@
 #include "skin/CBitmapButton.h"
 #include "skin/CSkinSlider.h"
 
-#include <csignal>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QtTest>
@@ -123,12 +122,7 @@ class TestSettingsDlg : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        // The fake's peer may be closed under a write; that must come back as a failed write.
-        std::signal(SIGPIPE, SIG_IGN);
-        writeErrorNotifier = [this] { ++writeErrors; };
-    }
+    void initTestCase() { CountWriteErrors(writeErrors); }
 
     void init()
     {

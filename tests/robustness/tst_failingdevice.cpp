@@ -8,7 +8,6 @@
 #include "state/SettingsFile.h"
 
 #include <cerrno>
-#include <csignal>
 #include <QtTest>
 #include <unistd.h>
 
@@ -31,11 +30,7 @@ class TestFailingDevice : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        std::signal(SIGPIPE, SIG_IGN);
-        writeErrorNotifier = [this] { ++writeErrors; };
-    }
+    void initTestCase() { CountWriteErrors(writeErrors); }
 
     void init()
     {

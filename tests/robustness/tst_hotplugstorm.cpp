@@ -7,7 +7,6 @@
 #include "state/SettingsFile.h"
 
 #include <algorithm>
-#include <csignal>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -50,8 +49,7 @@ class TestHotplugStorm : public QObject
 private slots:
     void initTestCase()
     {
-        std::signal(SIGPIPE, SIG_IGN);
-        writeErrorNotifier = [this] { ++writeErrors; };
+        CountWriteErrors(writeErrors);
         QFile::remove(settingsPath());
     }
 
