@@ -85,9 +85,9 @@ CSkinnedDialog::CSkinnedDialog(const SkinFrameValues& frame, QWidget* parent)
 
 void CSkinnedDialog::SizeToSkin()
 {
-    // The 1x picture gives the size in layout units on any screen density.
-    setFixedSize(LoadBitmapImage(frame.skinId).size());
+    // The picture's size in layout units is the same on any screen density.
     skin = LoadBitmap(frame.skinId);
+    setFixedSize(skin.deviceIndependentSize().toSize());
 
     QScreen* screen = QGuiApplication::primaryScreen();
     QPoint centre = screen->availableGeometry().center();
@@ -114,7 +114,7 @@ void CSkinnedDialog::MakeKeyColourTransparent()
     // transparent.
     setMask(QPixmap::fromImage(skinImage).createMaskFromColor(QColor(SKIN_KEY_COLOUR), Qt::MaskInColor));
     setAttribute(Qt::WA_TranslucentBackground);
-    skin = WithoutKeyColour(LoadBitmap(frame.skinId));
+    skin = WithoutKeyColour(skin);
 }
 
 void CSkinnedDialog::SetUpTitle()

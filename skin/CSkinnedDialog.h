@@ -28,7 +28,8 @@ public:
     // Sizes the window to its skin and places it: the main window in the middle of the primary screen, the
     // settings window over its owner, inside the owner screen's work area.
     void SizeToSkin();
-    // Takes the skin's key-coloured pixels out of the window (input shape and drawing alike).
+    // Takes the skin's key-coloured pixels out of the window (input shape and drawing alike). Follows
+    // SizeToSkin, whose picture it reuses.
     void MakeKeyColourTransparent();
     // Gives the title its text in titleFont and moves it to its place.
     void SetUpTitle();
