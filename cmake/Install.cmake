@@ -8,7 +8,6 @@
 # directory, and udev reads rules from <prefix>/lib/udev/rules.d only (/usr and /usr/local alike).
 
 set(TESSALY_APP_ID org.tessaly.Tessaly)
-set(TESSALY_PRIVATE_DIR lib/tessaly)
 
 install(TARGETS tessaly HIDApi
     RUNTIME DESTINATION ${TESSALY_PRIVATE_DIR}

@@ -9,11 +9,6 @@ bool lowBand(std::int32_t optionFlags)
 
 } // namespace
 
-BandLimits BandOf(std::int32_t optionFlags)
-{
-    return lowBand(optionFlags) ? BandLimits{7600, 9000} : BandLimits{8750, 10800};
-}
-
 std::int32_t StepOf(std::int32_t optionFlags)
 {
     switch ((optionFlags >> 4) & 0x03) {

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "state/Band.h"
+
 #include <cstdint>
 #include <optional>
 
-// Band and step follow from optionFlags each time they are needed; frequencies are in units of 10 kHz.
-struct BandLimits
-{
-    std::int32_t lower;
-    std::int32_t upper;
-};
-
-BandLimits BandOf(std::int32_t optionFlags);
+// The step follows from optionFlags each time it is needed; frequencies are in units of 10 kHz.
 std::int32_t StepOf(std::int32_t optionFlags);
 
 // One step, clamped only at the limit in its own direction: a stored value beyond the other limit

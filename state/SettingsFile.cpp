@@ -1,15 +1,29 @@
 #include "state/SettingsFile.h"
 
+#include "state/Band.h"
+#include "state/UserDirectories.h"
+
+#include <algorithm>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QtEndian>
 #include <unistd.h>
 
 namespace {
+
+// Only a damaged or hand-edited file holds values outside these ranges, and the transmitter must never be
+// sent outside its band or its power range because of one. Values within range stay exactly as stored.
+PersistedSettings WithinRanges(PersistedSettings settings)
+{
+    const BandLimits band = BandOf(settings.optionFlags);
+    settings.frequency = std::clamp(settings.frequency, band.lower, band.upper);
+    settings.paLevel = std::clamp(settings.paLevel, 0, 90);
+    settings.txGainIndex = std::clamp(settings.txGainIndex, 0, 23);
+    return settings;
+}
 
 void apply(const PersistedSettings& settings)
 {
@@ -44,9 +58,10 @@ QByteArray SerializeSettings(const TransmitterState& state)
 
 QString SettingsDirectory(const QString& executableDir, bool executableDirWritable)
 {
-    if (executableDirWritable)
+    const bool installed = executableDir.endsWith(QStringLiteral("/" TESSALY_PRIVATE_DIR));
+    if (executableDirWritable && !installed)
         return executableDir;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tessaly");
+    return XdgBaseDirectory("XDG_CONFIG_HOME", ".config") + QStringLiteral("/tessaly");
 }
 
 QString settingsPath()
@@ -75,7 +90,7 @@ void LoadSettingsFile(const QString& path)
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.read(SettingsFileSize);
-    apply(ParseSettings(bytes).value_or(PersistedSettings{}));
+    apply(WithinRanges(ParseSettings(bytes).value_or(PersistedSettings{})));
 }
 
 bool SaveSettings()
@@ -91,6 +106,12 @@ bool SaveSettingsFile(const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(SerializeSettings(transmitterState));
+    const QByteArray bytes = SerializeSettings(transmitterState);
+    // commit() renames the new file over the old one even when its buffered write failed (a full disk):
+    // write and flush here, and give up on any error while the old file is still in place.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }

@@ -2,9 +2,9 @@
 
 #include "state/TransmitterState.h"
 
+#include <optional>
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 // "Config.ini": four little-endian signed 32-bit integers (frequency, paLevel, txGainIndex,
 // optionFlags), 16 bytes, no header.
@@ -25,15 +25,19 @@ struct PersistedSettings
 std::optional<PersistedSettings> ParseSettings(const QByteArray& bytes);
 QByteArray SerializeSettings(const TransmitterState& state);
 
-// Where "Config.ini" lives: beside the executable when that directory is writable (a portable copy),
-// else in the per-user configuration directory (an installed program).
+// Where "Config.ini" lives. An installed copy (running from <prefix>/lib/tessaly) uses the user's
+// configuration directory whoever runs it, root included, so it never writes into its installation. Any
+// other copy keeps the file beside itself when it can write there (a build tree, a portable copy), else in
+// the configuration directory too.
 QString SettingsDirectory(const QString& executableDir, bool executableDirWritable);
 QString settingsPath();
 
 // Reads the file into transmitterState, or creates it empty and takes the defaults when it is missing.
+// Values outside their ranges are brought into them: the frequency into the band the option flags
+// select, paLevel into 0..90, txGainIndex into 0..23.
 void LoadSettings();
 void LoadSettingsFile(const QString& path);
 // Rewrites the file atomically from transmitterState; does nothing when the file does not exist.
-// Returns false when the file existed but could not be replaced.
+// Returns false when the file existed but could not be replaced; it is then left as it was.
 bool SaveSettings();
 bool SaveSettingsFile(const QString& path);

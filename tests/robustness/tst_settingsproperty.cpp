@@ -1,4 +1,5 @@
 #include "device/Report.h"
+#include "state/Band.h"
 #include "state/SettingsFile.h"
 
 #include <limits>
@@ -89,12 +90,20 @@ private slots:
 
         const QByteArray saved = readAll(path());
         QCOMPARE(saved.size(), SettingsFileSize);
-        if (contents.size() >= SettingsFileSize) {
-            QCOMPARE(saved, contents.left(SettingsFileSize));
-        } else {
-            const PersistedSettings defaults;
-            QCOMPARE(ParseSettings(saved), std::optional<PersistedSettings>(defaults));
-        }
+        // Every value ends up within its range, and a value that was within it is kept exactly.
+        const PersistedSettings stored = ParseSettings(contents).value_or(PersistedSettings{});
+        const PersistedSettings kept = *ParseSettings(saved);
+        const BandLimits band = BandOf(kept.optionFlags);
+        QCOMPARE(kept.optionFlags, stored.optionFlags);
+        QVERIFY(kept.frequency >= band.lower && kept.frequency <= band.upper);
+        QVERIFY(kept.paLevel >= 0 && kept.paLevel <= 90);
+        QVERIFY(kept.txGainIndex >= 0 && kept.txGainIndex <= 23);
+        if (stored.frequency >= band.lower && stored.frequency <= band.upper)
+            QCOMPARE(kept.frequency, stored.frequency);
+        if (stored.paLevel >= 0 && stored.paLevel <= 90)
+            QCOMPARE(kept.paLevel, stored.paLevel);
+        if (stored.txGainIndex >= 0 && stored.txGainIndex <= 23)
+            QCOMPARE(kept.txGainIndex, stored.txGainIndex);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "state/SettingsFile.h"
 
 #include <QtTest>
+#include <sys/mount.h>
 
 namespace {
 
@@ -58,19 +59,46 @@ private slots:
         QCOMPARE(readAll(path()), defaultBytes);
     }
 
-    void roundTripKeepsOutOfRangeValues()
+    void loadBringsValuesIntoRange_data()
     {
-        transmitterState.frequency = -5;
-        transmitterState.paLevel = 1000;
-        transmitterState.txGainIndex = INT32_MIN;
-        transmitterState.optionFlags = -1;
-        const PersistedSettings written = current();
-        writeAll(path(), {});
-        QVERIFY(SaveSettingsFile(path()));
-        QCOMPARE(QFileInfo(path()).size(), SettingsFileSize);
+        QTest::addColumn<PersistedSettings>("stored");
+        QTest::addColumn<PersistedSettings>("loaded");
+        const int low = 0x27; // mono, 76 to 90 MHz, 75 us, 50 kHz
+        QTest::newRow("within every range")
+            << PersistedSettings{10800, 0, 23, 37} << PersistedSettings{10800, 0, 23, 37};
+        QTest::newRow("off the grid, within the band")
+            << PersistedSettings{9001, 45, 7, 0x10} << PersistedSettings{9001, 45, 7, 0x10};
+        QTest::newRow("above the band, PA and gain above")
+            << PersistedSettings{11500, 91, 24, 37} << PersistedSettings{10800, 90, 23, 37};
+        QTest::newRow("below the band, PA and gain below")
+            << PersistedSettings{8749, -99, -1, 37} << PersistedSettings{8750, 0, 0, 37};
+        QTest::newRow("low band: above")
+            << PersistedSettings{9001, 90, 0, low} << PersistedSettings{9000, 90, 0, low};
+        QTest::newRow("low band: below")
+            << PersistedSettings{7599, 90, 0, low} << PersistedSettings{7600, 90, 0, low};
+        QTest::newRow("low band: edges kept")
+            << PersistedSettings{7600, 90, 0, low} << PersistedSettings{7600, 90, 0, low};
+        QTest::newRow("extremes") << PersistedSettings{INT32_MIN, INT32_MAX, INT32_MIN, -1}
+                                  << PersistedSettings{7600, 90, 0, -1};
+    }
+
+    void loadBringsValuesIntoRange()
+    {
+        QFETCH(PersistedSettings, stored);
+        QFETCH(PersistedSettings, loaded);
+        TransmitterState state;
+        state.frequency = stored.frequency;
+        state.paLevel = stored.paLevel;
+        state.txGainIndex = stored.txGainIndex;
+        state.optionFlags = stored.optionFlags;
+        writeAll(path(), SerializeSettings(state));
         scramble();
         LoadSettingsFile(path());
-        QCOMPARE(current(), written);
+        QCOMPARE(current(), loaded);
+        // The exit writes the corrected values, in the same format.
+        QVERIFY(SaveSettingsFile(path()));
+        QCOMPARE(ParseSettings(readAll(path())), std::optional<PersistedSettings>(loaded));
+        QCOMPARE(QFileInfo(path()).size(), SettingsFileSize);
     }
 
     void shortFileGivesDefaults_data()
@@ -93,10 +121,10 @@ private slots:
 
     void longFileReadsFirstSixteenAndIsCut()
     {
-        const QByteArray settings = QByteArray::fromHex("D22700001E0000001700000012000000");
+        const QByteArray settings = QByteArray::fromHex("022000001E0000001700000012000000");
         writeAll(path(), settings + QByteArray(40, '\x55'));
         LoadSettingsFile(path());
-        QCOMPARE(current(), (PersistedSettings{10194, 30, 23, 0x12}));
+        QCOMPARE(current(), (PersistedSettings{8194, 30, 23, 0x12}));
         QVERIFY(SaveSettingsFile(path()));
         QCOMPARE(readAll(path()), settings);
     }
@@ -128,6 +156,28 @@ private slots:
         QCOMPARE(readAll(path()), defaultBytes);
     }
 
+    void fullDiskKeepsOldFile()
+    {
+        QTemporaryDir mountPoint;
+        if (::mount("tessaly-full", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0,
+                    "size=8k") != 0)
+            QSKIP("cannot mount a small tmpfs here (needs root)");
+        auto unmount =
+            qScopeGuard([&] { ::umount2(QFile::encodeName(mountPoint.path()).constData(), MNT_DETACH); });
+        const QString settings = mountPoint.filePath(QStringLiteral("Config.ini"));
+        writeAll(settings, defaultBytes);
+        QFile filler(mountPoint.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+
+        scramble();
+        QVERIFY(!SaveSettingsFile(settings));
+        QCOMPARE(readAll(settings), defaultBytes);
+        QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"Config.ini", "filler"}));
+    }
+
     void unreadableDirectoryStillRuns()
     {
         scramble();
@@ -147,11 +197,18 @@ private slots:
         QCOMPARE(after, QCoreApplication::applicationDirPath() + "/Config.ini");
     }
 
-    void readOnlyExecutableDirectoryFallsBackToUserConfig()
+    void installedOrReadOnlyCopyUsesUserConfig()
     {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
         QCOMPARE(SettingsDirectory("/usr/lib/tessaly", false), dir.path() + "/tessaly");
+        QCOMPARE(SettingsDirectory("/opt/portable", false), dir.path() + "/tessaly");
         QCOMPARE(SettingsDirectory("/opt/portable", true), QStringLiteral("/opt/portable"));
+        // An installed copy run by root can write its directory, and still must not.
+        QCOMPARE(SettingsDirectory("/usr/local/lib/tessaly", true), dir.path() + "/tessaly");
+        // A relative value is ignored rather than tying the file to the working directory.
+        qputenv("XDG_CONFIG_HOME", "relative/config");
+        QCOMPARE(SettingsDirectory("/usr/lib/tessaly", true), QDir::homePath() + "/.config/tessaly");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
 
         // The fallback directory is made on the first run.
         const QString fallback = SettingsDirectory("/usr/lib/tessaly", false) + "/Config.ini";
