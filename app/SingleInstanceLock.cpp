@@ -1,27 +1,76 @@
 #include "app/SingleInstanceLock.h"
 
+#include "state/UserDirectories.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// A real directory (not a link to one) that we own and nobody else may write into.
+bool IsPrivateDirectory(const QString& path)
+{
+    struct stat status;
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
+           S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
+           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+void Refuse(const QString& path, const char* reason)
+{
+    std::fprintf(stderr, "tessaly: starting without the single-instance lock: %s %s\n",
+                 QFile::encodeName(path).constData(), reason);
+}
+
+} // namespace
 
 QString singleInstanceLockPath()
 {
-    const QByteArray runtimeDir = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtimeDir.isEmpty())
-        return QFile::decodeName(runtimeDir) + QStringLiteral("/Pellmark.lock");
-    return QStringLiteral("/tmp/Pellmark-%1.lock").arg(::getuid());
+    const QString runtimeDir = XdgBaseDirectory("XDG_RUNTIME_DIR", nullptr);
+    if (IsPrivateDirectory(runtimeDir))
+        return runtimeDir + QStringLiteral("/Pellmark.lock");
+    const QString cacheDir = XdgBaseDirectory("XDG_CACHE_HOME", ".cache") + QStringLiteral("/tessaly");
+    QDir().mkpath(QFileInfo(cacheDir).path());
+    ::mkdir(QFile::encodeName(cacheDir).constData(), 0700);
+    if (IsPrivateDirectory(cacheDir))
+        return cacheDir + QStringLiteral("/Pellmark.lock");
+    return {};
 }
 
 bool AcquireSingleInstanceLock()
 {
+    const QString path = singleInstanceLockPath();
+    if (path.isEmpty()) {
+        Refuse(XdgBaseDirectory("XDG_CACHE_HOME", ".cache") + QStringLiteral("/tessaly"),
+               "is not a private directory of ours");
+        return true;
+    }
     const int fd =
-        ::open(QFile::encodeName(singleInstanceLockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        Refuse(path, std::strerror(errno));
+        return true;
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::getuid()) {
         ::close(fd);
-        return false;
+        Refuse(path, "is not a file of ours");
+        return true;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK)
+            return false;
+        Refuse(path, std::strerror(error));
     }
     return true;
 }
