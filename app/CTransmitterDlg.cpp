@@ -4,6 +4,7 @@
 #include "device/DeviceHandle.h"
 #include "device/HidLibrary.h"
 #include "device/HidNotification.h"
+#include "device/ReportWriter.h"
 #include "device/UdevHotplugWatcher.h"
 #include "panels/CMainPanel.h"
 #include "res/Resources.h"
@@ -12,8 +13,11 @@
 #include "skin/CToolTipStyle.h"
 #include "skin/CTrayIcon.h"
 #include "skin/TitleFont.h"
+#include "state/SettingsAutosave.h"
 #include "state/SettingsFile.h"
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QSystemTrayIcon>
 
@@ -35,9 +39,24 @@ CTransmitterDlg::~CTransmitterDlg()
 int CTransmitterDlg::DoModal()
 {
     OnInitDialog();
-    const int result = exec();
+    // Not exec(): an application-modal main window would block the tray icon's own window.
+    QEventLoop run;
+    connect(this, &QDialog::finished, &run, &QEventLoop::quit);
+    show();
+    run.exec();
     DestroyWindow();
-    return result;
+    return result();
+}
+
+void CTransmitterDlg::EndRun()
+{
+    // Windows open over this one close first, from the top; the settings window commits as it always does.
+    while (auto* modalWindow = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        modalWindow->reject();
+        if (modalWindow->isVisible())
+            break;
+    }
+    reject();
 }
 
 bool CTransmitterDlg::OnInitDialog()
@@ -73,15 +92,16 @@ bool CTransmitterDlg::OnInitDialog()
     setWindowTitle(QStringLiteral("Tessaly"));
     setWindowIcon(LoadAppIcon(192));
 
+    writeErrorOwner = this;
     hidLibrary.Load();
     deviceHandle = -1;
-    // Listening starts before the first open, so a transmitter plugged in meanwhile is not missed. Without
-    // the library arrivals open nothing, but a removal still takes the panel off air.
+    // Listening starts before the first open, so no arrival or removal is missed meanwhile. Without the
+    // library arrivals open nothing and, nothing being open, removals close nothing.
     auto* deviceNotification = new UdevHotplugWatcher(this);
+    RegisterHidNotification(*deviceNotification, [this] { ToggleOnAir(); });
     const bool libraryLoaded = hidLibrary.IsLoaded();
     if (libraryLoaded)
         OpenDevice();
-    RegisterHidNotification(*deviceNotification, [this] { ToggleOnAir(); });
     return libraryLoaded;
 }
 
@@ -91,6 +111,7 @@ void CTransmitterDlg::DestroyWindow()
         return;
     tornDown = true;
     titleFont = QFont();
+    CancelScheduledSave();
     SaveSettings();
     if (deviceHandle >= 0) {
         if (transmitterState.onAir)

@@ -16,8 +16,12 @@ public:
     explicit CTransmitterDlg(QWidget* parent = nullptr);
     ~CTransmitterDlg() override;
 
-    // Initialises, runs the modal loop, then tears down. Returns the modal result.
+    // Initialises, shows the window and runs until the window's run ends (closed, Escape, Enter, EndRun),
+    // then tears down. Returns the result of the run.
     int DoModal();
+    // Ends the run as the close button does, also while the settings window, the About box or a message is
+    // open over the window: they are closed first.
+    void EndRun();
 
     // Returns true when the companion library was loaded.
     bool OnInitDialog();

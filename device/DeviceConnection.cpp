@@ -7,6 +7,7 @@
 #include "state/TransmitterState.h"
 
 #include <chrono>
+#include <sys/stat.h>
 #include <thread>
 
 void OpenDevice()
@@ -36,4 +37,20 @@ void CloseDevice(const std::function<void()>& toggleOnAir)
     }
     if (transmitterState.onAir)
         toggleOnAir();
+}
+
+bool RemovalConcernsOpenDevice(dev_t removedNode, dev_t openNode)
+{
+    return removedNode == 0 || openNode == 0 || removedNode == openNode;
+}
+
+void OnDeviceRemoved(dev_t removedNode, const std::function<void()>& toggleOnAir)
+{
+    if (deviceHandle < 0)
+        return;
+    struct stat status;
+    const dev_t openNode =
+        ::fstat(deviceHandle, &status) == 0 && S_ISCHR(status.st_mode) ? status.st_rdev : 0;
+    if (RemovalConcernsOpenDevice(removedNode, openNode))
+        CloseDevice(toggleOnAir);
 }

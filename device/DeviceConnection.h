@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <sys/types.h>
 
 inline constexpr int TransmitterVendorId = 0x046D;
 inline constexpr int TransmitterProductId = 0x0A0E;
@@ -13,3 +14,12 @@ void OpenDevice();
 // Gives an open connection back to the companion library. Then, open or not, runs toggleOnAir when the
 // panel is on air; its TuneReport is dropped because no connection is open any more.
 void CloseDevice(const std::function<void()>& toggleOnAir);
+
+// Whether a removed device node is the open transmitter's. Other HID devices come and go all the time
+// (Bluetooth keyboards sleeping, a mouse moved to another port); only the transmitter's own removal may
+// close its link. A node that cannot be told (0 on either side) counts as the transmitter's.
+bool RemovalConcernsOpenDevice(dev_t removedNode, dev_t openNode);
+
+// A removal announced by the hot-plug watcher: closes the link (CloseDevice) when the removed node is the
+// open transmitter's. With no connection open there is nothing to close, and the panel is left alone.
+void OnDeviceRemoved(dev_t removedNode, const std::function<void()>& toggleOnAir);

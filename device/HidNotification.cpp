@@ -6,5 +6,5 @@ void RegisterHidNotification(HotplugWatcher& watcher, const std::function<void()
 {
     QObject::connect(&watcher, &HotplugWatcher::deviceArrived, &watcher, [] { OpenDevice(); });
     QObject::connect(&watcher, &HotplugWatcher::deviceRemoved, &watcher,
-                     [toggleOnAir] { CloseDevice(toggleOnAir); });
+                     [toggleOnAir](dev_t node) { OnDeviceRemoved(node, toggleOnAir); });
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <sys/types.h>
 
-// Announces device arrivals and removals on the user-interface thread. Which device an event concerns is
-// not told: every arrival is a reason to try opening, every removal a reason to close.
+// Announces device arrivals and removals on the user-interface thread. An arrival does not say which
+// device came: every arrival is a reason to try opening.
 class HotplugWatcher : public QObject
 {
     Q_OBJECT
@@ -13,5 +14,6 @@ public:
 
 signals:
     void deviceArrived();
-    void deviceRemoved();
+    // node: the device number of the node that went away, 0 when it is not known.
+    void deviceRemoved(dev_t node = 0);
 };

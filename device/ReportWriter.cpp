@@ -1,7 +1,8 @@
 #include "device/ReportWriter.h"
 
-#include <QMessageBox>
 #include <cerrno>
+#include <QApplication>
+#include <QMessageBox>
 #include <unistd.h>
 
 bool WriteReport(int fd, const ReportBytes& report)
@@ -19,6 +20,13 @@ void ShowWriteError()
         writeErrorNotifier();
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("USB Data Write Error!"), QMessageBox::Ok);
-    box.exec();
+    static QPointer<QMessageBox> openMessage;
+    if (openMessage && openMessage->isVisible())
+        return;
+    QWidget* modalWindow = QApplication::activeModalWidget();
+    openMessage = new QMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("USB Data Write Error!"),
+                                  QMessageBox::Ok, modalWindow ? modalWindow : writeErrorOwner.data());
+    openMessage->setAttribute(Qt::WA_DeleteOnClose);
+    openMessage->setWindowModality(Qt::WindowModal);
+    openMessage->show();
 }

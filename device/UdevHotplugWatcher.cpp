@@ -21,12 +21,15 @@ void UdevHotplugWatcher::Drain()
 {
     // The socket is non-blocking: receiving returns null once every queued announcement is taken.
     while (std::unique_ptr<udev_device, UdevRelease> device{udev_monitor_receive_device(monitor.get())}) {
+        // The monitor's filter already keeps other subsystems out; this only guards against a sender
+        // that does not fill the fields the filter matches on.
+        const char* subsystem = udev_device_get_subsystem(device.get());
         const char* action = udev_device_get_action(device.get());
-        if (!action)
+        if (!subsystem || !action || std::strcmp(subsystem, "hidraw") != 0)
             continue;
         if (std::strcmp(action, "add") == 0)
             emit deviceArrived();
         else if (std::strcmp(action, "remove") == 0)
-            emit deviceRemoved();
+            emit deviceRemoved(udev_device_get_devnum(device.get()));
     }
 }

@@ -9,6 +9,7 @@
 #include "skin/CSkinnedDialog.h"
 #include "skin/CSkinSlider.h"
 #include "skin/UpdateTipText.h"
+#include "state/SettingsAutosave.h"
 #include "state/TransmitterState.h"
 
 #include <QLabel>
@@ -178,6 +179,7 @@ void CMainPanel::stepFrequency(bool& engaged, std::int32_t (*stepped)(std::int32
     transmitterState.frequency = stepped(transmitterState.frequency, transmitterState.optionFlags);
     readout->ShowFrequency(transmitterState.frequency);
     SendReport(TuneReport);
+    ScheduleSaveSettings();
 }
 
 void CMainPanel::OpenSettings()
@@ -194,6 +196,7 @@ void CMainPanel::OpenSettings()
     }
     readout->ShowFrequency(transmitterState.frequency);
     SendReport(SetupReport);
+    ScheduleSaveSettings();
 }
 
 int CMainPanel::OnPaLevelChanged(int controlId)
@@ -206,6 +209,7 @@ int CMainPanel::OnPaLevelChanged(int controlId)
     const QString text = QString::number(position + 30);
     transmitterState.paLevel = position;
     SendReport(TuneReport);
+    ScheduleSaveSettings();
     UpdateTipText(paSlider, text);
     return 0;
 }
@@ -227,6 +231,12 @@ void CMainPanel::PreTranslateMessage(QObject* receiver, QEvent* event)
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             onFrequencyButtonDoubleClick(receiver);
+        break;
+    case QEvent::WindowBlocked:
+        // A modal window (above all the write-error message) takes the input away mid-hold: the release
+        // would never arrive.
+        if (receiver == window)
+            EndRepeat();
         break;
     default:
         break;
@@ -280,13 +290,31 @@ const CMainPanel::FrequencyButton* CMainPanel::frequencyButtonOf(const QObject* 
     return nullptr;
 }
 
+void CMainPanel::EndRepeat()
+{
+    for (const FrequencyButton& frequencyButton : frequencyButtons) {
+        window->KillTimer(frequencyButton.timerId);
+        this->*frequencyButton.engaged = false;
+        CBitmapButton* const button = this->*frequencyButton.button;
+        button->setDown(false);
+        button->LoadBitmaps(frequencyButton.normalImage, frequencyButton.pressedImage);
+    }
+}
+
+void CMainPanel::stepAndRepeat(const FrequencyButton& frequencyButton, int delayMs)
+{
+    (this->*frequencyButton.step)();
+    // The step may have ended the repeat (its report failed and the message took the input away).
+    if (this->*frequencyButton.engaged && transmitterState.onAir)
+        window->SetTimer(frequencyButton.timerId, delayMs);
+}
+
 void CMainPanel::onFrequencyButtonPress(QObject* receiver)
 {
     const FrequencyButton* pressed = frequencyButtonOf(receiver);
     if (!pressed || !transmitterState.onAir)
         return;
-    (this->*pressed->step)();
-    window->SetTimer(pressed->timerId, firstRepeatMs);
+    stepAndRepeat(*pressed, firstRepeatMs);
     (this->*pressed->button)->LoadBitmaps(pressed->normalImage, pressed->pressedImage);
 }
 
@@ -305,9 +333,7 @@ void CMainPanel::onFrequencyButtonDoubleClick(QObject* receiver)
     if (!clicked)
         return;
     (this->*clicked->button)->LoadBitmaps(clicked->pressedImage, clicked->pressedImage);
-    (this->*clicked->step)();
-    if (transmitterState.onAir)
-        window->SetTimer(clicked->timerId, firstRepeatMs);
+    stepAndRepeat(*clicked, firstRepeatMs);
 }
 
 bool CMainPanel::OnTimer(int timerId)
@@ -316,8 +342,7 @@ bool CMainPanel::OnTimer(int timerId)
     for (const FrequencyButton& repeating : frequencyButtons) {
         if (repeating.timerId == timerId) {
             window->KillTimer(timerId);
-            (this->*repeating.step)();
-            window->SetTimer(timerId, repeatMs);
+            stepAndRepeat(repeating, repeatMs);
             return true;
         }
     }

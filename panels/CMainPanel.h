@@ -44,6 +44,8 @@ public:
     void PreTranslateMessage(QObject* receiver, QEvent* event);
     // A tick of TIMER_STEP_UP or TIMER_STEP_DOWN; false for any other timer.
     bool OnTimer(int timerId);
+    // Ends a press-and-hold repeat as a release would, and clears both engaged flags.
+    void EndRepeat();
 
 private:
     struct HoverRecord
@@ -79,6 +81,8 @@ private:
     void onPointerMove(QObject* receiver, const QPoint& globalPosition);
     void stepFrequency(bool& engaged, std::int32_t (*stepped)(std::int32_t, std::int32_t));
     void leaveCheck(const QPoint& globalPosition);
+    // One step, then the repeat timer at delayMs unless the step ended the repeat.
+    void stepAndRepeat(const FrequencyButton& frequencyButton, int delayMs);
     void onFrequencyButtonPress(QObject* receiver);
     void onFrequencyButtonRelease(QObject* receiver);
     void onFrequencyButtonDoubleClick(QObject* receiver);

@@ -7,6 +7,7 @@
 #include "skin/CSkinSlider.h"
 #include "skin/CToolTipStyle.h"
 #include "skin/UpdateTipText.h"
+#include "state/SettingsAutosave.h"
 #include "state/TransmitterState.h"
 
 #include <QButtonGroup>
@@ -33,6 +34,8 @@ CSettingsDlg::CSettingsDlg(QWidget* parent)
 {
     setObjectName(QStringLiteral("129"));
     setWindowTitle(QString::fromUtf8(settingsWindowFrame.title));
+    // Modal to the main window only: the tray icon must still reach the main window.
+    setWindowModality(Qt::WindowModal);
 
     // The boxes go first so that they lie beneath the radio buttons they frame.
     for (const SettingsRadioGroup& group : settingsRadioGroups) {
@@ -137,6 +140,7 @@ void CSettingsDlg::OnTxGainChanged(int controlId)
     transmitterState.optionFlags = ComposeOptionFlags();
     transmitterState.txGainIndex = txGainSlider->GetPos();
     SendReport(SetupReport);
+    ScheduleSaveSettings();
 }
 
 void CSettingsDlg::keyPressEvent(QKeyEvent* event)

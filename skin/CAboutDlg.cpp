@@ -9,6 +9,8 @@
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("100"));
+    // Modal to the main window only: the tray icon must still reach the main window.
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("About Corvane"));
     const QIcon icon = LoadAppIcon(128);
     setWindowIcon(icon);

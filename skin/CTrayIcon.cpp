@@ -2,6 +2,7 @@
 
 #include "res/Resources.h"
 
+#include <QApplication>
 #include <QWidget>
 
 CTrayIcon::CTrayIcon(QWidget* window) : QObject(window), window(window)
@@ -29,4 +30,9 @@ void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason)
     window->showNormal();
     window->raise();
     window->activateWindow();
+    // A settings window or About box open over the main window stays above it and keeps the input.
+    if (QWidget* modalWindow = QApplication::activeModalWidget()) {
+        modalWindow->raise();
+        modalWindow->activateWindow();
+    }
 }

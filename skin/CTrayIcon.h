@@ -4,7 +4,8 @@
 #include <QSystemTrayIcon>
 
 // The notification-area icon (icon 128, tip "Tessaly"): a left click brings the main window back,
-// shown normally, raised and active. Every other activation is ignored; there is no menu.
+// shown normally, raised and active, with a window open over it still on top. Every other activation is
+// ignored; there is no menu.
 class CTrayIcon final : public QObject
 {
     Q_OBJECT

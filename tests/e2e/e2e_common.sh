@@ -24,3 +24,54 @@ prepare_copy() {
     chmod 700 "$dir/runtime"
     cp "$program" "$dir/tessaly"
 }
+
+# A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid.
+start_x() {
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
+    x_pid=$!
+    timeout 10 sh -c "until [ -s $number_file ]; do sleep 0.1; done" || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$number_file")"
+}
+
+stop_x() {
+    kill "$x_pid" 2>/dev/null || true
+    wait "$x_pid" 2>/dev/null || true
+}
+
+# Starts the copy in $1 against the fake library in $2 (further arguments: environment settings), waits for
+# its window: pid in program_pid, window in main_window, its top left in win_x, win_y.
+start_program() {
+    local dir=$1 fake_dir=$2 window
+    shift 2
+    main_window=
+    env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
+        TESSALY_FAKE_HID_LOG="$dir/hid.log" "$@" "$dir/tessaly" 2>"$dir/stderr.log" &
+    program_pid=$!
+    for _ in $(seq 300); do # the skin's size tells the main window from a message sharing its title
+        for window in $(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null); do
+            xdotool getwindowgeometry "$window" | grep -q 'Geometry: 475x298' && main_window=$window && break 2
+        done
+        sleep 0.1
+    done
+    [ -n "${main_window:-}" ] || fail "no window titled Tessaly appeared"
+    eval "$(xdotool getwindowgeometry --shell "$main_window" | sed -n 's/^X=/win_x=/p; s/^Y=/win_y=/p')"
+}
+
+# Clicks at a point of the main window's client area.
+click_at() {
+    xdotool mousemove $((win_x + $1)) $((win_y + $2)) sleep 0.1 click 1 sleep 0.2
+}
+
+# The visible windows the main window owns (messages, the settings window), one per line.
+owned_windows() {
+    local window
+    for window in $(xdotool search --onlyvisible --classname '^tessaly$' 2>/dev/null); do
+        xprop -id "$window" WM_TRANSIENT_FOR | grep -q " $(printf '0x%x' "$main_window")\$" && echo "$window"
+    done
+}
+
+settings_hex() {
+    od -An -v -tx1 "$1/Config.ini" | tr -d ' \n'
+}

@@ -143,6 +143,12 @@ int OpenHIDDevice(int vendorId, int productId, int reserved1, int reserved2, int
     const char* listener = getenv("TESSALY_FAKE_HID_SOCKET");
     if (listener != NULL)
         return connectToListener(listener);
+    const char* node = getenv("TESSALY_FAKE_HID_NODE");
+    if (node != NULL)
+        return open(node, O_WRONLY | O_CLOEXEC);
+    const char* failure = getenv("TESSALY_FAKE_HID_FAIL_WRITES");
+    if (failure != NULL)
+        FakeHid_FailWritesWith(atoi(failure));
     int ends[2];
     if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0)
         return -1;

@@ -19,6 +19,12 @@
  * With TESSALY_FAKE_HID_SOCKET naming a listening AF_UNIX SOCK_SEQPACKET socket, OpenHIDDevice instead
  * connects to it and hands out that connection: the listener (the benchmark runner) receives each report the
  * moment it is written. No peer exists then.
+ *
+ * With TESSALY_FAKE_HID_NODE naming a character device (/dev/null), OpenHIDDevice hands out that node opened
+ * for writing, so the handle has a device number as a real hidraw node does. No peer exists then either.
+ *
+ * With TESSALY_FAKE_HID_FAIL_WRITES holding an errno value, the handles fail their writes as after
+ * FakeHid_FailWritesWith.
  */
 
 #include "companion/HIDApi.h"

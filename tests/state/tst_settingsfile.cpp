@@ -64,22 +64,21 @@ private slots:
         QTest::addColumn<PersistedSettings>("stored");
         QTest::addColumn<PersistedSettings>("loaded");
         const int low = 0x27; // mono, 76 to 90 MHz, 75 us, 50 kHz
-        QTest::newRow("within every range")
-            << PersistedSettings{10800, 0, 23, 37} << PersistedSettings{10800, 0, 23, 37};
-        QTest::newRow("off the grid, within the band")
-            << PersistedSettings{9001, 45, 7, 0x10} << PersistedSettings{9001, 45, 7, 0x10};
-        QTest::newRow("above the band, PA and gain above")
-            << PersistedSettings{11500, 91, 24, 37} << PersistedSettings{10800, 90, 23, 37};
-        QTest::newRow("below the band, PA and gain below")
-            << PersistedSettings{8749, -99, -1, 37} << PersistedSettings{8750, 0, 0, 37};
-        QTest::newRow("low band: above")
-            << PersistedSettings{9001, 90, 0, low} << PersistedSettings{9000, 90, 0, low};
-        QTest::newRow("low band: below")
-            << PersistedSettings{7599, 90, 0, low} << PersistedSettings{7600, 90, 0, low};
-        QTest::newRow("low band: edges kept")
-            << PersistedSettings{7600, 90, 0, low} << PersistedSettings{7600, 90, 0, low};
-        QTest::newRow("extremes") << PersistedSettings{INT32_MIN, INT32_MAX, INT32_MIN, -1}
-                                  << PersistedSettings{7600, 90, 0, -1};
+        const struct
+        {
+            const char* name;
+            PersistedSettings stored, loaded;
+        } rows[] = {
+            {"within every range", {10800, 0, 23, 37}, {10800, 0, 23, 37}},
+            {"off the grid, within the band", {9001, 45, 7, 0x10}, {9001, 45, 7, 0x10}},
+            {"above the band, PA and gain above", {11500, 91, 24, 37}, {10800, 90, 23, 37}},
+            {"below the band, PA and gain below", {8749, -99, -1, 37}, {8750, 0, 0, 37}},
+            {"low band: above", {9001, 90, 0, low}, {9000, 90, 0, low}},
+            {"low band: below, edges", {7599, 0, 23, low}, {7600, 0, 23, low}},
+            {"extremes", {INT32_MIN, INT32_MAX, INT32_MIN, -1}, {7600, 90, 0, -1}},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << row.stored << row.loaded;
     }
 
     void loadBringsValuesIntoRange()

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# The program in a desktop session as it really goes, each scenario on an X server of its own:
+#   session-end  SIGTERM, SIGHUP and SIGINT end it through the close button's teardown; a lost X server
+#                still leaves the run's settings in Config.ini
+#   hotplug      udev announcements through the program's own monitor: only the open node's removal closes
+#                the link; a transmitter failing every write never shows more than one message
+#   tray         under trayer, the icon raises the main window over a cover, also with the settings window
+#                open, which stays on top and keeps blocking the main window
+# Usage: desktop_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so>
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
+tessaly=$1
+fake_dir=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+require_x_tools
+for tool in trayer xmessage xwininfo; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done
+[ "$(id -u)" = 0 ] || { echo "SKIP: announcing udev events needs root"; exit 77; }
+work=$(mktemp -d)
+trap 'kill ${program_pid:-} ${others:-} 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+
+# A fresh X server and copy of the program; further arguments are environment settings for it.
+begin() {
+    dir=$work/$1
+    shift
+    start_x
+    prepare_copy "$dir" "$tessaly"
+    start_program "$dir" "$fake_dir" "$@"
+}
+end() {
+    xdotool windowfocus --sync "$main_window" key Escape
+    wait "$program_pid"
+    stop_x
+}
+
+session_end() {
+    local signal changed=2d2300002c0000000000000025000000 # 90.05 MHz, PA level 44
+    for signal in TERM HUP INT X; do
+        begin "$signal"
+        click_at 37 267 # Stop/Play: on air
+        click_at 147 267 # Frequency up
+        click_at 389 244 # PA-VALUE at level 44
+        if [ "$signal" = X ]; then
+            sleep 1.5
+            stop_x
+            wait "$program_pid" || true
+        else
+            kill -"$signal" "$program_pid"
+            wait "$program_pid" || fail "SIG$signal: exit status $?"
+            stop_x
+            [ "$(tail -n 2 "$dir/hid.log" | cut -d' ' -f1,3 | paste -sd' ')" = \
+                "report 00005001194A0A0000 CloseHIDDevice" ] || fail "SIG$signal: not switched off and closed"
+        fi
+        [ "$(settings_hex "$dir")" = "$changed" ] || fail "$signal: Config.ini holds $(settings_hex "$dir")"
+    done
+}
+
+announce() {
+    "$here/udev_event.py" "$@"
+    sleep 0.2
+}
+calls() { grep -c -x "$1.*" "$dir/hid.log" || true; }
+messages() { owned_windows | wc -l; }
+dismiss() {
+    xdotool windowfocus --sync "$(owned_windows | head -n 1)" key Return
+    sleep 0.3
+}
+
+hotplug() {
+    begin nodes TESSALY_FAKE_HID_NODE=/dev/null # the transmitter's node is 1:3
+    announce remove hidraw 242:7 # another HID device
+    announce change hidraw 1:3
+    announce remove input 1:3
+    [ "$(calls CloseHIDDevice)" = 0 ] || fail "another device's removal, or another event, closed the link"
+    announce remove hidraw 1:3
+    [ "$(calls CloseHIDDevice)" = 1 ] || fail "the transmitter's removal did not close the link"
+    announce add hidraw 242:8
+    [ "$(calls OpenHIDDevice)" = 2 ] || fail "an arrival did not reopen the link"
+    end
+
+    # Every write fails (EIO): the opening gives one message; ten replugs while it is open give none.
+    begin failing TESSALY_FAKE_HID_FAIL_WRITES=5
+    for _ in $(seq 10); do
+        announce add hidraw 242:9
+        announce remove hidraw 242:9
+    done
+    [ "$(messages)" = 1 ] || fail "$(messages) messages open after the opening and ten replugs"
+    # The first arrival found the link still open.
+    [ "$(calls OpenHIDDevice)" = 10 ] && [ "$(tail -n 1 "$dir/hid.log")" = CloseHIDDevice ] ||
+        fail "the link does not follow the last event"
+    dismiss
+    announce add hidraw 242:9
+    dismiss
+    click_at 37 267 # on air, and its message
+    dismiss
+    xdotool mousemove $((win_x + 147)) $((win_y + 267)) mousedown 1 sleep 1.5 mouseup 1
+    [ "$(messages)" = 1 ] || fail "$(messages) messages during a held Frequency up"
+    dismiss
+    sleep 1.5
+    [ "$(messages)" = 0 ] || fail "another message followed the dismissed one"
+    end
+    [ "$(settings_hex "$dir")" = 2d2300005a0000000000000025000000 ] || fail "the hold stepped on after its message"
+}
+
+# Top-level windows, top-most first; above A B: A is higher.
+above() {
+    [ "$(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }' | xargs printf '%d\n' |
+        grep -x -m 1 -e "$1" -e "$2")" = "$1" ]
+}
+click_icon() {
+    xdotool mousemove --window "$(xdotool search --classname '^tessaly$' | while read -r window; do
+        xdotool getwindowgeometry "$window" | grep -q 'Geometry: 22x22' && echo "$window"; done | head -n 1)" \
+        11 11 click 1 sleep 0.5
+}
+
+tray() {
+    start_x
+    trayer --edge top --align right --widthtype request --height 24 --SetDockType true >/dev/null 2>&1 &
+    others=$!
+    sleep 1
+    dir=$work/tray
+    prepare_copy "$dir" "$tessaly"
+    start_program "$dir" "$fake_dir"
+    xmessage -geometry 1000x700+10+40 cover 2>/dev/null &
+    others="$others $!"
+    local cover settings
+    cover=$(timeout 10 xdotool search --sync --onlyvisible --name '^xmessage$' | head -n 1)
+    above "$cover" "$main_window" || fail "the cover is not above the main window"
+    click_icon
+    above "$main_window" "$cover" || fail "the tray icon did not raise the covered main window"
+
+    click_at 262 267 # Set
+    settings=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tessaly Set$' | head -n 1)
+    xdotool windowmove "$settings" 0 0 windowraise "$cover" sleep 0.3
+    click_icon
+    above "$main_window" "$cover" && above "$settings" "$main_window" ||
+        fail "with the settings window open the icon did not raise both, settings on top"
+    click_at 37 267 # Stop/Play, which the settings window blocks
+    xdotool windowfocus --sync "$settings" key Escape sleep 0.3
+    end
+    [ "$(grep -c '^report' "$dir/hid.log")" = 3 ] || fail "the main window took input under the settings window"
+}
+
+session_end
+hotplug
+tray
+echo "PASS"
