@@ -3,7 +3,8 @@
 #   bin/tessaly                                       relative link to ../lib/tessaly/tessaly
 #   share/applications, share/metainfo, share/icons   desktop integration
 #   lib/udev/rules.d/70-tessaly.rules                 device access for the logged-in user
-#   share/doc/tessaly/copyright                       the licence
+#   share/man/man1/tessaly.1.gz                       the manual page
+#   share/doc/tessaly/copyright, changelog.gz         the licence and the release history
 # Paths are literal rather than GNUInstallDirs: the program and its private library must stay in one
 # directory, and udev reads rules from <prefix>/lib/udev/rules.d only (/usr and /usr/local alike).
 
@@ -21,28 +22,63 @@ install(FILES ${TESSALY_BIN_LINK} DESTINATION bin)
 
 install(FILES packaging/${TESSALY_APP_ID}.desktop DESTINATION share/applications)
 install(FILES packaging/${TESSALY_APP_ID}.metainfo.xml DESTINATION share/metainfo)
-install(FILES res/icons/192/32.png DESTINATION share/icons/hicolor/32x32/apps RENAME tessaly.png)
+foreach(size IN ITEMS 16 22 24 32 48 64 128 256)
+    install(FILES res/icons/hicolor/${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps
+        RENAME tessaly.png)
+endforeach()
 install(FILES udev/70-tessaly.rules DESTINATION lib/udev/rules.d)
-# Where Debian looks for a package's licence; harmless under any other prefix.
+
+# The manual page and the changelog, in the form Debian reads, are written at build time and gzipped
+# the way Debian wants them: best compression, no file name or time stamp inside.
+set(TESSALY_DOCS_DIR ${CMAKE_BINARY_DIR}/packaging/docs)
+set(TESSALY_MAINTAINER "Tessaly developers <developers@tessaly.org>")
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+configure_file(packaging/tessaly.1.in ${TESSALY_DOCS_DIR}/tessaly.1 @ONLY)
+add_custom_command(OUTPUT ${TESSALY_DOCS_DIR}/tessaly.1.gz
+    COMMAND gzip --best --no-name --keep --force ${TESSALY_DOCS_DIR}/tessaly.1
+    DEPENDS ${TESSALY_DOCS_DIR}/tessaly.1
+    VERBATIM)
+add_custom_command(OUTPUT ${TESSALY_DOCS_DIR}/changelog.gz
+    COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/packaging/debian_changelog.py ${CMAKE_SOURCE_DIR}/CHANGELOG.md
+        ${TESSALY_MAINTAINER} ${TESSALY_DOCS_DIR}/changelog
+    COMMAND gzip --best --no-name --force ${TESSALY_DOCS_DIR}/changelog
+    DEPENDS CHANGELOG.md packaging/debian_changelog.py
+    VERBATIM)
+add_custom_target(package_docs ALL DEPENDS ${TESSALY_DOCS_DIR}/tessaly.1.gz ${TESSALY_DOCS_DIR}/changelog.gz)
+install(FILES ${TESSALY_DOCS_DIR}/tessaly.1.gz DESTINATION share/man/man1)
+# Where Debian looks for a package's licence and history; harmless under any other prefix.
 install(FILES LICENSE DESTINATION share/doc/tessaly RENAME copyright)
+install(FILES ${TESSALY_DOCS_DIR}/changelog.gz DESTINATION share/doc/tessaly)
 
 set(CPACK_PACKAGE_NAME tessaly)
 set(CPACK_PACKAGE_VENDOR "Tessaly developers")
-set(CPACK_PACKAGE_CONTACT "Tessaly developers")
+set(CPACK_PACKAGE_CONTACT ${TESSALY_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Control panel for a USB FM transmitter")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tessaly tunes a USB FM transmitter that re-broadcasts the computer's audio, switches it on and off \
-air, mutes it and sets its transmit power, input gain, stereo or mono, band, tuning step and de-emphasis.")
+# One line each: the control file's lines must stay under 80 columns.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Tessaly tunes a USB FM transmitter, a dongle that re-broadcasts the computer's"
+    "audio on an FM carrier so that a nearby radio can play it. It switches the"
+    "transmitter on and off air, mutes it, and sets its transmit power, audio"
+    "input gain, stereo or mono, band, tuning step and de-emphasis."
+    ""
+    "The transmitter can be plugged in and pulled out while the program runs; a"
+    "udev rule lets the user logged in at the machine use it without root.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tessaly developers")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TESSALY_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Kai-style face the window titles prefer; any other face serves when it is missing.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-ukai")
+# Depends comes from dpkg-shlibdeps, run at packaging time by PackageDepends.cmake, rather than from
+# CPACK_DEBIAN_PACKAGE_SHLIBDEPS, whose scan also adds ldconfig calls for any library under usr/lib/:
+# the companion library is private, found through the program's RUNPATH, and needs none.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/cmake/PackageDepends.cmake)
+set(CPACK_TESSALY_BINARIES ${CMAKE_BINARY_DIR}/tessaly ${CMAKE_BINARY_DIR}/libHIDApi.so)
+set(CPACK_TESSALY_SCRATCH_DIR ${CMAKE_BINARY_DIR}/packaging/shlibdeps)
+# The Kai-style face the window titles prefer, any other face serving when it is missing; Qt's Wayland
+# plugin, without which a Wayland session runs the program through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-ukai, qt6-wayland")
 
 include(CPack)

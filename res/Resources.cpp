@@ -10,6 +10,13 @@ QString bitmapPath(int id, QStringView suffix = {})
     return QStringLiteral(":/bitmaps/%1%2.png").arg(id).arg(suffix);
 }
 
+void addEverySize(QIcon& icon, const QString& folder)
+{
+    const QDir sizes(folder);
+    for (const QFileInfo& file : sizes.entryInfoList({QStringLiteral("*.png")}, QDir::Files))
+        icon.addFile(file.filePath());
+}
+
 } // namespace
 
 QPixmap LoadBitmap(int id)
@@ -33,9 +40,10 @@ QImage LoadBitmapImage(int id)
 QIcon LoadAppIcon(int id)
 {
     QIcon icon;
-    const QDir sizes(QStringLiteral(":/icons/%1").arg(id));
-    for (const QFileInfo& file : sizes.entryInfoList({QStringLiteral("*.png")}, QDir::Files))
-        icon.addFile(file.filePath());
+    addEverySize(icon, QStringLiteral(":/icons/%1").arg(id));
+    // Icon 192 is the window's: the theme icon's larger sizes let docks and task switchers pick a sharp one.
+    if (id == 192)
+        addEverySize(icon, QStringLiteral(":/icons/hicolor"));
     return icon;
 }
 

@@ -14,7 +14,8 @@ QPixmap LoadBitmap(int id);
 // Always the 1x picture, pixel for pixel as drawn; key-colour masks are computed from it.
 QImage LoadBitmapImage(int id);
 
-// Every size of icon 128 or 192; a null icon for an unknown ID.
+// Every size of icon 128 or 192 (for 192, also the larger sizes of the theme icon); a null icon for an
+// unknown ID.
 QIcon LoadAppIcon(int id);
 
 QString LoadResString(int id);

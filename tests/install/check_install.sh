@@ -40,13 +40,16 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 private_dir=$prefix/lib/tessaly
 desktop_file=$prefix/share/applications/$app_id.desktop
 metainfo_file=$prefix/share/metainfo/$app_id.metainfo.xml
-icon_file=$prefix/share/icons/hicolor/32x32/apps/tessaly.png
+icon_paths=()
+for size in 16 22 24 32 48 64 128 256; do icon_paths+=("share/icons/hicolor/${size}x$size/apps/tessaly.png"); done
 udev_rule=$prefix/lib/udev/rules.d/70-tessaly.rules
 copyright_file=$prefix/share/doc/tessaly/copyright
+changelog_file=$prefix/share/doc/tessaly/changelog.gz
+manual_file=$prefix/share/man/man1/tessaly.1.gz
 
 # --- the tree --------------------------------------------------------------------------------------
 for file in "$private_dir/tessaly" "$private_dir/libHIDApi.so" "$desktop_file" "$metainfo_file" \
-    "$icon_file" "$udev_rule" "$copyright_file"; do
+    "${icon_paths[@]/#/$prefix/}" "$udev_rule" "$copyright_file" "$changelog_file" "$manual_file"; do
     [ -f "$file" ] && [ ! -L "$file" ] || fail "missing regular file ${file#"$stage"}"
 done
 [ -x "$private_dir/tessaly" ] || fail "installed program is not executable"
@@ -60,23 +63,27 @@ link_target=$(readlink "$prefix/bin/tessaly" || true)
 unexpected=$(cd "$prefix" && find . \( -type f -o -type l \) | sort | grep -v -x -F \
     -e ./bin/tessaly -e ./lib/tessaly/tessaly -e ./lib/tessaly/libHIDApi.so \
     -e "./share/applications/$app_id.desktop" -e "./share/metainfo/$app_id.metainfo.xml" \
-    -e ./share/icons/hicolor/32x32/apps/tessaly.png -e ./lib/udev/rules.d/70-tessaly.rules \
-    -e ./share/doc/tessaly/copyright || true)
+    "${icon_paths[@]/#/-e./}" -e ./lib/udev/rules.d/70-tessaly.rules -e ./share/doc/tessaly/copyright \
+    -e ./share/doc/tessaly/changelog.gz -e ./share/man/man1/tessaly.1.gz || true)
 [ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
 
-# --- finding the companion library ----------------------------------------------------------------
-dynamic=$(readelf -d "$private_dir/tessaly")
-grep -q '(RUNPATH).*\[\$ORIGIN\]$' <<<"$dynamic" || fail "installed program lacks RUNPATH \$ORIGIN"
-if grep -q '(RPATH)' <<<"$dynamic"; then fail "installed program carries an RPATH, which outranks LD_LIBRARY_PATH"; fi
-if grep -q -F "$build" <<<"$dynamic"; then fail "installed program still names the build directory"; fi
+# --- library search paths: the program's own directory only, never the working directory ------------
+# RPATH would outrank LD_LIBRARY_PATH; an empty or relative entry is resolved against the working directory.
+for binary in "$build/tessaly" "$private_dir/tessaly" "$build/libHIDApi.so" "$private_dir/libHIDApi.so"; do
+    expected=
+    [ "$(basename "$binary")" = tessaly ] && expected='(RUNPATH) Library runpath: [$ORIGIN]'
+    search_path=$(readelf -d "$binary" | sed -n -E '/\((RPATH|RUNPATH)\)/{s/^ *0x[0-9a-f]+ +//; s/ +/ /g; p}')
+    [ "$search_path" = "$expected" ] || fail "${binary#"$stage"}: search path '$search_path', expected '$expected'"
+done
 
 # --- desktop integration -------------------------------------------------------------------------
 desktop-file-validate "$desktop_file" || fail "desktop-file-validate rejects the desktop entry"
 appstreamcli validate --no-net "$metainfo_file" || fail "appstreamcli rejects the metainfo"
 
 desktop_key() { sed -n "s/^$1=//p" "$desktop_file"; }
-[ "$(desktop_key Categories)" = "AudioVideo;Audio;Utility;" ] || fail "desktop entry categories"
-[ "$(desktop_key Icon).png" = "$(basename "$icon_file")" ] || fail "desktop entry names an icon that is not installed"
+# One menu: AudioVideo, with Audio, which requires it.
+[ "$(desktop_key Categories)" = "AudioVideo;Audio;" ] || fail "desktop entry categories"
+[ "$(desktop_key Icon).png" = "$(basename "${icon_paths[0]}")" ] || fail "desktop entry names an icon that is not installed"
 [ -x "$prefix/bin/$(desktop_key Exec)" ] || fail "desktop entry runs '$(desktop_key Exec)', which bin/ lacks"
 
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo_file" ||
@@ -85,12 +92,18 @@ grep -q '<modalias>usb:v046Dp0A0E\*</modalias>' "$metainfo_file" || fail "metain
 newest_release=$(grep -o -m1 '<release version="[^"]*"' "$metainfo_file" | cut -d'"' -f2)
 [ "$newest_release" = "$version" ] || fail "metainfo's newest release is '$newest_release', the project is $version"
 
-# PNG signature, then the width and height of the header chunk, big-endian.
-read -r -a png_header <<<"$(od -An -tu1 -w24 -N24 "$icon_file")"
-[ "${png_header[*]:0:8}" = "137 80 78 71 13 10 26 10" ] || fail "icon is not a PNG"
-icon_width=$(((png_header[16] << 24) | (png_header[17] << 16) | (png_header[18] << 8) | png_header[19]))
-icon_height=$(((png_header[20] << 24) | (png_header[21] << 16) | (png_header[22] << 8) | png_header[23]))
-[ "$icon_width" -eq 32 ] && [ "$icon_height" -eq 32 ] || fail "icon is ${icon_width}x${icon_height}, the theme folder says 32x32"
+for icon in "${icon_paths[@]}"; do
+    # PNG signature, then the width and height of the header chunk, big-endian.
+    read -r -a png_header <<<"$(od -An -tu1 -w24 -N24 "$prefix/$icon")"
+    [ "${png_header[*]:0:8}" = "137 80 78 71 13 10 26 10" ] || fail "$icon is not a PNG"
+    icon_width=$(((png_header[16] << 24) | (png_header[17] << 16) | (png_header[18] << 8) | png_header[19]))
+    icon_height=$(((png_header[20] << 24) | (png_header[21] << 16) | (png_header[22] << 8) | png_header[23]))
+    [ "${icon_width}x$icon_height" = "$(basename "$(dirname "$(dirname "$icon")")")" ] ||
+        fail "$icon is ${icon_width}x$icon_height"
+done
+
+[ "$(zcat "$changelog_file" | head -n1)" = "tessaly ($version) unstable; urgency=medium" ] ||
+    fail "changelog's newest entry is not $version"
 
 grep -q 'ATTRS{idVendor}=="046d", ATTRS{idProduct}=="0a0e"' "$udev_rule" || fail "udev rule does not match the transmitter"
 
@@ -132,8 +145,8 @@ deb=$(find "$stage/package" -maxdepth 1 -name '*.deb')
 
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/lib/tessaly/tessaly ./usr/lib/tessaly/libHIDApi.so "./usr/share/applications/$app_id.desktop" \
-    "./usr/share/metainfo/$app_id.metainfo.xml" ./usr/share/icons/hicolor/32x32/apps/tessaly.png \
-    ./usr/lib/udev/rules.d/70-tessaly.rules ./usr/share/doc/tessaly/copyright; do
+    "./usr/share/metainfo/$app_id.metainfo.xml" "${icon_paths[@]/#/./usr/}" ./usr/lib/udev/rules.d/70-tessaly.rules \
+    ./usr/share/doc/tessaly/copyright ./usr/share/doc/tessaly/changelog.gz ./usr/share/man/man1/tessaly.1.gz; do
     grep -q -E "^-[rwx-]{9} root/root .* ${path//./\\.}$" <<<"$contents" || fail "package lacks $path (root-owned file)"
 done
 grep -q -F './usr/bin/tessaly -> ../lib/tessaly/tessaly' <<<"$contents" || fail "package lacks the bin/tessaly link"
@@ -144,6 +157,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library_package in libqt6widgets6 libqt6gui6 libqt6core6 libudev1 libc6; do
     grep -q "\b$library_package\b" <<<"$depends" || fail "package does not depend on $library_package: $depends"
 done
+
+lintian --pedantic --fail-on error,warning "$deb" 2>/dev/null || fail "lintian reports errors or warnings"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

@@ -3,7 +3,8 @@
 
 Usage: tools/art/generate.py [RES_DIR]   (default: the repository's res/ folder)
 
-Writes RES_DIR/bitmaps/<ID>.png and <ID>@2x.png, and RES_DIR/icons/<ID>/<size>.png.
+Writes RES_DIR/bitmaps/<ID>.png and <ID>@2x.png, RES_DIR/icons/<ID>/<size>.png, and the icon theme's
+sizes of the application icon as RES_DIR/icons/hicolor/<size>.png.
 The output is deterministic: the same script gives the same bytes, so the committed
 images can be checked against a fresh run.
 
@@ -666,6 +667,64 @@ def icon(size, rich):
     return image
 
 
+THEME_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def theme_icon(size):
+    """The application icon for the desktop's icon theme: the design of icons 128 and 192 redrawn for
+    each size in whole pixels, so edges and the mast's cross-bars fall on pixel boundaries. Below 32
+    pixels it keeps the plain badge and one wave on each side; from 32 up it has the metal rim, the
+    glass and the orange tip."""
+    rich = size >= 32
+    unit = size / 32  # one pixel of the 32-pixel design
+
+    def snap(v):
+        return max(1, round(v * unit))
+
+    c = Canvas((size, size), 1, OUTLINE)
+    shape = c.mask()
+    radius = snap(7)
+    c.rounded(shape, 0, 0, size, size, radius)
+    rim = snap(1)
+    inner = c.mask()
+    c.rounded(inner, rim, rim, size - rim, size - rim, radius - rim)
+    if rich:
+        c.paint(c.vgradient((150, 156, 164), (52, 56, 62), rim, size - rim), inner)
+        inset = snap(4)
+        inner = c.mask()
+        c.rounded(inner, inset, inset, size - inset, size - inset, snap(4))
+        c.paint(c.vgradient((26, 34, 30), BLACK, inset, size - inset), inner)
+    else:
+        c.paint(c.vgradient((58, 62, 68), (24, 26, 29), rim, size - rim), inner)
+
+    # Legs and waves are slanted or curved and always blended; the cross-bars are whole pixels thick and
+    # start on a pixel row, so they stay sharp.
+    stroke = 1.9 * unit if rich else max(1.2, 2.2 * unit)
+    bar = max(1, round(stroke))
+    centre = size / 2
+    top = round((10 if rich else 11) * unit)
+    base = size - snap(6.5 if rich else 5)
+    half_width = 6 * unit
+    mast = c.mask()
+    c.line(mast, [(centre - half_width, base), (centre, top), (centre + half_width, base)], stroke)
+    for t in (0.45, 0.75) if rich else (0.6,):
+        y = round(top + (base - top) * t - bar / 2) + bar / 2
+        dx = half_width * (y - top) / (base - top)
+        c.line(mast, [(centre - dx, y), (centre + dx, y)], bar)
+    c.ellipse(mast, centre, top, stroke)
+    for radius in (5 * unit, 10 * unit) if rich else (10 * unit,):
+        c.arc(mast, centre, top, radius, -45, 45, stroke)
+        c.arc(mast, centre, top, radius, 135, 225, stroke)
+    c.paint(LED, ImageChops.multiply(mast, inner))
+    if rich:
+        tip = c.mask()
+        c.ellipse(tip, centre, top, 1.8 * unit)
+        c.paint(ORANGE_BOTTOM, tip)
+    image = c.result()
+    image.putalpha(shape.reduce(SUPERSAMPLE))
+    return image
+
+
 # ---------------------------------------------------------------- output
 
 
@@ -710,6 +769,8 @@ def main():
     save(icon(16, False), res / "icons" / "128" / "16.png")
     save(icon(32, False), res / "icons" / "128" / "32.png")
     save(icon(32, True), res / "icons" / "192" / "32.png")
+    for size in THEME_ICON_SIZES:
+        save(theme_icon(size), res / "icons" / "hicolor" / f"{size}.png")
 
 
 if __name__ == "__main__":
