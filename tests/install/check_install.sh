@@ -114,6 +114,7 @@ mkdir -m 700 "$runtime"
 # never consults the program's RUNPATH; such a build is told the directory (RUNPATH is checked above).
 library_path=()
 [ "$sanitized" = 0 ] || library_path=(LD_LIBRARY_PATH="$private_dir")
+tree_before=$(cd "$prefix" && find . | sort)
 env -u LD_LIBRARY_PATH "${library_path[@]}" HOME="$stage" XDG_CONFIG_HOME="$stage/config" XDG_RUNTIME_DIR="$runtime" \
     QT_QPA_PLATFORM=offscreen "$prefix/bin/tessaly" >"$stage/program.log" 2>&1 &
 program_pid=$!
@@ -133,6 +134,10 @@ done
 kill "$program_pid" 2>/dev/null || true
 wait "$program_pid" 2>/dev/null || true
 program_pid=
+# Run by root, which could write there, the installed copy still keeps its settings in the user's
+# configuration directory and leaves its installation as it was.
+[ "$(stat -c %s "$stage/config/tessaly/Config.ini" 2>/dev/null)" = 16 ] || fail "no settings in the user's configuration"
+[ "$(cd "$prefix" && find . | sort)" = "$tree_before" ] || fail "the installed program, run by root, changed its installed tree"
 
 # --- the Debian package ------------------------------------------------------------------------------
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/package" >"$stage/cpack.log" 2>&1 || {
