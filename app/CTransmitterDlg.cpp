@@ -61,6 +61,14 @@ void CTransmitterDlg::EndRun()
 
 bool CTransmitterDlg::OnInitDialog()
 {
+    // The transmitter gets its settings first. Nothing below shows before the window's first paint, and
+    // the device sees neither the window nor the tray, so only the time it waits changes.
+    transmitterState.onAir = false;
+    transmitterState.muted = false;
+    transmitterState.retunePending = true;
+    LoadSettings();
+    const bool libraryLoaded = OpenDeviceLink();
+
     systemMenu = new CSystemMenu(this);
     connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
     setWindowIcon(LoadAppIcon(128));
@@ -74,11 +82,6 @@ bool CTransmitterDlg::OnInitDialog()
     BuildFont(15, titleFont, QStringLiteral("楷体"));
     SetUpTitle();
 
-    transmitterState.onAir = false;
-    transmitterState.muted = false;
-    transmitterState.retunePending = true;
-    LoadSettings();
-
     panel->SetUpSliderAndReadout();
     PlaceEmblem();
     panel->PlaceIdlePicture();
@@ -91,7 +94,11 @@ bool CTransmitterDlg::OnInitDialog()
 
     setWindowTitle(QStringLiteral("Tessaly"));
     setWindowIcon(LoadAppIcon(192));
+    return libraryLoaded;
+}
 
+bool CTransmitterDlg::OpenDeviceLink()
+{
     writeErrorOwner = this;
     hidLibrary.Load();
     deviceHandle = -1;

@@ -43,6 +43,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Loads the companion library, starts listening for hot-plug and opens the transmitter; returns
+    // whether the library loaded.
+    bool OpenDeviceLink();
+
     CMainPanel* panel = nullptr;
     CSystemMenu* systemMenu = nullptr;
     CTrayIcon* trayIcon;

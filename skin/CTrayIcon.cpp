@@ -5,21 +5,23 @@
 #include <QApplication>
 #include <QWidget>
 
-CTrayIcon::CTrayIcon(QWidget* window) : QObject(window), window(window)
-{
-    connect(&icon, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);
-}
+CTrayIcon::CTrayIcon(QWidget* window) : QObject(window), window(window) {}
 
 void CTrayIcon::Add()
 {
-    icon.setIcon(LoadAppIcon(128));
-    icon.setToolTip(QStringLiteral("Tessaly"));
-    icon.show();
+    if (!icon) {
+        icon = new QSystemTrayIcon(this);
+        connect(icon, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);
+    }
+    icon->setIcon(LoadAppIcon(128));
+    icon->setToolTip(QStringLiteral("Tessaly"));
+    icon->show();
 }
 
 void CTrayIcon::Remove()
 {
-    icon.hide();
+    if (icon)
+        icon->hide();
 }
 
 void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason)

@@ -13,11 +13,13 @@ class CTrayIcon final : public QObject
 public:
     explicit CTrayIcon(QWidget* window);
 
+    // Makes the icon and shows it. Made here rather than with this object: a tray item on the session bus
+    // connects to the bus, which start-up does only after the transmitter is set up.
     void Add();
     void Remove();
 
     // The icon is in place (between Add and Remove), whether or not a tray host shows it.
-    bool IsAdded() const { return icon.isVisible(); }
+    bool IsAdded() const { return icon && icon->isVisible(); }
     // True while a tray host shows the icon, so a hidden window can come back through it.
     bool IsShown() const { return IsAdded() && QSystemTrayIcon::isSystemTrayAvailable(); }
 
@@ -25,5 +27,5 @@ public:
 
 private:
     QWidget* window;
-    QSystemTrayIcon icon;
+    QSystemTrayIcon* icon = nullptr;
 };
