@@ -34,7 +34,11 @@ CTransmitterDlg::~CTransmitterDlg()
 
 int CTransmitterDlg::DoModal()
 {
-    OnInitDialog();
+    // With the library the first control takes the focus; without it no control has it, the window does.
+    if (OnInitDialog())
+        FocusFirstTabStop();
+    else
+        setFocus(Qt::OtherFocusReason);
     const int result = exec();
     DestroyWindow();
     return result;

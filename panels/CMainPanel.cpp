@@ -11,8 +11,10 @@
 #include "skin/UpdateTipText.h"
 #include "state/TransmitterState.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <utility>
 
 namespace {
 
@@ -22,8 +24,9 @@ constexpr int repeatMs = 100;
 } // namespace
 
 CMainPanel::CMainPanel(CSkinnedDialog* window)
-    : QObject(window), window(window), stopPlay(createButton(1007)), mute(createButton(1008)),
-      frequencyDown(createButton(1009)), frequencyUp(createButton(1010)), set(createButton(1000)),
+    : QObject(window), window(window), stopPlay(createButton(1007, "Transmit")),
+      mute(createButton(1008, "Mute")), frequencyDown(createButton(1009, "Frequency down")),
+      frequencyUp(createButton(1010, "Frequency up")), set(createButton(1000, "Settings")),
       paSlider(new CSkinSlider(1006, window)), idlePicture(new QLabel(window)),
       readout(new CFrequencyReadout(window))
 {
@@ -35,17 +38,34 @@ CMainPanel::CMainPanel(CSkinnedDialog* window)
     idlePicture->setPixmap(LoadBitmap(194));
     idlePicture->resize(idlePicture->sizeHint());
 
+    // The two toggles show their state to assistive tools; the read-out says the frequency.
+    stopPlay->setCheckable(true);
+    mute->setCheckable(true);
+    paSlider->setAccessibleName(QStringLiteral("PA-VALUE"));
+    paSlider->SetShownOffset(30);
+    // Tab follows the screen: left to right along the strip, the slider last.
+    paSlider->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(stopPlay, frequencyDown);
+    QWidget::setTabOrder(frequencyDown, frequencyUp);
+    QWidget::setTabOrder(frequencyUp, mute);
+    QWidget::setTabOrder(mute, set);
+    QWidget::setTabOrder(set, paSlider);
+
     connect(stopPlay, &QAbstractButton::clicked, this, &CMainPanel::ToggleOnAir);
     connect(mute, &QAbstractButton::clicked, this, &CMainPanel::ToggleMute);
     connect(set, &QAbstractButton::clicked, this, &CMainPanel::OpenSettings);
     connect(paSlider, &CSkinSlider::sliderChanged, this,
             [this](int controlId, int) { OnPaLevelChanged(controlId); });
+    // An assistive tool's press is a click: one step, no repeat.
+    connect(frequencyDown, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyDown);
+    connect(frequencyUp, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyUp);
 }
 
-CBitmapButton* CMainPanel::createButton(int id)
+CBitmapButton* CMainPanel::createButton(int id, const char* name)
 {
     auto* button = new CBitmapButton(window);
     button->setObjectName(QString::number(id));
+    button->setAccessibleName(QString::fromUtf8(name));
     button->setMouseTracking(true);
     // A move over a button belongs to the button: it must not also count as a move over the body.
     button->setAttribute(Qt::WA_NoMousePropagation);
@@ -142,6 +162,7 @@ void CMainPanel::ToggleOnAir()
         idlePicture->show();
         setHoverRecord(stopPlay, 172, 173);
     }
+    stopPlay->setChecked(transmitterState.onAir);
     SendReport(TuneReport);
     readout->ShowFrequency(transmitterState.frequency);
 }
@@ -156,6 +177,7 @@ void CMainPanel::ToggleMute()
         mute->LoadBitmaps(217, 167);
         setHoverRecord(mute, 166, 167);
     }
+    mute->setChecked(transmitterState.muted);
     SendReport(TuneReport);
 }
 
@@ -227,6 +249,15 @@ void CMainPanel::PreTranslateMessage(QObject* receiver, QEvent* event)
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             onFrequencyButtonDoubleClick(receiver);
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        onSpace(receiver, static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::FocusOut:
+        // The button no longer looks held once the focus has left it.
+        if (receiver == spaceHeld)
+            endSpaceHold();
         break;
     default:
         break;
@@ -308,6 +339,27 @@ void CMainPanel::onFrequencyButtonDoubleClick(QObject* receiver)
     (this->*clicked->step)();
     if (transmitterState.onAir)
         window->SetTimer(clicked->timerId, firstRepeatMs);
+}
+
+// Space holds a focused frequency button as the left mouse button does, and the button's own timer repeats
+// the step; the keyboard's repeats neither step nor restart that timer. Releasing Space ends the hold
+// wherever the focus went meanwhile.
+void CMainPanel::onSpace(QObject* receiver, const QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat())
+        return;
+    if (event->type() == QEvent::KeyRelease) {
+        endSpaceHold();
+    } else if (frequencyButtonOf(receiver)) {
+        spaceHeld = receiver;
+        onFrequencyButtonPress(receiver);
+    }
+}
+
+void CMainPanel::endSpaceHold()
+{
+    if (spaceHeld)
+        onFrequencyButtonRelease(std::exchange(spaceHeld, nullptr));
 }
 
 bool CMainPanel::OnTimer(int timerId)

@@ -145,12 +145,19 @@ private slots:
         QTest::addColumn<bool>("visible");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("main minimize") << &mainWindowFrame << "1034" << 368 << true << true << "minimize";
-        QTest::newRow("main max") << &mainWindowFrame << "1035" << 402 << true << false << "max";
-        QTest::newRow("main close") << &mainWindowFrame << "1036" << 436 << true << true << "close";
-        QTest::newRow("settings minimize") << &settingsWindowFrame << "1034" << 368 << false << false << "";
-        QTest::newRow("settings max") << &settingsWindowFrame << "1035" << 402 << false << false << "";
-        QTest::newRow("settings close") << &settingsWindowFrame << "1036" << 436 << true << true << "";
+        QTest::addColumn<QString>("name");
+        QTest::newRow("main minimize") << &mainWindowFrame << "1034" << 368 << true << true << "minimize"
+                                       << "minimize";
+        QTest::newRow("main max") << &mainWindowFrame << "1035" << 402 << true << false << "max"
+                                  << "max";
+        QTest::newRow("main close") << &mainWindowFrame << "1036" << 436 << true << true << "close"
+                                    << "close";
+        QTest::newRow("settings minimize") << &settingsWindowFrame << "1034" << 368 << false << false << ""
+                                           << "minimize";
+        QTest::newRow("settings max") << &settingsWindowFrame << "1035" << 402 << false << false << ""
+                                      << "max";
+        QTest::newRow("settings close") << &settingsWindowFrame << "1036" << 436 << true << true << ""
+                                        << "close";
     }
 
     void captionButtons()
@@ -161,6 +168,7 @@ private slots:
         QFETCH(bool, visible);
         QFETCH(bool, enabled);
         QFETCH(QString, toolTip);
+        QFETCH(QString, name);
         CSkinnedDialog dialog(*frame);
         SetUpFrame(dialog);
         dialog.show();
@@ -172,7 +180,7 @@ private slots:
         QCOMPARE(button->isVisible(), visible);
         QCOMPARE(button->isEnabled(), enabled);
         QCOMPARE(button->toolTip(), toolTip);
-        QCOMPARE(button->accessibleName(), toolTip);
+        QCOMPARE(button->accessibleName(), name);
     }
 
     void titleAndEmblem_data()
