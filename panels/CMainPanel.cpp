@@ -14,12 +14,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 #include <utility>
 
 namespace {
 
 constexpr int firstRepeatMs = 500;
 constexpr int repeatMs = 100;
+// How long a Space release waits for the press of the same instant that would make it a key repeat.
+constexpr int releaseConfirmMs = 50;
 
 } // namespace
 
@@ -344,20 +347,49 @@ void CMainPanel::onFrequencyButtonDoubleClick(QObject* receiver)
 // Space holds a focused frequency button as the left mouse button does, and the button's own timer repeats
 // the step; the keyboard's repeats neither step nor restart that timer. Releasing Space ends the hold
 // wherever the focus went meanwhile.
+//
+// An X server repeats a held key as a release and a press of the same instant, and Qt marks the pair as a
+// repeat only when both have arrived by the time it handles the release. So a release ends the hold only
+// once no press of its instant has followed within releaseConfirmMs; a repeat step falling due meanwhile
+// waits for that answer.
 void CMainPanel::onSpace(QObject* receiver, const QKeyEvent* event)
 {
     if (event->key() != Qt::Key_Space || event->isAutoRepeat())
         return;
     if (event->type() == QEvent::KeyRelease) {
-        endSpaceHold();
-    } else if (frequencyButtonOf(receiver)) {
+        if (!spaceHeld)
+            return;
+        spaceReleasedAt = event->timestamp();
+        QTimer::singleShot(releaseConfirmMs, this, [this, releasedAt = event->timestamp()] {
+            if (spaceReleasedAt == releasedAt)
+                endSpaceHold();
+        });
+        return;
+    }
+    if (spaceHeld && spaceReleasedAt == event->timestamp()) {
+        spaceReleasedAt.reset();
+        resumeSpaceHold();
+        return;
+    }
+    endSpaceHold();
+    if (frequencyButtonOf(receiver)) {
         spaceHeld = receiver;
         onFrequencyButtonPress(receiver);
     }
 }
 
+void CMainPanel::resumeSpaceHold()
+{
+    const FrequencyButton* held = frequencyButtonOf(spaceHeld);
+    if (window->IsTimerActive(held->timerId))
+        return;
+    (this->*held->step)();
+    window->SetTimer(held->timerId, repeatMs);
+}
+
 void CMainPanel::endSpaceHold()
 {
+    spaceReleasedAt.reset();
     if (spaceHeld)
         onFrequencyButtonRelease(std::exchange(spaceHeld, nullptr));
 }
@@ -368,6 +400,8 @@ bool CMainPanel::OnTimer(int timerId)
     for (const FrequencyButton& repeating : frequencyButtons) {
         if (repeating.timerId == timerId) {
             window->KillTimer(timerId);
+            if (spaceReleasedAt && spaceHeld == this->*repeating.button)
+                return true;
             (this->*repeating.step)();
             window->SetTimer(timerId, repeatMs);
             return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <QObject>
 
 class CBitmapButton;
@@ -85,6 +86,7 @@ private:
     void onFrequencyButtonRelease(QObject* receiver);
     void onFrequencyButtonDoubleClick(QObject* receiver);
     void onSpace(QObject* receiver, const QKeyEvent* event);
+    void resumeSpaceHold();
     void endSpaceHold();
 
     CSkinnedDialog* window;
@@ -99,6 +101,7 @@ private:
 
     bool upEngaged = false;
     bool downEngaged = false;
-    QObject* spaceHeld = nullptr; // the frequency button Space holds down
+    QObject* spaceHeld = nullptr;           // the frequency button Space holds down
+    std::optional<quint64> spaceReleasedAt; // a Space release not yet known to be a repeat
     HoverRecord hoverRecord;
 };
