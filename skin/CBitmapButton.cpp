@@ -47,7 +47,9 @@ void CBitmapButton::paintEvent(QPaintEvent*)
 
 void CBitmapButton::focusInEvent(QFocusEvent* event)
 {
-    focusRingShown = FocusRingShown(event->reason(), focusRingShown);
+    // QDialog announces the focus of a window being shown as a Tab before the window has it: not a move.
+    if (hasFocus())
+        focusRingShown = FocusRingShown(event->reason(), focusRingShown);
     QAbstractButton::focusInEvent(event);
 }
 

@@ -370,7 +370,9 @@ void CSkinSlider::keyPressEvent(QKeyEvent* event)
 
 void CSkinSlider::focusInEvent(QFocusEvent* event)
 {
-    focusRingShown = FocusRingShown(event->reason(), focusRingShown);
+    // QDialog announces the focus of a window being shown as a Tab before the window has it: not a move.
+    if (hasFocus())
+        focusRingShown = FocusRingShown(event->reason(), focusRingShown);
     QWidget::focusInEvent(event);
 }
 

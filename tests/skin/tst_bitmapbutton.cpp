@@ -1,7 +1,6 @@
 #include "res/Resources.h"
 #include "skin/CBitmapButton.h"
 
-#include <QAccessible>
 #include <QtTest>
 
 class TestBitmapButton : public QObject
@@ -84,28 +83,6 @@ private slots:
         button.SizeToContent();
         QCOMPARE(button.size(), expected);
         QCOMPARE(button.pos(), QPoint(40, 30));
-    }
-
-    // Assistive tools read the name set for them, never the tip, and the on/off state its owner sets.
-    void accessibleToggle()
-    {
-        CBitmapButton button;
-        button.setToolTip(QStringLiteral("Stop"));
-        button.setAccessibleName(QStringLiteral("Transmit"));
-        button.setCheckable(true);
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&button);
-        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Transmit"));
-        QCOMPARE(accessible->text(QAccessible::Description), QString());
-        QCOMPARE(accessible->role(), QAccessible::CheckBox);
-
-        QSignalSpy clicked(&button, &QAbstractButton::clicked);
-        QSignalSpy pressAction(&button, &CBitmapButton::pressActionRun);
-        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(pressAction.size(), 1);
-        QTRY_COMPARE(clicked.size(), 1);
-        QVERIFY(!accessible->state().checked);
-        button.setChecked(true);
-        QVERIFY(accessible->state().checked);
     }
 };
 
