@@ -19,6 +19,13 @@ std::int32_t Shown(std::int32_t value)
     return std::clamp<std::int32_t>(value, 0, 99999);
 }
 
+// The display's name for a value, as the digits show it.
+QString SpokenFrequency(std::int32_t value)
+{
+    const std::int32_t shown = Shown(value);
+    return QStringLiteral("%1.%2 MHz").arg(shown / 100).arg(shown % 100, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace
 
 std::array<int, 5> CFrequencyReadout::DigitImagesOf(std::int32_t value)
@@ -38,12 +45,6 @@ CFrequencyReadout::CFrequencyReadout(QWidget* window)
     display->setAttribute(Qt::WA_TransparentForMouseEvents);
     display->setGeometry(displayArea);
     display->setAccessibleName(QStringLiteral("Off air"));
-}
-
-QString CFrequencyReadout::SpokenFrequency(std::int32_t value)
-{
-    const std::int32_t shown = Shown(value);
-    return QStringLiteral("%1.%2 MHz").arg(shown / 100).arg(shown % 100, 2, 10, QLatin1Char('0'));
 }
 
 QLabel* CFrequencyReadout::createPicture(int id, int imageId)

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <QObject>
-#include <QString>
 
 class QLabel;
 class QWidget;
@@ -31,9 +30,6 @@ public:
 
     // Shows value while on air, hides the whole read-out while off air.
     void ShowFrequency(std::int32_t value);
-
-    // The display's name for a value, as the digits show it.
-    static QString SpokenFrequency(std::int32_t value);
 
 private:
     QLabel* createPicture(int id, int imageId);

@@ -41,7 +41,7 @@ CMainPanel::CMainPanel(CSkinnedDialog* window)
     idlePicture->setPixmap(LoadBitmap(194));
     idlePicture->resize(idlePicture->sizeHint());
 
-    // The two toggles show their state to assistive tools; the read-out says the frequency.
+    // The two toggles show their on/off state to assistive tools, and PA-VALUE the power the device gets.
     stopPlay->setCheckable(true);
     mute->setCheckable(true);
     paSlider->setAccessibleName(QStringLiteral("PA-VALUE"));
@@ -366,7 +366,7 @@ void CMainPanel::onSpace(QObject* receiver, const QKeyEvent* event)
         });
         return;
     }
-    if (spaceHeld && spaceReleasedAt == event->timestamp()) {
+    if (spaceHeld == receiver && spaceReleasedAt == event->timestamp()) {
         spaceReleasedAt.reset();
         resumeSpaceHold();
         return;
