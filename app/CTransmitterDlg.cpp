@@ -38,7 +38,11 @@ CTransmitterDlg::~CTransmitterDlg()
 
 int CTransmitterDlg::DoModal()
 {
-    OnInitDialog();
+    // With the library the first control takes the focus; without it no control has it, the window does.
+    if (OnInitDialog())
+        FocusFirstTabStop();
+    else
+        setFocus(Qt::OtherFocusReason);
     // Not exec(): an application-modal main window would block the tray icon's own window.
     QEventLoop run;
     connect(this, &QDialog::finished, &run, &QEventLoop::quit);

@@ -11,12 +11,26 @@ namespace {
 constexpr int rowY = 132;
 constexpr int pointImage = 206;
 constexpr int unitImage = 195;
+// The skin's black display, where the digits and the idle picture appear.
+constexpr QRect displayArea(92, 97, 297, 121);
+
+std::int32_t Shown(std::int32_t value)
+{
+    return std::clamp<std::int32_t>(value, 0, 99999);
+}
+
+// The display's name for a value, as the digits show it.
+QString SpokenFrequency(std::int32_t value)
+{
+    const std::int32_t shown = Shown(value);
+    return QStringLiteral("%1.%2 MHz").arg(shown / 100).arg(shown % 100, 2, 10, QLatin1Char('0'));
+}
 
 } // namespace
 
 std::array<int, 5> CFrequencyReadout::DigitImagesOf(std::int32_t value)
 {
-    const std::int32_t shown = std::clamp<std::int32_t>(value, 0, 99999);
+    const std::int32_t shown = Shown(value);
     return {digitImages[shown / 10000], digitImages[(shown % 10000) / 1000],
             digitImages[(shown % 1000) / 100], digitImages[(shown % 100) / 10], digitImages[shown % 10]};
 }
@@ -25,8 +39,13 @@ CFrequencyReadout::CFrequencyReadout(QWidget* window)
     : QObject(window), hundreds(createPicture(1040, digitImages[0])),
       tens(createPicture(1041, digitImages[0])), units(createPicture(1042, digitImages[0])),
       point(createPicture(1043, pointImage)), tenths(createPicture(1044, digitImages[0])),
-      hundredths(createPicture(1047, digitImages[0])), unitLabel(createPicture(1046, unitImage))
-{}
+      hundredths(createPicture(1047, digitImages[0])), unitLabel(createPicture(1046, unitImage)),
+      display(new QLabel(window))
+{
+    display->setAttribute(Qt::WA_TransparentForMouseEvents);
+    display->setGeometry(displayArea);
+    display->setAccessibleName(QStringLiteral("Off air"));
+}
 
 QLabel* CFrequencyReadout::createPicture(int id, int imageId)
 {
@@ -45,8 +64,10 @@ void CFrequencyReadout::ShowFrequency(std::int32_t value)
     if (!transmitterState.onAir) {
         for (QLabel* picture : row)
             picture->hide();
+        display->setAccessibleName(QStringLiteral("Off air"));
         return;
     }
+    display->setAccessibleName(SpokenFrequency(value));
 
     // Every digit position and the point are one point-image wide; the label follows 8 pixels after.
     const QSize cell = point->size();

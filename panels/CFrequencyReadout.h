@@ -10,6 +10,9 @@ class QWidget;
 // The carrier frequency in digit images, in the display area of the main window: 87.50 MHz in the
 // four-digit row, 107.95 MHz in the five-digit row. Its pictures take no pointer input, so presses on
 // them reach the window body.
+//
+// Assistive tools read the display instead of the pictures: a label over the whole display area, drawn
+// with nothing, named "90.00 MHz" while on air and "Off air" otherwise; a change of name is announced.
 class CFrequencyReadout final : public QObject
 {
     Q_OBJECT
@@ -38,4 +41,5 @@ private:
     QLabel* tenths;     // 1044
     QLabel* hundredths; // 1047
     QLabel* unitLabel;  // 1046
+    QLabel* display;
 };

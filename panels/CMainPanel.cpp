@@ -12,19 +12,25 @@
 #include "state/SettingsAutosave.h"
 #include "state/TransmitterState.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
+#include <utility>
 
 namespace {
 
 constexpr int firstRepeatMs = 500;
 constexpr int repeatMs = 100;
+// How long a Space release waits for the press of the same instant that would make it a key repeat.
+constexpr int releaseConfirmMs = 50;
 
 } // namespace
 
 CMainPanel::CMainPanel(CSkinnedDialog* window)
-    : QObject(window), window(window), stopPlay(createButton(1007)), mute(createButton(1008)),
-      frequencyDown(createButton(1009)), frequencyUp(createButton(1010)), set(createButton(1000)),
+    : QObject(window), window(window), stopPlay(createButton(1007, "Transmit")),
+      mute(createButton(1008, "Mute")), frequencyDown(createButton(1009, "Frequency down")),
+      frequencyUp(createButton(1010, "Frequency up")), set(createButton(1000, "Settings")),
       paSlider(new CSkinSlider(1006, window)), idlePicture(new QLabel(window)),
       readout(new CFrequencyReadout(window))
 {
@@ -36,17 +42,34 @@ CMainPanel::CMainPanel(CSkinnedDialog* window)
     idlePicture->setPixmap(LoadBitmap(194));
     idlePicture->resize(idlePicture->sizeHint());
 
+    // The two toggles show their on/off state to assistive tools, and PA-VALUE the power the device gets.
+    stopPlay->setCheckable(true);
+    mute->setCheckable(true);
+    paSlider->setAccessibleName(QStringLiteral("PA-VALUE"));
+    paSlider->SetShownOffset(30);
+    // Tab follows the screen: left to right along the strip, the slider last.
+    paSlider->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(stopPlay, frequencyDown);
+    QWidget::setTabOrder(frequencyDown, frequencyUp);
+    QWidget::setTabOrder(frequencyUp, mute);
+    QWidget::setTabOrder(mute, set);
+    QWidget::setTabOrder(set, paSlider);
+
     connect(stopPlay, &QAbstractButton::clicked, this, &CMainPanel::ToggleOnAir);
     connect(mute, &QAbstractButton::clicked, this, &CMainPanel::ToggleMute);
     connect(set, &QAbstractButton::clicked, this, &CMainPanel::OpenSettings);
     connect(paSlider, &CSkinSlider::sliderChanged, this,
             [this](int controlId, int) { OnPaLevelChanged(controlId); });
+    // An assistive tool's press is a click: one step, no repeat.
+    connect(frequencyDown, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyDown);
+    connect(frequencyUp, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyUp);
 }
 
-CBitmapButton* CMainPanel::createButton(int id)
+CBitmapButton* CMainPanel::createButton(int id, const char* name)
 {
     auto* button = new CBitmapButton(window);
     button->setObjectName(QString::number(id));
+    button->setAccessibleName(QString::fromUtf8(name));
     button->setMouseTracking(true);
     // A move over a button belongs to the button: it must not also count as a move over the body.
     button->setAttribute(Qt::WA_NoMousePropagation);
@@ -143,6 +166,7 @@ void CMainPanel::ToggleOnAir()
         idlePicture->show();
         setHoverRecord(stopPlay, 172, 173);
     }
+    stopPlay->setChecked(transmitterState.onAir);
     SendReport(TuneReport);
     readout->ShowFrequency(transmitterState.frequency);
 }
@@ -157,6 +181,7 @@ void CMainPanel::ToggleMute()
         mute->LoadBitmaps(217, 167);
         setHoverRecord(mute, 166, 167);
     }
+    mute->setChecked(transmitterState.muted);
     SendReport(TuneReport);
 }
 
@@ -238,6 +263,15 @@ void CMainPanel::PreTranslateMessage(QObject* receiver, QEvent* event)
         if (receiver == window)
             EndRepeat();
         break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        onSpace(receiver, static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::FocusOut:
+        // The button no longer looks held once the focus has left it.
+        if (receiver == spaceHeld)
+            endSpaceHold();
+        break;
     default:
         break;
     }
@@ -292,6 +326,7 @@ const CMainPanel::FrequencyButton* CMainPanel::frequencyButtonOf(const QObject* 
 
 void CMainPanel::EndRepeat()
 {
+    endSpaceHold();
     for (const FrequencyButton& frequencyButton : frequencyButtons) {
         window->KillTimer(frequencyButton.timerId);
         this->*frequencyButton.engaged = false;
@@ -336,12 +371,62 @@ void CMainPanel::onFrequencyButtonDoubleClick(QObject* receiver)
     stepAndRepeat(*clicked, firstRepeatMs);
 }
 
+// Space holds a focused frequency button as the left mouse button does, and the button's own timer repeats
+// the step; the keyboard's repeats neither step nor restart that timer. Releasing Space ends the hold
+// wherever the focus went meanwhile.
+//
+// An X server repeats a held key as a release and a press of the same instant, and Qt marks the pair as a
+// repeat only when both have arrived by the time it handles the release. So a release ends the hold only
+// once no press of its instant has followed within releaseConfirmMs; a repeat step falling due meanwhile
+// waits for that answer.
+void CMainPanel::onSpace(QObject* receiver, const QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat())
+        return;
+    if (event->type() == QEvent::KeyRelease) {
+        if (!spaceHeld)
+            return;
+        spaceReleasedAt = event->timestamp();
+        QTimer::singleShot(releaseConfirmMs, this, [this, releasedAt = event->timestamp()] {
+            if (spaceReleasedAt == releasedAt)
+                endSpaceHold();
+        });
+        return;
+    }
+    if (spaceHeld == receiver && spaceReleasedAt == event->timestamp()) {
+        spaceReleasedAt.reset();
+        resumeSpaceHold();
+        return;
+    }
+    endSpaceHold();
+    if (frequencyButtonOf(receiver)) {
+        spaceHeld = receiver;
+        onFrequencyButtonPress(receiver);
+    }
+}
+
+void CMainPanel::resumeSpaceHold()
+{
+    const FrequencyButton* held = frequencyButtonOf(spaceHeld);
+    if (!window->IsTimerActive(held->timerId))
+        stepAndRepeat(*held, repeatMs);
+}
+
+void CMainPanel::endSpaceHold()
+{
+    spaceReleasedAt.reset();
+    if (spaceHeld)
+        onFrequencyButtonRelease(std::exchange(spaceHeld, nullptr));
+}
+
 bool CMainPanel::OnTimer(int timerId)
 {
     // Stopped before the step and restarted after it, so a step that blocks never lets ticks pile up.
     for (const FrequencyButton& repeating : frequencyButtons) {
         if (repeating.timerId == timerId) {
             window->KillTimer(timerId);
+            if (spaceReleasedAt && spaceHeld == this->*repeating.button)
+                return true;
             stepAndRepeat(repeating, repeatMs);
             return true;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <QObject>
 
 class CBitmapButton;
@@ -8,6 +9,7 @@ class CFrequencyReadout;
 class CSkinSlider;
 class CSkinnedDialog;
 class QEvent;
+class QKeyEvent;
 class QLabel;
 
 // Main window timers of the press-and-hold repeat; timer 1 is the frame's drag timer.
@@ -40,7 +42,8 @@ public:
     void OpenSettings();
     int OnPaLevelChanged(int controlId);
 
-    // Hover, leave check and the frequency buttons' press and release, before normal delivery.
+    // Hover, leave check and the frequency buttons' press and release by the mouse or Space, before
+    // normal delivery.
     void PreTranslateMessage(QObject* receiver, QEvent* event);
     // A tick of TIMER_STEP_UP or TIMER_STEP_DOWN; false for any other timer.
     bool OnTimer(int timerId);
@@ -74,7 +77,7 @@ private:
     static const FrequencyButton frequencyButtons[2];
     const FrequencyButton* frequencyButtonOf(const QObject* receiver) const;
 
-    CBitmapButton* createButton(int id);
+    CBitmapButton* createButton(int id, const char* name);
     ButtonImages imagesOf(const CBitmapButton* button) const;
     bool isPanelButton(const QObject* object) const;
     void setHoverRecord(CBitmapButton* button, int normalImage, int pressedImage);
@@ -86,6 +89,9 @@ private:
     void onFrequencyButtonPress(QObject* receiver);
     void onFrequencyButtonRelease(QObject* receiver);
     void onFrequencyButtonDoubleClick(QObject* receiver);
+    void onSpace(QObject* receiver, const QKeyEvent* event);
+    void resumeSpaceHold();
+    void endSpaceHold();
 
     CSkinnedDialog* window;
     CBitmapButton* stopPlay;
@@ -99,5 +105,7 @@ private:
 
     bool upEngaged = false;
     bool downEngaged = false;
+    QObject* spaceHeld = nullptr;           // the frequency button Space holds down
+    std::optional<quint64> spaceReleasedAt; // a Space release not yet known to be a repeat
     HoverRecord hoverRecord;
 };

@@ -61,6 +61,7 @@ CSettingsDlg::CSettingsDlg(QWidget* parent)
 
     txGainSlider = new CSkinSlider(SETTINGS_TX_GAIN_SLIDER_ID, this);
     txGainSlider->setFocusPolicy(Qt::StrongFocus);
+    txGainSlider->setAccessibleName(QStringLiteral("TX-GAIN"));
     connect(txGainSlider, &CSkinSlider::sliderChanged, this, &CSettingsDlg::OnTxGainChanged);
 
     doneButton = new CBitmapButton(this);
@@ -74,6 +75,21 @@ CSettingsDlg::CSettingsDlg(QWidget* parent)
     txGainLabel->setPixmap(LoadBitmap(SETTINGS_TX_GAIN_LABEL_BITMAP));
     txGainLabel->adjustSize();
     txGainLabel->move(SETTINGS_TX_GAIN_LABEL_POSITION);
+
+    // Tab follows the screen: the groups row by row, left to right, then TX-GAIN, DONE and the close
+    // button.
+    QWidget* previous = nullptr;
+    for (const int group : {SETTINGS_STEREO_MONO_GROUP, SETTINGS_BAND_GROUP, SETTINGS_DE_EMPHASIS_GROUP,
+                            SETTINGS_SPACING_GROUP}) {
+        for (QAbstractButton* radio : radioGroups[group]->buttons()) {
+            if (previous)
+                setTabOrder(previous, radio);
+            previous = radio;
+        }
+    }
+    setTabOrder(previous, txGainSlider);
+    setTabOrder(txGainSlider, doneButton);
+    setTabOrder(doneButton, CaptionButton(1036));
 }
 
 // Showing stands for the dialog's creation and hiding for its destruction: every way a run ends hides
@@ -125,8 +141,13 @@ bool CSettingsDlg::OnInitDialog()
     const int spacingBits = (flags >> 4) & 3;
     spacingIndex = spacingBits == 0 ? 0 : spacingBits == 1 ? 1 : 2;
     UpdateData(false);
+    // Tab enters a group at its checked radio; the arrows move within the group.
+    for (QButtonGroup* group : radioGroups) {
+        for (QAbstractButton* radio : group->buttons())
+            radio->setFocusPolicy(radio->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 
-    // The slider is the window's first tab stop.
+    // The slider takes the focus first.
     txGainSlider->setFocus(Qt::OtherFocusReason);
     return true;
 }

@@ -12,10 +12,11 @@ class QButtonGroup;
 // The settings window: stereo/mono, band, de-emphasis, spacing and TX gain. Build one for each opening
 // and run it with exec(); it initialises itself when first shown.
 //
-// While open, each TX-GAIN change from the mouse writes txGainIndex and optionFlags and sends one
-// SetupReport; the radio buttons reach transmitterState only when the window closes. Every way of closing
-// (DONE or Enter, the close button, Escape, the window manager) commits the radios and the slider before
-// the window goes away. Closing sends nothing: the caller sends the reports.
+// While open, each TX-GAIN change (a mouse step, or a key or assistive tool moving the thumb to another
+// position) writes txGainIndex and optionFlags and sends one SetupReport; the radio buttons reach
+// transmitterState only when the window closes. Every way of closing (DONE or Enter, the close button,
+// Escape, the window manager) commits the radios and the slider before the window goes away. Closing sends
+// nothing: the caller sends the reports.
 class CSettingsDlg final : public CSkinnedDialog
 {
     Q_OBJECT

@@ -4,8 +4,12 @@
 #include <QPixmap>
 
 // Push button drawn from two bitmaps: the normal image while up, the pressed image while down. It draws
-// nothing else (no focus or hover look); a window that wants a hover look swaps the pair itself.
-// Its accessible name follows its tooltip, so screen readers can name it.
+// nothing else, except a focus ring once the keyboard has brought the focus (see FocusRing.h); a window
+// that wants a hover look swaps the pair itself.
+//
+// A checkable bitmap button shows its owner's on/off state to assistive tools: a click does not flip
+// it, the owner sets it with setChecked. Assistive tools read accessibleName (else the button's text),
+// never the tooltip.
 class CBitmapButton final : public QAbstractButton
 {
     Q_OBJECT
@@ -19,13 +23,22 @@ public:
     // Resizes the button to its normal image, keeping its place.
     void SizeToContent();
 
+    // The accessibility Press action: emits pressActionRun, then clicks the button as a short press would.
+    void RunPressAction();
+
     QSize sizeHint() const override;
 
+signals:
+    // For a window whose button acts on the press itself rather than on the click.
+    void pressActionRun();
+
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void nextCheckState() override;
 
 private:
     QPixmap normalImage;
     QPixmap pressedImage;
+    bool focusRingShown = false;
 };

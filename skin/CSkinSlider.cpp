@@ -1,11 +1,14 @@
 #include "skin/CSkinSlider.h"
 
 #include "res/Resources.h"
+#include "skin/FocusRing.h"
+#include "skin/SkinAccessibility.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -93,6 +96,7 @@ CSkinSlider::CSkinSlider(int controlId, QWidget* parent) : QWidget(parent), cont
 {
     setObjectName(QString::number(controlId));
     setFocusPolicy(Qt::ClickFocus);
+    InstallSkinAccessibility();
 }
 
 bool CSkinSlider::LoadImages(ImagePair& images, int normalId, int activeId, bool transparent,
@@ -169,12 +173,26 @@ void CSkinSlider::SetRange(int minimum, int maximum, bool redraw)
 
 void CSkinSlider::SetPos(int value)
 {
+    const int before = position;
     position = value;
     if (position > rangeMaximum)
         position = rangeMaximum;
     if (position < rangeMinimum)
         position = rangeMinimum;
     update();
+    if (position != before && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, position + shownOffset);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void CSkinSlider::MoveTo(int value)
+{
+    const int before = position;
+    SetPos(value);
+    if (position != before)
+        Post(WM_SLIDER_CHANGED);
+    Post(WM_SLIDER_SETTLED);
 }
 
 // Both directions truncate toward zero with the quotient taken first, so the centre pixel of a position
@@ -261,6 +279,8 @@ void CSkinSlider::paintEvent(QPaintEvent*)
         option.state |= QStyle::State_KeyboardFocusChange;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
+    if (focusRingShown && hasFocus())
+        DrawFocusRing(painter, rect());
 }
 
 void CSkinSlider::mousePressEvent(QMouseEvent* event)
@@ -345,8 +365,15 @@ void CSkinSlider::keyPressEvent(QKeyEvent* event)
         target += 1;
         break;
     }
-    SetPos(static_cast<int>(std::clamp<long long>(target, INT_MIN, INT_MAX)));
-    Post(WM_SLIDER_SETTLED);
+    MoveTo(static_cast<int>(std::clamp<long long>(target, INT_MIN, INT_MAX)));
+}
+
+void CSkinSlider::focusInEvent(QFocusEvent* event)
+{
+    // QDialog announces the focus of a window being shown as a Tab before the window has it: not a move.
+    if (hasFocus())
+        focusRingShown = FocusRingShown(event->reason(), focusRingShown);
+    QWidget::focusInEvent(event);
 }
 
 // Deferred through the event queue, so receivers never run inside this slider's input handling.

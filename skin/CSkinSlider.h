@@ -22,7 +22,10 @@ inline constexpr std::uint32_t KEY_COLOUR_FROM_PIXEL = 0xFF000000;
 //
 // Focus policy defaults to Qt::ClickFocus; a window that wants the slider as a tab stop sets
 // Qt::StrongFocus. While focused, the slider takes the arrow, Page, Home and End keys ahead of any shortcut
-// of its window; Tab still moves the focus on.
+// of its window; Tab still moves the focus on. Focus brought by the keyboard shows a ring (FocusRing.h).
+//
+// Assistive tools see a slider named by accessibleName whose value is the shown value (see
+// SetShownOffset); setting that value moves the thumb as a key does.
 class CSkinSlider final : public QWidget
 {
     Q_OBJECT
@@ -47,6 +50,15 @@ public:
     // Clamps into the range (maximum first, then minimum) and repaints; emits nothing.
     void SetPos(int value);
     int GetPos() const { return position; }
+    // Moves the thumb as a key does: clamps, repaints, then posts sliderChanged when the position moved
+    // and sliderSettled in any case.
+    void MoveTo(int value);
+
+    // What the user is shown for a position is position + offset (0 unless set).
+    void SetShownOffset(int offset) { shownOffset = offset; }
+    int ShownOffset() const { return shownOffset; }
+    int GetRangeMin() const { return rangeMinimum; }
+    int GetRangeMax() const { return rangeMaximum; }
 
     // x of the thumb centre for a position, and the position a thumb centre at x selects. While the range
     // is empty (maximum not above minimum) or the thumb has no travel, every position sits at the left end
@@ -57,7 +69,8 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // A drag step or a press on the channel moved the thumb centre to another pixel.
+    // A drag step or a press on the channel moved the thumb centre to another pixel, or a key (MoveTo)
+    // moved the thumb to another position.
     void sliderChanged(int controlId, int position);
     // The left button was released over the slider, or one of its keys was handled.
     void sliderSettled(int controlId, int position);
@@ -69,6 +82,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     struct ImagePair
@@ -88,11 +102,13 @@ private:
     int rangeMaximum = 100;
     int rangeMinimum = 0;
     int position = 0;
+    int shownOffset = 0;
     int channelWidth = 0;
     int thumbWidth = 0;
     int grabOffset = 0;
     bool dragging = false;
     bool focusRectEnabled = true;
+    bool focusRingShown = false;
     ImagePair channel;
     ImagePair thumb;
 };

@@ -2,6 +2,7 @@
 
 #include "res/Resources.h"
 #include "skin/CBitmapButton.h"
+#include "skin/SkinAccessibility.h"
 #include "skin/TitleFont.h"
 
 #include <QBitmap>
@@ -56,6 +57,7 @@ CSkinnedDialog::CSkinnedDialog(const SkinFrameValues& frame, QWidget* parent)
     // Watch before any child exists, so every child is caught as it is added.
     WatchEvents(this);
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    InstallSkinAccessibility();
 
     emblem = new QLabel(this);
     emblem->setObjectName(QStringLiteral("1033"));
@@ -137,6 +139,7 @@ void CSkinnedDialog::SetUpCaptionButtons()
         captionButtons[i]->SizeToContent();
         if (values.toolTip)
             captionButtons[i]->setToolTip(QString::fromUtf8(values.toolTip));
+        captionButtons[i]->setAccessibleName(QString::fromUtf8(values.name));
     }
 }
 
@@ -146,6 +149,16 @@ void CSkinnedDialog::PlaceCaptionButtons()
     for (std::size_t i = 0; i < captionButtons.size(); ++i)
         captionButtons[i]->setGeometry(
             QRect(QPoint(frame.captionButtons[i].x, CAPTION_BUTTON_Y), buttonSize));
+}
+
+void CSkinnedDialog::FocusFirstTabStop()
+{
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && widget->isVisibleTo(this)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void CSkinnedDialog::HideWindow()

@@ -39,6 +39,9 @@ public:
     // Moves the caption buttons to their places, all with the size of the window's sizing button.
     void PlaceCaptionButtons();
 
+    // Gives the focus to the first control that Tab reaches, without showing it (FocusRing.h).
+    void FocusFirstTabStop();
+
     // Hides the window while its modal run goes on; show() or showNormal() brings it back.
     // (QDialog's own hide() would end the run.)
     void HideWindow();
@@ -64,12 +67,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
+    CBitmapButton* CaptionButton(int id) const;
+
     // Client point where the left button last went down on the body.
     QPoint dragOffset;
 
 private:
     void WatchEvents(QObject* object);
-    CBitmapButton* CaptionButton(int id) const;
 
     const SkinFrameValues frame;
     QPixmap skin;

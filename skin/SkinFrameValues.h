@@ -2,7 +2,8 @@
 
 #include <array>
 
-// One caption button as a window's template and set-up define it. toolTip nullptr: no tip.
+// One caption button as a window's template and set-up define it. toolTip nullptr: no tip. name: what
+// assistive tools read.
 struct CaptionButtonValues
 {
     int id;
@@ -12,6 +13,7 @@ struct CaptionButtonValues
     bool visible;
     bool enabled;
     const char* toolTip;
+    const char* name;
 };
 
 // What tells the two skinned windows apart; everything else about their frame is shared.
@@ -33,14 +35,15 @@ inline constexpr SkinFrameValues mainWindowFrame{141,
                                                  "Tessaly Ver1.2.1",
                                                  true,
                                                  1034,
-                                                 {{{1034, 214, 186, 368, true, true, "minimize"},
-                                                   {1035, 191, 190, 402, true, false, "max"},
-                                                   {1036, 212, 184, 436, true, true, "close"}}}};
+                                                 {{{1034, 214, 186, 368, true, true, "minimize", "minimize"},
+                                                   {1035, 191, 190, 402, true, false, "max", "max"},
+                                                   {1036, 212, 184, 436, true, true, "close", "close"}}}};
 
-inline constexpr SkinFrameValues settingsWindowFrame{207,
-                                                     "Tessaly Set",
-                                                     false,
-                                                     1036,
-                                                     {{{1034, 187, 186, 368, false, false, nullptr},
-                                                       {1035, 191, 213, 402, false, false, nullptr},
-                                                       {1036, 212, 184, 436, true, true, nullptr}}}};
+inline constexpr SkinFrameValues settingsWindowFrame{
+    207,
+    "Tessaly Set",
+    false,
+    1036,
+    {{{1034, 187, 186, 368, false, false, nullptr, "minimize"},
+      {1035, 191, 213, 402, false, false, nullptr, "max"},
+      {1036, 212, 184, 436, true, true, nullptr, "close"}}}};

@@ -78,6 +78,7 @@ private slots:
         FakeHid_Reset();
         dialog = std::make_unique<CTransmitterDlg>();
         QVERIFY(dialog->OnInitDialog());
+        dialog->FocusFirstTabStop(); // as the program starts
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         QCOMPARE(TakeReports().size(), 2); // the opening pair
@@ -226,6 +227,30 @@ private slots:
         dialog->Panel()->OnPaLevelChanged(1006);
         dialog->Panel()->OnPaLevelChanged(1012);
         QCOMPARE(TakeReports(), QList<QByteArray>{});
+        // A key move does what a drag step does.
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_End);
+        QTRY_COMPARE(transmitterState.paLevel, 90);
+        QCOMPARE(TakeReports(), QList<QByteArray>{tune("0118", "78", "0A")});
+        QCOMPARE(slider->toolTip(), QStringLiteral("120"));
+    }
+
+    // A mouse user's first sight matches the picture taken before focus was drawn, although the first
+    // control has the focus. Tab walks the controls as laid out and shows its ring; a click shows none.
+    void focus()
+    {
+        QTRY_VERIFY(control(1034)->hasFocus());
+        QCOMPARE(dialog->grab().toImage().convertToFormat(QImage::Format_ARGB32),
+                 QImage(TESSALY_REFERENCE_DIR "/main-window.png").convertToFormat(QImage::Format_ARGB32));
+        QStringList order;
+        for (int step = 0; step < 8; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(order, QStringList({"1036", "1007", "1009", "1010", "1008", "1000", "1006", "1034"}));
+        QVERIFY(!shows(1034, 214));
+        click(1008);
+        QVERIFY(shows(1008, 216));
     }
 
     void readoutFollowsOnAir()
@@ -255,14 +280,18 @@ private slots:
         QFETCH(int, after);
         QFETCH(int, reports);
         transmitterState.frequency = frequency;
-        QTimer::singleShot(100, this, [radio] {
+        QImage firstSight; // to match the picture taken before focus was drawn
+        QTimer::singleShot(100, this, [radio, &firstSight] {
             QWidget* settings = QApplication::activeModalWidget();
             QVERIFY(settings);
+            firstSight = settings->grab().toImage().convertToFormat(QImage::Format_ARGB32);
             if (radio != 0)
                 settings->findChild<QRadioButton*>(QString::number(radio))->click();
             QTest::keyClick(settings, Qt::Key_Escape);
         });
         click(1000);
+        QCOMPARE(firstSight,
+                 QImage(TESSALY_REFERENCE_DIR "/settings-window.png").convertToFormat(QImage::Format_ARGB32));
         QCOMPARE(transmitterState.frequency, after);
         const QList<QByteArray> sent = TakeReports();
         QCOMPARE(sent.size(), reports);

@@ -84,15 +84,6 @@ private slots:
         QCOMPARE(button.size(), expected);
         QCOMPARE(button.pos(), QPoint(40, 30));
     }
-
-    void accessibleNameFollowsTooltip()
-    {
-        CBitmapButton button;
-        button.setToolTip(QStringLiteral("close"));
-        QCOMPARE(button.accessibleName(), QStringLiteral("close"));
-        button.setToolTip(QStringLiteral("minimize"));
-        QCOMPARE(button.accessibleName(), QStringLiteral("minimize"));
-    }
 };
 
 QTEST_MAIN(TestBitmapButton)

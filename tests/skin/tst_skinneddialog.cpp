@@ -172,7 +172,6 @@ private slots:
         QCOMPARE(button->isVisible(), visible);
         QCOMPARE(button->isEnabled(), enabled);
         QCOMPARE(button->toolTip(), toolTip);
-        QCOMPARE(button->accessibleName(), toolTip);
     }
 
     void titleAndEmblem_data()
