@@ -47,6 +47,8 @@ int CTransmitterDlg::DoModal()
     QEventLoop run;
     connect(this, &QDialog::finished, &run, &QEventLoop::quit);
     show();
+    // As a modal run would: the window takes the keyboard at start.
+    activateWindow();
     run.exec();
     DestroyWindow();
     return result();

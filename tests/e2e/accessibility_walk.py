@@ -22,7 +22,7 @@ def wait(found, what):
 
 
 def window(title):
-    apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "tessaly"]
+    apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Tessaly"]
     return next((w for app in apps for w in app if w and w.name == title), None)
 
 
