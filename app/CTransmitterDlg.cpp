@@ -12,7 +12,6 @@
 #include "skin/CSystemMenu.h"
 #include "skin/CToolTipStyle.h"
 #include "skin/CTrayIcon.h"
-#include "skin/TitleFont.h"
 #include "state/SettingsAutosave.h"
 #include "state/SettingsFile.h"
 
@@ -77,7 +76,6 @@ bool CTransmitterDlg::OnInitDialog()
 
     systemMenu = new CSystemMenu(this);
     connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
-    setWindowIcon(LoadAppIcon(128));
     trayIcon->Add();
     // Without a tray host a hidden window could never come back: keep a taskbar button then.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
@@ -85,7 +83,6 @@ bool CTransmitterDlg::OnInitDialog()
 
     SizeToSkin();
     MakeKeyColourTransparent();
-    BuildFont(15, titleFont, QStringLiteral("楷体"));
     SetUpTitle();
 
     panel->SetUpSliderAndReadout();
@@ -99,6 +96,7 @@ bool CTransmitterDlg::OnInitDialog()
     PlaceCaptionButtons();
 
     setWindowTitle(QStringLiteral("Tessaly"));
+    // Icon 192 only: nothing shows before it, so giving the window icon 128 first would be wasted work.
     setWindowIcon(LoadAppIcon(192));
     return libraryLoaded;
 }
@@ -123,7 +121,6 @@ void CTransmitterDlg::DestroyWindow()
     if (tornDown)
         return;
     tornDown = true;
-    titleFont = QFont();
     CancelScheduledSave();
     SaveSettings();
     if (deviceHandle >= 0) {

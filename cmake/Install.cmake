@@ -77,8 +77,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/cmake/PackageDepends.cmake)
 set(CPACK_TESSALY_BINARIES ${CMAKE_BINARY_DIR}/tessaly ${CMAKE_BINARY_DIR}/libHIDApi.so)
 set(CPACK_TESSALY_SCRATCH_DIR ${CMAKE_BINARY_DIR}/packaging/shlibdeps)
-# The Kai-style face the window titles prefer, any other face serving when it is missing; Qt's Wayland
-# plugin, without which a Wayland session runs the program through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-ukai, qt6-wayland")
+# Qt's Wayland plugin, without which a Wayland session runs the program through XWayland. The Kai-style
+# title face is needed only to build: the titles are pictures drawn then.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -19,6 +19,13 @@ std::int32_t Shown(std::int32_t value)
     return std::clamp<std::int32_t>(value, 0, 99999);
 }
 
+// d1 to d5 of the value shown.
+std::array<int, 5> DigitsOf(std::int32_t value)
+{
+    const std::int32_t shown = Shown(value);
+    return {shown / 10000, (shown % 10000) / 1000, (shown % 1000) / 100, (shown % 100) / 10, shown % 10};
+}
+
 // The display's name for a value, as the digits show it.
 QString SpokenFrequency(std::int32_t value)
 {
@@ -30,32 +37,39 @@ QString SpokenFrequency(std::int32_t value)
 
 std::array<int, 5> CFrequencyReadout::DigitImagesOf(std::int32_t value)
 {
-    const std::int32_t shown = Shown(value);
-    return {digitImages[shown / 10000], digitImages[(shown % 10000) / 1000],
-            digitImages[(shown % 1000) / 100], digitImages[(shown % 100) / 10], digitImages[shown % 10]};
+    std::array<int, 5> images{};
+    std::ranges::transform(DigitsOf(value), images.begin(), [](int digit) { return digitImages[digit]; });
+    return images;
 }
 
 CFrequencyReadout::CFrequencyReadout(QWidget* window)
-    : QObject(window), hundreds(createPicture(1040, digitImages[0])),
-      tens(createPicture(1041, digitImages[0])), units(createPicture(1042, digitImages[0])),
-      point(createPicture(1043, pointImage)), tenths(createPicture(1044, digitImages[0])),
-      hundredths(createPicture(1047, digitImages[0])), unitLabel(createPicture(1046, unitImage)),
-      display(new QLabel(window))
+    : QObject(window), hundreds(createPicture(1040)), tens(createPicture(1041)), units(createPicture(1042)),
+      point(createPicture(1043)), tenths(createPicture(1044)), hundredths(createPicture(1047)),
+      unitLabel(createPicture(1046)), display(new QLabel(window))
 {
     display->setAttribute(Qt::WA_TransparentForMouseEvents);
     display->setGeometry(displayArea);
-    display->setAccessibleName(QStringLiteral("Off air"));
 }
 
-QLabel* CFrequencyReadout::createPicture(int id, int imageId)
+QLabel* CFrequencyReadout::createPicture(int id)
 {
     auto* picture = new QLabel(static_cast<QWidget*>(parent()));
     picture->setObjectName(QString::number(id));
     picture->setAttribute(Qt::WA_TransparentForMouseEvents);
-    picture->setPixmap(LoadBitmap(imageId));
-    picture->resize(picture->sizeHint());
     picture->hide();
     return picture;
+}
+
+void CFrequencyReadout::SetUp()
+{
+    for (const auto& [picture, imageId] : {std::pair{point, pointImage}, std::pair{unitLabel, unitImage}}) {
+        picture->setPixmap(LoadBitmap(imageId));
+        picture->resize(picture->sizeHint());
+    }
+    display->setAccessibleName(QStringLiteral("Off air"));
+    // Decoded once: a held button redraws the row ten times a second.
+    for (std::size_t digit = 0; digit < digitImages.size(); ++digit)
+        digitPictures[digit] = LoadBitmap(digitImages[digit]);
 }
 
 void CFrequencyReadout::ShowFrequency(std::int32_t value)
@@ -83,8 +97,8 @@ void CFrequencyReadout::ShowFrequency(std::int32_t value)
     for (QLabel* picture : {tens, units, tenths, hundredths, unitLabel, point})
         picture->show();
 
-    const std::array<int, 5> images = DigitImagesOf(value);
+    const std::array<int, 5> shownDigits = DigitsOf(value);
     QLabel* const digits[] = {hundreds, tens, units, tenths, hundredths};
     for (int i = 0; i < 5; ++i)
-        digits[i]->setPixmap(LoadBitmap(images[i]));
+        digits[i]->setPixmap(digitPictures[shownDigits[i]]);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <QObject>
+#include <QPixmap>
 
 class QLabel;
 class QWidget;
@@ -28,11 +29,15 @@ public:
     // Creates the controls hidden, as children of the main window.
     explicit CFrequencyReadout(QWidget* window);
 
+    // Gives the point and the MHz label their pictures, loads the ten digit pictures that ShowFrequency
+    // shows, and names the display off air.
+    void SetUp();
+
     // Shows value while on air, hides the whole read-out while off air.
     void ShowFrequency(std::int32_t value);
 
 private:
-    QLabel* createPicture(int id, int imageId);
+    QLabel* createPicture(int id);
 
     QLabel* hundreds;   // 1040
     QLabel* tens;       // 1041
@@ -42,4 +47,5 @@ private:
     QLabel* hundredths; // 1047
     QLabel* unitLabel;  // 1046
     QLabel* display;
+    std::array<QPixmap, 10> digitPictures; // by digit
 };

@@ -28,9 +28,8 @@ constexpr int releaseConfirmMs = 50;
 } // namespace
 
 CMainPanel::CMainPanel(CSkinnedDialog* window)
-    : QObject(window), window(window), stopPlay(createButton(1007, "Transmit")),
-      mute(createButton(1008, "Mute")), frequencyDown(createButton(1009, "Frequency down")),
-      frequencyUp(createButton(1010, "Frequency up")), set(createButton(1000, "Settings")),
+    : QObject(window), window(window), stopPlay(createButton(1007)), mute(createButton(1008)),
+      frequencyDown(createButton(1009)), frequencyUp(createButton(1010)), set(createButton(1000)),
       paSlider(new CSkinSlider(1006, window)), idlePicture(new QLabel(window)),
       readout(new CFrequencyReadout(window))
 {
@@ -39,14 +38,6 @@ CMainPanel::CMainPanel(CSkinnedDialog* window)
     paSlider->setAttribute(Qt::WA_NoMousePropagation);
     idlePicture->setObjectName(QStringLiteral("1039"));
     idlePicture->setAttribute(Qt::WA_TransparentForMouseEvents);
-    idlePicture->setPixmap(LoadBitmap(194));
-    idlePicture->resize(idlePicture->sizeHint());
-
-    // The two toggles show their on/off state to assistive tools, and PA-VALUE the power the device gets.
-    stopPlay->setCheckable(true);
-    mute->setCheckable(true);
-    paSlider->setAccessibleName(QStringLiteral("PA-VALUE"));
-    paSlider->SetShownOffset(30);
     // Tab follows the screen: left to right along the strip, the slider last.
     paSlider->setFocusPolicy(Qt::StrongFocus);
     QWidget::setTabOrder(stopPlay, frequencyDown);
@@ -65,11 +56,10 @@ CMainPanel::CMainPanel(CSkinnedDialog* window)
     connect(frequencyUp, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyUp);
 }
 
-CBitmapButton* CMainPanel::createButton(int id, const char* name)
+CBitmapButton* CMainPanel::createButton(int id)
 {
     auto* button = new CBitmapButton(window);
     button->setObjectName(QString::number(id));
-    button->setAccessibleName(QString::fromUtf8(name));
     button->setMouseTracking(true);
     // A move over a button belongs to the button: it must not also count as a move over the body.
     button->setAttribute(Qt::WA_NoMousePropagation);
@@ -86,10 +76,16 @@ void CMainPanel::SetUpSliderAndReadout()
     paSlider->SetRange(0, 90, false);
     paSlider->SetPos(transmitterState.paLevel);
     paSlider->move(325, 237);
+    // Assistive tools read PA-VALUE as the power the device gets.
+    paSlider->setAccessibleName(QStringLiteral("PA-VALUE"));
+    paSlider->SetShownOffset(30);
+    readout->SetUp();
 }
 
 void CMainPanel::PlaceIdlePicture()
 {
+    idlePicture->setPixmap(LoadBitmap(194));
+    idlePicture->resize(idlePicture->sizeHint());
     idlePicture->move(190, 110);
 }
 
@@ -107,16 +103,21 @@ void CMainPanel::SetUpButtons()
         int normal;
         int pressed;
         const char* text;
-    } buttons[] = {{stopPlay, 172, 173, "Stop"},
-                   {mute, 166, 167, "Mute"},
-                   {frequencyUp, 182, 183, "Frequency add"},
-                   {frequencyDown, 174, 181, "Frequency dec"},
-                   {set, 170, 171, "Set"}};
+        const char* name; // what assistive tools read
+    } buttons[] = {{stopPlay, 172, 173, "Stop", "Transmit"},
+                   {mute, 166, 167, "Mute", "Mute"},
+                   {frequencyUp, 182, 183, "Frequency add", "Frequency up"},
+                   {frequencyDown, 174, 181, "Frequency dec", "Frequency down"},
+                   {set, 170, 171, "Set", "Settings"}};
     for (const auto& entry : buttons) {
         entry.button->LoadBitmaps(entry.normal, entry.pressed);
         entry.button->SizeToContent();
         entry.button->setToolTip(QString::fromLatin1(entry.text));
+        entry.button->setAccessibleName(QString::fromLatin1(entry.name));
     }
+    // The two toggles show their on/off state to assistive tools.
+    stopPlay->setCheckable(true);
+    mute->setCheckable(true);
 }
 
 void CMainPanel::PlaceButtons()

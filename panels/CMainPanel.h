@@ -29,10 +29,13 @@ public:
     explicit CMainPanel(CSkinnedDialog* window);
 
     // Panel set-up, in the order the window's initialisation calls the steps.
-    void SetUpSliderAndReadout(); // engaged flags, PA-VALUE slider from paLevel
+    // Everything that loads a picture or that assistive tools follow is set here, not at construction: the
+    // first such change wakes the accessibility bridge, which asks the session bus, and the window is
+    // built before the transmitter is set up.
+    void SetUpSliderAndReadout(); // engaged flags, PA-VALUE slider from paLevel, the read-out's pictures
     void PlaceIdlePicture();
     void RegisterSliderTip();
-    void SetUpButtons(); // empties the hover record, gives the five buttons images, tips and sizes
+    void SetUpButtons(); // empties the hover record, gives the five buttons images, tips, names and sizes
     void PlaceButtons();
 
     void ToggleOnAir();
@@ -77,7 +80,7 @@ private:
     static const FrequencyButton frequencyButtons[2];
     const FrequencyButton* frequencyButtonOf(const QObject* receiver) const;
 
-    CBitmapButton* createButton(int id, const char* name);
+    CBitmapButton* createButton(int id);
     ButtonImages imagesOf(const CBitmapButton* button) const;
     bool isPanelButton(const QObject* object) const;
     void setHoverRecord(CBitmapButton* button, int normalImage, int pressedImage);

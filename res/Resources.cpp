@@ -5,36 +5,42 @@
 
 namespace {
 
-QString bitmapPath(int id, QStringView suffix = {})
-{
-    return QStringLiteral(":/bitmaps/%1%2.png").arg(id).arg(suffix);
-}
-
 void addEverySize(QIcon& icon, const QString& folder)
 {
     const QDir sizes(folder);
-    for (const QFileInfo& file : sizes.entryInfoList({QStringLiteral("*.png")}, QDir::Files))
+    for (const QFileInfo& file : sizes.entryInfoList(QDir::Files))
         icon.addFile(file.filePath());
+}
+
+// Unlike QIcon, QPixmap does not look for an @2x twin by itself. Decoded through QImage, not by QPixmap's
+// own loading, which would also keep a copy in the pixmap cache for the rest of the run.
+QPixmap loadForScreen(const QString& folder, int id)
+{
+    if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0) {
+        QImage sharp(QStringLiteral("%1/%2@2x.png").arg(folder).arg(id));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return QPixmap::fromImage(std::move(sharp));
+        }
+    }
+    return QPixmap::fromImage(QImage(QStringLiteral("%1/%2.png").arg(folder).arg(id)));
 }
 
 } // namespace
 
 QPixmap LoadBitmap(int id)
 {
-    // Unlike QIcon, QPixmap does not look for an @2x twin by itself.
-    if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0) {
-        QPixmap sharp(bitmapPath(id, u"@2x"));
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
-        }
-    }
-    return QPixmap(bitmapPath(id));
+    return loadForScreen(QStringLiteral(":/bitmaps"), id);
+}
+
+QPixmap LoadTitle(int skinId)
+{
+    return loadForScreen(QStringLiteral(":/titles"), skinId);
 }
 
 QImage LoadBitmapImage(int id)
 {
-    return QImage(bitmapPath(id));
+    return QImage(QStringLiteral(":/bitmaps/%1.png").arg(id));
 }
 
 QIcon LoadAppIcon(int id)

@@ -11,6 +11,9 @@
 // so it still has the 1x size in layout units.
 QPixmap LoadBitmap(int id);
 
+// The title text of the window on skin skinId, drawn in the title face; density as for LoadBitmap.
+QPixmap LoadTitle(int skinId);
+
 // Always the 1x picture, pixel for pixel as drawn; key-colour masks are computed from it.
 QImage LoadBitmapImage(int id);
 

@@ -3,7 +3,6 @@
 #include "res/Resources.h"
 #include "skin/CBitmapButton.h"
 #include "skin/SkinAccessibility.h"
-#include "skin/TitleFont.h"
 
 #include <QBitmap>
 #include <QChildEvent>
@@ -61,12 +60,10 @@ CSkinnedDialog::CSkinnedDialog(const SkinFrameValues& frame, QWidget* parent)
 
     emblem = new QLabel(this);
     emblem->setObjectName(QStringLiteral("1033"));
-    emblem->setPixmap(LoadBitmap(EMBLEM_BITMAP));
-    emblem->adjustSize();
     // Presses on the emblem and the title fall through to the body, which drags the window.
     emblem->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    title = new QLabel(QString::fromUtf8(frame.title), this);
+    title = new QLabel(this);
     title->setObjectName(QStringLiteral("1037"));
     title->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -74,8 +71,6 @@ CSkinnedDialog::CSkinnedDialog(const SkinFrameValues& frame, QWidget* parent)
         const CaptionButtonValues& values = frame.captionButtons[i];
         auto* button = new CBitmapButton(this);
         button->setObjectName(QString::number(values.id));
-        button->setHidden(!values.visible);
-        button->setEnabled(values.enabled);
         captionButtons[i] = button;
     }
     connect(CaptionButton(1034), &QAbstractButton::clicked, this, [this] { OnMinimize(); });
@@ -121,13 +116,16 @@ void CSkinnedDialog::MakeKeyColourTransparent()
 
 void CSkinnedDialog::SetUpTitle()
 {
-    title->setFont(titleFont);
-    title->adjustSize();
+    title->setPixmap(LoadTitle(frame.skinId));
+    title->resize(title->pixmap().deviceIndependentSize().toSize());
+    title->setAccessibleName(QString::fromUtf8(frame.title));
     title->move(TITLE_POSITION);
 }
 
 void CSkinnedDialog::PlaceEmblem()
 {
+    emblem->setPixmap(LoadBitmap(EMBLEM_BITMAP));
+    emblem->adjustSize();
     emblem->move(EMBLEM_POSITION);
 }
 
@@ -135,6 +133,10 @@ void CSkinnedDialog::SetUpCaptionButtons()
 {
     for (std::size_t i = 0; i < captionButtons.size(); ++i) {
         const CaptionButtonValues& values = frame.captionButtons[i];
+        // Here rather than at construction: a change of state wakes the accessibility bridge, which asks
+        // the session bus, and the main window's construction comes before the transmitter's set-up.
+        captionButtons[i]->setHidden(!values.visible);
+        captionButtons[i]->setEnabled(values.enabled);
         captionButtons[i]->LoadBitmaps(values.normalImage, values.pressedImage);
         captionButtons[i]->SizeToContent();
         if (values.toolTip)

@@ -31,7 +31,8 @@ public:
     // Takes the skin's key-coloured pixels out of the window (input shape and drawing alike). Follows
     // SizeToSkin, whose picture it reuses.
     void MakeKeyColourTransparent();
-    // Gives the title its text in titleFont and moves it to its place.
+    // Gives the title its picture (its text drawn in the title face at build time) and moves it to its
+    // place.
     void SetUpTitle();
     void PlaceEmblem();
     // Images, size and tooltips of the caption buttons.

@@ -150,6 +150,9 @@ QAccessibleInterface* SkinAccessibleFactory(const QString& className, QObject* o
         return new SkinSliderAccessible(static_cast<CSkinSlider*>(object));
     if (className == QLatin1String("CSkinnedDialog"))
         return new SkinnedDialogAccessible(static_cast<CSkinnedDialog*>(object));
+    // A window's title is a picture of its text: it reads as that text.
+    if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("1037"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
     return nullptr;
 }
 

@@ -191,7 +191,8 @@ private slots:
         auto* titleStatic = dialog.findChild<QLabel*>(QStringLiteral("1037"));
         auto* emblem = dialog.findChild<QLabel*>(QStringLiteral("1033"));
         QVERIFY(titleStatic && emblem);
-        QCOMPARE(titleStatic->text(), title);
+        QCOMPARE(titleStatic->accessibleName(), title);
+        QVERIFY(!titleStatic->pixmap().isNull());
         QCOMPARE(titleStatic->pos(), QPoint(35, 7));
         QVERIFY(!titleStatic->autoFillBackground());
         QCOMPARE(emblem->geometry(), QRect(3, 5, 28, 18));
