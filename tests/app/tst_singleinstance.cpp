@@ -53,49 +53,45 @@ private slots:
         QVERIFY(third.waitForFinished());
     }
 
-    // What another local user can put where the lock goes: each start must still open its window.
+    // What another local user can put where the lock goes: each start must still open its window, and only
+    // a lock of our own (in the cache directory, for another user's runtime directory) keeps a second out.
     void foreignLockStillStarts_data()
     {
         QTest::addColumn<QString>("prepare");
-        QTest::addColumn<bool>("locked"); // a private lock could still be made elsewhere
+        QTest::addColumn<bool>("locked");
         QTest::newRow("another user's lock file") << "file" << false;
         QTest::newRow("a symlink in its place") << "symlink" << false;
         QTest::newRow("a directory in its place") << "directory" << false;
-        QTest::newRow("a runtime directory of another user") << "foreign runtime" << true;
+        QTest::newRow("a runtime directory of another user") << "runtime" << true;
     }
 
     void foreignLockStillStarts()
     {
         QFETCH(QString, prepare);
         QFETCH(bool, locked);
-        constexpr uid_t otherUser = 4242;
         QTemporaryDir runtime;
-        const QByteArray lock = QFile::encodeName(runtime.filePath("Pellmark.lock"));
-        if (prepare == "file") {
-            QVERIFY(QFile(runtime.filePath("Pellmark.lock")).open(QIODevice::WriteOnly));
-            if (::chown(lock.constData(), otherUser, otherUser) != 0)
-                QSKIP("needs root to give the file another owner");
-        } else if (prepare == "symlink") {
-            QVERIFY(QFile::link(dir.filePath("elsewhere"), runtime.filePath("Pellmark.lock")));
-        } else if (prepare == "directory") {
+        const QString lock = runtime.filePath("Pellmark.lock");
+        const QString owned = prepare == "runtime" ? runtime.path() : lock; // given to user 4242
+        if (prepare == "symlink")
+            QVERIFY(QFile::link(dir.filePath("elsewhere"), lock));
+        else if (prepare == "directory")
             QVERIFY(QDir(runtime.path()).mkdir("Pellmark.lock"));
-        } else if (::chown(QFile::encodeName(runtime.path()).constData(), otherUser, otherUser) != 0) {
-            QSKIP("needs root to give the directory another owner");
-        }
+        else if ((prepare == "file" && !QFile(lock).open(QIODevice::WriteOnly)) ||
+                 ::chown(QFile::encodeName(owned).constData(), 4242, 4242) != 0)
+            QSKIP("needs root to give a file another owner");
 
         QFile::remove(dir.filePath("Config.ini"));
-        QProcess first;
+        QProcess first, second;
         start(first, runtime.path());
         QVERIFY2(!first.waitForFinished(1500), "the start was refused");
         QVERIFY(QFileInfo::exists(dir.filePath("Config.ini"))); // its initialisation ran
-        QProcess second;
         start(second, runtime.path());
         QCOMPARE(second.waitForFinished(1500), locked);
         for (QProcess* process : {&first, &second}) {
             process->kill();
             process->waitForFinished();
         }
-        // The reason is told, and the link was not followed.
+        // The reason is told, and a link is not followed.
         QCOMPARE(first.readAllStandardError().contains("without the single-instance lock"), !locked);
         QVERIFY(!QFileInfo::exists(dir.filePath("elsewhere")));
     }

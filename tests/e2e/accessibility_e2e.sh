@@ -41,8 +41,7 @@ env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" LD_LI
     TESSALY_FAKE_HID_LOG="$work/hid.log" LSAN_OPTIONS="suppressions=$here/lsan.supp" \
     xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" --session "$work/tessaly"
 
-# On air, one step to 90.05 MHz, PA-VALUE 100, mute, the options unchanged. (What follows at the exit is
-# left out: a hidraw device leaving anywhere on the machine takes the panel off air before it.)
+# On air, one step to 90.05 MHz, PA-VALUE 100, mute, the options unchanged.
 reports=$(awk '$1 == "report" { print $3 }' "$work/hid.log" | sed -n 3,7p | tr '\n' ' ')
 [ "$reports" = "000050011878090000 000050011978190000 000050011964090000 000050011964050000 000051032500000000 " ] ||
     fail "unexpected device traffic:$(printf '\n')$(cat "$work/hid.log")"
