@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <unistd.h>
 
 bool WriteReport(int fd, const ReportBytes& report)
@@ -21,12 +22,15 @@ void ShowWriteError()
         return;
     }
     static QPointer<QMessageBox> openMessage;
-    if (openMessage && openMessage->isVisible())
+    if (openMessage)
         return;
     QWidget* modalWindow = QApplication::activeModalWidget();
     openMessage = new QMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("USB Data Write Error!"),
                                   QMessageBox::Ok, modalWindow ? modalWindow : writeErrorOwner.data());
     openMessage->setAttribute(Qt::WA_DeleteOnClose);
     openMessage->setWindowModality(Qt::WindowModal);
-    openMessage->show();
+    QObject::connect(openMessage, &QDialog::finished, openMessage, [] { openMessage = nullptr; });
+    // Shown once the event loop runs: a failure during the window's initialisation then finds the window
+    // placed, and the message is centred on it.
+    QTimer::singleShot(0, openMessage, &QWidget::show);
 }

@@ -13,8 +13,9 @@ bool WriteReport(int fd, const ReportBytes& report);
 inline QPointer<QWidget> writeErrorOwner;
 
 // Shows "USB Data Write Error!" modal to its owner (and to a settings window or About box open over it)
-// and returns at once, without a nested event loop: timers and device events go on in their usual order.
-// While the message is open, further failed writes are not shown again, so a failing transmitter never
-// stacks messages. Tests replace it through writeErrorNotifier, which then sees every failed write.
+// and returns at once, without a nested event loop: timers and device events go on in their usual order,
+// and the message appears as soon as the event loop runs. Until it is dismissed, further failed writes are
+// not shown again, so a failing transmitter never stacks messages. Tests replace it through
+// writeErrorNotifier, which then sees every failed write.
 inline std::function<void()> writeErrorNotifier;
 void ShowWriteError();

@@ -230,13 +230,13 @@ private slots:
         // Both return at once; the second failure finds the message still open.
         SendReport(TuneReport);
         SendReport(SetupReport);
-        QCOMPARE(openMessages(), 1);
+        QTRY_COMPARE(openMessages(), 1);
         auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QCOMPARE(message->text(), QStringLiteral("USB Data Write Error!"));
         QCOMPARE(message->buttons().size(), 1);
         message->button(QMessageBox::Ok)->click();
         SendReport(TuneReport); // the next failure after the dismissal is shown again
-        QCOMPARE(openMessages(), 1);
+        QTRY_COMPARE(openMessages(), 1);
         QVERIFY(deviceHandle >= 0);
     }
 
