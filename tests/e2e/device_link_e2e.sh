@@ -64,6 +64,17 @@ awk '
     END { if (NR != 4) { print NR " lines"; bad = 1 } exit bad }
 ' "$with_fake/hid.log" || fail "unexpected device traffic:$(printf '\n')$(cat "$with_fake/hid.log")"
 
+# A damaged Config.ini holding 115.00 MHz: the transmitter opens at the band's upper edge, 108.00 MHz, and the
+# exit stores that.
+damaged=$work/damaged
+mkdir -p "$damaged"
+printf '\xec\x2c\0\0\x5a\0\0\0\0\0\0\0\x25\0\0\0' >"$damaged/Config.ini"
+status=$(run_copy "$damaged" LD_LIBRARY_PATH="$fake_dir")
+[ "$status" = 0 ] && [ "$(sed -n '2s/^report [0-9]* //p' "$damaged/hid.log")" = 0000500280781A0000 ] ||
+    fail "the opening report for a stored 115.00 MHz:$(printf '\n')$(cat "$damaged/hid.log")"
+[ "$(od -An -v -tx1 "$damaged/Config.ini" | tr -d ' \n')" = 302a00005a0000000000000025000000 ] ||
+    fail "the exit did not store 108.00 MHz"
+
 # Without any companion library the window still runs, and ends cleanly.
 without=$work/without-library
 status=$(run_copy "$without")
