@@ -19,13 +19,6 @@ std::int32_t Shown(std::int32_t value)
     return std::clamp<std::int32_t>(value, 0, 99999);
 }
 
-// d1 to d5 of the value shown.
-std::array<int, 5> DigitsOf(std::int32_t value)
-{
-    const std::int32_t shown = Shown(value);
-    return {shown / 10000, (shown % 10000) / 1000, (shown % 1000) / 100, (shown % 100) / 10, shown % 10};
-}
-
 // The display's name for a value, as the digits show it.
 QString SpokenFrequency(std::int32_t value)
 {
@@ -35,11 +28,10 @@ QString SpokenFrequency(std::int32_t value)
 
 } // namespace
 
-std::array<int, 5> CFrequencyReadout::DigitImagesOf(std::int32_t value)
+std::array<int, 5> CFrequencyReadout::DigitsOf(std::int32_t value)
 {
-    std::array<int, 5> images{};
-    std::ranges::transform(DigitsOf(value), images.begin(), [](int digit) { return digitImages[digit]; });
-    return images;
+    const std::int32_t shown = Shown(value);
+    return {shown / 10000, (shown % 10000) / 1000, (shown % 1000) / 100, (shown % 100) / 10, shown % 10};
 }
 
 CFrequencyReadout::CFrequencyReadout(QWidget* window)

@@ -22,9 +22,9 @@ public:
     // Image ID per digit 0 to 9 (the seven and the eight images are not in order).
     static constexpr std::array<int, 10> digitImages = {196, 197, 198, 199, 200, 201, 202, 204, 203, 205};
 
-    // The digit images of d1 to d5 for a value. Values outside 0 to 99999 (only a damaged settings file
-    // brings them) show as the nearest end of that range.
-    static std::array<int, 5> DigitImagesOf(std::int32_t value);
+    // The digits d1 to d5 of a value, each shown as digitImages[digit]. Values outside 0 to 99999 (only a
+    // damaged settings file brings them) show as the nearest end of that range.
+    static std::array<int, 5> DigitsOf(std::int32_t value);
 
     // Creates the controls hidden, as children of the main window.
     explicit CFrequencyReadout(QWidget* window);

@@ -33,8 +33,10 @@ private slots:
     {
         QFETCH(int, value);
         QFETCH(Images, images);
-        const auto actual = CFrequencyReadout::DigitImagesOf(value);
-        QCOMPARE(Images(actual.begin(), actual.end()), images);
+        Images actual;
+        for (const int digit : CFrequencyReadout::DigitsOf(value))
+            actual.append(CFrequencyReadout::digitImages[digit]);
+        QCOMPARE(actual, images);
     }
 
     void layout_data()
