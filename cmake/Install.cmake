@@ -1,6 +1,7 @@
 # Installed layout under the prefix:
 #   lib/tessaly/tessaly, lib/tessaly/libHIDApi.so   side by side, found through RUNPATH $ORIGIN
 #   bin/tessaly                                       relative link to ../lib/tessaly/tessaly
+#   bin/tessalyctl                                    the command-line client, which needs no private library
 #   share/applications, share/metainfo, share/icons   desktop integration
 #   lib/udev/rules.d/70-tessaly.rules                 device access for the logged-in user
 #   share/man/man1/tessaly.1.gz                       the manual page
@@ -19,6 +20,7 @@ set(TESSALY_BIN_LINK ${CMAKE_BINARY_DIR}/packaging/bin/tessaly)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/bin)
 file(CREATE_LINK ../${TESSALY_PRIVATE_DIR}/tessaly ${TESSALY_BIN_LINK} SYMBOLIC)
 install(FILES ${TESSALY_BIN_LINK} DESTINATION bin)
+install(TARGETS tessalyctl RUNTIME DESTINATION bin)
 
 install(FILES packaging/${TESSALY_APP_ID}.desktop DESTINATION share/applications)
 install(FILES packaging/${TESSALY_APP_ID}.metainfo.xml DESTINATION share/metainfo)

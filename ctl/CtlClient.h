@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ctl/CtlCommand.h"
+
+#include <QDBusConnection>
+
+// Carries one parsed command to the running program over bus and prints its answer (stdout) or why there is
+// none (stderr). A call to a program that is not running asks the bus to start it, as any D-Bus call does.
+CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus);

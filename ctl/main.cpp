@@ -1,0 +1,34 @@
+#include "ctl/CtlClient.h"
+#include "ctl/CtlCommand.h"
+
+#include <cstdio>
+#include <QCoreApplication>
+#include <QDBusError>
+#include <QDBusMessage>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tessalyctl"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
+
+    const CtlCommand command = CtlCommand::parse(QCoreApplication::arguments());
+    switch (command.action) {
+    case CtlCommand::Action::Help:
+        std::fputs(qUtf8Printable(command.helpText), stdout);
+        return int(CtlExit::Done);
+    case CtlCommand::Action::Version:
+        std::printf("tessalyctl %s\n", TESSALY_VERSION);
+        return int(CtlExit::Done);
+    case CtlCommand::Action::Usage:
+        std::fprintf(stderr, "tessalyctl: %s\nTry 'tessalyctl --help'.\n", qUtf8Printable(command.error));
+        return int(CtlExit::Usage);
+    default:
+        break;
+    }
+    // Qt D-Bus hands a failed call's answer over from its own thread; registered here first, these types
+    // are never met half made there (QTBUG-108822), which printed a stray warning now and then.
+    qRegisterMetaType<QDBusMessage>();
+    qRegisterMetaType<QDBusError>();
+    return int(runOnBus(command, QDBusConnection::sessionBus()));
+}
