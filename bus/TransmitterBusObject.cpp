@@ -28,12 +28,6 @@ const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
 <method name="StepDown"/>
 <method name="Show"/>
 </interface>
-<interface name="org.freedesktop.DBus.Properties">
-<method name="Get"><arg name="interface_name" type="s" direction="in"/><arg name="property_name" type="s" direction="in"/><arg name="value" type="v" direction="out"/></method>
-<method name="GetAll"><arg name="interface_name" type="s" direction="in"/><arg name="properties" type="a{sv}" direction="out"/></method>
-<method name="Set"><arg name="interface_name" type="s" direction="in"/><arg name="property_name" type="s" direction="in"/><arg name="value" type="v" direction="in"/></method>
-<signal name="PropertiesChanged"><arg name="interface_name" type="s"/><arg name="changed_properties" type="a{sv}"/><arg name="invalidated_properties" type="as"/></signal>
-</interface>
 )";
 
 QDBusMessage invalidArgs(const QDBusMessage& message, const QString& text)

@@ -333,6 +333,23 @@ private slots:
         QCOMPARE(received, QList<QByteArray>(2, SetupBytes("52", "25")));
     }
 
+    // A change from the bus while the window is open shows in its group at once; the user's own pick in
+    // another group stays, and the closing applies both, never the older band.
+    void changeFromElsewhereWhileOpen()
+    {
+        QVERIFY(open(37, 4));
+        clickRadio(1013);
+        QVERIFY(core.WriteProperty(QStringLiteral("Band"), QStringLiteral("76-90")).isEmpty());
+        QVERIFY(core.WriteProperty(QStringLiteral("TxGain"), 9u).isEmpty());
+        QCOMPARE(checkedRadios(), QList<int>({1013, 1016, 1017, 1025}));
+        QCOMPARE(slider()->GetPos(), 9);
+        TakeReports();
+        closeBy(CloseWay::Done);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
+        QCOMPARE(transmitterState.optionFlags, 0x26);
+        QCOMPARE(transmitterState.txGainIndex, 9);
+    }
+
     void notificationFromAnotherControl()
     {
         QVERIFY(open(0x3F, 5));
