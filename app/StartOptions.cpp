@@ -30,8 +30,10 @@ StartOptions ReadStartOptions(const QStringList& arguments)
         options.error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
         return options;
     }
+    // Read before any application object exists, the parser cannot know the program's name.
     if (parser.isSet(help))
-        options.output = parser.helpText();
+        options.output =
+            parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tessaly"));
     else if (parser.isSet(version))
         options.output = QStringLiteral("tessaly %1\n").arg(QStringLiteral(TESSALY_VERSION));
     options.headless = parser.isSet(headless);
