@@ -159,11 +159,8 @@ void CSettingsDlg::OnTxGainChanged(int controlId)
 
 void CSettingsDlg::readOptionFlags(int flags)
 {
-    stereoMonoIndex = (flags & 0x01) ? 1 : 0;
-    bandIndex = (flags & 0x02) ? 1 : 0;
-    deEmphasisIndex = (flags & 0x04) ? 1 : 0;
-    const int spacingBits = (flags >> 4) & 3;
-    spacingIndex = spacingBits == 0 ? 0 : spacingBits == 1 ? 1 : 2;
+    for (std::size_t group = 0; group < radioGroups.size(); ++group)
+        RadioIndex(int(group)) = RadioIndexOf(int(group), flags);
 }
 
 void CSettingsDlg::onCoreChanged()
@@ -173,25 +170,13 @@ void CSettingsDlg::onCoreChanged()
     // Each group that changed elsewhere shows the new choice; the others keep what the user picked.
     const int changedBits = transmitterState.optionFlags ^ shownOptionFlags;
     shownOptionFlags = transmitterState.optionFlags;
-    const int shownStereoMono = stereoMonoIndex, shownBand = bandIndex, shownDeEmphasis = deEmphasisIndex,
-              shownSpacing = spacingIndex;
-    readOptionFlags(shownOptionFlags);
-    const struct
-    {
-        int group;
-        int bits;
-        int& index;
-        int shown;
-    } groups[] = {{SETTINGS_STEREO_MONO_GROUP, 0x01, stereoMonoIndex, shownStereoMono},
-                  {SETTINGS_BAND_GROUP, 0x02, bandIndex, shownBand},
-                  {SETTINGS_DE_EMPHASIS_GROUP, 0x04, deEmphasisIndex, shownDeEmphasis},
-                  {SETTINGS_SPACING_GROUP, 0x30, spacingIndex, shownSpacing}};
-    for (const auto& entry : groups) {
-        if ((changedBits & entry.bits) == 0) {
-            entry.index = entry.shown;
-        } else if (QAbstractButton* radio = radioGroups[entry.group]->button(entry.index)) {
+    for (std::size_t group = 0; group < radioGroups.size(); ++group) {
+        if ((changedBits & GroupBits(int(group))) == 0)
+            continue;
+        RadioIndex(int(group)) = RadioIndexOf(int(group), shownOptionFlags);
+        if (QAbstractButton* radio = radioGroups[group]->button(RadioIndex(int(group)))) {
             radio->setChecked(true);
-            for (QAbstractButton* other : radioGroups[entry.group]->buttons())
+            for (QAbstractButton* other : radioGroups[group]->buttons())
                 other->setFocusPolicy(other == radio ? Qt::StrongFocus : Qt::ClickFocus);
         }
     }
@@ -245,6 +230,30 @@ int CSettingsDlg::ComposeOptionFlags() const
     else if (spacingIndex != 0)
         flags |= 0x20;
     return flags;
+}
+
+int CSettingsDlg::GroupBits(int group)
+{
+    switch (group) {
+    case SETTINGS_STEREO_MONO_GROUP:
+        return 0x01;
+    case SETTINGS_BAND_GROUP:
+        return 0x02;
+    case SETTINGS_SPACING_GROUP:
+        return 0x30;
+    default:
+        return 0x04;
+    }
+}
+
+int CSettingsDlg::RadioIndexOf(int group, int flags)
+{
+    const int bits = flags & GroupBits(group);
+    if (group != SETTINGS_SPACING_GROUP)
+        return bits != 0 ? 1 : 0;
+    // Both 50 kHz codes, 2 and the undefined 3, check the 50 kHz radio.
+    const int spacingCode = bits >> 4;
+    return spacingCode == 0 ? 0 : spacingCode == 1 ? 1 : 2;
 }
 
 int& CSettingsDlg::RadioIndex(int group)

@@ -48,6 +48,9 @@ private:
     void UpdateData(bool saveAndValidate);
     int ComposeOptionFlags() const;
     int& RadioIndex(int group);
+    // The option bits a radio group stands for, and the index of its radio that flags check.
+    static int GroupBits(int group);
+    static int RadioIndexOf(int group, int flags);
 
     TransmitterCore& core;
     const QBrush backgroundBrush;
