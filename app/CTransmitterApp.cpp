@@ -1,21 +1,35 @@
 #include "app/CTransmitterApp.h"
 
 #include "app/CTransmitterDlg.h"
+#include "app/RunningInstance.h"
 #include "app/SessionEndSignals.h"
 #include "app/SingleInstanceLock.h"
+#include "app/StartOptions.h"
+#include "bus/TransmitterBusObject.h"
+#include "core/TransmitterCore.h"
 
 #include <QApplication>
+#include <QTimer>
 
-bool CTransmitterApp::InitInstance()
+bool CTransmitterApp::InitInstance(const StartOptions& options)
 {
-    if (!AcquireSingleInstanceLock())
+    if (!AcquireSingleInstanceLock()) {
+        // A plain second start brings the running window forward; a background start has nothing to show.
+        if (!options.background)
+            ShowRunningInstance();
         return false;
+    }
     // The process ends with the main window's run, not when its last visible window closes: closing a
     // message box while the main window waits hidden in the tray must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     SessionEndSignals sessionEnd;
-    CTransmitterDlg dialog;
+    TransmitterCore core;
+    CTransmitterDlg dialog(&core);
+    dialog.SetStartHidden(options.background);
     QObject::connect(&sessionEnd, &SessionEndSignals::sessionEnding, &dialog, &CTransmitterDlg::EndRun);
+    TransmitterBusObject busObject(core, [&dialog] { dialog.BringBack(); });
+    // Once the run has begun: the transmitter is set up and the window shown before the bus is reached.
+    QTimer::singleShot(0, &busObject, &TransmitterBusObject::Register);
     dialog.DoModal();
     return false;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
-// The application object: refuses a second copy, then runs the main window modally.
+struct StartOptions;
+
+// The application object: hands a second start over to the running copy, then runs the main window
+// modally with the transmitter core and the session bus.
 class CTransmitterApp final
 {
 public:
     // Always false: the process ends when the main window's modal run has ended (or was refused).
-    bool InitInstance();
+    bool InitInstance(const StartOptions& options);
 };

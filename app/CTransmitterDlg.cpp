@@ -1,31 +1,26 @@
 #include "app/CTransmitterDlg.h"
 
-#include "device/DeviceConnection.h"
-#include "device/DeviceHandle.h"
-#include "device/HidLibrary.h"
-#include "device/HidNotification.h"
-#include "device/ReportWriter.h"
-#include "device/UdevHotplugWatcher.h"
+#include "app/WriteErrorMessage.h"
+#include "core/TransmitterCore.h"
 #include "panels/CMainPanel.h"
 #include "res/Resources.h"
 #include "skin/CAboutDlg.h"
 #include "skin/CSystemMenu.h"
 #include "skin/CToolTipStyle.h"
 #include "skin/CTrayIcon.h"
-#include "state/SettingsAutosave.h"
-#include "state/SettingsFile.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QSystemTrayIcon>
 
-CTransmitterDlg::CTransmitterDlg(QWidget* parent)
-    : CSkinnedDialog(mainWindowFrame, parent), trayIcon(new CTrayIcon(this))
+CTransmitterDlg::CTransmitterDlg(TransmitterCore* core, QWidget* parent)
+    : CSkinnedDialog(mainWindowFrame, parent), core(core ? *core : *new TransmitterCore(this)),
+      trayIcon(new CTrayIcon(this))
 {
     setObjectName(QStringLiteral("102"));
     // Set only once built: the event hook already sees the events of its construction.
-    panel = new CMainPanel(this);
+    panel = new CMainPanel(this, this->core);
 }
 
 CTransmitterDlg::~CTransmitterDlg()
@@ -45,9 +40,13 @@ int CTransmitterDlg::DoModal()
     // Not exec(): an application-modal main window would block the tray icon's own window.
     QEventLoop run;
     connect(this, &QDialog::finished, &run, &QEventLoop::quit);
-    show();
-    // As a modal run would: the window takes the keyboard at start.
-    activateWindow();
+    if (startHidden) {
+        OnMinimize();
+    } else {
+        show();
+        // As a modal run would: the window takes the keyboard at start.
+        activateWindow();
+    }
     run.exec();
     DestroyWindow();
     return result();
@@ -68,11 +67,9 @@ bool CTransmitterDlg::OnInitDialog()
 {
     // The transmitter gets its settings first. Nothing below shows before the window's first paint, and
     // the device sees neither the window nor the tray, so only the time it waits changes.
-    transmitterState.onAir = false;
-    transmitterState.muted = false;
-    transmitterState.retunePending = true;
-    LoadSettings();
-    const bool libraryLoaded = OpenDeviceLink();
+    connect(&core, &TransmitterCore::writeFailed, this, [this] { ShowWriteErrorMessage(this); });
+    core.LoadState();
+    const bool libraryLoaded = core.OpenDeviceLink();
 
     systemMenu = new CSystemMenu(this);
     connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
@@ -101,40 +98,23 @@ bool CTransmitterDlg::OnInitDialog()
     return libraryLoaded;
 }
 
-bool CTransmitterDlg::OpenDeviceLink()
-{
-    writeErrorOwner = this;
-    hidLibrary.Load();
-    deviceHandle = -1;
-    // Listening starts before the first open, so no arrival or removal is missed meanwhile. Without the
-    // library arrivals open nothing and, nothing being open, removals close nothing.
-    auto* deviceNotification = new UdevHotplugWatcher(this);
-    RegisterHidNotification(*deviceNotification, [this] { ToggleOnAir(); });
-    const bool libraryLoaded = hidLibrary.IsLoaded();
-    if (libraryLoaded)
-        OpenDevice();
-    return libraryLoaded;
-}
-
 void CTransmitterDlg::DestroyWindow()
 {
     if (tornDown)
         return;
     tornDown = true;
-    CancelScheduledSave();
-    SaveSettings();
-    if (deviceHandle >= 0) {
-        if (transmitterState.onAir)
-            ToggleOnAir();
-        CloseDevice([this] { ToggleOnAir(); });
-    }
-    hidLibrary.Release();
+    core.CloseDeviceLink();
     trayIcon->Remove();
 }
 
 void CTransmitterDlg::ToggleOnAir()
 {
-    panel->ToggleOnAir();
+    core.ToggleOnAir();
+}
+
+void CTransmitterDlg::BringBack()
+{
+    trayIcon->OnActivated(QSystemTrayIcon::Trigger);
 }
 
 void CTransmitterDlg::OnSysCommand(int command)

@@ -5,7 +5,7 @@
 class CMainPanel;
 class CSystemMenu;
 class CTrayIcon;
-class UdevHotplugWatcher;
+class TransmitterCore;
 
 // The main window: brings every part up in one fixed order and takes them down in another.
 class CTransmitterDlg final : public CSkinnedDialog
@@ -13,9 +13,12 @@ class CTransmitterDlg final : public CSkinnedDialog
     Q_OBJECT
 
 public:
-    explicit CTransmitterDlg(QWidget* parent = nullptr);
+    // Acts through core, or through a core of its own when none is given.
+    explicit CTransmitterDlg(TransmitterCore* core = nullptr, QWidget* parent = nullptr);
     ~CTransmitterDlg() override;
 
+    // The run starts with the window hidden in the tray (minimised where no tray shows it).
+    void SetStartHidden(bool hidden) { startHidden = hidden; }
     // Initialises, shows the window and runs until the window's run ends (closed, Escape, Enter, EndRun),
     // then tears down. Returns the result of the run.
     int DoModal();
@@ -31,9 +34,12 @@ public:
 
     // The Stop/Play action, also run when the device goes away while on air and at teardown.
     void ToggleOnAir();
+    // Shows the window wherever it is (hidden in the tray, minimised, covered), as a tray click does.
+    void BringBack();
     void OnSysCommand(int command);
 
     CMainPanel* Panel() const { return panel; }
+    TransmitterCore& Core() const { return core; }
     CTrayIcon* TrayIcon() const { return trayIcon; }
 
 protected:
@@ -43,12 +49,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Loads the companion library, starts listening for hot-plug and opens the transmitter; returns
-    // whether the library loaded.
-    bool OpenDeviceLink();
-
+    TransmitterCore& core;
     CMainPanel* panel = nullptr;
     CSystemMenu* systemMenu = nullptr;
     CTrayIcon* trayIcon;
+    bool startHidden = false;
     bool tornDown = false;
 };

@@ -4,6 +4,8 @@
 #   bin/tessalyctl                                    the command-line client, which needs no private library
 #   share/applications, share/metainfo, share/icons   desktop integration
 #   lib/udev/rules.d/70-tessaly.rules                 device access for the logged-in user
+#   share/dbus-1/services/org.tessaly.Tessaly.service starts the program for a bus client (tessalyctl)
+#   lib/systemd/user/tessaly.service                  the program without windows, as a user service
 #   share/man/man1/tessaly.1.gz                       the manual page
 #   share/doc/tessaly/copyright, changelog.gz         the licence and the release history
 # Paths are literal rather than GNUInstallDirs: the program and its private library must stay in one
@@ -29,6 +31,20 @@ foreach(size IN ITEMS 16 22 24 32 48 64 128 256)
         RENAME tessaly.png)
 endforeach()
 install(FILES udev/70-tessaly.rules DESTINATION lib/udev/rules.d)
+
+# Both name the program by its installed path, known only when installing: cpack installs under /usr
+# whatever the build was configured with.
+set(TESSALY_SERVICE_FILES_DIR ${CMAKE_BINARY_DIR}/packaging/services)
+install(CODE "
+    set(prefix \"\${CMAKE_INSTALL_PREFIX}\")
+    foreach(service IN ITEMS ${TESSALY_APP_ID}.service:share/dbus-1/services tessaly.service:lib/systemd/user)
+        string(REPLACE \":\" \";\" parts \"\${service}\")
+        list(GET parts 0 name)
+        list(GET parts 1 destination)
+        configure_file(${CMAKE_SOURCE_DIR}/packaging/\${name}.in ${TESSALY_SERVICE_FILES_DIR}/\${name} @ONLY)
+        file(INSTALL ${TESSALY_SERVICE_FILES_DIR}/\${name} DESTINATION \"\${CMAKE_INSTALL_PREFIX}/\${destination}\")
+    endforeach()
+")
 
 # The manual page and the changelog, in the form Debian reads, are written at build time and gzipped
 # the way Debian wants them: best compression, no file name or time stamp inside.

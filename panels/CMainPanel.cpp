@@ -1,15 +1,14 @@
 #include "panels/CMainPanel.h"
 
-#include "device/SendReport.h"
+#include "core/TransmitterCore.h"
+#include "core/Tuning.h"
 #include "panels/CFrequencyReadout.h"
 #include "panels/CSettingsDlg.h"
-#include "panels/Tuning.h"
 #include "res/Resources.h"
 #include "skin/CBitmapButton.h"
 #include "skin/CSkinnedDialog.h"
 #include "skin/CSkinSlider.h"
 #include "skin/UpdateTipText.h"
-#include "state/SettingsAutosave.h"
 #include "state/TransmitterState.h"
 
 #include <QKeyEvent>
@@ -27,8 +26,8 @@ constexpr int releaseConfirmMs = 50;
 
 } // namespace
 
-CMainPanel::CMainPanel(CSkinnedDialog* window)
-    : QObject(window), window(window), stopPlay(createButton(1007)), mute(createButton(1008)),
+CMainPanel::CMainPanel(CSkinnedDialog* window, TransmitterCore& core)
+    : QObject(window), window(window), core(core), stopPlay(createButton(1007)), mute(createButton(1008)),
       frequencyDown(createButton(1009)), frequencyUp(createButton(1010)), set(createButton(1000)),
       paSlider(new CSkinSlider(1006, window)), idlePicture(new QLabel(window)),
       readout(new CFrequencyReadout(window))
@@ -54,6 +53,7 @@ CMainPanel::CMainPanel(CSkinnedDialog* window)
     // An assistive tool's press is a click: one step, no repeat.
     connect(frequencyDown, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyDown);
     connect(frequencyUp, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyUp);
+    connect(&core, &TransmitterCore::changed, this, &CMainPanel::onCoreChanged);
 }
 
 CBitmapButton* CMainPanel::createButton(int id)
@@ -128,6 +128,10 @@ void CMainPanel::PlaceButtons()
     frequencyUp->setGeometry(QRect(QPoint(130, 250), size));
     mute->setGeometry(QRect(QPoint(190, 250), size));
     set->setGeometry(QRect(QPoint(245, 250), size));
+    shownOnAir = transmitterState.onAir;
+    shownMuted = transmitterState.muted;
+    shownFrequency = transmitterState.frequency;
+    setUp = true;
 }
 
 CMainPanel::ButtonImages CMainPanel::imagesOf(const CBitmapButton* button) const
@@ -156,73 +160,76 @@ void CMainPanel::setHoverRecord(CBitmapButton* button, int normalImage, int pres
 
 void CMainPanel::ToggleOnAir()
 {
-    transmitterState.onAir = !transmitterState.onAir;
-    // The hover image of the new state: the pointer is normally over the button.
-    if (transmitterState.onAir) {
-        stopPlay->LoadBitmaps(218, 169);
-        idlePicture->hide();
-        setHoverRecord(stopPlay, 168, 169);
-    } else {
-        stopPlay->LoadBitmaps(220, 173);
-        idlePicture->show();
-        setHoverRecord(stopPlay, 172, 173);
-    }
-    stopPlay->setChecked(transmitterState.onAir);
-    SendReport(TuneReport);
-    readout->ShowFrequency(transmitterState.frequency);
+    core.ToggleOnAir();
 }
 
 void CMainPanel::ToggleMute()
 {
-    transmitterState.muted = !transmitterState.muted;
-    if (transmitterState.muted) {
-        mute->LoadBitmaps(216, 180);
-        setHoverRecord(mute, 165, 180);
-    } else {
-        mute->LoadBitmaps(217, 167);
-        setHoverRecord(mute, 166, 167);
+    core.ToggleMute();
+}
+
+void CMainPanel::onCoreChanged()
+{
+    if (!setUp)
+        return;
+    // The hover image of the new state: the pointer is normally over the button.
+    if (transmitterState.onAir != shownOnAir) {
+        shownOnAir = transmitterState.onAir;
+        if (shownOnAir) {
+            stopPlay->LoadBitmaps(218, 169);
+            idlePicture->hide();
+            setHoverRecord(stopPlay, 168, 169);
+        } else {
+            stopPlay->LoadBitmaps(220, 173);
+            idlePicture->show();
+            setHoverRecord(stopPlay, 172, 173);
+        }
+        stopPlay->setChecked(shownOnAir);
+        readout->ShowFrequency(transmitterState.frequency);
     }
-    mute->setChecked(transmitterState.muted);
-    SendReport(TuneReport);
+    if (transmitterState.muted != shownMuted) {
+        shownMuted = transmitterState.muted;
+        if (shownMuted) {
+            mute->LoadBitmaps(216, 180);
+            setHoverRecord(mute, 165, 180);
+        } else {
+            mute->LoadBitmaps(217, 167);
+            setHoverRecord(mute, 166, 167);
+        }
+        mute->setChecked(shownMuted);
+    }
+    if (transmitterState.frequency != shownFrequency) {
+        shownFrequency = transmitterState.frequency;
+        readout->ShowFrequency(shownFrequency);
+    }
+    if (transmitterState.paLevel != paSlider->GetPos()) {
+        paSlider->SetPos(transmitterState.paLevel);
+        UpdateTipText(paSlider, QString::number(paSlider->GetPos() + 30));
+    }
 }
 
 void CMainPanel::StepFrequencyUp()
 {
-    stepFrequency(upEngaged, SteppedUp);
+    stepFrequency(upEngaged, &TransmitterCore::StepFrequencyUp);
 }
 
 void CMainPanel::StepFrequencyDown()
 {
-    stepFrequency(downEngaged, SteppedDown);
+    stepFrequency(downEngaged, &TransmitterCore::StepFrequencyDown);
 }
 
-void CMainPanel::stepFrequency(bool& engaged, std::int32_t (*stepped)(std::int32_t, std::int32_t))
+void CMainPanel::stepFrequency(bool& engaged, bool (TransmitterCore::*step)())
 {
     if (!transmitterState.onAir)
         return;
     engaged = true;
-    transmitterState.retunePending = true;
-    transmitterState.frequency = stepped(transmitterState.frequency, transmitterState.optionFlags);
-    readout->ShowFrequency(transmitterState.frequency);
-    SendReport(TuneReport);
-    ScheduleSaveSettings();
+    (core.*step)();
 }
 
 void CMainPanel::OpenSettings()
 {
-    {
-        CSettingsDlg settings(window);
-        settings.exec();
-    }
-    if (const auto clamped = BandClamped(transmitterState.frequency, transmitterState.optionFlags)) {
-        transmitterState.frequency = *clamped;
-        readout->ShowFrequency(transmitterState.frequency);
-        transmitterState.retunePending = true;
-        SendReport(TuneReport);
-    }
-    readout->ShowFrequency(transmitterState.frequency);
-    SendReport(SetupReport);
-    ScheduleSaveSettings();
+    CSettingsDlg settings(core, window);
+    settings.exec();
 }
 
 int CMainPanel::OnPaLevelChanged(int controlId)
@@ -232,11 +239,8 @@ int CMainPanel::OnPaLevelChanged(int controlId)
     const int position = paSlider->GetPos();
     if (position == transmitterState.paLevel)
         return 0;
-    const QString text = QString::number(position + 30);
-    transmitterState.paLevel = position;
-    SendReport(TuneReport);
-    ScheduleSaveSettings();
-    UpdateTipText(paSlider, text);
+    core.ChangePaLevel(position);
+    UpdateTipText(paSlider, QString::number(position + 30));
     return 0;
 }
 

@@ -11,6 +11,7 @@ class CSkinnedDialog;
 class QEvent;
 class QKeyEvent;
 class QLabel;
+class TransmitterCore;
 
 // Main window timers of the press-and-hold repeat; timer 1 is the frame's drag timer.
 inline constexpr int TIMER_STEP_UP = 2;
@@ -18,15 +19,15 @@ inline constexpr int TIMER_STEP_DOWN = 3;
 
 // The working surface of the main window: Stop/Play, Mute, Frequency down and up with press-and-hold
 // repeat, Set, the PA-VALUE slider, the idle picture and the frequency read-out. It turns presses, holds,
-// double-clicks and slider moves into changes of transmitterState and device reports, and gives the
-// buttons their hover look.
+// double-clicks and slider moves into the transmitter core's operations, repaints from the core's changes
+// whoever made them, and gives the buttons their hover look.
 class CMainPanel final : public QObject
 {
     Q_OBJECT
 
 public:
     // Creates the panel's controls as children of the main window.
-    explicit CMainPanel(CSkinnedDialog* window);
+    CMainPanel(CSkinnedDialog* window, TransmitterCore& core);
 
     // Panel set-up, in the order the window's initialisation calls the steps.
     // Everything that loads a picture or that assistive tools follow is set here, not at construction: the
@@ -85,7 +86,9 @@ private:
     bool isPanelButton(const QObject* object) const;
     void setHoverRecord(CBitmapButton* button, int normalImage, int pressedImage);
     void onPointerMove(QObject* receiver, const QPoint& globalPosition);
-    void stepFrequency(bool& engaged, std::int32_t (*stepped)(std::int32_t, std::int32_t));
+    void stepFrequency(bool& engaged, bool (TransmitterCore::*step)());
+    // Brings the controls up to the state: only what changed, so a hover look stays where nothing moved.
+    void onCoreChanged();
     void leaveCheck(const QPoint& globalPosition);
     // One step, then the repeat timer at delayMs unless the step ended the repeat.
     void stepAndRepeat(const FrequencyButton& frequencyButton, int delayMs);
@@ -97,6 +100,7 @@ private:
     void endSpaceHold();
 
     CSkinnedDialog* window;
+    TransmitterCore& core;
     CBitmapButton* stopPlay;
     CBitmapButton* mute;
     CBitmapButton* frequencyDown;
@@ -111,4 +115,9 @@ private:
     QObject* spaceHeld = nullptr;           // the frequency button Space holds down
     std::optional<quint64> spaceReleasedAt; // a Space release not yet known to be a repeat
     HoverRecord hoverRecord;
+    // What the controls show, to tell which of them a change concerns.
+    bool shownOnAir = false;
+    bool shownMuted = false;
+    std::int32_t shownFrequency = 0;
+    bool setUp = false; // changes repaint only once the set-up steps have given the controls their looks
 };

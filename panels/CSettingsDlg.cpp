@@ -1,13 +1,12 @@
 #include "panels/CSettingsDlg.h"
 
-#include "device/SendReport.h"
+#include "core/TransmitterCore.h"
 #include "res/Resources.h"
 #include "res/SettingsLayout.h"
 #include "skin/CBitmapButton.h"
 #include "skin/CSkinSlider.h"
 #include "skin/CToolTipStyle.h"
 #include "skin/UpdateTipText.h"
-#include "state/SettingsAutosave.h"
 #include "state/TransmitterState.h"
 
 #include <QButtonGroup>
@@ -29,8 +28,8 @@ QString TipText(int value)
 
 } // namespace
 
-CSettingsDlg::CSettingsDlg(QWidget* parent)
-    : CSkinnedDialog(settingsWindowFrame, parent), backgroundBrush(SKIN_BODY_COLOUR)
+CSettingsDlg::CSettingsDlg(TransmitterCore& core, QWidget* parent)
+    : CSkinnedDialog(settingsWindowFrame, parent), core(core), backgroundBrush(SKIN_BODY_COLOUR)
 {
     setObjectName(QStringLiteral("129"));
     setWindowTitle(QString::fromUtf8(settingsWindowFrame.title));
@@ -90,6 +89,7 @@ CSettingsDlg::CSettingsDlg(QWidget* parent)
     setTabOrder(previous, txGainSlider);
     setTabOrder(txGainSlider, doneButton);
     setTabOrder(doneButton, CaptionButton(1036));
+    connect(&core, &TransmitterCore::changed, this, &CSettingsDlg::onCoreChanged);
 }
 
 // Showing stands for the dialog's creation and hiding for its destruction: every way a run ends hides
@@ -134,12 +134,8 @@ bool CSettingsDlg::OnInitDialog()
     CToolTipStyle::Install();
     txGainSlider->setToolTip(TipText(transmitterState.txGainIndex));
 
-    const int flags = transmitterState.optionFlags;
-    stereoMonoIndex = (flags & 0x01) ? 1 : 0;
-    bandIndex = (flags & 0x02) ? 1 : 0;
-    deEmphasisIndex = (flags & 0x04) ? 1 : 0;
-    const int spacingBits = (flags >> 4) & 3;
-    spacingIndex = spacingBits == 0 ? 0 : spacingBits == 1 ? 1 : 2;
+    shownOptionFlags = transmitterState.optionFlags;
+    readOptionFlags(shownOptionFlags);
     UpdateData(false);
     // Tab enters a group at its checked radio; the arrows move within the group.
     for (QButtonGroup* group : radioGroups) {
@@ -158,10 +154,36 @@ void CSettingsDlg::OnTxGainChanged(int controlId)
         return;
     UpdateTipText(txGainSlider, TipText(txGainSlider->GetPos()));
     // The indexes still hold what the window opened with: radio changes wait for the closing.
-    transmitterState.optionFlags = ComposeOptionFlags();
-    transmitterState.txGainIndex = txGainSlider->GetPos();
-    SendReport(SetupReport);
-    ScheduleSaveSettings();
+    core.ChangeTxGain(txGainSlider->GetPos(), ComposeOptionFlags());
+}
+
+void CSettingsDlg::readOptionFlags(int flags)
+{
+    for (std::size_t group = 0; group < radioGroups.size(); ++group)
+        RadioIndex(int(group)) = RadioIndexOf(int(group), flags);
+}
+
+void CSettingsDlg::onCoreChanged()
+{
+    if (!initialised || committed)
+        return;
+    // Each group that changed elsewhere shows the new choice; the others keep what the user picked.
+    const int changedBits = transmitterState.optionFlags ^ shownOptionFlags;
+    shownOptionFlags = transmitterState.optionFlags;
+    for (std::size_t group = 0; group < radioGroups.size(); ++group) {
+        if ((changedBits & GroupBits(int(group))) == 0)
+            continue;
+        RadioIndex(int(group)) = RadioIndexOf(int(group), shownOptionFlags);
+        if (QAbstractButton* radio = radioGroups[group]->button(RadioIndex(int(group)))) {
+            radio->setChecked(true);
+            for (QAbstractButton* other : radioGroups[group]->buttons())
+                other->setFocusPolicy(other == radio ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    }
+    if (transmitterState.txGainIndex != txGainSlider->GetPos()) {
+        txGainSlider->SetPos(transmitterState.txGainIndex);
+        UpdateTipText(txGainSlider, TipText(txGainSlider->GetPos()));
+    }
 }
 
 void CSettingsDlg::keyPressEvent(QKeyEvent* event)
@@ -179,8 +201,7 @@ void CSettingsDlg::keyPressEvent(QKeyEvent* event)
 void CSettingsDlg::CommitSettings()
 {
     UpdateData(true);
-    transmitterState.txGainIndex = txGainSlider->GetPos();
-    transmitterState.optionFlags = ComposeOptionFlags();
+    core.ApplySettings(ComposeOptionFlags(), txGainSlider->GetPos());
 }
 
 void CSettingsDlg::UpdateData(bool saveAndValidate)
@@ -209,6 +230,30 @@ int CSettingsDlg::ComposeOptionFlags() const
     else if (spacingIndex != 0)
         flags |= 0x20;
     return flags;
+}
+
+int CSettingsDlg::GroupBits(int group)
+{
+    switch (group) {
+    case SETTINGS_STEREO_MONO_GROUP:
+        return 0x01;
+    case SETTINGS_BAND_GROUP:
+        return 0x02;
+    case SETTINGS_SPACING_GROUP:
+        return 0x30;
+    default:
+        return 0x04;
+    }
+}
+
+int CSettingsDlg::RadioIndexOf(int group, int flags)
+{
+    const int bits = flags & GroupBits(group);
+    if (group != SETTINGS_SPACING_GROUP)
+        return bits != 0 ? 1 : 0;
+    // Both 50 kHz codes, 2 and the undefined 3, check the 50 kHz radio.
+    const int spacingCode = bits >> 4;
+    return spacingCode == 0 ? 0 : spacingCode == 1 ? 1 : 2;
 }
 
 int& CSettingsDlg::RadioIndex(int group)

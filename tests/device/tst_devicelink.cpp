@@ -1,3 +1,4 @@
+#include "app/WriteErrorMessage.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
 #include "device/HidLibrary.h"
@@ -219,7 +220,7 @@ private slots:
         OpenDevice();
         TakeReports();
         FakeHid_ClosePeer();
-        writeErrorNotifier = nullptr;
+        writeErrorNotifier = [] { ShowWriteErrorMessage(nullptr); };
         auto restore = qScopeGuard([this] { writeErrorNotifier = [this] { ++writeErrors; }; });
         const auto openMessages = [] {
             return std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* w) {

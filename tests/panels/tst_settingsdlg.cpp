@@ -1,3 +1,4 @@
+#include "core/TransmitterCore.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
 #include "device/FakeTransmitterReports.h"
@@ -21,6 +22,14 @@ QByteArray SetupBytes(const char* gainCode, const char* flags)
     return QByteArray("000051") + gainCode + flags + "00000000";
 }
 
+// The SetupReport the state calls for now, as the fake transmitter logs it.
+QByteArray SetupOfState()
+{
+    TransmitterState state = transmitterState;
+    const ReportBytes report = BuildReport(SetupReport, state);
+    return QByteArray(reinterpret_cast<const char*>(report.data()), report.size()).toHex().toUpper();
+}
+
 enum class CloseWay
 {
     Done,
@@ -39,6 +48,7 @@ class TestSettingsDlg : public QObject
 {
     Q_OBJECT
 
+    TransmitterCore core;
     std::unique_ptr<CSettingsDlg> dialog;
     int writeErrors = 0;
     QList<QByteArray> received;
@@ -87,7 +97,7 @@ class TestSettingsDlg : public QObject
     {
         transmitterState.optionFlags = optionFlags;
         transmitterState.txGainIndex = txGainIndex;
-        dialog = std::make_unique<CSettingsDlg>();
+        dialog = std::make_unique<CSettingsDlg>(core);
         dialog->open();
         return QTest::qWaitForWindowExposed(dialog.get());
     }
@@ -194,7 +204,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
         QCOMPARE(transmitterState.optionFlags, optionFlagsClosed);
         QCOMPARE(transmitterState.txGainIndex, txGainIndexClosed);
-        QCOMPARE(TakeReports(), QList<QByteArray>{}); // the caller sends them
+        QCOMPARE(TakeReports(), QList<QByteArray>{SetupOfState()}); // the closing applies the choice
     }
 
     void closing_data()
@@ -238,7 +248,7 @@ private slots:
         QCOMPARE(dialog->result(), result);
         QCOMPARE(transmitterState.optionFlags, 0x02);
         QCOMPARE(transmitterState.txGainIndex, 22);
-        QCOMPARE(TakeReports(), QList<QByteArray>{});
+        QCOMPARE(TakeReports(), QList<QByteArray>{SetupOfState()});
     }
 
     // As the main panel runs it: a modal run that returns only after the commit.
@@ -249,7 +259,7 @@ private slots:
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
         transmitterState.txGainIndex = 9;
-        CSettingsDlg settings(&owner);
+        CSettingsDlg settings(core, &owner);
         bool timedOut = false;
         QTimer::singleShot(0, &settings, [&settings] {
             QTest::mouseClick(settings.findChild<QRadioButton*>(QStringLiteral("1014")), Qt::LeftButton, {},
@@ -303,7 +313,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
         QCOMPARE(transmitterState.optionFlags, optionFlagsClosed);
         QCOMPARE(transmitterState.txGainIndex, 11);
-        QCOMPARE(TakeReports(), QList<QByteArray>{});
+        QCOMPARE(TakeReports(), QList<QByteArray>{SetupOfState()});
     }
 
     // Each drag step that moves the thumb's pixel sends a report, even when it selects the same index.
@@ -321,6 +331,23 @@ private slots:
         QTest::qWait(20);
         received += TakeReports();
         QCOMPARE(received, QList<QByteArray>(2, SetupBytes("52", "25")));
+    }
+
+    // A change from the bus while the window is open shows in its group at once; the user's own pick in
+    // another group stays, and the closing applies both, never the older band.
+    void changeFromElsewhereWhileOpen()
+    {
+        QVERIFY(open(37, 4));
+        clickRadio(1013);
+        QVERIFY(core.WriteProperty(QStringLiteral("Band"), QStringLiteral("76-90")).isEmpty());
+        QVERIFY(core.WriteProperty(QStringLiteral("TxGain"), 9u).isEmpty());
+        QCOMPARE(checkedRadios(), QList<int>({1013, 1016, 1017, 1025}));
+        QCOMPARE(slider()->GetPos(), 9);
+        TakeReports();
+        closeBy(CloseWay::Done);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
+        QCOMPARE(transmitterState.optionFlags, 0x26);
+        QCOMPARE(transmitterState.txGainIndex, 9);
     }
 
     void notificationFromAnotherControl()

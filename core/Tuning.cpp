@@ -1,4 +1,4 @@
-#include "panels/Tuning.h"
+#include "core/Tuning.h"
 
 namespace {
 

@@ -1,0 +1,33 @@
+#include "app/HeadlessRun.h"
+
+#include "app/SessionEndSignals.h"
+#include "app/SingleInstanceLock.h"
+#include "bus/TransmitterBusObject.h"
+#include "core/TransmitterCore.h"
+
+#include <cstdio>
+#include <QEventLoop>
+
+int RunHeadless()
+{
+    if (!AcquireSingleInstanceLock()) {
+        std::fputs("tessaly: already running\n", stderr);
+        return 0;
+    }
+    SessionEndSignals sessionEnd;
+    TransmitterCore core;
+    // With no window to show it in, the failure goes where a service's messages go.
+    QObject::connect(&core, &TransmitterCore::writeFailed,
+                     [] { std::fputs("tessaly: USB Data Write Error!\n", stderr); });
+    core.LoadState();
+    if (!core.OpenDeviceLink())
+        std::fputs("tessaly: libHIDApi.so could not be loaded: running without the transmitter\n", stderr);
+    TransmitterBusObject busObject(core, {});
+    busObject.Register();
+
+    QEventLoop run;
+    QObject::connect(&sessionEnd, &SessionEndSignals::sessionEnding, &run, &QEventLoop::quit);
+    run.exec();
+    core.CloseDeviceLink();
+    return 0;
+}

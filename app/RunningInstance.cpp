@@ -1,0 +1,18 @@
+#include "app/RunningInstance.h"
+
+#include "bus/TransmitterBusObject.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+
+bool ShowRunningInstance()
+{
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(TransmitterBusObject::serviceName, TransmitterBusObject::objectPath,
+                                       TransmitterBusObject::interfaceName, QStringLiteral("Show"));
+    // The running copy owns the name; never start another one through activation.
+    call.setAutoStartService(false);
+    constexpr int timeoutMs = 5000;
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, timeoutMs).type() ==
+           QDBusMessage::ReplyMessage;
+}

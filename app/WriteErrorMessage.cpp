@@ -1,0 +1,22 @@
+#include "app/WriteErrorMessage.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+void ShowWriteErrorMessage(QWidget* owner)
+{
+    static QPointer<QMessageBox> openMessage;
+    if (openMessage)
+        return;
+    QWidget* modalWindow = QApplication::activeModalWidget();
+    openMessage = new QMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("USB Data Write Error!"),
+                                  QMessageBox::Ok, modalWindow ? modalWindow : owner);
+    openMessage->setAttribute(Qt::WA_DeleteOnClose);
+    openMessage->setWindowModality(Qt::WindowModal);
+    QObject::connect(openMessage, &QDialog::finished, openMessage, [] { openMessage = nullptr; });
+    // Shown once the event loop runs: a failure during the window's initialisation then finds the window
+    // placed, and the message is centred on it.
+    QTimer::singleShot(0, openMessage, &QWidget::show);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+class QWidget;
+
+// Shows "USB Data Write Error!" modal to owner (or to a settings window or About box open over it) and
+// returns at once, without a nested event loop: timers and device events go on in their usual order, and
+// the message appears as soon as the event loop runs. Until it is dismissed, further failures are not shown
+// again, so a failing transmitter never stacks messages.
+void ShowWriteErrorMessage(QWidget* owner);

@@ -1,0 +1,149 @@
+#include "bus/TransmitterBusObject.h"
+
+#include "core/TransmitterCore.h"
+
+#include <cstdio>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
+
+namespace {
+
+const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString offAirError = QStringLiteral("org.tessaly.Tessaly1.Error.OffAir");
+
+const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
+<property name="Frequency" type="u" access="readwrite"/>
+<property name="OnAir" type="b" access="readwrite"/>
+<property name="Muted" type="b" access="readwrite"/>
+<property name="PaLevel" type="u" access="readwrite"/>
+<property name="TxGain" type="u" access="readwrite"/>
+<property name="Stereo" type="b" access="readwrite"/>
+<property name="Band" type="s" access="readwrite"/>
+<property name="Step" type="u" access="readwrite"/>
+<property name="Deemphasis" type="u" access="readwrite"/>
+<property name="Connected" type="b" access="read"/>
+<method name="StepUp"/>
+<method name="StepDown"/>
+<method name="Show"/>
+</interface>
+)";
+
+QDBusMessage invalidArgs(const QDBusMessage& message, const QString& text)
+{
+    return message.createErrorReply(QDBusError::InvalidArgs, text);
+}
+
+} // namespace
+
+TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<void()> show, QObject* parent)
+    : QDBusVirtualObject(parent), core(core), show(std::move(show)), announced(core.Properties())
+{
+    connect(&core, &TransmitterCore::changed, this, &TransmitterBusObject::onCoreChanged);
+}
+
+bool TransmitterBusObject::Register()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::fprintf(stderr, "tessaly: no session bus, no scripted control: %s\n",
+                     qPrintable(bus.lastError().message()));
+        return false;
+    }
+    if (!bus.registerVirtualObject(objectPath, this)) {
+        std::fprintf(stderr, "tessaly: could not export %s on the session bus\n", qPrintable(objectPath));
+        return false;
+    }
+    registered = true;
+    if (!bus.registerService(serviceName)) {
+        std::fprintf(stderr, "tessaly: the bus name %s belongs to another process: %s\n",
+                     qPrintable(serviceName), qPrintable(bus.lastError().message()));
+        return false;
+    }
+    return true;
+}
+
+QString TransmitterBusObject::introspect(const QString&) const
+{
+    return QString::fromLatin1(interfaceXml);
+}
+
+bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBusConnection& connection)
+{
+    if (message.type() != QDBusMessage::MethodCallMessage)
+        return false;
+    QDBusMessage reply;
+    if (message.interface() == propertiesInterface)
+        reply = propertiesCall(message);
+    else if (message.interface() == interfaceName || message.interface().isEmpty())
+        reply = interfaceCall(message);
+    // Introspection and Peer calls are Qt's.
+    if (reply.type() == QDBusMessage::InvalidMessage)
+        return false;
+    connection.send(reply);
+    return true;
+}
+
+QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
+{
+    const QString member = message.member();
+    if (member != QLatin1String("StepUp") && member != QLatin1String("StepDown") &&
+        member != QLatin1String("Show"))
+        return {};
+    if (!message.arguments().isEmpty())
+        return invalidArgs(message, member + QStringLiteral(" takes no arguments"));
+    if (member == QLatin1String("Show")) {
+        if (show)
+            show();
+        return message.createReply();
+    }
+    const bool stepped =
+        member == QLatin1String("StepUp") ? core.StepFrequencyUp() : core.StepFrequencyDown();
+    if (!stepped)
+        return message.createErrorReply(offAirError,
+                                        QStringLiteral("off air: the frequency steps only on air"));
+    return message.createReply();
+}
+
+QDBusMessage TransmitterBusObject::propertiesCall(const QDBusMessage& message)
+{
+    const QList<QVariant> arguments = message.arguments();
+    const QString member = message.member();
+    const QString interface = arguments.value(0).toString();
+    if (!arguments.isEmpty() && interface != interfaceName && !interface.isEmpty())
+        return invalidArgs(message, QStringLiteral("no interface %1 here").arg(interface));
+    const QVariantMap properties = core.Properties();
+    if (member == QLatin1String("GetAll") && arguments.size() == 1)
+        return message.createReply(QVariant::fromValue(properties));
+    const QString name = arguments.value(1).toString();
+    if (member == QLatin1String("Get") && arguments.size() == 2) {
+        if (!properties.contains(name))
+            return invalidArgs(message, QStringLiteral("no property %1").arg(name));
+        return message.createReply(QVariant::fromValue(QDBusVariant(properties.value(name))));
+    }
+    if (member == QLatin1String("Set") && arguments.size() == 3) {
+        if (!properties.contains(name))
+            return invalidArgs(message, QStringLiteral("no property %1").arg(name));
+        const QString refusal = core.WriteProperty(name, arguments[2].value<QDBusVariant>().variant());
+        return refusal.isEmpty() ? message.createReply() : invalidArgs(message, refusal);
+    }
+    return invalidArgs(message, QStringLiteral("%1 does not take these arguments").arg(member));
+}
+
+void TransmitterBusObject::onCoreChanged()
+{
+    const QVariantMap properties = core.Properties();
+    QVariantMap changed;
+    for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
+        if (announced.value(it.key()) != it.value())
+            changed.insert(it.key(), it.value());
+    }
+    announced = properties;
+    if (changed.isEmpty() || !registered)
+        return;
+    QDBusMessage signal =
+        QDBusMessage::createSignal(objectPath, propertiesInterface, QStringLiteral("PropertiesChanged"));
+    signal << interfaceName << changed << QStringList();
+    QDBusConnection::sessionBus().send(signal);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <QDBusVirtualObject>
+#include <QVariantMap>
+
+class TransmitterCore;
+
+// The transmitter on the session bus: the name org.tessaly.Tessaly, the object /org/tessaly/Tessaly and its
+// interface org.tessaly.Tessaly1, with a property for each setting, StepUp, StepDown and Show. Property
+// reads and writes go through the core; every change of the core, whoever made it, is announced with
+// PropertiesChanged.
+//
+// Messages are handled here rather than by an adaptor class: a refused write must answer InvalidArgs with
+// what is accepted, and an adaptor's property writes cannot answer with an error.
+class TransmitterBusObject final : public QDBusVirtualObject
+{
+    Q_OBJECT
+
+public:
+    static inline const QString serviceName = QStringLiteral("org.tessaly.Tessaly");
+    static inline const QString objectPath = QStringLiteral("/org/tessaly/Tessaly");
+    static inline const QString interfaceName = QStringLiteral("org.tessaly.Tessaly1");
+
+    // show: what Show() does; empty where there is no window.
+    TransmitterBusObject(TransmitterCore& core, std::function<void()> show, QObject* parent = nullptr);
+
+    // Exports the object and takes the name on the session bus. False, with the reason on stderr, when
+    // there is no session bus or the name belongs to another process.
+    bool Register();
+
+    QString introspect(const QString& path) const override;
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+
+private:
+    void onCoreChanged();
+    QDBusMessage propertiesCall(const QDBusMessage& message);
+    QDBusMessage interfaceCall(const QDBusMessage& message);
+
+    TransmitterCore& core;
+    std::function<void()> show;
+    QVariantMap announced; // the values the bus last heard of
+    bool registered = false;
+};
