@@ -45,11 +45,26 @@ CtlExit failure(const QDBusMessage& reply)
                                                                            : CtlExit::Refused;
 }
 
+QVariantMap allProperties(const QDBusMessage& reply)
+{
+    return qdbus_cast<QVariantMap>(reply.arguments().value(0));
+}
+
 CtlExit setProperty(const QDBusConnection& bus, const QString& property, const QVariant& value)
 {
     const QDBusMessage reply = call(bus, propertiesInterface, QStringLiteral("Set"),
                                     {interfaceName, property, QVariant::fromValue(QDBusVariant(value))});
-    return reply.type() == QDBusMessage::ErrorMessage ? failure(reply) : CtlExit::Done;
+    if (reply.type() != QDBusMessage::ErrorMessage)
+        return CtlExit::Done;
+    // A program without the property (one built without sound routing) refuses the write as it would a bad
+    // value; that is not the user's mistake.
+    const QDBusMessage all = call(bus, propertiesInterface, QStringLiteral("GetAll"), {interfaceName});
+    if (all.type() == QDBusMessage::ReplyMessage && !allProperties(all).contains(property)) {
+        printError(
+            QStringLiteral("this Tessaly has no %1 property; it may be an older version").arg(property));
+        return CtlExit::Refused;
+    }
+    return failure(reply);
 }
 
 CtlExit status(const QDBusConnection& bus, bool json)
@@ -57,7 +72,7 @@ CtlExit status(const QDBusConnection& bus, bool json)
     const QDBusMessage reply = call(bus, propertiesInterface, QStringLiteral("GetAll"), {interfaceName});
     if (reply.type() == QDBusMessage::ErrorMessage)
         return failure(reply);
-    const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().value(0));
+    const QVariantMap properties = allProperties(reply);
     const QByteArray text = json ? statusJson(properties) : statusText(properties).toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return CtlExit::Done;
