@@ -155,6 +155,9 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/package" >"$stage/cp
     fail "cpack failed"
     exit 1
 }
+# A sound package builds quietly. A sanitized build is linked without --as-needed, GCC's default for
+# those, so it names libraries it never uses, as dpkg-shlibdeps rightly says; it is never shipped.
+[ "$sanitized" = 1 ] || ! grep -i warning "$stage/cpack.log" || fail "cpack printed warnings"
 deb=$(find "$stage/package" -maxdepth 1 -name '*.deb')
 [ "$(basename "$deb")" = "tessaly_${version}_$(dpkg --print-architecture).deb" ] || fail "package file name '$deb'"
 
