@@ -95,6 +95,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/cmake/PackageDepends.cmake)
 set(CPACK_TESSALY_BINARIES ${CMAKE_BINARY_DIR}/tessaly ${CMAKE_BINARY_DIR}/libHIDApi.so)
 set(CPACK_TESSALY_SCRATCH_DIR ${CMAKE_BINARY_DIR}/packaging/shlibdeps)
+set(CPACK_TESSALY_PRIVATE_DIR ${TESSALY_PRIVATE_DIR})
 # Qt's Wayland plugin, without which a Wayland session runs the program through XWayland. The Kai-style
 # title face is needed only to build: the titles are pictures drawn then.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

@@ -12,16 +12,25 @@ void CTrayIcon::Add()
     if (!icon) {
         icon = new QSystemTrayIcon(this);
         connect(icon, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);
+        // Off X11 Qt's only tray is a StatusNotifier item, and Qt looks for a host once per process.
+        // Without one, showing the icon would only watch for an X11 tray, which cannot exist there, and
+        // Qt would warn that the native interface lacks the X11 tray's signal. On X11 the icon is always
+        // shown, so that it docks into a tray that starts later.
+        hasTray = QGuiApplication::platformName() == QLatin1String("xcb") ||
+                  QSystemTrayIcon::isSystemTrayAvailable();
     }
     icon->setIcon(LoadAppIcon(128));
     icon->setToolTip(QStringLiteral("Tessaly"));
-    icon->show();
+    if (hasTray)
+        icon->show();
+    added = true;
 }
 
 void CTrayIcon::Remove()
 {
     if (icon)
         icon->hide();
+    added = false;
 }
 
 void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason)

@@ -19,7 +19,7 @@ public:
     void Remove();
 
     // The icon is in place (between Add and Remove), whether or not a tray host shows it.
-    bool IsAdded() const { return icon && icon->isVisible(); }
+    bool IsAdded() const { return added; }
     // True while a tray host shows the icon, so a hidden window can come back through it.
     bool IsShown() const { return IsAdded() && QSystemTrayIcon::isSystemTrayAvailable(); }
 
@@ -28,4 +28,7 @@ public:
 private:
     QWidget* window;
     QSystemTrayIcon* icon = nullptr;
+    // Qt has a tray this icon can go to now or later: always on X11, elsewhere a StatusNotifier host.
+    bool hasTray = false;
+    bool added = false;
 };

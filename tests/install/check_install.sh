@@ -46,10 +46,13 @@ udev_rule=$prefix/lib/udev/rules.d/70-tessaly.rules
 copyright_file=$prefix/share/doc/tessaly/copyright
 changelog_file=$prefix/share/doc/tessaly/changelog.gz
 manual_file=$prefix/share/man/man1/tessaly.1.gz
+bus_service_file=$prefix/share/dbus-1/services/$app_id.service
+user_unit_file=$prefix/lib/systemd/user/tessaly.service
 
 # --- the tree --------------------------------------------------------------------------------------
 for file in "$private_dir/tessaly" "$private_dir/libHIDApi.so" "$desktop_file" "$metainfo_file" \
-    "${icon_paths[@]/#/$prefix/}" "$udev_rule" "$copyright_file" "$changelog_file" "$manual_file"; do
+    "${icon_paths[@]/#/$prefix/}" "$udev_rule" "$copyright_file" "$changelog_file" "$manual_file" \
+    "$bus_service_file" "$user_unit_file"; do
     [ -f "$file" ] && [ ! -L "$file" ] || fail "missing regular file ${file#"$stage"}"
 done
 [ -x "$private_dir/tessaly" ] || fail "installed program is not executable"
@@ -64,7 +67,8 @@ unexpected=$(cd "$prefix" && find . \( -type f -o -type l \) | sort | grep -v -x
     -e ./bin/tessaly -e ./lib/tessaly/tessaly -e ./lib/tessaly/libHIDApi.so \
     -e "./share/applications/$app_id.desktop" -e "./share/metainfo/$app_id.metainfo.xml" \
     "${icon_paths[@]/#/-e./}" -e ./lib/udev/rules.d/70-tessaly.rules -e ./share/doc/tessaly/copyright \
-    -e ./share/doc/tessaly/changelog.gz -e ./share/man/man1/tessaly.1.gz || true)
+    -e ./share/doc/tessaly/changelog.gz -e ./share/man/man1/tessaly.1.gz \
+    -e "./share/dbus-1/services/$app_id.service" -e ./lib/systemd/user/tessaly.service || true)
 [ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
 
 # --- library search paths: the program's own directory only, never the working directory ------------
@@ -104,6 +108,12 @@ done
 
 [ "$(zcat "$changelog_file" | head -n1)" = "tessaly ($version) unstable; urgency=medium" ] ||
     fail "changelog's newest entry is not $version"
+
+# Bus activation and the user service start the installed program by its path under the prefix.
+[ "$(sed -n 's/^Exec=//p' "$bus_service_file")" = "$prefix/bin/tessaly --background" ] ||
+    fail "bus activation runs '$(sed -n 's/^Exec=//p' "$bus_service_file")'"
+[ "$(sed -n 's/^ExecStart=//p' "$user_unit_file")" = "$prefix/bin/tessaly --headless" ] ||
+    fail "the user service runs '$(sed -n 's/^ExecStart=//p' "$user_unit_file")'"
 
 grep -q 'ATTRS{idVendor}=="046d", ATTRS{idProduct}=="0a0e"' "$udev_rule" || fail "udev rule does not match the transmitter"
 
@@ -145,6 +155,9 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/package" >"$stage/cp
     fail "cpack failed"
     exit 1
 }
+# A sound package builds quietly. A sanitized build is linked without --as-needed, GCC's default for
+# those, so it names libraries it never uses, as dpkg-shlibdeps rightly says; it is never shipped.
+[ "$sanitized" = 1 ] || ! grep -i warning "$stage/cpack.log" || fail "cpack printed warnings"
 deb=$(find "$stage/package" -maxdepth 1 -name '*.deb')
 [ "$(basename "$deb")" = "tessaly_${version}_$(dpkg --print-architecture).deb" ] || fail "package file name '$deb'"
 
