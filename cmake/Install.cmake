@@ -6,7 +6,7 @@
 #   lib/udev/rules.d/70-tessaly.rules                 device access for the logged-in user
 #   share/dbus-1/services/org.tessaly.Tessaly.service starts the program for a bus client (tessalyctl)
 #   lib/systemd/user/tessaly.service                  the program without windows, as a user service
-#   share/man/man1/tessaly.1.gz                       the manual page
+#   share/man/man1/tessaly.1.gz                       the manual page, which tessalyctl.1.gz links to
 #   share/doc/tessaly/copyright, changelog.gz         the licence and the release history
 # Paths are literal rather than GNUInstallDirs: the program and its private library must stay in one
 # directory, and udev reads rules from <prefix>/lib/udev/rules.d only (/usr and /usr/local alike).
@@ -64,6 +64,10 @@ add_custom_command(OUTPUT ${TESSALY_DOCS_DIR}/changelog.gz
     VERBATIM)
 add_custom_target(package_docs ALL DEPENDS ${TESSALY_DOCS_DIR}/tessaly.1.gz ${TESSALY_DOCS_DIR}/changelog.gz)
 install(FILES ${TESSALY_DOCS_DIR}/tessaly.1.gz DESTINATION share/man/man1)
+# The client's commands are documented in the program's page.
+file(MAKE_DIRECTORY ${TESSALY_DOCS_DIR})
+file(CREATE_LINK tessaly.1.gz ${TESSALY_DOCS_DIR}/tessalyctl.1.gz SYMBOLIC)
+install(FILES ${TESSALY_DOCS_DIR}/tessalyctl.1.gz DESTINATION share/man/man1)
 # Where Debian looks for a package's licence and history; harmless under any other prefix.
 install(FILES LICENSE DESTINATION share/doc/tessaly RENAME copyright)
 install(FILES ${TESSALY_DOCS_DIR}/changelog.gz DESTINATION share/doc/tessaly)
@@ -93,7 +97,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 # CPACK_DEBIAN_PACKAGE_SHLIBDEPS, whose scan also adds ldconfig calls for any library under usr/lib/:
 # the companion library is private, found through the program's RUNPATH, and needs none.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/cmake/PackageDepends.cmake)
-set(CPACK_TESSALY_BINARIES ${CMAKE_BINARY_DIR}/tessaly ${CMAKE_BINARY_DIR}/libHIDApi.so)
+set(CPACK_TESSALY_BINARIES ${CMAKE_BINARY_DIR}/tessaly ${CMAKE_BINARY_DIR}/tessalyctl ${CMAKE_BINARY_DIR}/libHIDApi.so)
 set(CPACK_TESSALY_SCRATCH_DIR ${CMAKE_BINARY_DIR}/packaging/shlibdeps)
 set(CPACK_TESSALY_PRIVATE_DIR ${TESSALY_PRIVATE_DIR})
 # Qt's Wayland plugin, without which a Wayland session runs the program through XWayland. The Kai-style

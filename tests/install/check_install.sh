@@ -52,10 +52,12 @@ user_unit_file=$prefix/lib/systemd/user/tessaly.service
 # --- the tree --------------------------------------------------------------------------------------
 for file in "$private_dir/tessaly" "$private_dir/libHIDApi.so" "$desktop_file" "$metainfo_file" \
     "${icon_paths[@]/#/$prefix/}" "$udev_rule" "$copyright_file" "$changelog_file" "$manual_file" \
-    "$bus_service_file" "$user_unit_file"; do
+    "$bus_service_file" "$user_unit_file" "$prefix/bin/tessalyctl"; do
     [ -f "$file" ] && [ ! -L "$file" ] || fail "missing regular file ${file#"$stage"}"
 done
 [ -x "$private_dir/tessaly" ] || fail "installed program is not executable"
+[ "$("$prefix/bin/tessalyctl" --version)" = "tessalyctl $version" ] || fail "installed tessalyctl does not run"
+[ "$(readlink "$prefix/share/man/man1/tessalyctl.1.gz")" = tessaly.1.gz ] || fail "no manual page for tessalyctl"
 
 link_target=$(readlink "$prefix/bin/tessaly" || true)
 [ "$link_target" = "../lib/tessaly/tessaly" ] || fail "bin/tessaly links to '$link_target'"
@@ -64,16 +66,17 @@ link_target=$(readlink "$prefix/bin/tessaly" || true)
 
 # Anything else that lands in the prefix is a packaging mistake (a stray header, a build file).
 unexpected=$(cd "$prefix" && find . \( -type f -o -type l \) | sort | grep -v -x -F \
-    -e ./bin/tessaly -e ./lib/tessaly/tessaly -e ./lib/tessaly/libHIDApi.so \
+    -e ./bin/tessaly -e ./bin/tessalyctl -e ./lib/tessaly/tessaly -e ./lib/tessaly/libHIDApi.so \
     -e "./share/applications/$app_id.desktop" -e "./share/metainfo/$app_id.metainfo.xml" \
     "${icon_paths[@]/#/-e./}" -e ./lib/udev/rules.d/70-tessaly.rules -e ./share/doc/tessaly/copyright \
-    -e ./share/doc/tessaly/changelog.gz -e ./share/man/man1/tessaly.1.gz \
+    -e ./share/doc/tessaly/changelog.gz -e ./share/man/man1/tessaly.1.gz -e ./share/man/man1/tessalyctl.1.gz \
     -e "./share/dbus-1/services/$app_id.service" -e ./lib/systemd/user/tessaly.service || true)
 [ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
 
 # --- library search paths: the program's own directory only, never the working directory ------------
 # RPATH would outrank LD_LIBRARY_PATH; an empty or relative entry is resolved against the working directory.
-for binary in "$build/tessaly" "$private_dir/tessaly" "$build/libHIDApi.so" "$private_dir/libHIDApi.so"; do
+for binary in "$build/tessaly" "$private_dir/tessaly" "$build/libHIDApi.so" "$private_dir/libHIDApi.so" \
+    "$prefix/bin/tessalyctl"; do
     expected=
     [ "$(basename "$binary")" = tessaly ] && expected='(RUNPATH) Library runpath: [$ORIGIN]'
     search_path=$(readelf -d "$binary" | sed -n -E '/\((RPATH|RUNPATH)\)/{s/^ *0x[0-9a-f]+ +//; s/ +/ /g; p}')
@@ -168,11 +171,12 @@ for path in ./usr/lib/tessaly/tessaly ./usr/lib/tessaly/libHIDApi.so "./usr/shar
     grep -q -E "^-[rwx-]{9} root/root .* ${path//./\\.}$" <<<"$contents" || fail "package lacks $path (root-owned file)"
 done
 grep -q -F './usr/bin/tessaly -> ../lib/tessaly/tessaly' <<<"$contents" || fail "package lacks the bin/tessaly link"
+grep -q -E '^-rwxr-xr-x root/root .* \./usr/bin/tessalyctl$' <<<"$contents" || fail "package lacks bin/tessalyctl"
 
 [ "$(dpkg-deb -f "$deb" Package)" = tessaly ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library_package in libqt6widgets6 libqt6gui6 libqt6core6 libudev1 libc6; do
+for library_package in libqt6widgets6 libqt6gui6 libqt6dbus6 libqt6core6 libudev1 libc6; do
     grep -q "\b$library_package\b" <<<"$depends" || fail "package does not depend on $library_package: $depends"
 done
 

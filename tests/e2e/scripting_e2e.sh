@@ -1,0 +1,230 @@
+#!/usr/bin/env bash
+# The real program driven over a private session bus by tessalyctl and gdbus: started hidden and raised by a
+# second start, every command and refused value with its exit status against the fake transmitter's reports,
+# the window's own change seen on the bus, the headless mode without a display ended by SIGTERM, and a start
+# through bus activation.
+# Usage: scripting_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> <tessalyctl executable>
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
+tessaly=$1
+fake_dir=$2
+ctl=$3
+require_x_tools
+for tool in dbus-daemon gdbus trayer; do
+    command -v "$tool" >/dev/null || {
+        echo "SKIP: $tool is not installed"
+        exit 77
+    }
+done
+LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp"
+export LSAN_OPTIONS
+
+work=$(mktemp -d)
+monitor_pid=
+bus_pid=
+tray_pid=
+listener_pid=
+trap 'kill ${program_pid:-} $monitor_pid $bus_pid $tray_pid $listener_pid 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+start_x
+# A tray, so that --background hides the window in it rather than minimizing it.
+trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
+tray_pid=$!
+timeout 10 xdotool search --sync --classname '^trayer$' >/dev/null || fail "trayer did not start"
+
+# A bus of our own that can start nothing until the last part puts a service file in its directory.
+mkdir "$work/services"
+cat >"$work/bus.conf" <<EOF
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$work</listen>
+  <servicedir>$work/services</servicedir>
+  <policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy>
+</busconfig>
+EOF
+dbus-daemon --config-file="$work/bus.conf" --nofork --print-address=3 3>"$work/bus.address" 2>/dev/null &
+bus_pid=$!
+timeout 10 sh -c "until [ -s '$work/bus.address' ]; do sleep 0.1; done" || fail "dbus-daemon did not start"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus.address")
+export DBUS_SESSION_BUS_ADDRESS
+
+# Retries a check for up to 5 s: a report reaches the fake's log a moment after the call that caused it.
+eventually() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    "$@"
+}
+# expect STATUS ARGUMENTS...: runs tessalyctl, its output in $work/out and $work/err.
+expect() {
+    local want=$1 status=0
+    shift
+    "$ctl" "$@" >"$work/out" 2>"$work/err" || status=$?
+    [ "$status" = "$want" ] || fail "tessalyctl $*: exit status $status, not $want; $(cat "$work/err")"
+}
+# A property as tessalyctl status --json gives it, in JSON: 88500, true, "76-90".
+property() {
+    "$ctl" status --json | /usr/bin/python3 -c 'import json, sys; print(json.dumps(json.load(sys.stdin)[sys.argv[1]]))' "$1"
+}
+is() { [ "$(property "$1")" = "$2" ]; }
+# The fake transmitter hands each report to this listener, which logs it at once; the fake alone would log
+# them only when the device closes. $dir/hid.log then holds the fake's calls and the reports in order.
+listen() {
+    kill $listener_pid 2>/dev/null || true
+    /usr/bin/python3 -c 'import socket, sys
+listener = socket.socket(socket.AF_UNIX, socket.SOCK_SEQPACKET)
+listener.bind(sys.argv[1])
+listener.listen(1)
+with open(sys.argv[2], "a", buffering=1) as log:
+    while True:
+        connection, _ = listener.accept()
+        while data := connection.recv(64):
+            log.write("report " + data.hex().upper() + "\n")' "$dir/hid.sock" "$dir/hid.log" &
+    listener_pid=$!
+    timeout 10 sh -c "until [ -S '$dir/hid.sock' ]; do sleep 0.1; done" || fail "the report listener did not start"
+}
+# The newest TuneReport in $dir's log as "kHz power mode", the mode byte in hex.
+tune() {
+    local hex
+    hex=$(awk '$1 == "report" && substr($2, 5, 2) == "50" { last = $2 } END { print last }' "$dir/hid.log")
+    echo "$((76000 + 0x${hex:6:4} * 50)) $((0x${hex:10:2} - 30)) ${hex:12:2}"
+}
+tune_is() { [ "$(tune)" = "$1" ]; }
+count() { grep -c -- "$1" "$dir/hid.log" || true; }
+count_is() { test "$(count "$1")" "$2" "$3"; } # count_is PATTERN -gt 3
+settings_word() { # the little-endian 32-bit word $1 (0 to 3) of Config.ini
+    od -An -v -td4 -j $(($1 * 4)) -N 4 "$dir/Config.ini" | tr -d ' '
+}
+
+# --- nothing to talk to ---------------------------------------------------------------------------------
+expect 3 status
+grep -q 'tessaly --background' "$work/err" || fail "no hint how to start the program: $(cat "$work/err")"
+status=0
+env -u DISPLAY DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" "$ctl" on 2>/dev/null || status=$?
+[ "$status" = 3 ] || fail "without a session bus: exit status $status"
+
+# --- started hidden, raised by a second start ------------------------------------------------------------
+dir=$work/window
+prepare_copy "$dir" "$tessaly"
+listen
+program=(env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime"
+    TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$dir/tessaly")
+"${program[@]}" --background 2>"$dir/stderr.log" &
+program_pid=$!
+eventually "$ctl" status >/dev/null 2>&1 || fail "the program did not come onto the bus"
+[ -z "$(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null)" ] || fail "--background showed a window"
+timeout 10 "${program[@]}" 2>/dev/null || fail "the second start did not end at once with status 0"
+main_window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
+    fail "the second start did not show the window"
+eval "$(xdotool getwindowgeometry --shell "$main_window" | sed -n 's/^X=/win_x=/p; s/^Y=/win_y=/p')"
+
+# --- the window's own change, seen on the bus ------------------------------------------------------------
+gdbus monitor --session --dest org.tessaly.Tessaly --object-path /org/tessaly/Tessaly >"$work/monitor.log" &
+monitor_pid=$!
+timeout 10 sh -c "until grep -q owned '$work/monitor.log' 2>/dev/null; do sleep 0.1; done" || fail "gdbus monitor did not start"
+click_at 37 267 # Stop/Play
+eventually grep -q "PropertiesChanged ('org.tessaly.Tessaly1', {.*'OnAir': <true>" "$work/monitor.log" ||
+    fail "no PropertiesChanged for the click:$(printf '\n')$(cat "$work/monitor.log")"
+is OnAir true || fail "the click did not put the program on air"
+
+# --- every command -------------------------------------------------------------------------------------
+expect 0 frequency 88.5
+eventually tune_is "88500 90 19" || fail "frequency 88.5 sent $(tune)"
+step=$(property Step)
+expect 0 up
+eventually tune_is "$((88500 + step)) 90 19" || fail "up sent $(tune)"
+expect 0 down
+eventually tune_is "88500 90 19" || fail "down sent $(tune)"
+expect 0 power 40
+eventually tune_is "88500 40 09" || fail "power 40 sent $(tune)"
+expect 0 mute
+eventually tune_is "88500 40 05" || fail "mute sent $(tune)"
+expect 0 unmute
+eventually tune_is "88500 40 09" || fail "unmute sent $(tune)"
+for command in "gain 10:TxGain:10" "mono:Stereo:false" "stereo:Stereo:true" "step 200:Step:200" \
+    "deemphasis 50:Deemphasis:50" "band 76-90:Band:\"76-90\""; do
+    IFS=: read -r words name value <<<"$command"
+    setup_reports=$(count ' 000051')
+    expect 0 $words
+    is "$name" "$value" || fail "$words: $name is $(property "$name")"
+    eventually count_is ' 000051' -gt "$setup_reports" || fail "$words sent no setup report"
+done
+is Frequency 88500 || fail "a frequency inside the new band moved"
+
+# Refused values: the client's own checks and the program's (a frequency outside 76-90 MHz, a wrong type, a
+# write to Connected) all send nothing; the one report after them is the mute's.
+before=$(count '^report')
+for words in "frequency 100" "frequency 88.53" "frequency 88,5" "power 91" "power -1" "gain 24" "band 88-108" \
+    "step 25" "deemphasis 60" "sound loud" "on now" "frequency" "retune" "--frobnicate"; do
+    expect 2 $words
+    [ -s "$work/err" ] || fail "tessalyctl $words: no message"
+done
+for call in "PaLevel:<int32 5>" "Connected:<false>" "Frequency:<uint32 88530>"; do
+    IFS=: read -r name value <<<"$call"
+    ! gdbus call --session --dest org.tessaly.Tessaly --object-path /org/tessaly/Tessaly \
+        --method org.freedesktop.DBus.Properties.Set org.tessaly.Tessaly1 "$name" "$value" 2>"$work/err" >/dev/null ||
+        fail "the program took Set $call"
+    grep -q InvalidArgs "$work/err" || fail "Set $call: $(cat "$work/err")"
+done
+expect 0 mute
+eventually count_is '^report' = $((before + 1)) && tune_is "88500 40 05" ||
+    fail "refused values reached the transmitter:$(printf '\n')$(tail -n 4 "$dir/hid.log")"
+
+expect 0 band 87.5-108
+expect 0 toggle
+eventually tune_is "88500 40 06" || fail "toggle sent $(tune)"
+expect 1 up
+grep -q 'off air' "$work/err" || fail "up off air: $(cat "$work/err")"
+expect 0 on
+eventually tune_is "88500 40 05" || fail "on sent $(tune)"
+expect 0 off
+expect 0 on
+expect 0 show
+if "$ctl" status --json | grep -q SoundRouting; then expect 0 sound off; else expect 1 sound on; fi
+expect 0
+grep -q '^Frequency: *88.50 MHz$' "$work/out" && grep -q '^On air: *yes$' "$work/out" || fail "status: $(cat "$work/out")"
+expect 0 status --json
+/usr/bin/python3 -c 'import json, sys; keys = set(json.load(open(sys.argv[1]))) - {"SoundRouting"}
+assert keys == set("Frequency OnAir Muted PaLevel TxGain Stereo Band Step Deemphasis Connected".split()), keys' \
+    "$work/out" || fail "status --json: $(cat "$work/out")"
+
+xdotool windowfocus --sync "$main_window" key Escape
+wait "$program_pid" || fail "the window's exit status $?"
+[ "$(settings_word 0)/$(settings_word 1)/$(settings_word 2)" = 8850/40/10 ] || fail "Config.ini: $(settings_hex "$dir")"
+
+# --- headless, no display at all, ended by SIGTERM -------------------------------------------------------
+dir=$work/headless
+prepare_copy "$dir" "$tessaly"
+listen
+env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" XDG_RUNTIME_DIR="$dir/runtime" \
+    TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$dir/tessaly" --headless \
+    2>"$dir/stderr.log" &
+program_pid=$!
+eventually "$ctl" status >/dev/null 2>&1 || fail "headless: not on the bus; $(cat "$dir/stderr.log")"
+expect 0 on
+expect 0 frequency 100.1
+eventually tune_is "100100 90 19" || fail "headless: frequency 100.1 sent $(tune)"
+kill -TERM "$program_pid"
+wait "$program_pid" || fail "headless: exit status $? after SIGTERM"
+eventually tune_is "100100 90 0A" && grep -q CloseHIDDevice "$dir/hid.log" ||
+    fail "headless: no off-air report at the end:$(printf '\n')$(tail -n 3 "$dir/hid.log")"
+[ "$(settings_word 0)" = 10010 ] || fail "headless: Config.ini holds $(settings_hex "$dir")"
+
+# --- started by the bus for the first command ----------------------------------------------------------------
+dir=$work/activated
+prepare_copy "$dir" "$tessaly"
+listen
+printf '[D-BUS Service]\nName=org.tessaly.Tessaly\nExec=%s --background\n' "$dir/tessaly" \
+    >"$work/services/org.tessaly.Tessaly.service"
+bus_call() { gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus --method "$@"; }
+bus_call org.freedesktop.DBus.ReloadConfig >/dev/null
+# No display for it: --background then runs headless.
+bus_call org.freedesktop.DBus.UpdateActivationEnvironment "{'LD_LIBRARY_PATH': '$fake_dir', \
+'XDG_RUNTIME_DIR': '$dir/runtime', 'TESSALY_FAKE_HID_LOG': '$dir/hid.log', \
+'TESSALY_FAKE_HID_SOCKET': '$dir/hid.sock', 'DISPLAY': '', 'QT_QPA_PLATFORM': ''}" >/dev/null
+expect 0 on
+program_pid=$(bus_call org.freedesktop.DBus.GetConnectionUnixProcessID org.tessaly.Tessaly | sed 's/.* \([0-9]*\),)$/\1/')
+eventually tune_is "90000 90 09" || fail "activated: on sent $(tune)"
+kill -TERM "$program_pid"
+timeout 10 tail --pid="$program_pid" -f /dev/null || fail "activated: SIGTERM did not end it"
+echo "PASS"
