@@ -35,8 +35,9 @@ CtlExit failure(const QDBusMessage& reply)
     if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
         name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner") ||
         name.startsWith(QLatin1String("org.freedesktop.DBus.Error.Spawn."))) {
-        printError(QStringLiteral("Tessaly is not running and could not be started; start it with "
-                                  "'tessaly --background' (or 'tessaly --headless' without a display)"));
+        printError(QStringLiteral("Tessaly is not running and could not be started (%1); start it with "
+                                  "'tessaly --background', or 'tessaly --headless' without a display")
+                       .arg(reply.errorMessage()));
         return CtlExit::NotRunning;
     }
     printError(reply.errorMessage().isEmpty() ? name : reply.errorMessage());
@@ -56,6 +57,8 @@ CtlExit setProperty(const QDBusConnection& bus, const QString& property, const Q
                                     {interfaceName, property, QVariant::fromValue(QDBusVariant(value))});
     if (reply.type() != QDBusMessage::ErrorMessage)
         return CtlExit::Done;
+    if (reply.errorName() != QLatin1String("org.freedesktop.DBus.Error.InvalidArgs"))
+        return failure(reply);
     // A program without the property (one built without sound routing) refuses the write as it would a bad
     // value; that is not the user's mistake.
     const QDBusMessage all = call(bus, propertiesInterface, QStringLiteral("GetAll"), {interfaceName});
