@@ -2,6 +2,7 @@
 
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
+#include "device/DeviceWriter.h"
 #include "device/HidLibrary.h"
 #include "device/HidNotification.h"
 #include "device/ReportWriter.h"
@@ -128,6 +129,9 @@ void CTransmitterDlg::DestroyWindow()
             ToggleOnAir();
         CloseDevice([this] { ToggleOnAir(); });
     }
+    // The last report and the close get about a second: a transmitter that does not read then is left to
+    // the end of the process, which must not hang on it.
+    FlushReports(std::chrono::seconds(1));
     hidLibrary.Release();
     trayIcon->Remove();
 }

@@ -144,6 +144,7 @@ private slots:
     {
         dialog.reset();
         CloseDevice([] {});
+        SettleReports();
         hidLibrary.Release();
     }
 
@@ -357,6 +358,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(transmitterState.txGainIndex, 11, 2000);
         clickSlider(300);
         QTRY_COMPARE_WITH_TIMEOUT(transmitterState.txGainIndex, 23, 2000);
+        SettleReports();
         QCOMPARE(writeErrors, errors);
         QVERIFY(dialog->isVisible());
     }

@@ -26,6 +26,7 @@ class TestFailingDevice : public QObject
     {
         const int before = writeErrors;
         action();
+        SettleReports();
         QCOMPARE(writeErrors, before + 1);
     }
 
@@ -50,6 +51,7 @@ private slots:
     {
         watcher.reset();
         dialog.reset();
+        SettleReports();
         FakeHid_Reset();
         QFile::remove(settingsPath());
     }
@@ -70,8 +72,10 @@ private slots:
         } else {
             QCOMPARE(FakeHid_FailWritesWith(error), 0);
             emit watcher->deviceRemoved();
+            SettleReports(); // the failing handle's descriptor is free again
             const int before = writeErrors;
             emit watcher->deviceArrived();
+            SettleReports();
             QCOMPARE(writeErrors, before + 2); // the opening TuneReport and SetupReport
         }
         QVERIFY(deviceHandle >= 0);
@@ -125,11 +129,13 @@ private slots:
             FakeHid_ClosePeer();
             const int frequencyAtFailure = transmitterState.frequency;
             QTRY_VERIFY_WITH_TIMEOUT(transmitterState.frequency >= frequencyAtFailure + 10, 5000);
+            SettleReports();
             // One message per repeat step that could not reach the transmitter.
             QCOMPARE(writeErrors, (transmitterState.frequency - frequencyAtFailure) / 5);
         }
         TakeReports();
         emit watcher->deviceRemoved();
+        SettleReports();
         QCOMPARE(deviceHandle, -1);
         QVERIFY(!transmitterState.onAir);
         const int frequencyAtRemoval = transmitterState.frequency;
