@@ -25,9 +25,11 @@ inline void SettleReports()
     QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
 }
 
-inline std::optional<ReceivedReport> TakeReport()
+// The next report received; first waits for the writer unless told not to (a stalled device).
+inline std::optional<ReceivedReport> TakeReport(bool settleFirst = true)
 {
-    SettleReports();
+    if (settleFirst)
+        SettleReports();
     unsigned char buffer[64];
     long long sentAtNs = 0;
     const int length = FakeHid_ReadReport(buffer, int(sizeof buffer), &sentAtNs);

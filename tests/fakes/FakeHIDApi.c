@@ -116,8 +116,7 @@ static void logPendingReports(void)
     }
 }
 
-/* With TESSALY_FAKE_HID_FEW_BUFFERS set, the handle holds only a handful of reports (six) that its peer has
- * not read, as a transmitter's few receive buffers do: a peer that stops reading stalls the next write. */
+/* TESSALY_FAKE_HID_FEW_BUFFERS: the least send buffer the system allows holds six reports. */
 static void takeFewReports(int handle)
 {
     const int least = 1; /* the system's minimum */

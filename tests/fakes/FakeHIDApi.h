@@ -25,6 +25,10 @@
  *
  * With TESSALY_FAKE_HID_FAIL_WRITES holding an errno value, the handles fail their writes as after
  * FakeHid_FailWritesWith.
+ *
+ * With TESSALY_FAKE_HID_FEW_BUFFERS set when OpenHIDDevice runs, a handle holds only six reports its peer has
+ * not read, as a transmitter's few receive buffers do: while the peer (the test, or the listener) stops
+ * reading, the next write stalls until it reads again.
  */
 
 #include "companion/HIDApi.h"
