@@ -106,14 +106,16 @@ void Queue(Command command)
             });
         }
         auto& commands = mailbox.commands;
-        const auto waiting = command.type == Command::Write && !commands.empty()
-                                 ? std::find_if(commands.begin() + 1, commands.end(),
-                                                [&](const Command& older) {
-                                                    return older.type == Command::Write &&
-                                                           older.fd == command.fd &&
-                                                           older.kind == command.kind;
-                                                })
-                                 : commands.end();
+        const auto writeFor = [&](const Command& older) {
+            return older.type == Command::Write && older.fd == command.fd;
+        };
+        // Only behind the next report for the same device.
+        const auto next = std::find_if(commands.begin(), commands.end(), writeFor);
+        const auto waiting = command.type != Command::Write || next == commands.end()
+                                 ? commands.end()
+                                 : std::find_if(next + 1, commands.end(), [&](const Command& older) {
+                                       return writeFor(older) && older.kind == command.kind;
+                                   });
         if (waiting == commands.end()) {
             commands.push_back(command);
         } else {

@@ -10,10 +10,11 @@
 // on this thread, one after another in the order queued, and the user-interface thread only hands them
 // over. The Queue functions are for the user-interface thread; the thread starts with the first of them.
 //
-// A report still waiting behind the next one to go is replaced by a newer report of the same kind for the
-// same descriptor, in its place, keeping the older one's retune bit: each report carries its whole state,
-// so a stalled device that reads again gets the latest one at once, not a backlog. The next one to go is
-// never replaced, so reports sent in quick succession (a double-click) each reach a device that keeps up.
+// A report still waiting behind the next report for the same descriptor is replaced by a newer report of
+// the same kind for it, in its place, keeping the older one's retune bit: each report carries its whole
+// state, so a stalled device that reads again gets the latest one at once, not a backlog. The next report
+// to go is never replaced, so reports sent in quick succession (a double-click, a removal and arrival
+// followed by a click) each reach a device that keeps up, however late the writer wakes.
 //
 // A failed write calls ShowWriteError on the user-interface thread, through its event loop, once per
 // failed report.

@@ -25,11 +25,9 @@ inline void SettleReports()
     QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
 }
 
-// The next report received; first waits for the writer unless told not to (a stalled device).
-inline std::optional<ReceivedReport> TakeReport(bool settleFirst = true)
+inline std::optional<ReceivedReport> TakeReport()
 {
-    if (settleFirst)
-        SettleReports();
+    SettleReports();
     unsigned char buffer[64];
     long long sentAtNs = 0;
     const int length = FakeHid_ReadReport(buffer, int(sizeof buffer), &sentAtNs);

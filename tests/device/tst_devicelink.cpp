@@ -244,42 +244,6 @@ private slots:
         QVERIFY(deviceHandle >= 0);
     }
 
-    // While the transmitter reads nothing, sending never waits; once it reads again it gets the write that
-    // stalled, the next report that was due, then the latest of each kind in the order first sent.
-    void stalledDeviceGetsTheLatestOfEachKind()
-    {
-        qputenv("TESSALY_FAKE_HID_FEW_BUFFERS", "1");
-        auto restore = qScopeGuard([] { qunsetenv("TESSALY_FAKE_HID_FEW_BUFFERS"); });
-        OpenDevice();
-        TakeReports();
-        transmitterState.onAir = true;
-        int unread = 0;
-        for (; FlushReports(std::chrono::milliseconds(500)); ++unread)
-            SendReport(TuneReport); // the last of them stalls
-
-        for (int step = 1; step <= 2; ++step) {
-            transmitterState.frequency += 5;
-            transmitterState.retunePending = true;
-            SendReport(TuneReport);
-        }
-        SendReport(SetupReport);
-        transmitterState.muted = true;
-        SendReport(TuneReport); // replaces the second step's report, keeping its retune bit
-        QVERIFY(!FlushReports(std::chrono::milliseconds(0)));
-
-        QList<QByteArray> received;
-        QVERIFY(QTest::qWaitFor([&] {
-            const bool written = FlushReports(std::chrono::milliseconds(1));
-            while (const auto report = TakeReport(false))
-                received.append(report->bytes.toHex().toUpper());
-            return written;
-        }));
-        QCOMPARE(received.size(), unread + 3);
-        QCOMPARE(received.mid(unread),
-                 (QList<QByteArray>{"000050011978190000", "000050011A78150000", OpeningSetup}));
-        QCOMPARE(writeErrors, 0);
-    }
-
     void removalClosesOnlyTheOpenNode_data()
     {
         QTest::addColumn<dev_t>("removed");

@@ -180,8 +180,9 @@ with open(sys.argv[2], "w", buffering=1) as log:
     (($(date +%s%N) - started < 2000000000)) || fail "SIGTERM took over 2 s while the transmitter read nothing"
     kill -KILL "$listener"
     stop_x
+    # The last step's report replaced those waiting before it, keeping their retune bit.
     frequency=$(od -An -td4 -N4 "$dir/Config.ini" | tr -d ' ')
-    [ "$(grep ^000050 "$received" | tail -n 1 | cut -c7-10)" = "$(printf %04X $(((frequency - 7600) / 5)))" ] ||
+    [ "$(grep ^000050 "$received" | tail -n 1)" = "$(printf 000050%04X78190000 $(((frequency - 7600) / 5)))" ] ||
         fail "the transmitter did not end on the saved $frequency:$(printf '\n')$(tail -n 4 "$received")"
 }
 

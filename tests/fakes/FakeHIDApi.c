@@ -7,6 +7,7 @@
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <pthread.h>
+#include <signal.h>
 #include <stddef.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -16,6 +17,7 @@
 #include <sys/syscall.h>
 #include <sys/un.h>
 #include <time.h>
+#include <ucontext.h>
 #include <unistd.h>
 
 static int present = 1;
@@ -34,7 +36,21 @@ enum
     FailingHandleBase = 900
 };
 
-/* Makes every write(2) to descriptor fd fail with errnoValue, for the rest of the process. */
+/* A trapped write returns half its length, as if the device took that much. */
+static void takeHalf(int signalNumber, siginfo_t* info, void* context)
+{
+    (void)signalNumber;
+    (void)info;
+    mcontext_t* registers = &((ucontext_t*)context)->uc_mcontext;
+#if defined(__x86_64__)
+    registers->gregs[REG_RAX] = registers->gregs[REG_RDX] / 2;
+#elif defined(__aarch64__)
+    registers->regs[0] = registers->regs[2] / 2;
+#endif
+}
+
+/* Makes every write(2) to descriptor fd fail with errnoValue (or take half, for FAKEHID_SHORT_WRITE), for the
+ * rest of the process. */
 static int installWriteFailure(int fd, int errnoValue)
 {
 #if defined(__x86_64__)
@@ -58,8 +74,13 @@ static int installWriteFailure(int fd, int errnoValue)
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, args[0])),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, (unsigned int)fd, 1, 0),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ((unsigned int)errnoValue & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, errnoValue == FAKEHID_SHORT_WRITE
+                                      ? SECCOMP_RET_TRAP
+                                      : SECCOMP_RET_ERRNO | ((unsigned int)errnoValue & SECCOMP_RET_DATA)),
     };
+    struct sigaction trap = {.sa_sigaction = takeHalf, .sa_flags = SA_SIGINFO};
+    if (errnoValue == FAKEHID_SHORT_WRITE && sigaction(SIGSYS, &trap, NULL) != 0)
+        return -1;
     struct sock_fprog filter = {(unsigned short)(sizeof program / sizeof program[0]), program};
     if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
         return -1;
@@ -206,7 +227,7 @@ void FakeHid_SetPresent(int isPresent)
 
 int FakeHid_FailWritesWith(int errnoValue)
 {
-    if (errnoValue < 0 || errnoValue > 99)
+    if (errnoValue < 0 || errnoValue > FAKEHID_SHORT_WRITE)
         return -1;
     failWritesWith = errnoValue;
     return 0;

@@ -48,6 +48,8 @@ HIDAPI_EXPORT void FakeHid_ClosePeer(void);
  * 900 + errnoValue, and a seccomp filter, installed for the rest of the process on first use, makes write(2)
  * to that descriptor fail. Returns -1 for a value out of range. */
 HIDAPI_EXPORT int FakeHid_FailWritesWith(int errnoValue);
+/* For FakeHid_FailWritesWith: each write takes only half the report, and says so. */
+#define FAKEHID_SHORT_WRITE 100
 
 /* Takes the next report from the peer without waiting. Returns its length (the report is cut to size), 0 once
  * the program closed the handle and every report was taken, -1 when nothing is waiting or no peer exists.
