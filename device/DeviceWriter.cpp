@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <pthread.h>
 #include <QCoreApplication>
 #include <thread>
 
@@ -58,6 +59,7 @@ bool Execute(const Command& command)
 
 [[noreturn]] void RunWriter(Mailbox& mailbox)
 {
+    pthread_setname_np(pthread_self(), "device writer");
     std::unique_lock lock(mailbox.mutex);
     for (;;) {
         mailbox.queued.wait(lock, [&] { return !mailbox.commands.empty(); });

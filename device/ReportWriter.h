@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-// One blocking write of the whole report; false unless all 9 bytes were taken.
+// One blocking write of the whole report, on the device writer's thread; false unless all 9 bytes were taken.
 bool WriteReport(int fd, const ReportBytes& report);
 
 // The window the write-error message belongs to; the main window names itself during its initialisation.
