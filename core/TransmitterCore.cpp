@@ -3,6 +3,7 @@
 #include "core/Tuning.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
+#include "device/DeviceWriter.h"
 #include "device/HidLibrary.h"
 #include "device/ReportWriter.h"
 #include "device/SendReport.h"
@@ -113,6 +114,9 @@ void TransmitterCore::CloseDeviceLink()
             ToggleOnAir();
         CloseDevice([this] { ToggleOnAir(); });
     }
+    // The last report and the close get about a second: a transmitter that does not read then is left to
+    // the end of the process, which must not hang on it.
+    FlushReports(std::chrono::seconds(1));
     hidLibrary.Release();
     emit changed();
 }

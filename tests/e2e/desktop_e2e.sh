@@ -6,6 +6,8 @@
 #                the link; a transmitter failing every write never shows more than one message
 #   tray         under trayer, the icon raises the main window over a cover, also with the settings window
 #                open, which stays on top and keeps blocking the main window
+#   stall        a transmitter that stops reading: the window goes on answering, the transmitter gets the
+#                last frequency once it reads again, and SIGTERM still ends the run at once
 # Usage: desktop_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
@@ -16,7 +18,8 @@ require_x_tools
 for tool in trayer xmessage xwininfo; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done
 "$here/udev_event.py" change tessaly-probe 0:0 2>/dev/null || { echo "SKIP: udev events cannot be announced here"; exit 77; }
 work=$(mktemp -d)
-trap 'kill ${program_pid:-} ${others:-} 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+trap 'kill ${program_pid:-} ${others:-} 2>/dev/null || true; kill -KILL ${listener:-} 2>/dev/null || true
+    stop_x; rm -rf "$work"' EXIT
 
 # A fresh X server and copy of the program; further arguments are environment settings for it.
 begin() {
@@ -140,7 +143,51 @@ tray() {
     [ "$(grep -c '^report' "$dir/hid.log")" = 3 ] || fail "the main window took input under the settings window"
 }
 
+# The transmitter: a listener process that logs each report it reads, in hex, and reads nothing while stopped
+# (SIGSTOP). The fake gives the program's end only a transmitter's few buffers.
+stall() {
+    local socket=$work/transmitter.sock received=$work/received started frequency
+    python3 -c '
+import socket, sys
+listener = socket.socket(socket.AF_UNIX, socket.SOCK_SEQPACKET)
+listener.bind(sys.argv[1])
+listener.listen(1)
+with open(sys.argv[2], "w", buffering=1) as log:
+    while True:
+        connection = listener.accept()[0]
+        while report := connection.recv(64):
+            print(report.hex().upper(), file=log)
+' "$socket" "$received" &
+    listener=$!
+    timeout 10 sh -c "until [ -S $socket ]; do sleep 0.1; done" || fail "the listener did not start"
+    begin stall TESSALY_FAKE_HID_SOCKET="$socket" TESSALY_FAKE_HID_FEW_BUFFERS=1
+    click_at 37 267 # on air
+    kill -STOP "$listener"
+    xdotool mousemove $((win_x + 147)) $((win_y + 267)) mousedown 1 sleep 2 mouseup 1 # Frequency up, held
+    click_at 262 267 # Set
+    timeout 5 xdotool search --sync --onlyvisible --name '^Tessaly Set$' >/dev/null ||
+        fail "the settings window did not open while the transmitter read nothing"
+    xdotool key Escape # its SetupReport is the last one sent
+    kill -CONT "$listener"
+    timeout 5 sh -c "until tail -n 1 $received | grep -q ^000051; do sleep 0.1; done" ||
+        fail "the transmitter did not get the reports once it read again"
+
+    kill -STOP "$listener"
+    for _ in $(seq 8); do click_at 207 267; done # Mute, more often than the transmitter has buffers
+    started=$(date +%s%N)
+    kill -TERM "$program_pid"
+    wait "$program_pid" || fail "SIGTERM while the transmitter reads nothing: exit status $?"
+    (($(date +%s%N) - started < 2000000000)) || fail "SIGTERM took over 2 s while the transmitter read nothing"
+    kill -KILL "$listener"
+    stop_x
+    # The last step's report replaced those waiting before it, keeping their retune bit.
+    frequency=$(od -An -td4 -N4 "$dir/Config.ini" | tr -d ' ')
+    [ "$(grep ^000050 "$received" | tail -n 1)" = "$(printf 000050%04X78190000 $(((frequency - 7600) / 5)))" ] ||
+        fail "the transmitter did not end on the saved $frequency:$(printf '\n')$(tail -n 4 "$received")"
+}
+
 session_end
 hotplug
 tray
+stall
 echo "PASS"
