@@ -1,5 +1,6 @@
 #include "core/TransmitterCore.h"
 
+#include "core/ExitHook.h"
 #include "core/Tuning.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
@@ -82,6 +83,7 @@ void TransmitterCore::LoadState()
     transmitterState.retunePending = true;
     running = true;
     LoadSettings();
+    ArmExitHook();
     emit changed();
 }
 
@@ -114,6 +116,7 @@ void TransmitterCore::CloseDeviceLink()
         CloseDevice([this] { ToggleOnAir(); });
     }
     hidLibrary.Release();
+    DisarmExitHook();
     emit changed();
 }
 

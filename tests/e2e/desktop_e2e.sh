@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program in a desktop session as it really goes, each scenario on an X server of its own:
 #   session-end  SIGTERM, SIGHUP and SIGINT end it through the close button's teardown; a lost X server
-#                still leaves the run's settings in Config.ini
+#                still switches the transmitter off and leaves the run's settings in Config.ini
 #   hotplug      udev announcements through the program's own monitor: only the open node's removal closes
 #                the link; a transmitter failing every write never shows more than one message
 #   tray         under trayer, the icon raises the main window over a cover, also with the settings window
@@ -16,7 +16,7 @@ require_x_tools
 for tool in trayer xmessage xwininfo; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done
 "$here/udev_event.py" change tessaly-probe 0:0 2>/dev/null || { echo "SKIP: udev events cannot be announced here"; exit 77; }
 work=$(mktemp -d)
-trap 'kill ${program_pid:-} ${others:-} 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+trap 'status=$?; kill ${program_pid:-} ${others:-} 2>/dev/null || true; stop_x; show_program_errors "$status" "$work"; rm -rf "$work"' EXIT
 
 # A fresh X server and copy of the program; further arguments are environment settings for it.
 begin() {
@@ -40,9 +40,10 @@ session_end() {
         click_at 147 267 # Frequency up
         click_at 389 244 # PA-VALUE at level 44
         if [ "$signal" = X ]; then
-            sleep 1.5
             stop_x
             wait "$program_pid" || true
+            [ "$(tail -n 1 "$dir/hid.log" | cut -d' ' -f1,3)" = "report 00005001194A0A0000" ] ||
+                fail "a lost X server left the transmitter on air"
         else
             kill -"$signal" "$program_pid"
             wait "$program_pid" || fail "SIG$signal: exit status $?"

@@ -25,11 +25,13 @@ prepare_copy() {
     cp "$program" "$dir/tessaly"
 }
 
-# A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid.
+# A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid. Without
+# -noreset it resets whenever its last client leaves and refuses a client connecting meanwhile, which Qt
+# answers with an abort (all X servers of these tests are started so).
 start_x() {
     local number_file
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" 2>/dev/null &
     x_pid=$!
     timeout 10 sh -c "until [ -s $number_file ]; do sleep 0.1; done" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$number_file")"
@@ -38,6 +40,17 @@ start_x() {
 stop_x() {
     kill "$x_pid" 2>/dev/null || true
     wait "$x_pid" 2>/dev/null || true
+}
+
+# For the EXIT traps of scripts using start_program: once the work directory $2 goes, the program's
+# stderr is the only clue to a failure (exit status $1), so it is shown first.
+show_program_errors() {
+    local log
+    [ "$1" = 0 ] || [ "$1" = 77 ] && return 0
+    find "$2" -name stderr.log -size +0 2>/dev/null | while read -r log; do
+        echo "--- stderr of the program (${log#"$2"/}):" >&2
+        cat "$log" >&2
+    done
 }
 
 # Starts the copy in $1 against the fake library in $2 (further arguments: environment settings), waits for

@@ -109,6 +109,13 @@ static void logPendingReports(void)
     }
 }
 
+/* A process that ends without closing the device (exit() called deep inside a library) still shows what
+   it sent before. */
+__attribute__((destructor)) static void logReportsAtExit(void)
+{
+    logPendingReports();
+}
+
 /* The handle is a connection to a process outside, which takes the reports as they are written. */
 static int connectToListener(const char* path)
 {
