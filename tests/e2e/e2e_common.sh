@@ -16,8 +16,9 @@ require_x_tools() {
     done
 }
 
-# Copies the program into a directory of its own with a private runtime directory, so that its Config.ini
-# and its lock land there and no companion library lies beside it.
+# Copies the program into a directory of its own with a private runtime directory, which also holds its
+# lock (TESSALY_TEST_LOCK_DIR), so that its Config.ini and its lock land there and no companion library
+# lies beside it.
 prepare_copy() {
     local dir=$1 program=$2
     mkdir -p "$dir/runtime"
@@ -54,13 +55,18 @@ show_program_errors() {
 }
 
 # Starts the copy in $1 against the fake library in $2 (further arguments: environment settings), waits for
-# its window: pid in program_pid, window in main_window, its top left in win_x, win_y.
+# its window: pid in program_pid, window in main_window, its top left in win_x, win_y. Its signals start as
+# a terminal's foreground command has them (a script's background job would ignore SIGINT), then as the
+# env options in the array start_signals say; the array start_within names a command to run it in
+# (unshare -n).
 start_program() {
     local dir=$1 fake_dir=$2 window
     shift 2
     main_window=
-    env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
-        TESSALY_FAKE_HID_LOG="$dir/hid.log" "$@" "$dir/tessaly" 2>"$dir/stderr.log" &
+    "${start_within[@]}" env --default-signal=INT,QUIT "${start_signals[@]}" -u LD_LIBRARY_PATH \
+        LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
+        TESSALY_TEST_LOCK_DIR="$dir/runtime" TESSALY_FAKE_HID_LOG="$dir/hid.log" "$@" "$dir/tessaly" \
+        2>"$dir/stderr.log" &
     program_pid=$!
     for _ in $(seq 300); do # the skin's size tells the main window from a message sharing its title
         for window in $(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null); do
