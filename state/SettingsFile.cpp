@@ -49,6 +49,30 @@ void apply(const PersistedSettings& settings)
     transmitterState.optionFlags = settings.optionFlags;
 }
 
+// Up to the first SettingsFileSize bytes of an open file.
+QByteArray readStart(int fd)
+{
+    QByteArray bytes(SettingsFileSize, '\0');
+    qsizetype length = 0;
+    while (length < SettingsFileSize) {
+        const ssize_t count = ::read(fd, bytes.data() + length, SettingsFileSize - length);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        length += count;
+    }
+    bytes.truncate(length);
+    return bytes;
+}
+
+// Says why, with errno as the failed call left it.
+void reportUnsaved(const QByteArray& name)
+{
+    std::fprintf(stderr, "tessaly: settings will not be saved: %s: %s\n", name.constData(),
+                 std::strerror(errno));
+}
+
 } // namespace
 
 std::optional<PersistedSettings> ParseSettings(const QByteArray& bytes)
@@ -104,8 +128,7 @@ void LoadSettingsFile(const QString& path)
         const int created =
             ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (created < 0)
-            std::fprintf(stderr, "tessaly: settings will not be saved: %s: %s\n", name.constData(),
-                         std::strerror(errno));
+            reportUnsaved(name);
         else
             ::close(created);
         apply(PersistedSettings{});
@@ -114,34 +137,22 @@ void LoadSettingsFile(const QString& path)
     struct stat status;
     const bool regular = fd >= 0 ? ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
                                  : ::lstat(name.constData(), &status) == 0 && S_ISREG(status.st_mode);
+    // An unreadable regular file gives no bytes, and so the defaults.
+    const QByteArray bytes = regular && fd >= 0 ? readStart(fd) : QByteArray();
+    if (fd >= 0)
+        ::close(fd);
     if (!regular) {
-        if (fd >= 0)
-            ::close(fd);
         std::fprintf(stderr,
                      "tessaly: %s is not a regular file: using the default settings and saving none\n",
                      name.constData());
         apply(PersistedSettings{});
         return;
     }
-    QByteArray bytes(SettingsFileSize, '\0');
-    qsizetype length = 0;
-    while (fd >= 0 && length < SettingsFileSize) {
-        const ssize_t count = ::read(fd, bytes.data() + length, SettingsFileSize - length);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            break;
-        length += count;
-    }
-    if (fd >= 0)
-        ::close(fd);
-    bytes.truncate(length);
     apply(WithinRanges(ParseSettings(bytes).value_or(PersistedSettings{})));
     // Said once now rather than found out at the exit, when every change of the run would be lost.
     const QByteArray directory = QFile::encodeName(QFileInfo(path).absolutePath());
     if (::access(name.constData(), W_OK) != 0 || ::access(directory.constData(), W_OK) != 0)
-        std::fprintf(stderr, "tessaly: settings will not be saved: %s: %s\n", name.constData(),
-                     std::strerror(errno));
+        reportUnsaved(name);
 }
 
 bool SaveSettings()
