@@ -1,5 +1,6 @@
 #include "core/TransmitterCore.h"
 
+#include "core/ExitHook.h"
 #include "core/Tuning.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
@@ -83,6 +84,7 @@ void TransmitterCore::LoadState()
     transmitterState.retunePending = true;
     running = true;
     LoadSettings();
+    ArmExitHook();
     emit changed();
 }
 
@@ -118,6 +120,7 @@ void TransmitterCore::CloseDeviceLink()
     // the end of the process, which must not hang on it.
     FlushReports(std::chrono::seconds(1));
     hidLibrary.Release();
+    DisarmExitHook();
     emit changed();
 }
 

@@ -145,6 +145,13 @@ static void takeFewReports(int handle)
         setsockopt(handle, SOL_SOCKET, SO_SNDBUF, &least, sizeof least);
 }
 
+/* A process that ends without closing the device (exit() called deep inside a library) still shows what
+   it sent before. */
+__attribute__((destructor)) static void logReportsAtExit(void)
+{
+    logPendingReports();
+}
+
 /* The handle is a connection to a process outside, which takes the reports as they are written. */
 static int connectToListener(const char* path)
 {
