@@ -49,8 +49,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    TransmitterCore& core;
+    // Before core: building a core of its own already sends this window events that reach the panel hook.
     CMainPanel* panel = nullptr;
+    TransmitterCore& core;
     CSystemMenu* systemMenu = nullptr;
     CTrayIcon* trayIcon;
     bool startHidden = false;

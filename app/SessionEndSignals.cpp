@@ -20,6 +20,10 @@ void OnEndingSignal(int signalNumber)
     errno = savedErrno;
 }
 
+// The signals this run took over: one ignored when the program started (nohup, a shell's background job)
+// stays ignored.
+bool takenOver[NSIG] = {};
+
 void SetHandler(void (*handler)(int))
 {
     struct sigaction action = {};
@@ -27,7 +31,8 @@ void SetHandler(void (*handler)(int))
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (const int signalNumber : endingSignals)
-        ::sigaction(signalNumber, &action, nullptr);
+        if (takenOver[signalNumber])
+            ::sigaction(signalNumber, &action, nullptr);
 }
 
 } // namespace
@@ -44,6 +49,11 @@ SessionEndSignals::SessionEndSignals(QObject* parent) : QObject(parent)
         }
         emit sessionEnding();
     });
+    for (const int signalNumber : endingSignals) {
+        struct sigaction inherited;
+        takenOver[signalNumber] =
+            ::sigaction(signalNumber, nullptr, &inherited) == 0 && inherited.sa_handler != SIG_IGN;
+    }
     SetHandler(OnEndingSignal);
 }
 
@@ -51,7 +61,9 @@ SessionEndSignals::~SessionEndSignals()
 {
     if (!notifier)
         return;
-    SetHandler(SIG_DFL);
+    // The run has ended and the process only finishes now: a repeated signal (a session manager sending
+    // TERM again) must not kill it and turn its exit status 0 into a death by signal.
+    SetHandler(SIG_IGN);
     delete notifier;
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);

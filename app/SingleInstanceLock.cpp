@@ -34,7 +34,13 @@ void Refuse(const QString& path, const char* reason)
 
 QString singleInstanceLockPath()
 {
-    const QString runtimeDir = XdgBaseDirectory("XDG_RUNTIME_DIR", nullptr);
+    // The test suites' own place, so that their runs neither meet each other nor a Tessaly the user runs.
+    const QString testDir = QFile::decodeName(qgetenv("TESSALY_TEST_LOCK_DIR"));
+    if (IsPrivateDirectory(testDir))
+        return testDir + QStringLiteral("/Pellmark.lock");
+    // The user's runtime directory by its fixed place, not by XDG_RUNTIME_DIR: a start from ssh, su or
+    // cron inherits another value or none, and must still find the lock of a copy started in the session.
+    const QString runtimeDir = QStringLiteral("/run/user/%1").arg(::getuid());
     if (IsPrivateDirectory(runtimeDir))
         return runtimeDir + QStringLiteral("/Pellmark.lock");
     const QString cacheDir = XdgBaseDirectory("XDG_CACHE_HOME", ".cache") + QStringLiteral("/tessaly");

@@ -1,6 +1,9 @@
 // CPU time of one held-repeat step through the real main window: the read-out's re-layout and repaint
 // and one TuneReport to the fake transmitter. Prints the median over several batches in microseconds.
+// Then the worst delay of the event loop while steps go on and the transmitter reads nothing.
 #include "app/CTransmitterDlg.h"
+#include "device/DeviceConnection.h"
+#include "device/DeviceWriter.h"
 #include "device/ReportWriter.h"
 #include "fakes/FakeHIDApi.h"
 #include "panels/CMainPanel.h"
@@ -11,6 +14,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <vector>
 
 namespace {
@@ -33,6 +38,46 @@ void drainFake()
     long long sentAtNs;
     while (FakeHid_ReadReport(report, int(sizeof report), &sentAtNs) > 0) {
     }
+}
+
+// A 1 ms timer notes how late each tick comes while a fast held step (every 10 ms, ten times the real
+// repeat) sends reports to a transmitter that has stopped reading, its few buffers full after the first.
+void measureStalledLoop(CTransmitterDlg& dialog)
+{
+    qputenv("TESSALY_FAKE_HID_FEW_BUFFERS", "1");
+    CloseDevice([&dialog] { dialog.ToggleOnAir(); });
+    OpenDevice();
+    dialog.ToggleOnAir();
+    QElapsedTimer sinceTick;
+    qint64 worstDelayNs = 0;
+    int steps = 0;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        worstDelayNs = std::max(worstDelayNs, sinceTick.nsecsElapsed() - 1'000'000);
+        sinceTick.start();
+    });
+    QTimer step;
+    QObject::connect(&step, &QTimer::timeout, [&] {
+        if (steps++ % 400 < 200)
+            dialog.Panel()->StepFrequencyUp();
+        else
+            dialog.Panel()->StepFrequencyDown();
+    });
+    QTimer::singleShot(500, [&] { // past the start of the stall
+        worstDelayNs = 0;
+        steps = 0;
+    });
+    probe.start(1);
+    sinceTick.start();
+    step.start(10);
+    QTimer::singleShot(5500, qApp, &QApplication::quit);
+    QApplication::exec();
+    const bool stalled = !FlushReports(std::chrono::milliseconds(0));
+    std::printf("stall_loop_delay_ms_max %.2f\nstall_steps %d\nstall_writer_blocked %d\n", worstDelayNs / 1e6,
+                steps, stalled ? 1 : 0);
+    while (!FlushReports(std::chrono::milliseconds(1)))
+        drainFake();
 }
 
 } // namespace
@@ -75,5 +120,6 @@ int main(int argc, char* argv[])
     std::printf("step_us_median %.1f\nstep_us_min %.1f\nstep_us_max %.1f\n",
                 microsecondsPerStep[microsecondsPerStep.size() / 2], microsecondsPerStep.front(),
                 microsecondsPerStep.back());
+    measureStalledLoop(dialog);
     return 0;
 }

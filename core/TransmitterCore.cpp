@@ -1,8 +1,10 @@
 #include "core/TransmitterCore.h"
 
+#include "core/ExitHook.h"
 #include "core/Tuning.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
+#include "device/DeviceWriter.h"
 #include "device/HidLibrary.h"
 #include "device/ReportWriter.h"
 #include "device/SendReport.h"
@@ -82,6 +84,7 @@ void TransmitterCore::LoadState()
     transmitterState.retunePending = true;
     running = true;
     LoadSettings();
+    ArmExitHook();
     emit changed();
 }
 
@@ -113,7 +116,11 @@ void TransmitterCore::CloseDeviceLink()
             ToggleOnAir();
         CloseDevice([this] { ToggleOnAir(); });
     }
+    // The last report and the close get about a second: a transmitter that does not read then is left to
+    // the end of the process, which must not hang on it.
+    FlushReports(std::chrono::seconds(1));
     hidLibrary.Release();
+    DisarmExitHook();
     emit changed();
 }
 

@@ -2,13 +2,13 @@
 
 #include "companion/HIDApi.h"
 #include "device/DeviceHandle.h"
+#include "device/DeviceWriter.h"
 #include "device/HidLibrary.h"
 #include "device/SendReport.h"
 #include "state/TransmitterState.h"
 
 #include <chrono>
 #include <sys/stat.h>
-#include <thread>
 
 void OpenDevice()
 {
@@ -23,16 +23,16 @@ void OpenDevice()
     deviceHandle = handle;
     transmitterState.retunePending = true;
     SendReport(TuneReport);
-    // The transmitter needs time to retune before it takes the setup report.
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // The transmitter needs time to retune before it takes the setup report; the writer waits it out.
+    QueuePause(std::chrono::milliseconds(20));
     SendReport(SetupReport);
 }
 
 void CloseDevice(const std::function<void()>& toggleOnAir)
 {
     if (deviceHandle >= 0) {
-        if (auto* closeHidDevice = hidLibrary.Resolve<decltype(CloseHIDDevice)>("CloseHIDDevice"))
-            closeHidDevice(deviceHandle);
+        // After the reports queued for it: the close waits for a write in flight.
+        QueueClose(deviceHandle, hidLibrary.Resolve<decltype(CloseHIDDevice)>("CloseHIDDevice"));
         deviceHandle = -1;
     }
     if (transmitterState.onAir)

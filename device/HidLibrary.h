@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/DeviceWriter.h"
+
 #include <dlfcn.h>
 
 // The companion library, loaded once by the main window and released at its teardown. Not loaded means
@@ -17,13 +19,17 @@ public:
     void Load()
     {
         Release();
-        handle = ::dlopen("libHIDApi.so", RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            handle = ::dlopen("libHIDApi.so", RTLD_NOW | RTLD_LOCAL);
     }
 
+    // Kept while the device writer is still busy: a close behind a stalled write calls into the library
+    // later. That happens only when the process ends, which unloads it anyway.
     void Release()
     {
-        if (handle)
-            ::dlclose(handle);
+        if (!handle || !FlushReports(std::chrono::milliseconds(0)))
+            return;
+        ::dlclose(handle);
         handle = nullptr;
     }
 

@@ -8,7 +8,7 @@ std::uint8_t modeByte(TransmitterState& state)
 {
     std::uint8_t mode = (state.onAir ? 0x01 : 0x02) | (state.muted ? 0x04 : 0x08);
     if (state.retunePending) {
-        mode |= 0x10;
+        mode |= RetuneBit;
         state.retunePending = false;
     }
     return mode;

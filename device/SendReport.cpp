@@ -1,13 +1,11 @@
 #include "device/SendReport.h"
 
 #include "device/DeviceHandle.h"
-#include "device/ReportWriter.h"
+#include "device/DeviceWriter.h"
 
 void SendReport(ReportKind kind)
 {
     if (deviceHandle < 0)
         return;
-    const ReportBytes report = BuildReport(kind, transmitterState);
-    if (!WriteReport(deviceHandle, report))
-        ShowWriteError();
+    QueueReport(deviceHandle, kind, BuildReport(kind, transmitterState));
 }

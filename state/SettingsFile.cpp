@@ -4,22 +4,38 @@
 #include "state/UserDirectories.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
+constexpr std::int32_t definedOptionBits = 0x37; // mono, band, de-emphasis, spacing
+constexpr std::int32_t spacingBits = 0x30;
+constexpr std::int32_t spacing50kHz = 0x20;
+constexpr std::int32_t frequencyGrid = 5; // the device tunes in 50 kHz steps
+
 // Only a damaged or hand-edited file holds values outside these ranges, and the transmitter must never be
-// sent outside its band or its power range because of one. Values within range stay exactly as stored.
+// sent outside its band or its power range because of one. The options become what the settings window
+// would build from them, and the frequency what the device really tunes, so the window shows what is sent.
+// Values within range stay exactly as stored.
 PersistedSettings WithinRanges(PersistedSettings settings)
 {
+    settings.optionFlags &= definedOptionBits;
+    if ((settings.optionFlags & spacingBits) == spacingBits)
+        settings.optionFlags = (settings.optionFlags & ~spacingBits) | spacing50kHz;
     const BandLimits band = BandOf(settings.optionFlags);
     settings.frequency = std::clamp(settings.frequency, band.lower, band.upper);
+    // The band's edges lie on the grid, so rounding down stays within it.
+    settings.frequency -= settings.frequency % frequencyGrid;
     settings.paLevel = std::clamp(settings.paLevel, 0, 90);
     settings.txGainIndex = std::clamp(settings.txGainIndex, 0, 23);
     return settings;
@@ -31,6 +47,30 @@ void apply(const PersistedSettings& settings)
     transmitterState.paLevel = settings.paLevel;
     transmitterState.txGainIndex = settings.txGainIndex;
     transmitterState.optionFlags = settings.optionFlags;
+}
+
+// Up to the first SettingsFileSize bytes of an open file.
+QByteArray readStart(int fd)
+{
+    QByteArray bytes(SettingsFileSize, '\0');
+    qsizetype length = 0;
+    while (length < SettingsFileSize) {
+        const ssize_t count = ::read(fd, bytes.data() + length, SettingsFileSize - length);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        length += count;
+    }
+    bytes.truncate(length);
+    return bytes;
+}
+
+// Says why, with errno as the failed call left it.
+void reportUnsaved(const QByteArray& name)
+{
+    std::fprintf(stderr, "tessaly: settings will not be saved: %s: %s\n", name.constData(),
+                 std::strerror(errno));
 }
 
 } // namespace
@@ -78,19 +118,41 @@ void LoadSettings()
 
 void LoadSettingsFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists()) {
-        // Created empty so that the exit knows this run may save; a failure only means nothing is saved.
+    const QByteArray name = QFile::encodeName(path);
+    // Neither a link (which could hand us any file, root's included, or a device node) nor a FIFO (whose
+    // opening would wait for a writer for ever) is followed or waited on: only a regular file is used.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        // Created empty so that the exit knows this run may save.
         QDir().mkpath(QFileInfo(path).absolutePath());
-        file.open(QIODevice::WriteOnly);
-        file.close();
+        const int created =
+            ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (created < 0)
+            reportUnsaved(name);
+        else
+            ::close(created);
         apply(PersistedSettings{});
         return;
     }
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(SettingsFileSize);
+    struct stat status;
+    const bool regular = fd >= 0 ? ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
+                                 : ::lstat(name.constData(), &status) == 0 && S_ISREG(status.st_mode);
+    // An unreadable regular file gives no bytes, and so the defaults.
+    const QByteArray bytes = regular && fd >= 0 ? readStart(fd) : QByteArray();
+    if (fd >= 0)
+        ::close(fd);
+    if (!regular) {
+        std::fprintf(stderr,
+                     "tessaly: %s is not a regular file: using the default settings and saving none\n",
+                     name.constData());
+        apply(PersistedSettings{});
+        return;
+    }
     apply(WithinRanges(ParseSettings(bytes).value_or(PersistedSettings{})));
+    // Said once now rather than found out at the exit, when every change of the run would be lost.
+    const QByteArray directory = QFile::encodeName(QFileInfo(path).absolutePath());
+    if (::access(name.constData(), W_OK) != 0 || ::access(directory.constData(), W_OK) != 0)
+        reportUnsaved(name);
 }
 
 bool SaveSettings()
@@ -100,18 +162,29 @@ bool SaveSettings()
 
 bool SaveSettingsFile(const QString& path)
 {
-    if (!QFileInfo::exists(path))
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status;
+    // Only a regular file is replaced: a missing file means this run saves nothing, and a link, a FIFO or a
+    // device node in its place is left alone.
+    if (::lstat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))
         return true;
-    // Written beside the target and renamed over it, so a crash or a full disk never leaves a cut file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (::access(name.constData(), W_OK) != 0)
         return false;
+    // Written beside the target and renamed over it, so a crash or a full disk never leaves a cut file.
+    QByteArray temporaryName = name + ".XXXXXX";
+    const int fd = ::mkostemp(temporaryName.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // The file keeps its owner (a root run must not take a user's file) and its mode (a protected file
+    // stays protected).
+    [[maybe_unused]] const int owned = ::fchown(fd, status.st_uid, status.st_gid);
     const QByteArray bytes = SerializeSettings(transmitterState);
-    // commit() renames the new file over the old one even when its buffered write failed (a full disk):
-    // write and flush here, and give up on any error while the old file is still in place.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
+    const bool written = ::fchmod(fd, status.st_mode & 07777) == 0 &&
+                         ::write(fd, bytes.constData(), bytes.size()) == bytes.size() && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporaryName.constData(), name.constData()) != 0) {
+        ::unlink(temporaryName.constData());
         return false;
     }
-    return file.commit();
+    return true;
 }

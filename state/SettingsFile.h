@@ -33,11 +33,14 @@ QString SettingsDirectory(const QString& executableDir, bool executableDirWritab
 QString settingsPath();
 
 // Reads the file into transmitterState, or creates it empty and takes the defaults when it is missing.
-// Values outside their ranges are brought into them: the frequency into the band the option flags
-// select, paLevel into 0..90, txGainIndex into 0..23.
+// Values outside their ranges are brought into them: the option flags to those the settings window builds,
+// the frequency into the band they select and down onto the 50 kHz grid, paLevel into 0..90, txGainIndex
+// into 0..23. Anything but a regular file (a link, a FIFO, a device node) is neither read nor ever
+// replaced: the defaults are used and stderr says so. A file this run cannot replace is reported on stderr.
 void LoadSettings();
 void LoadSettingsFile(const QString& path);
-// Rewrites the file atomically from transmitterState; does nothing when the file does not exist.
-// Returns false when the file existed but could not be replaced; it is then left as it was.
+// Rewrites the file atomically from transmitterState, keeping its owner and mode; does nothing when no
+// regular file is there. Returns false when the file existed but could not be replaced; it is then left
+// as it was. Uses no Qt state beyond the path, so it may run while the process ends.
 bool SaveSettings();
 bool SaveSettingsFile(const QString& path);

@@ -2,7 +2,8 @@
 #include <QtTest>
 #include <unistd.h>
 
-// Runs copies of the real executable (offscreen) in a private directory and runtime directory.
+// Runs copies of the real executable (offscreen) in a private directory, with the lock in a private
+// directory of the test's (or in a cache directory of its own).
 class TestSingleInstance : public QObject
 {
     Q_OBJECT
@@ -10,10 +11,15 @@ class TestSingleInstance : public QObject
     QTemporaryDir dir;
     QString executable;
 
-    void start(QProcess& process, const QString& runtimeDir = {})
+    // The runtime directory a start inherits (or none, as from ssh or cron) must not move the lock.
+    void start(QProcess& process, const QString& lockDir = {}, bool inheritsRuntimeDir = true)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_RUNTIME_DIR", runtimeDir.isEmpty() ? dir.path() : runtimeDir);
+        environment.insert("TESSALY_TEST_LOCK_DIR", lockDir.isEmpty() ? dir.path() : lockDir);
+        if (inheritsRuntimeDir)
+            environment.insert("XDG_RUNTIME_DIR", dir.path());
+        else
+            environment.remove("XDG_RUNTIME_DIR");
         environment.insert("XDG_CACHE_HOME", dir.filePath("cache"));
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("LD_LIBRARY_PATH", dir.path());
@@ -37,7 +43,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(dir.filePath("Config.ini")), 10000);
 
         QProcess second;
-        start(second);
+        start(second, {}, false);
         QVERIFY(second.waitForFinished(10000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "device/DeviceWriter.h"
 #include "device/ReportWriter.h"
 #include "fakes/FakeHIDApi.h"
 
 #include <csignal>
 #include <optional>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 
 // What the fake transmitter has received so far, as the tests compare it.
@@ -15,8 +17,17 @@ struct ReceivedReport
     qint64 sentAtNs = 0;
 };
 
+// Waits until the device writer has done everything queued so far, then runs the write-error notices it
+// sent back, as the event loop would.
+inline void SettleReports()
+{
+    FlushReports(std::chrono::seconds(10));
+    QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
+}
+
 inline std::optional<ReceivedReport> TakeReport()
 {
+    SettleReports();
     unsigned char buffer[64];
     long long sentAtNs = 0;
     const int length = FakeHid_ReadReport(buffer, int(sizeof buffer), &sentAtNs);

@@ -59,6 +59,7 @@ private slots:
     void cleanup()
     {
         CloseDevice([] {});
+        SettleReports();
         hidLibrary.Release();
     }
 
@@ -202,14 +203,17 @@ private slots:
 
         transmitterState.retunePending = true;
         SendReport(TuneReport);
+        SettleReports();
         QCOMPARE(writeErrors, 1);
         QVERIFY(!transmitterState.retunePending); // the failed report consumed it
 
         ToggleOnAir();
+        SettleReports();
         QCOMPARE(writeErrors, 2);
         QVERIFY(transmitterState.onAir);
 
         SendReport(SetupReport);
+        SettleReports();
         QCOMPARE(writeErrors, 3);
         QCOMPARE(deviceHandle, handle);
         QCOMPARE(FakeHid_CloseCalls(), 0);

@@ -37,9 +37,9 @@ require_x_tools
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prepare_copy "$work" "$tessaly"
-env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" LD_LIBRARY_PATH="$fake_dir" \
-    TESSALY_FAKE_HID_LOG="$work/hid.log" LSAN_OPTIONS="suppressions=$here/lsan.supp" \
-    xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" --session "$work/tessaly"
+env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" TESSALY_TEST_LOCK_DIR="$work/runtime" \
+    LD_LIBRARY_PATH="$fake_dir" TESSALY_FAKE_HID_LOG="$work/hid.log" LSAN_OPTIONS="suppressions=$here/lsan.supp" \
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" dbus-run-session -- "$0" --session "$work/tessaly"
 
 # On air, one step to 90.05 MHz, PA-VALUE 100, mute, the options unchanged.
 reports=$(awk '$1 == "report" { print $3 }' "$work/hid.log" | sed -n 3,7p | tr '\n' ' ')

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # The program in a desktop session as it really goes, each scenario on an X server of its own:
-#   session-end  SIGTERM, SIGHUP and SIGINT end it through the close button's teardown; a lost X server
-#                still leaves the run's settings in Config.ini
-#   hotplug      udev announcements through the program's own monitor: only the open node's removal closes
+#   session-end  SIGTERM (repeated), SIGHUP and SIGINT end it through the close button's teardown with
+#                status 0, each other one ignored at start stays ignored; a lost X server still switches
+#                the transmitter off and leaves the run's settings in Config.ini
+#   hotplug      udev announcements, sent inside a network namespace of the program's own so that no other
+#                listener hears them, through the program's own monitor: only the open node's removal closes
 #                the link; a transmitter failing every write never shows more than one message
 #   tray         under trayer, the icon raises the main window over a cover, also with the settings window
 #                open, which stays on top and keeps blocking the main window
+#   stall        a transmitter that stops reading: the window goes on answering, the transmitter gets the
+#                last frequency once it reads again, and SIGTERM still ends the run at once
 # Usage: desktop_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
@@ -14,9 +18,13 @@ fake_dir=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 require_x_tools
 for tool in trayer xmessage xwininfo; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done
-"$here/udev_event.py" change tessaly-probe 0:0 2>/dev/null || { echo "SKIP: udev events cannot be announced here"; exit 77; }
+# The hot-plug scenario needs a network namespace of its own (unshare -n) and the right to announce there.
+hotplug_blocked=
+unshare -n "$here/udev_event.py" change tessaly-probe 0:0 2>/dev/null ||
+    hotplug_blocked="udev events cannot be announced in a private network namespace here (unshare -n)"
 work=$(mktemp -d)
-trap 'kill ${program_pid:-} ${others:-} 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+trap 'status=$?; kill ${program_pid:-} ${others:-} 2>/dev/null || true; kill -KILL ${listener:-} 2>/dev/null || true
+    stop_x; show_program_errors "$status" "$work"; rm -rf "$work"' EXIT
 
 # A fresh X server and copy of the program; further arguments are environment settings for it.
 begin() {
@@ -33,19 +41,34 @@ end() {
 }
 
 session_end() {
-    local signal changed=2d2300002c0000000000000025000000 # 90.05 MHz, PA level 44
+    local signal ignored repeater changed=2d2300002c0000000000000025000000 # 90.05 MHz, PA level 44
     for signal in TERM HUP INT X; do
+        # Started with the other one ignored, as nohup and a shell's background job leave them: it stays so.
+        ignored=$(case $signal in HUP) echo INT ;; INT) echo HUP ;; esac)
+        start_signals=(${ignored:+"--ignore-signal=$ignored"})
         begin "$signal"
+        start_signals=()
+        [ -z "$ignored" ] || kill -"$ignored" "$program_pid"
         click_at 37 267 # Stop/Play: on air
         click_at 147 267 # Frequency up
         click_at 389 244 # PA-VALUE at level 44
+        ! grep -q -x CloseHIDDevice "$dir/hid.log" 2>/dev/null || fail "SIG$ignored, ignored at start, ended the run"
         if [ "$signal" = X ]; then
-            sleep 1.5
             stop_x
             wait "$program_pid" || true
+            [ "$(tail -n 1 "$dir/hid.log" | cut -d' ' -f1,3)" = "report 00005001194A0A0000" ] ||
+                fail "a lost X server left the transmitter on air"
         else
-            kill -"$signal" "$program_pid"
+            # TERM as a session manager may repeat it, until the process is gone: the teardown runs once and
+            # the exit status stays 0.
+            if [ "$signal" = TERM ]; then
+                (while kill -TERM "$program_pid" 2>/dev/null; do :; done) &
+                repeater=$!
+            else
+                kill -"$signal" "$program_pid"
+            fi
             wait "$program_pid" || fail "SIG$signal: exit status $?"
+            [ "$signal" != TERM ] || wait "$repeater"
             stop_x
             [ "$(tail -n 2 "$dir/hid.log" | cut -d' ' -f1,3 | paste -sd' ')" = \
                 "report 00005001194A0A0000 CloseHIDDevice" ] || fail "SIG$signal: not switched off and closed"
@@ -55,7 +78,7 @@ session_end() {
 }
 
 announce() {
-    "$here/udev_event.py" "$@"
+    nsenter --net="/proc/$program_pid/ns/net" "$here/udev_event.py" "$@"
     sleep 0.2
 }
 calls() { grep -c -x "$1.*" "$dir/hid.log" || true; }
@@ -66,6 +89,7 @@ dismiss() {
 }
 
 hotplug() {
+    start_within=(unshare -n)
     begin nodes TESSALY_FAKE_HID_NODE=/dev/null # the transmitter's node is 1:3
     announce remove hidraw 242:7 # another HID device
     announce change hidraw 1:3
@@ -99,6 +123,7 @@ hotplug() {
     [ "$(messages)" = 0 ] || fail "another message followed the dismissed one"
     end
     [ "$(settings_hex "$dir")" = 2d2300005a0000000000000025000000 ] || fail "the hold stepped on after its message"
+    start_within=()
 }
 
 # Top-level windows, top-most first; above A B: A is higher.
@@ -140,7 +165,55 @@ tray() {
     [ "$(grep -c '^report' "$dir/hid.log")" = 3 ] || fail "the main window took input under the settings window"
 }
 
+# The transmitter: a listener process that logs each report it reads, in hex, and reads nothing while stopped
+# (SIGSTOP). The fake gives the program's end only a transmitter's few buffers.
+stall() {
+    local socket=$work/transmitter.sock received=$work/received started frequency
+    python3 -c '
+import socket, sys
+listener = socket.socket(socket.AF_UNIX, socket.SOCK_SEQPACKET)
+listener.bind(sys.argv[1])
+listener.listen(1)
+with open(sys.argv[2], "w", buffering=1) as log:
+    while True:
+        connection = listener.accept()[0]
+        while report := connection.recv(64):
+            print(report.hex().upper(), file=log)
+' "$socket" "$received" &
+    listener=$!
+    timeout 10 sh -c "until [ -S $socket ]; do sleep 0.1; done" || fail "the listener did not start"
+    begin stall TESSALY_FAKE_HID_SOCKET="$socket" TESSALY_FAKE_HID_FEW_BUFFERS=1
+    click_at 37 267 # on air
+    kill -STOP "$listener"
+    xdotool mousemove $((win_x + 147)) $((win_y + 267)) mousedown 1 sleep 2 mouseup 1 # Frequency up, held
+    click_at 262 267 # Set
+    timeout 5 xdotool search --sync --onlyvisible --name '^Tessaly Set$' >/dev/null ||
+        fail "the settings window did not open while the transmitter read nothing"
+    xdotool key Escape # its SetupReport is the last one sent
+    kill -CONT "$listener"
+    timeout 5 sh -c "until tail -n 1 $received | grep -q ^000051; do sleep 0.1; done" ||
+        fail "the transmitter did not get the reports once it read again"
+
+    kill -STOP "$listener"
+    for _ in $(seq 8); do click_at 207 267; done # Mute, more often than the transmitter has buffers
+    started=$(date +%s%N)
+    kill -TERM "$program_pid"
+    wait "$program_pid" || fail "SIGTERM while the transmitter reads nothing: exit status $?"
+    (($(date +%s%N) - started < 2000000000)) || fail "SIGTERM took over 2 s while the transmitter read nothing"
+    kill -KILL "$listener"
+    stop_x
+    # The last step's report replaced those waiting before it, keeping their retune bit.
+    frequency=$(od -An -td4 -N4 "$dir/Config.ini" | tr -d ' ')
+    [ "$(grep ^000050 "$received" | tail -n 1)" = "$(printf 000050%04X78190000 $(((frequency - 7600) / 5)))" ] ||
+        fail "the transmitter did not end on the saved $frequency:$(printf '\n')$(tail -n 4 "$received")"
+}
+
 session_end
-hotplug
 tray
+stall
+if [ -n "$hotplug_blocked" ]; then
+    echo "SKIP: hotplug: $hotplug_blocked"
+    exit 77
+fi
+hotplug
 echo "PASS"

@@ -35,9 +35,9 @@ run_copy() {
     local dir=$1
     shift
     prepare_copy "$dir" "$tessaly"
-    env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
+    env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" TESSALY_TEST_LOCK_DIR="$dir/runtime" \
         TESSALY_FAKE_HID_LOG="$dir/hid.log" LSAN_OPTIONS="suppressions=$here/lsan.supp" "$@" \
-        xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$dir/tessaly"
+        xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" --session "$dir/tessaly"
 }
 
 default_settings=282300005a0000000000000025000000

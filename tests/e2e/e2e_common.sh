@@ -16,8 +16,9 @@ require_x_tools() {
     done
 }
 
-# Copies the program into a directory of its own with a private runtime directory, so that its Config.ini
-# and its lock land there and no companion library lies beside it.
+# Copies the program into a directory of its own with a private runtime directory, which also holds its
+# lock (TESSALY_TEST_LOCK_DIR), so that its Config.ini and its lock land there and no companion library
+# lies beside it.
 prepare_copy() {
     local dir=$1 program=$2
     mkdir -p "$dir/runtime"
@@ -25,11 +26,13 @@ prepare_copy() {
     cp "$program" "$dir/tessaly"
 }
 
-# A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid.
+# A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid. Without
+# -noreset it resets whenever its last client leaves and refuses a client connecting meanwhile, which Qt
+# answers with an abort (all X servers of these tests are started so).
 start_x() {
     local number_file
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" 2>/dev/null &
     x_pid=$!
     timeout 10 sh -c "until [ -s $number_file ]; do sleep 0.1; done" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$number_file")"
@@ -40,14 +43,30 @@ stop_x() {
     wait "$x_pid" 2>/dev/null || true
 }
 
+# For the EXIT traps of scripts using start_program: once the work directory $2 goes, the program's
+# stderr is the only clue to a failure (exit status $1), so it is shown first.
+show_program_errors() {
+    local log
+    [ "$1" = 0 ] || [ "$1" = 77 ] && return 0
+    find "$2" -name stderr.log -size +0 2>/dev/null | while read -r log; do
+        echo "--- stderr of the program (${log#"$2"/}):" >&2
+        cat "$log" >&2
+    done
+}
+
 # Starts the copy in $1 against the fake library in $2 (further arguments: environment settings), waits for
-# its window: pid in program_pid, window in main_window, its top left in win_x, win_y.
+# its window: pid in program_pid, window in main_window, its top left in win_x, win_y. Its signals start as
+# a terminal's foreground command has them (a script's background job would ignore SIGINT), then as the
+# env options in the array start_signals say; the array start_within names a command to run it in
+# (unshare -n).
 start_program() {
     local dir=$1 fake_dir=$2 window
     shift 2
     main_window=
-    env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
-        TESSALY_FAKE_HID_LOG="$dir/hid.log" "$@" "$dir/tessaly" 2>"$dir/stderr.log" &
+    "${start_within[@]}" env --default-signal=INT,QUIT "${start_signals[@]}" -u LD_LIBRARY_PATH \
+        LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
+        TESSALY_TEST_LOCK_DIR="$dir/runtime" TESSALY_FAKE_HID_LOG="$dir/hid.log" "$@" "$dir/tessaly" \
+        2>"$dir/stderr.log" &
     program_pid=$!
     for _ in $(seq 300); do # the skin's size tells the main window from a message sharing its title
         for window in $(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null); do

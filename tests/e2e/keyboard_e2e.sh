@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_x_tools
 work=$(mktemp -d)
-trap 'kill "${program_pid:-}" 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+trap 'status=$?; kill "${program_pid:-}" 2>/dev/null || true; stop_x; show_program_errors "$status" "$work"; rm -rf "$work"' EXIT
 start_x
 prepare_copy "$work" "$1"
 start_program "$work" "$2"

@@ -6,6 +6,8 @@
 #include <linux/audit.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
+#include <pthread.h>
+#include <signal.h>
 #include <stddef.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -15,10 +17,14 @@
 #include <sys/syscall.h>
 #include <sys/un.h>
 #include <time.h>
+#include <ucontext.h>
 #include <unistd.h>
 
 static int present = 1;
+/* The program closes its handles on a thread of its own: the peer is used under this lock. */
+static pthread_mutex_t peerLock = PTHREAD_RECURSIVE_MUTEX_INITIALIZER_NP;
 static int peer = -1;
+static int peerHandle = -1;
 static int openCalls;
 static int lastOpenArguments[5];
 static int closeCalls;
@@ -30,7 +36,21 @@ enum
     FailingHandleBase = 900
 };
 
-/* Makes every write(2) to descriptor fd fail with errnoValue, for the rest of the process. */
+/* A trapped write returns half its length, as if the device took that much. */
+static void takeHalf(int signalNumber, siginfo_t* info, void* context)
+{
+    (void)signalNumber;
+    (void)info;
+    mcontext_t* registers = &((ucontext_t*)context)->uc_mcontext;
+#if defined(__x86_64__)
+    registers->gregs[REG_RAX] = registers->gregs[REG_RDX] / 2;
+#elif defined(__aarch64__)
+    registers->regs[0] = registers->regs[2] / 2;
+#endif
+}
+
+/* Makes every write(2) to descriptor fd fail with errnoValue (or take half, for FAKEHID_SHORT_WRITE), for the
+ * rest of the process. */
 static int installWriteFailure(int fd, int errnoValue)
 {
 #if defined(__x86_64__)
@@ -54,12 +74,18 @@ static int installWriteFailure(int fd, int errnoValue)
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, args[0])),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, (unsigned int)fd, 1, 0),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ((unsigned int)errnoValue & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, errnoValue == FAKEHID_SHORT_WRITE
+                                      ? SECCOMP_RET_TRAP
+                                      : SECCOMP_RET_ERRNO | ((unsigned int)errnoValue & SECCOMP_RET_DATA)),
     };
+    struct sigaction trap = {.sa_sigaction = takeHalf, .sa_flags = SA_SIGINFO};
+    if (errnoValue == FAKEHID_SHORT_WRITE && sigaction(SIGSYS, &trap, NULL) != 0)
+        return -1;
     struct sock_fprog filter = {(unsigned short)(sizeof program / sizeof program[0]), program};
     if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
         return -1;
-    return prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0 ? 0 : -1;
+    /* For every thread: the program writes on a thread of its own, which may already run. */
+    return syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_TSYNC, &filter) == 0 ? 0 : -1;
 #endif
 }
 
@@ -68,6 +94,8 @@ static int failingHandle(int handle)
 {
     static int filtered[256];
     const int reserved = FailingHandleBase + failWritesWith;
+    if (fcntl(reserved, F_GETFD) != -1)
+        return -1; /* the last failing handle is not closed yet */
     if (!filtered[failWritesWith]) {
         if (installWriteFailure(reserved, failWritesWith) != 0)
             return -1;
@@ -109,6 +137,21 @@ static void logPendingReports(void)
     }
 }
 
+/* TESSALY_FAKE_HID_FEW_BUFFERS: the least send buffer the system allows holds six reports. */
+static void takeFewReports(int handle)
+{
+    const int least = 1; /* the system's minimum */
+    if (getenv("TESSALY_FAKE_HID_FEW_BUFFERS") != NULL)
+        setsockopt(handle, SOL_SOCKET, SO_SNDBUF, &least, sizeof least);
+}
+
+/* A process that ends without closing the device (exit() called deep inside a library) still shows what
+   it sent before. */
+__attribute__((destructor)) static void logReportsAtExit(void)
+{
+    logPendingReports();
+}
+
 /* The handle is a connection to a process outside, which takes the reports as they are written. */
 static int connectToListener(const char* path)
 {
@@ -121,6 +164,7 @@ static int connectToListener(const char* path)
     const int handle = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
     if (handle < 0)
         return -1;
+    takeFewReports(handle);
     if (connect(handle, (const struct sockaddr*)&address, sizeof address) != 0) {
         close(handle);
         return -1;
@@ -154,13 +198,18 @@ int OpenHIDDevice(int vendorId, int productId, int reserved1, int reserved2, int
         return -1;
     const int on = 1;
     setsockopt(ends[1], SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
+    takeFewReports(ends[0]);
+    const int handle = failWritesWith == 0 ? ends[0] : failingHandle(ends[0]);
+    if (handle < 0) {
+        close(ends[0]);
+        close(ends[1]);
+        return -1;
+    }
+    pthread_mutex_lock(&peerLock);
     FakeHid_ClosePeer();
     peer = ends[1];
-    if (failWritesWith == 0)
-        return ends[0];
-    const int handle = failingHandle(ends[0]);
-    if (handle < 0)
-        close(ends[0]);
+    peerHandle = handle;
+    pthread_mutex_unlock(&peerLock);
     return handle;
 }
 
@@ -170,8 +219,11 @@ void CloseHIDDevice(int handle)
     lastClosedHandle = handle;
     if (handle < 0)
         return;
+    pthread_mutex_lock(&peerLock);
     close(handle);
-    logPendingReports();
+    if (handle == peerHandle)
+        logPendingReports();
+    pthread_mutex_unlock(&peerLock);
     appendToLog("CloseHIDDevice\n");
 }
 
@@ -182,7 +234,7 @@ void FakeHid_SetPresent(int isPresent)
 
 int FakeHid_FailWritesWith(int errnoValue)
 {
-    if (errnoValue < 0 || errnoValue > 99)
+    if (errnoValue < 0 || errnoValue > FAKEHID_SHORT_WRITE)
         return -1;
     failWritesWith = errnoValue;
     return 0;
@@ -190,14 +242,19 @@ int FakeHid_FailWritesWith(int errnoValue)
 
 void FakeHid_ClosePeer(void)
 {
+    pthread_mutex_lock(&peerLock);
     if (peer >= 0)
         close(peer);
     peer = -1;
+    pthread_mutex_unlock(&peerLock);
 }
 
 int FakeHid_ReadReport(unsigned char* report, int size, long long* sentAtNs)
 {
-    if (peer < 0)
+    pthread_mutex_lock(&peerLock);
+    const int from = peer;
+    pthread_mutex_unlock(&peerLock);
+    if (from < 0)
         return -1;
     union {
         char buffer[CMSG_SPACE(sizeof(struct timespec))];
@@ -210,7 +267,7 @@ int FakeHid_ReadReport(unsigned char* report, int size, long long* sentAtNs)
     message.msg_iovlen = 1;
     message.msg_control = control.buffer;
     message.msg_controllen = sizeof control.buffer;
-    const ssize_t length = recvmsg(peer, &message, MSG_DONTWAIT);
+    const ssize_t length = recvmsg(from, &message, MSG_DONTWAIT);
     if (length < 0)
         return -1;
     *sentAtNs = 0;

@@ -25,6 +25,10 @@
  *
  * With TESSALY_FAKE_HID_FAIL_WRITES holding an errno value, the handles fail their writes as after
  * FakeHid_FailWritesWith.
+ *
+ * With TESSALY_FAKE_HID_FEW_BUFFERS set when OpenHIDDevice runs, a handle holds only six reports its peer has
+ * not read, as a transmitter's few receive buffers do: while the peer (the test, or the listener) stops
+ * reading, the next write stalls until it reads again.
  */
 
 #include "companion/HIDApi.h"
@@ -44,6 +48,8 @@ HIDAPI_EXPORT void FakeHid_ClosePeer(void);
  * 900 + errnoValue, and a seccomp filter, installed for the rest of the process on first use, makes write(2)
  * to that descriptor fail. Returns -1 for a value out of range. */
 HIDAPI_EXPORT int FakeHid_FailWritesWith(int errnoValue);
+/* For FakeHid_FailWritesWith: each write takes only half the report, and says so. */
+#define FAKEHID_SHORT_WRITE 100
 
 /* Takes the next report from the peer without waiting. Returns its length (the report is cut to size), 0 once
  * the program closed the handle and every report was taken, -1 when nothing is waiting or no peer exists.

@@ -129,7 +129,7 @@ library_path=()
 [ "$sanitized" = 0 ] || library_path=(LD_LIBRARY_PATH="$private_dir")
 tree_before=$(cd "$prefix" && find . | sort)
 env -u LD_LIBRARY_PATH "${library_path[@]}" HOME="$stage" XDG_CONFIG_HOME="$stage/config" XDG_RUNTIME_DIR="$runtime" \
-    QT_QPA_PLATFORM=offscreen "$prefix/bin/tessaly" >"$stage/program.log" 2>&1 &
+    TESSALY_TEST_LOCK_DIR="$runtime" QT_QPA_PLATFORM=offscreen "$prefix/bin/tessaly" >"$stage/program.log" 2>&1 &
 program_pid=$!
 loaded=
 for _ in $(seq 100); do

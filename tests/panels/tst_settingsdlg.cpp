@@ -154,6 +154,7 @@ private slots:
     {
         dialog.reset();
         CloseDevice([] {});
+        SettleReports();
         hidLibrary.Release();
     }
 
@@ -384,6 +385,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(transmitterState.txGainIndex, 11, 2000);
         clickSlider(300);
         QTRY_COMPARE_WITH_TIMEOUT(transmitterState.txGainIndex, 23, 2000);
+        SettleReports();
         QCOMPARE(writeErrors, errors);
         QVERIFY(dialog->isVisible());
     }

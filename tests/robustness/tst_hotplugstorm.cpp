@@ -119,6 +119,7 @@ private slots:
         emit watcher.deviceRemoved();
         emit watcher.deviceArrived();
         QVERIFY(deviceHandle >= 0);
+        SettleReports();
         QCOMPARE(openDescriptors(), descriptorsBefore);
         QCOMPARE(writeErrors, 0);
     }

@@ -86,8 +86,8 @@ trap 'rm -rf "$work"' EXIT
 run_copy() {
     local dir=$work/$1
     prepare_copy "$dir" "$tessaly"
-    env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
-        xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$dir/tessaly" "$1"
+    env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" TESSALY_TEST_LOCK_DIR="$dir/runtime" \
+        xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" --session "$dir/tessaly" "$1"
 }
 
 result=$(run_copy close)

@@ -2,6 +2,7 @@
 
 #include <QtTest>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -70,12 +71,15 @@ private slots:
             PersistedSettings stored, loaded;
         } rows[] = {
             {"within every range", {10800, 0, 23, 37}, {10800, 0, 23, 37}},
-            {"off the grid, within the band", {9001, 45, 7, 0x10}, {9001, 45, 7, 0x10}},
+            {"off the grid, down onto it", {9004, 45, 7, 0x10}, {9000, 45, 7, 0x10}},
+            {"off the grid at the top", {10799, 90, 0, 37}, {10795, 90, 0, 37}},
+            {"undefined option bits", {9000, 90, 0, 0x7ffffec8 | 0x17}, {9000, 90, 0, 0x17}},
+            {"step code 3 as 50 kHz", {9005, 90, 0, 0x31}, {9005, 90, 0, 0x21}},
             {"above the band, PA and gain above", {11500, 91, 24, 37}, {10800, 90, 23, 37}},
             {"below the band, PA and gain below", {8749, -99, -1, 37}, {8750, 0, 0, 37}},
             {"low band: above", {9001, 90, 0, low}, {9000, 90, 0, low}},
             {"low band: below, edges", {7599, 0, 23, low}, {7600, 0, 23, low}},
-            {"extremes", {INT32_MIN, INT32_MAX, INT32_MIN, -1}, {7600, 90, 0, -1}},
+            {"extremes", {INT32_MIN, INT32_MAX, INT32_MIN, -1}, {7600, 90, 0, low}},
         };
         for (const auto& row : rows)
             QTest::newRow(row.name) << row.stored << row.loaded;
@@ -120,12 +124,56 @@ private slots:
 
     void longFileReadsFirstSixteenAndIsCut()
     {
-        const QByteArray settings = QByteArray::fromHex("022000001E0000001700000012000000");
+        const QByteArray settings = QByteArray::fromHex("032000001E0000001700000012000000");
         writeAll(path(), settings + QByteArray(40, '\x55'));
+        // An unusual mode, which the rewrite keeps.
+        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(path(), mode));
         LoadSettingsFile(path());
-        QCOMPARE(current(), (PersistedSettings{8194, 30, 23, 0x12}));
+        QCOMPARE(current(), (PersistedSettings{8195, 30, 23, 0x12}));
         QVERIFY(SaveSettingsFile(path()));
         QCOMPARE(readAll(path()), settings);
+        QCOMPARE(QFile::permissions(path()) & ~(QFile::ReadUser | QFile::WriteUser), mode);
+    }
+
+    // What else may lie where the file belongs: it is neither read (a FIFO would block) nor replaced, and
+    // nothing is written through it or beside it.
+    void oddFileIsNeitherUsedNorReplaced_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"link to a file", "dangling link", "fifo", "directory"})
+            QTest::newRow(kind) << kind;
+    }
+
+    void oddFileIsNeitherUsedNorReplaced()
+    {
+        QFETCH(QString, kind);
+        const QString target = dir.filePath(QStringLiteral("target"));
+        const QByteArray secret = QByteArray::fromHex("E02E00001E0000000500000011000000");
+        if (kind == "link to a file")
+            writeAll(target, secret);
+        if (kind.endsWith("link"))
+            QVERIFY(QFile::link(target, path()));
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+        else
+            QVERIFY(QDir(dir.path()).mkdir("Config.ini"));
+        const auto entries = [this] {
+            return QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = entries();
+
+        scramble();
+        LoadSettingsFile(path());
+        QCOMPARE(current(), PersistedSettings{});
+        QVERIFY(SaveSettingsFile(path()));
+        QCOMPARE(entries(), before);
+        QCOMPARE(QFileInfo(path()).isSymLink(), kind.endsWith("link"));
+        QCOMPARE(readAll(target), kind == "link to a file" ? secret : QByteArray());
+        QFile::remove(target);
+        QFile::remove(path());
+        QDir(dir.path()).rmdir("Config.ini");
     }
 
     void missingFileAtExitSavesNothing()

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "device/Report.h"
+
+#include <chrono>
+
+// The device writer: the program's one thread besides the user interface's. A USB device that stops
+// taking reports holds each write for seconds in the kernel, whatever the descriptor's flags, and a close
+// waits for a write in flight on it. So every write, pause and close of the transmitter's descriptor runs
+// on this thread, one after another in the order queued, and the user-interface thread only hands them
+// over. The Queue functions are for the user-interface thread; the thread starts with the first of them.
+//
+// A report still waiting behind the next report for the same descriptor is replaced by a newer report of
+// the same kind for it, in its place, keeping the older one's retune bit: each report carries its whole
+// state, so a stalled device that reads again gets the latest one at once, not a backlog. The next report
+// to go is never replaced, so reports sent in quick succession (a double-click, a removal and arrival
+// followed by a click) each reach a device that keeps up, however late the writer wakes.
+//
+// A failed write calls ShowWriteError on the user-interface thread, through its event loop, once per
+// failed report.
+void QueueReport(int fd, ReportKind kind, const ReportBytes& report);
+
+// The next report is written no sooner than pause after the previous write ended.
+void QueuePause(std::chrono::milliseconds pause);
+
+// Gives fd to closeHidDevice once everything queued before for it is done; null closes nothing.
+void QueueClose(int fd, void (*closeHidDevice)(int));
+
+// Waits until everything queued so far is done, at most limit. False when the writer is still busy then
+// (a device that does not read). Safe from any thread but the writer's, also while the process exits.
+bool FlushReports(std::chrono::milliseconds limit);
