@@ -39,10 +39,8 @@ void TestCtlCommand::accepted_data()
         QTest::newRow(arguments) << line(arguments) << action << QString::fromLatin1(target) << value << json;
     };
     row("", Action::Status, "", {});
-    row("status", Action::Status, "", {});
     row("status --json", Action::Status, "", {}, true);
     row("--json", Action::Status, "", {}, true);
-    row("--json status", Action::Status, "", {}, true);
     row("on", Action::SetProperty, "OnAir", true);
     row("off", Action::SetProperty, "OnAir", false);
     row("toggle", Action::Toggle, "OnAir", {});
@@ -55,22 +53,17 @@ void TestCtlCommand::accepted_data()
     row("show", Action::Call, "Show", {});
     // The bus carries kHz as an unsigned integer: a signed one would be refused as the wrong type.
     row("frequency 88.5", Action::SetProperty, "Frequency", 88500u);
-    row("frequency 88.10", Action::SetProperty, "Frequency", 88100u);
     row("frequency 100.050", Action::SetProperty, "Frequency", 100050u);
     row("frequency 76", Action::SetProperty, "Frequency", 76000u);
     row("frequency 108.0000", Action::SetProperty, "Frequency", 108000u);
     row("power 0", Action::SetProperty, "PaLevel", 0u);
     row("power 90", Action::SetProperty, "PaLevel", 90u);
     row("gain 23", Action::SetProperty, "TxGain", 23u);
-    row("band 87.5-108", Action::SetProperty, "Band", QStringLiteral("87.5-108"));
     row("band 76-90", Action::SetProperty, "Band", QStringLiteral("76-90"));
     row("step 200", Action::SetProperty, "Step", 200u);
-    row("step 100", Action::SetProperty, "Step", 100u);
     row("step 50", Action::SetProperty, "Step", 50u);
     row("deemphasis 50", Action::SetProperty, "Deemphasis", 50u);
-    row("deemphasis 75", Action::SetProperty, "Deemphasis", 75u);
     row("sound on", Action::SetProperty, "SoundRouting", true);
-    row("sound off", Action::SetProperty, "SoundRouting", false);
 }
 
 void TestCtlCommand::accepted()
@@ -109,7 +102,6 @@ void TestCtlCommand::refused_data()
     row("frequency 88.5001", "76 to 108");
     row("frequency 88,5", "76 to 108");
     row("frequency 75.95", "76 to 108");
-    row("frequency 108.05", "76 to 108");
     row("frequency -88.5", "76 to 108");
     row("frequency 1e2", "76 to 108");
     row("power 91", "0 to 90");
