@@ -58,6 +58,8 @@ done
 [ -x "$private_dir/tessaly" ] || fail "installed program is not executable"
 [ "$("$prefix/bin/tessalyctl" --version)" = "tessalyctl $version" ] || fail "installed tessalyctl does not run"
 [ "$(readlink "$prefix/share/man/man1/tessalyctl.1.gz")" = tessaly.1.gz ] || fail "no manual page for tessalyctl"
+! readelf -d "$prefix/bin/tessalyctl" | grep -q -E 'NEEDED.*(Widgets|Gui|HIDApi)' ||
+    fail "tessalyctl links window or device code"
 
 link_target=$(readlink "$prefix/bin/tessaly" || true)
 [ "$link_target" = "../lib/tessaly/tessaly" ] || fail "bin/tessaly links to '$link_target'"
