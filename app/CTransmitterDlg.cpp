@@ -1,5 +1,6 @@
 #include "app/CTransmitterDlg.h"
 
+#include "app/SoundRoutingLink.h"
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
 #include "device/HidLibrary.h"
@@ -48,6 +49,8 @@ int CTransmitterDlg::DoModal()
     show();
     // As a modal run would: the window takes the keyboard at start.
     activateWindow();
+    // After the transmitter got its settings and the window is up: the sound server only then.
+    soundRouting = new SoundRoutingLink(systemMenu->Menu(), this);
     run.exec();
     DestroyWindow();
     return result();
@@ -123,6 +126,8 @@ void CTransmitterDlg::DestroyWindow()
     tornDown = true;
     CancelScheduledSave();
     SaveSettings();
+    if (soundRouting)
+        soundRouting->Routing().Finish();
     if (deviceHandle >= 0) {
         if (transmitterState.onAir)
             ToggleOnAir();

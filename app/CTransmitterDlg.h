@@ -5,6 +5,7 @@
 class CMainPanel;
 class CSystemMenu;
 class CTrayIcon;
+class SoundRoutingLink;
 class UdevHotplugWatcher;
 
 // The main window: brings every part up in one fixed order and takes them down in another.
@@ -50,5 +51,6 @@ private:
     CMainPanel* panel = nullptr;
     CSystemMenu* systemMenu = nullptr;
     CTrayIcon* trayIcon;
+    SoundRoutingLink* soundRouting = nullptr;
     bool tornDown = false;
 };
