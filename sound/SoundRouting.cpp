@@ -208,6 +208,7 @@ void SoundRouting::ServerLost()
 {
     if (!context)
         return;
+    const bool wasReady = ready;
     if (!outageReported)
         std::fprintf(stderr, "tessaly: no sound server (%s); the sound is routed once one is running\n",
                      pa_strerror(pa_context_errno(context)));
@@ -216,19 +217,28 @@ void SoundRouting::ServerLost()
     // What was changed went with the server; a new one starts from its own defaults.
     routed = false;
     EndSearch();
-    WatchForServer();
+    if (finished)
+        return;
+    // A server started on demand by its socket answers a new connection at once; any other is waited for.
+    if (wasReady)
+        Connect();
+    else
+        WatchForServer();
 }
 
 void SoundRouting::WatchForServer()
 {
     const QString directory = ServerSocketDirectory();
-    if (directory.isEmpty() || finished)
+    if (directory.isEmpty())
         return;
     // The socket's directory, or the one it will be made in: a change there is the only wake-up.
     serverWatcher = new QFileSystemWatcher(this);
     const auto watch = [this, directory] {
-        serverWatcher->addPath(QFileInfo::exists(directory) ? directory
-                                                            : QFileInfo(directory).absolutePath());
+        const QString parent = QFileInfo(directory).absolutePath();
+        if (QFileInfo::exists(directory))
+            serverWatcher->addPath(directory);
+        else if (QFileInfo::exists(parent))
+            serverWatcher->addPath(parent);
     };
     watch();
     connect(serverWatcher, &QFileSystemWatcher::directoryChanged, this, [this, directory, watch] {
