@@ -33,12 +33,16 @@ sound_on() {
         pactl list short sink-inputs | awk -v sink="$(pactl list short sinks | awk -v n="$1" '$2 == n { print $1 }')" \
             '$2 == sink { found = 1 } END { exit !found }'
 }
+# The window menu's second item, below About.
 toggle_option() {
-    xdotool windowfocus --sync "$main_window" key --clearmodifiers alt+space sleep 0.5 key Down Down Return
+    xdotool windowfocus --sync "$main_window" key --clearmodifiers alt+space
+    until_true eval 'xdotool search --onlyvisible --classname "^tessaly$" | grep -qvx "$main_window"' ||
+        fail "the window menu did not open"
+    xdotool key Down Down Return
 }
 quit() {
     xdotool windowfocus --sync "$main_window" key --clearmodifiers Escape
-    wait "$program_pid" || fail "exit status $?"
+    wait "$program_pid" || fail "exit status $?: $(tail -n 20 "$work/app/stderr.log")"
 }
 
 start_x
@@ -55,7 +59,7 @@ until_true pactl info >/dev/null 2>&1 || fail "the sound server did not start"
 # Once a server runs, the transmitter's sink becomes the default.
 [ "$(grep -c "sound server" "$work/app/stderr.log")" = 1 ] || fail "$(cat "$work/app/stderr.log")"
 until_true [ "$(pactl get-default-sink)" = radio ] || fail "the transmitter's sink did not become the default"
-pacat --playback </dev/zero &
+pacat --playback </dev/zero 2>/dev/null &
 player_pid=$!
 until_true sound_on radio || fail "the stream did not start"
 toggle_option
