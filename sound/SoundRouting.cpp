@@ -12,11 +12,14 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <utility>
 
 namespace {
 
 constexpr int SearchWindowMs = 10000;
 constexpr int FinishWaitMs = 1000;
+constexpr int RetryMs = 500;
+constexpr int Retries = 10;
 
 SoundRouting* Self(void* userdata)
 {
@@ -79,6 +82,9 @@ SoundRouting::SoundRouting(const QString& optionPath, QObject* parent)
     searchWindow.setSingleShot(true);
     searchWindow.setInterval(SearchWindowMs);
     connect(&searchWindow, &QTimer::timeout, this, &SoundRouting::EndSearch);
+    retry.setSingleShot(true);
+    retry.setInterval(RetryMs);
+    connect(&retry, &QTimer::timeout, this, &SoundRouting::Connect);
 }
 
 SoundRouting::~SoundRouting()
@@ -150,6 +156,8 @@ void SoundRouting::Finish()
 
 void SoundRouting::Connect()
 {
+    if (context || finished)
+        return;
     context = pa_context_new(pa_glib_mainloop_get_api(mainloop), "Tessaly");
     pa_context_set_state_callback(
         context, [](pa_context*, void* self) { Self(self)->StateChanged(); }, this);
@@ -190,6 +198,8 @@ void SoundRouting::StateChanged()
     case PA_CONTEXT_READY:
         ready = true;
         outageReported = false;
+        retriesLeft = 0;
+        retry.stop();
         delete serverWatcher;
         serverWatcher = nullptr;
         BeginSearch();
@@ -209,21 +219,28 @@ void SoundRouting::ServerLost()
     if (!context)
         return;
     const bool wasReady = ready;
-    if (!outageReported)
-        std::fprintf(stderr, "tessaly: no sound server (%s); the sound is routed once one is running\n",
-                     pa_strerror(pa_context_errno(context)));
-    outageReported = true;
+    const QByteArray reason = pa_strerror(pa_context_errno(context));
     Disconnect();
-    // What was changed went with the server; a new one starts from its own defaults.
+    // What was changed went with the connection; what it replaced is still what to give back.
+    lostWhileRouted = lostWhileRouted || routed;
     routed = false;
     EndSearch();
     if (finished)
         return;
     // A server started on demand by its socket answers a new connection at once; any other is waited for.
-    if (wasReady)
+    if (wasReady) {
         Connect();
-    else
+    } else {
         WatchForServer();
+        if (retriesLeft > 0) {
+            --retriesLeft;
+            retry.start();
+        }
+    }
+    if (!outageReported)
+        std::fprintf(stderr, "tessaly: no sound server (%s); the sound is routed once one is running\n",
+                     reason.constData());
+    outageReported = true;
 }
 
 void SoundRouting::WatchForServer()
@@ -231,7 +248,8 @@ void SoundRouting::WatchForServer()
     const QString directory = ServerSocketDirectory();
     if (directory.isEmpty())
         return;
-    // The socket's directory, or the one it will be made in: a change there is the only wake-up.
+    // The socket's directory, or the one it will be made in: a change there is the only wake-up. Watched
+    // again before every look, so that a socket made in between is never missed.
     serverWatcher = new QFileSystemWatcher(this);
     const auto watch = [this, directory] {
         const QString parent = QFileInfo(directory).absolutePath();
@@ -242,13 +260,13 @@ void SoundRouting::WatchForServer()
     };
     watch();
     connect(serverWatcher, &QFileSystemWatcher::directoryChanged, this, [this, directory, watch] {
-        if (QFileInfo::exists(directory + QStringLiteral("/native"))) {
-            serverWatcher->deleteLater();
-            serverWatcher = nullptr;
-            Connect();
-        } else {
-            watch();
-        }
+        watch();
+        if (!QFileInfo::exists(directory + QStringLiteral("/native")))
+            return;
+        serverWatcher->deleteLater();
+        serverWatcher = nullptr;
+        retriesLeft = Retries;
+        Connect();
     });
 }
 
@@ -327,9 +345,12 @@ void SoundRouting::SearchSink(const pa_sink_info* info, bool last)
     routedSink = foundSink;
     routedSinkIndex = foundSinkIndex;
     EndSearch();
-    // Already the default (the user's own choice): nothing to change, nothing to give back.
+    // Already the default: made so before a lost connection (what it replaced is still remembered), or
+    // the user's own choice (nothing to give back).
+    const bool ourLostRouting = std::exchange(lostWhileRouted, false);
     if (foundSink == searchDefault) {
-        previousDefault.clear();
+        if (!ourLostRouting)
+            previousDefault.clear();
         return;
     }
     previousDefault = searchDefault;
@@ -354,6 +375,7 @@ void SoundRouting::SearchStream(const pa_sink_input_info* info, bool last)
 
 void SoundRouting::Restore()
 {
+    lostWhileRouted = false;
     if (!routed)
         return;
     routed = false;

@@ -80,6 +80,9 @@ private:
     bool ready = false;
     bool outageReported = false;
     QFileSystemWatcher* serverWatcher = nullptr;
+    // A server coming up makes its socket before it answers: after a change, a few more tries.
+    QTimer retry;
+    int retriesLeft = 0;
 
     // Looking for the transmitter's sink: the window after an opening, and one look at a time.
     QTimer searchWindow;
@@ -93,6 +96,7 @@ private:
 
     // What was changed: the transmitter's sink made default in place of previousDefault.
     bool routed = false;
+    bool lostWhileRouted = false;
     QByteArray routedSink;
     std::uint32_t routedSinkIndex = 0;
     QByteArray previousDefault;

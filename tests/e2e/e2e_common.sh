@@ -25,11 +25,12 @@ prepare_copy() {
     cp "$program" "$dir/tessaly"
 }
 
-# A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid.
+# A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid. It does not
+# reset when its last client leaves, so that a program started again finds it ready.
 start_x() {
     local number_file
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" 2>/dev/null &
     x_pid=$!
     timeout 10 sh -c "until [ -s $number_file ]; do sleep 0.1; done" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$number_file")"

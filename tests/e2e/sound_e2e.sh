@@ -27,9 +27,12 @@ until_true() {
     done
     return 1
 }
+default_is() {
+    [ "$(pactl get-default-sink)" = "$1" ]
+}
 # The default is the sink named $1, and the stream plays on it.
 sound_on() {
-    [ "$(pactl get-default-sink)" = "$1" ] &&
+    default_is "$1" &&
         pactl list short sink-inputs | awk -v sink="$(pactl list short sinks | awk -v n="$1" '$2 == n { print $1 }')" \
             '$2 == sink { found = 1 } END { exit !found }'
 }
@@ -58,7 +61,7 @@ until_true pactl info >/dev/null 2>&1 || fail "the sound server did not start"
 
 # Once a server runs, the transmitter's sink becomes the default.
 [ "$(grep -c "sound server" "$work/app/stderr.log")" = 1 ] || fail "$(cat "$work/app/stderr.log")"
-until_true [ "$(pactl get-default-sink)" = radio ] || fail "the transmitter's sink did not become the default"
+until_true default_is radio || fail "the transmitter's sink did not become the default"
 pacat --playback </dev/zero 2>/dev/null &
 player_pid=$!
 until_true sound_on radio || fail "the stream did not start"
@@ -75,4 +78,12 @@ until_true sound_on radio || fail "after a restart, switching the option on did 
 grep -qx 'PlaySoundThroughTransmitter=1' "$work/app/Sound.ini" || fail "the option was not kept off"
 quit
 sound_on speakers || fail "the exit did not give the sound back"
+
+# A default the user picked meanwhile stays theirs.
+start_program "$work/app" "$2"
+until_true sound_on radio || fail "the sound did not move to the transmitter at the start"
+pactl load-module module-null-sink sink_name=headphones >/dev/null
+pactl set-default-sink headphones
+quit
+default_is headphones || fail "the exit took back the default the user had picked"
 echo "PASS"
