@@ -354,6 +354,8 @@ void SoundRouting::SearchSink(const pa_sink_info* info, bool last)
         return;
     }
     previousDefault = searchDefault;
+    // Newer servers move the streams that follow the default themselves, before they answer the list below;
+    // only what still plays on the old default (on older servers, or tied to that sink) is moved here.
     Issue(pa_context_set_default_sink(context, foundSink.constData(), nullptr, nullptr));
     if (searchDefaultIndex == PA_INVALID_INDEX)
         return;
