@@ -4,9 +4,11 @@
 #include "app/RunningInstance.h"
 #include "app/SessionEndSignals.h"
 #include "app/SingleInstanceLock.h"
+#include "app/SoundRoutingLink.h"
 #include "app/StartOptions.h"
 #include "bus/TransmitterBusObject.h"
 #include "core/TransmitterCore.h"
+#include "skin/CSystemMenu.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,9 +29,18 @@ bool CTransmitterApp::InitInstance(const StartOptions& options)
     CTransmitterDlg dialog(&core);
     dialog.SetStartHidden(options.background);
     QObject::connect(&sessionEnd, &SessionEndSignals::sessionEnding, &dialog, &CTransmitterDlg::EndRun);
-    TransmitterBusObject busObject(core, [&dialog] { dialog.BringBack(); });
-    // Once the run has begun: the transmitter is set up and the window shown before the bus is reached.
-    QTimer::singleShot(0, &busObject, &TransmitterBusObject::Register);
+    SoundRoutingLink sound;
+    TransmitterBusObject busObject(
+        core, [&dialog] { dialog.BringBack(); }, &sound.Routing());
+    // Once the run has begun: the transmitter is set up and the window shown before the bus and the sound
+    // server are reached.
+    QTimer::singleShot(0, &busObject, [&] {
+        busObject.Register();
+        sound.AddMenuItem(dialog.SystemMenu()->Menu());
+        sound.Start();
+    });
     dialog.DoModal();
+    // The teardown closed the transmitter, which began giving the sound back; it gets its second.
+    sound.Routing().Finish();
     return false;
 }

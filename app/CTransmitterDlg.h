@@ -41,6 +41,8 @@ public:
     CMainPanel* Panel() const { return panel; }
     TransmitterCore& Core() const { return core; }
     CTrayIcon* TrayIcon() const { return trayIcon; }
+    // Made by the initialisation.
+    CSystemMenu* SystemMenu() const { return systemMenu; }
 
 protected:
     bool PreTranslateMessage(QObject* receiver, QEvent* event) override;

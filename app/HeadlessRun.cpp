@@ -2,6 +2,7 @@
 
 #include "app/SessionEndSignals.h"
 #include "app/SingleInstanceLock.h"
+#include "app/SoundRoutingLink.h"
 #include "bus/TransmitterBusObject.h"
 #include "core/TransmitterCore.h"
 
@@ -22,12 +23,15 @@ int RunHeadless()
     core.LoadState();
     if (!core.OpenDeviceLink())
         std::fputs("tessaly: libHIDApi.so could not be loaded: running without the transmitter\n", stderr);
-    TransmitterBusObject busObject(core, {});
+    SoundRoutingLink sound;
+    TransmitterBusObject busObject(core, {}, &sound.Routing());
     busObject.Register();
+    sound.Start();
 
     QEventLoop run;
     QObject::connect(&sessionEnd, &SessionEndSignals::sessionEnding, &run, &QEventLoop::quit);
     run.exec();
     core.CloseDeviceLink();
+    sound.Routing().Finish();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "bus/TransmitterBusObject.h"
 
 #include "core/TransmitterCore.h"
+#include "sound/SoundRouting.h"
 
 #include <cstdio>
 #include <QDBusConnection>
@@ -12,6 +13,7 @@ namespace {
 
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString offAirError = QStringLiteral("org.tessaly.Tessaly1.Error.OffAir");
+const QString soundRoutingProperty = QStringLiteral("SoundRouting");
 
 const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
 <property name="Frequency" type="u" access="readwrite"/>
@@ -24,6 +26,7 @@ const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
 <property name="Step" type="u" access="readwrite"/>
 <property name="Deemphasis" type="u" access="readwrite"/>
 <property name="Connected" type="b" access="read"/>
+<property name="SoundRouting" type="b" access="readwrite"/>
 <method name="StepUp"/>
 <method name="StepDown"/>
 <method name="Show"/>
@@ -37,10 +40,32 @@ QDBusMessage invalidArgs(const QDBusMessage& message, const QString& text)
 
 } // namespace
 
-TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<void()> show, QObject* parent)
-    : QDBusVirtualObject(parent), core(core), show(std::move(show)), announced(core.Properties())
+TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<void()> show,
+                                           SoundRouting* soundRouting, QObject* parent)
+    : QDBusVirtualObject(parent), core(core), show(std::move(show)), soundRouting(soundRouting),
+      announced(properties())
 {
-    connect(&core, &TransmitterCore::changed, this, &TransmitterBusObject::onCoreChanged);
+    connect(&core, &TransmitterCore::changed, this, &TransmitterBusObject::announceChanges);
+    if (soundRouting)
+        connect(soundRouting, &SoundRouting::enabledChanged, this, &TransmitterBusObject::announceChanges);
+}
+
+QVariantMap TransmitterBusObject::properties() const
+{
+    QVariantMap all = core.Properties();
+    if (soundRouting)
+        all.insert(soundRoutingProperty, soundRouting->IsEnabled());
+    return all;
+}
+
+QString TransmitterBusObject::writeProperty(const QString& name, const QVariant& value)
+{
+    if (name != soundRoutingProperty)
+        return core.WriteProperty(name, value);
+    if (value.metaType().id() != QMetaType::Bool)
+        return QStringLiteral("SoundRouting takes a boolean");
+    soundRouting->SetEnabled(value.toBool());
+    return {};
 }
 
 bool TransmitterBusObject::Register()
@@ -113,33 +138,33 @@ QDBusMessage TransmitterBusObject::propertiesCall(const QDBusMessage& message)
     const QString interface = arguments.value(0).toString();
     if (!arguments.isEmpty() && interface != interfaceName && !interface.isEmpty())
         return invalidArgs(message, QStringLiteral("no interface %1 here").arg(interface));
-    const QVariantMap properties = core.Properties();
+    const QVariantMap current = properties();
     if (member == QLatin1String("GetAll") && arguments.size() == 1)
-        return message.createReply(QVariant::fromValue(properties));
+        return message.createReply(QVariant::fromValue(current));
     const QString name = arguments.value(1).toString();
     if (member == QLatin1String("Get") && arguments.size() == 2) {
-        if (!properties.contains(name))
+        if (!current.contains(name))
             return invalidArgs(message, QStringLiteral("no property %1").arg(name));
-        return message.createReply(QVariant::fromValue(QDBusVariant(properties.value(name))));
+        return message.createReply(QVariant::fromValue(QDBusVariant(current.value(name))));
     }
     if (member == QLatin1String("Set") && arguments.size() == 3) {
-        if (!properties.contains(name))
+        if (!current.contains(name))
             return invalidArgs(message, QStringLiteral("no property %1").arg(name));
-        const QString refusal = core.WriteProperty(name, arguments[2].value<QDBusVariant>().variant());
+        const QString refusal = writeProperty(name, arguments[2].value<QDBusVariant>().variant());
         return refusal.isEmpty() ? message.createReply() : invalidArgs(message, refusal);
     }
     return invalidArgs(message, QStringLiteral("%1 does not take these arguments").arg(member));
 }
 
-void TransmitterBusObject::onCoreChanged()
+void TransmitterBusObject::announceChanges()
 {
-    const QVariantMap properties = core.Properties();
+    const QVariantMap current = properties();
     QVariantMap changed;
-    for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
+    for (auto it = current.cbegin(); it != current.cend(); ++it) {
         if (announced.value(it.key()) != it.value())
             changed.insert(it.key(), it.value());
     }
-    announced = properties;
+    announced = current;
     if (changed.isEmpty() || !registered)
         return;
     QDBusMessage signal =

@@ -4,6 +4,7 @@
 #include <QDBusVirtualObject>
 #include <QVariantMap>
 
+class SoundRouting;
 class TransmitterCore;
 
 // The transmitter on the session bus: the name org.tessaly.Tessaly, the object /org/tessaly/Tessaly and its
@@ -22,8 +23,10 @@ public:
     static inline const QString objectPath = QStringLiteral("/org/tessaly/Tessaly");
     static inline const QString interfaceName = QStringLiteral("org.tessaly.Tessaly1");
 
-    // show: what Show() does; empty where there is no window.
-    TransmitterBusObject(TransmitterCore& core, std::function<void()> show, QObject* parent = nullptr);
+    // show: what Show() does; empty where there is no window. soundRouting, where there is one, is the
+    // SoundRouting property.
+    TransmitterBusObject(TransmitterCore& core, std::function<void()> show,
+                         SoundRouting* soundRouting = nullptr, QObject* parent = nullptr);
 
     // Exports the object and takes the name on the session bus. False, with the reason on stderr, when
     // there is no session bus or the name belongs to another process.
@@ -33,12 +36,15 @@ public:
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
 
 private:
-    void onCoreChanged();
+    QVariantMap properties() const;
+    QString writeProperty(const QString& name, const QVariant& value);
+    void announceChanges();
     QDBusMessage propertiesCall(const QDBusMessage& message);
     QDBusMessage interfaceCall(const QDBusMessage& message);
 
     TransmitterCore& core;
     std::function<void()> show;
+    SoundRouting* soundRouting;
     QVariantMap announced; // the values the bus last heard of
     bool registered = false;
 };

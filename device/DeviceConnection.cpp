@@ -26,6 +26,8 @@ void OpenDevice()
     // The transmitter needs time to retune before it takes the setup report; the writer waits it out.
     QueuePause(std::chrono::milliseconds(20));
     SendReport(SetupReport);
+    if (deviceOpenedHook)
+        deviceOpenedHook(OpenDeviceNode());
 }
 
 void CloseDevice(const std::function<void()>& toggleOnAir)
@@ -34,9 +36,19 @@ void CloseDevice(const std::function<void()>& toggleOnAir)
         // After the reports queued for it: the close waits for a write in flight.
         QueueClose(deviceHandle, hidLibrary.Resolve<decltype(CloseHIDDevice)>("CloseHIDDevice"));
         deviceHandle = -1;
+        if (deviceClosedHook)
+            deviceClosedHook();
     }
     if (transmitterState.onAir)
         toggleOnAir();
+}
+
+dev_t OpenDeviceNode()
+{
+    struct stat status;
+    return deviceHandle >= 0 && ::fstat(deviceHandle, &status) == 0 && S_ISCHR(status.st_mode)
+               ? status.st_rdev
+               : 0;
 }
 
 bool RemovalConcernsOpenDevice(dev_t removedNode, dev_t openNode)
@@ -48,9 +60,6 @@ void OnDeviceRemoved(dev_t removedNode, const std::function<void()>& toggleOnAir
 {
     if (deviceHandle < 0)
         return;
-    struct stat status;
-    const dev_t openNode =
-        ::fstat(deviceHandle, &status) == 0 && S_ISCHR(status.st_mode) ? status.st_rdev : 0;
-    if (RemovalConcernsOpenDevice(removedNode, openNode))
+    if (RemovalConcernsOpenDevice(removedNode, OpenDeviceNode()))
         CloseDevice(toggleOnAir);
 }

@@ -1,0 +1,94 @@
+#include "sound/SinkMatch.h"
+#include "sound/SoundOption.h"
+
+#include <QtTest>
+#include <sys/stat.h>
+
+class TestSoundRouting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void matchesTheTransmittersSink_data();
+    void matchesTheTransmittersSink();
+    void keepsTheOptionSafely();
+};
+
+void TestSoundRouting::matchesTheTransmittersSink_data()
+{
+    QTest::addColumn<SinkProperties>("sink");
+    QTest::addColumn<bool>("placeKnown");
+    QTest::addColumn<bool>("matches");
+
+    const QByteArray card = "/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/sound/card1";
+    const SinkProperties ids{{"device.vendor.id", "0x046d"}, {"device.product.id", "0x0a0e"}};
+    QTest::newRow("sysfs path under the device") << SinkProperties{{"sysfs.path", card}} << true << true;
+    QTest::newRow("sysfs path with /sys") << SinkProperties{{"sysfs.path", "/sys" + card}} << true << true;
+    QTest::newRow("bus path under the device")
+        << SinkProperties{{"device.bus_path", "pci-0000:00:14.0-usb-0:2:1.0"}} << true << true;
+    QTest::newRow("another device, same IDs")
+        << SinkProperties{{"sysfs.path", "/devices/pci0000:00/0000:00:14.0/usb1/1-22/1-22:1.0/sound/card2"},
+                          {"device.vendor.id", "046d"},
+                          {"device.product.id", "0a0e"}}
+        << true << false;
+    QTest::newRow("another bus path")
+        << SinkProperties{{"device.bus_path", "pci-0000:00:14.0-usb-0:21:1.0"}} << true << false;
+    QTest::newRow("IDs with 0x, place unknown") << ids << false << true;
+    QTest::newRow("IDs without 0x, upper case")
+        << SinkProperties{{"device.vendor.id", "046D"}, {"device.product.id", "0A0E"}} << false << true;
+    QTest::newRow("IDs, sink without a place") << ids << true << true;
+    QTest::newRow("sibling with another product")
+        << SinkProperties{{"device.vendor.id", "046d"}, {"device.product.id", "0a0f"}} << false << false;
+    QTest::newRow("vendor only") << SinkProperties{{"device.vendor.id", "046d"}} << false << false;
+    QTest::newRow("no properties") << SinkProperties{} << false << false;
+}
+
+void TestSoundRouting::matchesTheTransmittersSink()
+{
+    QFETCH(SinkProperties, sink);
+    QFETCH(bool, placeKnown);
+    QFETCH(bool, matches);
+    TransmitterIdentity transmitter{{}, {}, 0x046D, 0x0A0E};
+    if (placeKnown)
+        transmitter = {"/devices/pci0000:00/0000:00:14.0/usb1/1-2", "pci-0000:00:14.0-usb-0:2", 0x046D,
+                       0x0A0E};
+    QCOMPARE(SinkBelongsToTransmitter(sink, transmitter), matches);
+}
+
+// The choice comes back as stored; anything odd in its place gives the default and is left alone.
+void TestSoundRouting::keepsTheOptionSafely()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Sound.ini"));
+    QCOMPARE(ReadSoundOption(path), SoundOptionDefault);
+    for (const bool enabled : {!SoundOptionDefault, SoundOptionDefault, !SoundOptionDefault}) {
+        QVERIFY(WriteSoundOption(path, enabled));
+        QCOMPARE(ReadSoundOption(path), enabled);
+    }
+
+    QFile garbage(path);
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(1000, 'x'));
+    garbage.close();
+    QCOMPARE(ReadSoundOption(path), SoundOptionDefault);
+
+    // A link to a file holding the other choice is not followed, and a write does not replace it.
+    const QString target = dir.filePath(QStringLiteral("target"));
+    QVERIFY(WriteSoundOption(target, !SoundOptionDefault));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QFile::link(target, path));
+    QCOMPARE(ReadSoundOption(path), SoundOptionDefault);
+    QVERIFY(!WriteSoundOption(path, SoundOptionDefault));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(ReadSoundOption(target), !SoundOptionDefault);
+
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(ReadSoundOption(fifo), SoundOptionDefault);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("directory")));
+    QCOMPARE(ReadSoundOption(dir.filePath(QStringLiteral("directory"))), SoundOptionDefault);
+    QVERIFY(!WriteSoundOption(dir.filePath(QStringLiteral("directory")), !SoundOptionDefault));
+}
+
+QTEST_GUILESS_MAIN(TestSoundRouting)
+#include "tst_soundrouting.moc"
