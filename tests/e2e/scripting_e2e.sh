@@ -180,7 +180,12 @@ eventually tune_is "88500 40 05" || fail "on sent $(tune)"
 expect 0 off
 expect 0 on
 expect 0 show
-if "$ctl" status --json | grep -q SoundRouting; then expect 0 sound off; else expect 1 sound on; fi
+if "$ctl" status --json | grep -q SoundRouting; then
+    expect 0 sound off
+    is SoundRouting false || fail "sound off left SoundRouting $(property SoundRouting)"
+else
+    expect 1 sound on
+fi
 expect 0
 grep -q '^Frequency: *88.50 MHz$' "$work/out" && grep -q '^On air: *yes$' "$work/out" || fail "status: $(cat "$work/out")"
 expect 0 status --json
