@@ -1,14 +1,13 @@
 #include "app/CTransmitterApp.h"
 
 #include "app/CTransmitterDlg.h"
-#include "app/RunningInstance.h"
-#include "app/SessionEndSignals.h"
-#include "app/SingleInstanceLock.h"
-#include "app/SoundRoutingLink.h"
-#include "app/StartOptions.h"
 #include "bus/TransmitterBusObject.h"
 #include "core/TransmitterCore.h"
-#include "skin/CSystemMenu.h"
+#include "service/RunningInstance.h"
+#include "service/SessionEndSignals.h"
+#include "service/SingleInstanceLock.h"
+#include "service/SoundRoutingLink.h"
+#include "service/StartOptions.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -36,7 +35,7 @@ bool CTransmitterApp::InitInstance(const StartOptions& options)
     // server are reached.
     QTimer::singleShot(0, &busObject, [&] {
         busObject.Register();
-        sound.AddMenuItem(dialog.SystemMenu()->Menu());
+        dialog.AddSoundRoutingItem(sound.Routing());
         sound.Start();
     });
     dialog.DoModal();

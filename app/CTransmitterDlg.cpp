@@ -8,10 +8,13 @@
 #include "skin/CSystemMenu.h"
 #include "skin/CToolTipStyle.h"
 #include "skin/CTrayIcon.h"
+#include "sound/SoundRouting.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSystemTrayIcon>
 
 CTransmitterDlg::CTransmitterDlg(TransmitterCore* core, QWidget* parent)
@@ -110,6 +113,15 @@ void CTransmitterDlg::DestroyWindow()
 void CTransmitterDlg::ToggleOnAir()
 {
     core.ToggleOnAir();
+}
+
+void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
+{
+    QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Play sound through the transmitter"));
+    item->setCheckable(true);
+    item->setChecked(routing.IsEnabled());
+    connect(item, &QAction::toggled, &routing, &SoundRouting::SetEnabled);
+    connect(&routing, &SoundRouting::enabledChanged, item, &QAction::setChecked);
 }
 
 void CTransmitterDlg::BringBack()

@@ -5,6 +5,7 @@
 class CMainPanel;
 class CSystemMenu;
 class CTrayIcon;
+class SoundRouting;
 class TransmitterCore;
 
 // The main window: brings every part up in one fixed order and takes them down in another.
@@ -41,8 +42,8 @@ public:
     CMainPanel* Panel() const { return panel; }
     TransmitterCore& Core() const { return core; }
     CTrayIcon* TrayIcon() const { return trayIcon; }
-    // Made by the initialisation.
-    CSystemMenu* SystemMenu() const { return systemMenu; }
+    // The checkable "Play sound through the transmitter" item below About, kept in step both ways.
+    void AddSoundRoutingItem(SoundRouting& routing);
 
 protected:
     bool PreTranslateMessage(QObject* receiver, QEvent* event) override;

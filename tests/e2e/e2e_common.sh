@@ -16,14 +16,15 @@ require_x_tools() {
     done
 }
 
-# Copies the program into a directory of its own with a private runtime directory, which also holds its
-# lock (TESSALY_TEST_LOCK_DIR), so that its Config.ini and its lock land there and no companion library
-# lies beside it.
+# Copies the program, and the headless program it hands --headless over to, into a directory of its own with
+# a private runtime directory, which also holds its lock (TESSALY_TEST_LOCK_DIR), so that its Config.ini and
+# its lock land there and no companion library lies beside it.
 prepare_copy() {
     local dir=$1 program=$2
     mkdir -p "$dir/runtime"
     chmod 700 "$dir/runtime"
     cp "$program" "$dir/tessaly"
+    cp "$(dirname "$program")/tessaly-headless" "$dir/"
 }
 
 # A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid. Without

@@ -206,6 +206,7 @@ env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir"
     2>"$dir/stderr.log" &
 program_pid=$!
 eventually "$ctl" status >/dev/null 2>&1 || fail "headless: not on the bus; $(cat "$dir/stderr.log")"
+! grep -q libQt6Widgets "/proc/$program_pid/maps" || fail "headless: the window libraries are loaded"
 expect 0 on
 expect 0 frequency 100.1
 eventually tune_is "100100 90 19" || fail "headless: frequency 100.1 sent $(tune)"

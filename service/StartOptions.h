@@ -14,6 +14,13 @@ struct StartOptions
 };
 
 StartOptions ReadStartOptions(const QStringList& arguments);
+StartOptions ReadStartOptions(int argc, char* argv[]);
+// Prints --help or --version to stdout (status 0) or a usage error to stderr (status 2); returns the status.
+int AnswerStartOptions(const StartOptions& options);
 
 // Whether a window system can be reached at all; without one a background start runs headless.
 bool DisplayAvailable();
+
+// Replaces the process with tessaly-headless beside the executable, which links nothing of the windows
+// and so costs far less memory; returns only when that cannot be done.
+void HandOverToHeadless(char* argv[]);

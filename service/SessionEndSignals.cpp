@@ -1,4 +1,4 @@
-#include "app/SessionEndSignals.h"
+#include "service/SessionEndSignals.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "app/RunningInstance.h"
+#include "service/RunningInstance.h"
 
 #include "bus/TransmitterBusObject.h"
 

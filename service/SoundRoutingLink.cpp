@@ -1,13 +1,11 @@
-#include "app/SoundRoutingLink.h"
+#include "service/SoundRoutingLink.h"
 
 #include "device/DeviceConnection.h"
 #include "device/DeviceHandle.h"
 #include "state/SettingsFile.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
 
 namespace {
 
@@ -27,15 +25,6 @@ void SoundRoutingLink::Start()
     if (deviceHandle >= 0)
         routing.TransmitterOpened(OpenDeviceNode());
     routing.Start();
-}
-
-void SoundRoutingLink::AddMenuItem(QMenu* systemMenu)
-{
-    QAction* item = systemMenu->addAction(QStringLiteral("Play sound through the transmitter"));
-    item->setCheckable(true);
-    item->setChecked(routing.IsEnabled());
-    connect(item, &QAction::toggled, &routing, &SoundRouting::SetEnabled);
-    connect(&routing, &SoundRouting::enabledChanged, item, &QAction::setChecked);
 }
 
 SoundRoutingLink::~SoundRoutingLink()

@@ -1,4 +1,4 @@
-#include "app/SingleInstanceLock.h"
+#include "service/SingleInstanceLock.h"
 
 #include "state/UserDirectories.h"
 

@@ -1,10 +1,10 @@
-#include "app/HeadlessRun.h"
+#include "service/HeadlessRun.h"
 
-#include "app/SessionEndSignals.h"
-#include "app/SingleInstanceLock.h"
-#include "app/SoundRoutingLink.h"
 #include "bus/TransmitterBusObject.h"
 #include "core/TransmitterCore.h"
+#include "service/SessionEndSignals.h"
+#include "service/SingleInstanceLock.h"
+#include "service/SoundRoutingLink.h"
 
 #include <cstdio>
 #include <QEventLoop>

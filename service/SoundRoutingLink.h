@@ -4,8 +4,6 @@
 
 #include <QObject>
 
-class QMenu;
-
 // Ties the sound routing to the program: the option read at once (the bus shows it from the start), the
 // sound server and the device's opening and closing only from Start(), once the transmitter is set up and
 // the window shown, so nothing of it comes before the first report.
@@ -18,8 +16,6 @@ public:
     ~SoundRoutingLink() override;
 
     void Start();
-    // The checkable "Play sound through the transmitter" item, kept in step both ways.
-    void AddMenuItem(QMenu* systemMenu);
     SoundRouting& Routing() { return routing; }
 
 private:

@@ -1,6 +1,9 @@
-#include "app/StartOptions.h"
+#include "service/StartOptions.h"
 
+#include <climits>
+#include <cstdio>
 #include <QCommandLineParser>
+#include <unistd.h>
 
 StartOptions ReadStartOptions(const QStringList& arguments)
 {
@@ -45,4 +48,33 @@ bool DisplayAvailable()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+StartOptions ReadStartOptions(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return ReadStartOptions(arguments);
+}
+
+int AnswerStartOptions(const StartOptions& options)
+{
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "tessaly: %s\nTry 'tessaly --help'.\n", qPrintable(options.error));
+        return 2;
+    }
+    std::fputs(qPrintable(options.output), stdout);
+    return 0;
+}
+
+void HandOverToHeadless(char* argv[])
+{
+    char executable[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", executable, sizeof executable - 1);
+    if (length <= 0)
+        return;
+    executable[length] = '\0';
+    const QByteArray directory = QByteArray(executable).left(QByteArray(executable).lastIndexOf('/') + 1);
+    ::execv((directory + "tessaly-headless").constData(), argv);
 }

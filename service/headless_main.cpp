@@ -1,0 +1,18 @@
+#include "service/HeadlessRun.h"
+#include "service/StartOptions.h"
+
+#include <csignal>
+#include <QCoreApplication>
+
+// tessaly --headless hands over to this program: the same run without any window library loaded.
+int main(int argc, char* argv[])
+{
+    // A vanished device peer must fail the write, not end the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    const StartOptions options = ReadStartOptions(argc, argv);
+    if (!options.output.isEmpty() || !options.error.isEmpty())
+        return AnswerStartOptions(options);
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
+    return RunHeadless();
+}
