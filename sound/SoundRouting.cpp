@@ -61,7 +61,7 @@ QString ServerSocketDirectory()
 bool Issue(pa_operation* operation)
 {
     if (operation)
-        Issue(operation);
+        pa_operation_unref(operation);
     return operation != nullptr;
 }
 
