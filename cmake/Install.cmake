@@ -1,6 +1,7 @@
 # Installed layout under the prefix:
 #   lib/tessaly/tessaly, lib/tessaly/libHIDApi.so   side by side, found through RUNPATH $ORIGIN
 #   lib/tessaly/tessaly-headless                      what tessaly --headless becomes: no window libraries
+#   lib/tessaly/libtessaly-pulse.so                   the sound server's client, loaded once a server is there
 #   bin/tessaly                                       relative link to ../lib/tessaly/tessaly
 #   bin/tessalyctl                                    the command-line client, which needs no private library
 #   share/applications, share/metainfo, share/icons   desktop integration
@@ -14,7 +15,7 @@
 
 set(TESSALY_APP_ID org.tessaly.Tessaly)
 
-install(TARGETS tessaly tessaly-headless HIDApi
+install(TARGETS tessaly tessaly-headless HIDApi tessaly-pulse
     RUNTIME DESTINATION ${TESSALY_PRIVATE_DIR}
     LIBRARY DESTINATION ${TESSALY_PRIVATE_DIR})
 
@@ -98,7 +99,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 # CPACK_DEBIAN_PACKAGE_SHLIBDEPS, whose scan also adds ldconfig calls for any library under usr/lib/:
 # the companion library is private, found through the program's RUNPATH, and needs none.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/cmake/PackageDepends.cmake)
-set(CPACK_TESSALY_BINARIES ${CMAKE_BINARY_DIR}/tessaly ${CMAKE_BINARY_DIR}/tessaly-headless ${CMAKE_BINARY_DIR}/tessalyctl ${CMAKE_BINARY_DIR}/libHIDApi.so)
+set(CPACK_TESSALY_BINARIES ${CMAKE_BINARY_DIR}/tessaly ${CMAKE_BINARY_DIR}/tessaly-headless ${CMAKE_BINARY_DIR}/tessalyctl ${CMAKE_BINARY_DIR}/libHIDApi.so
+    ${CMAKE_BINARY_DIR}/libtessaly-pulse.so)
 set(CPACK_TESSALY_SCRATCH_DIR ${CMAKE_BINARY_DIR}/packaging/shlibdeps)
 set(CPACK_TESSALY_PRIVATE_DIR ${TESSALY_PRIVATE_DIR})
 # Qt's Wayland plugin, without which a Wayland session runs the program through XWayland. The Kai-style

@@ -1,33 +1,25 @@
 #pragma once
 
-#include "sound/SinkMatch.h"
-
-#include <cstdint>
+#include <memory>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <sys/types.h>
 
-class QEventLoop;
 class QFileSystemWatcher;
-struct pa_context;
-struct pa_glib_mainloop;
-struct pa_server_info;
-struct pa_sink_info;
-struct pa_sink_input_info;
+class SoundEngine;
 
 // While the transmitter is connected and the option is on, the computer's sound plays through it: its
 // sink becomes the default and the streams on the old default follow; afterwards both go back, unless the
-// user picked another default meanwhile. Talks to the desktop's sound server (PulseAudio or PipeWire's
-// Pulse server) on the GLib main loop Qt's event dispatcher runs, so no thread and no polling. Never
-// changes anything while no transmitter is open, and touches only the default and the streams on it.
+// user picked another default meanwhile. Keeps the option "Play sound through the transmitter" and what
+// the program tells it; the sound server itself is reached through the engine module, loaded only once a
+// server's socket exists, so a machine without one pays nothing for it.
 class SoundRouting final : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(bool enabled READ IsEnabled WRITE SetEnabled NOTIFY enabledChanged)
 
 public:
-    // optionPath: the file that keeps "Play sound through the transmitter"; read here.
+    // optionPath: the file that keeps the option; read here.
     explicit SoundRouting(const QString& optionPath, QObject* parent = nullptr);
     ~SoundRouting() override;
 
@@ -35,11 +27,10 @@ public:
     // Stores the choice, then routes or restores at once.
     void SetEnabled(bool enabled);
 
-    // Connects to the sound server, asynchronously; call once the window is shown (or the headless start
-    // is done). Without a server: one line on stderr, and a new connection when one appears.
+    // Reaches the sound server, asynchronously; call once the window is shown (or the headless start is
+    // done). Without a server: one line on stderr, and the server is reached when it appears.
     void Start();
-    // The transmitter was opened; hidrawNode is its node's device number (0 when unknown). Its sink is
-    // looked for now and, as sound cards are probed after the HID node, for 10 s of sink announcements.
+    // The transmitter was opened; hidrawNode is its node's device number (0 when unknown).
     void TransmitterOpened(dev_t hidrawNode);
     void TransmitterClosed();
     // The program ends: restores what is ours to restore, waiting at most a second for the server.
@@ -49,62 +40,17 @@ signals:
     void enabledChanged(bool enabled);
 
 private:
-    bool ShouldRoute() const { return enabled && transmitterOpen && ready && !routed; }
-    void Connect();
-    void Disconnect();
-    void ServerLost();
-    void WatchForServer();
-    void BeginSearch();
-    void EndSearch();
-    void Search();
-    void Restore();
-    void OperationDone();
-
-    // The steps, each run from the sound server's answer to the one before.
-    void StateChanged();
-    void SearchWithDefault(const pa_server_info* info);
-    void SearchSink(const pa_sink_info* info, bool last);
-    void SearchStream(const pa_sink_input_info* info, bool last);
-    void RestoreWithDefault(const pa_server_info* info);
-    void RestoreStream(const pa_sink_input_info* info, bool last);
+    void startEngineWhenServerAppears();
+    bool startEngine();
 
     QString optionPath;
     bool enabled;
+    bool started = false;
     bool finished = false;
-
+    dev_t transmitterNode = 0;
     bool transmitterOpen = false;
-    TransmitterIdentity transmitter;
-
-    pa_glib_mainloop* mainloop = nullptr;
-    pa_context* context = nullptr;
-    bool ready = false;
     bool outageReported = false;
     QFileSystemWatcher* serverWatcher = nullptr;
-    // A server coming up makes its socket before it answers: after a change, a few more tries.
-    QTimer retry;
-    int retriesLeft = 0;
-
-    // Looking for the transmitter's sink: the window after an opening, and one look at a time.
-    QTimer searchWindow;
-    bool searching = false;
-    bool searchRunning = false;
-    bool searchAgain = false;
-    QByteArray searchDefault;
-    QByteArray foundSink;
-    std::uint32_t foundSinkIndex = 0;
-    std::uint32_t searchDefaultIndex = 0;
-
-    // What was changed: the transmitter's sink made default in place of previousDefault.
-    bool routed = false;
-    bool lostWhileRouted = false;
-    QByteArray routedSink;
-    std::uint32_t routedSinkIndex = 0;
-    QByteArray previousDefault;
-
-    // A restore under way, and the loop Finish waits in.
-    QByteArray restoreFrom;
-    std::uint32_t restoreFromIndex = 0;
-    QByteArray restoreTo;
-    int pendingOperations = 0;
-    QEventLoop* finishLoop = nullptr;
+    void* module = nullptr;
+    std::unique_ptr<SoundEngine> engine;
 };

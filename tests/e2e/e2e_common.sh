@@ -16,7 +16,7 @@ require_x_tools() {
     done
 }
 
-# Copies the program, and the headless program it hands --headless over to, into a directory of its own with
+# Copies the program, the headless program it hands --headless over to and its sound module, into a directory of its own with
 # a private runtime directory, which also holds its lock (TESSALY_TEST_LOCK_DIR), so that its Config.ini and
 # its lock land there and no companion library lies beside it.
 prepare_copy() {
@@ -24,7 +24,7 @@ prepare_copy() {
     mkdir -p "$dir/runtime"
     chmod 700 "$dir/runtime"
     cp "$program" "$dir/tessaly"
-    cp "$(dirname "$program")/tessaly-headless" "$dir/"
+    cp "$(dirname "$program")/tessaly-headless" "$(dirname "$program")/libtessaly-pulse.so" "$dir/"
 }
 
 # A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid. Without
