@@ -1,6 +1,7 @@
 #include "sound/PulseRouting.h"
 
 #include "device/DeviceConnection.h"
+#include "sound/ServerSocket.h"
 
 #include <cstdio>
 #include <libudev.h>
@@ -9,7 +10,6 @@
 #include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <utility>
 
@@ -44,16 +44,6 @@ TransmitterIdentity IdentityOf(dev_t hidrawNode)
     }
     udev_unref(context);
     return identity;
-}
-
-// Where a local server puts its socket, as the client library looks for it.
-QString ServerSocketDirectory()
-{
-    const QString runtimePath = qEnvironmentVariable("PULSE_RUNTIME_PATH");
-    if (!runtimePath.isEmpty())
-        return runtimePath;
-    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return runtimeDir.isEmpty() ? QString() : runtimeDir + QStringLiteral("/pulse");
 }
 
 // Fire and forget: the answer, if any, comes through the callback given. Null when the context cannot send.
@@ -244,25 +234,7 @@ void PulseRouting::ServerLost()
 
 void PulseRouting::WatchForServer()
 {
-    const QString directory = ServerSocketDirectory();
-    if (directory.isEmpty())
-        return;
-    // The socket's directory, or the one it will be made in: a change there is the only wake-up. Watched
-    // again before every look, so that a socket made in between is never missed.
-    serverWatcher = new QFileSystemWatcher(this);
-    const auto watch = [this, directory] {
-        const QString parent = QFileInfo(directory).absolutePath();
-        if (QFileInfo::exists(directory))
-            serverWatcher->addPath(directory);
-        else if (QFileInfo::exists(parent))
-            serverWatcher->addPath(parent);
-    };
-    watch();
-    connect(serverWatcher, &QFileSystemWatcher::directoryChanged, this, [this, directory, watch] {
-        watch();
-        if (!QFileInfo::exists(directory + QStringLiteral("/native")))
-            return;
-        serverWatcher->deleteLater();
+    serverWatcher = WatchForServerSocket(this, [this] {
         serverWatcher = nullptr;
         retriesLeft = Retries;
         Connect();

@@ -1,33 +1,16 @@
 #include "sound/SoundRouting.h"
 
+#include "sound/ServerSocket.h"
 #include "sound/SoundEngine.h"
 #include "sound/SoundOption.h"
 
 #include <climits>
 #include <cstdio>
 #include <dlfcn.h>
-#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <unistd.h>
 
 namespace {
-
-// Where a local server puts its socket, as the client library looks for it.
-QString ServerSocketDirectory()
-{
-    const QString runtimePath = qEnvironmentVariable("PULSE_RUNTIME_PATH");
-    if (!runtimePath.isEmpty())
-        return runtimePath;
-    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return runtimeDir.isEmpty() ? QString() : runtimeDir + QStringLiteral("/pulse");
-}
-
-// A server named elsewhere (PULSE_SERVER) is taken to be there; a local one once its socket exists.
-bool ServerMayBeThere()
-{
-    return !qEnvironmentVariableIsEmpty("PULSE_SERVER") ||
-           QFileInfo::exists(ServerSocketDirectory() + QStringLiteral("/native"));
-}
 
 // By its full path beside the program: a sanitizer's dlopen would not look there by itself.
 QByteArray ModulePath()
@@ -81,25 +64,7 @@ void SoundRouting::Start()
 
 void SoundRouting::startEngineWhenServerAppears()
 {
-    const QString directory = ServerSocketDirectory();
-    if (directory.isEmpty())
-        return;
-    // The socket's directory, or the one it will be made in: a change there is the only wake-up. Watched
-    // again before every look, so that a socket made in between is never missed.
-    serverWatcher = new QFileSystemWatcher(this);
-    const auto watch = [this, directory] {
-        const QString parent = QFileInfo(directory).absolutePath();
-        if (QFileInfo::exists(directory))
-            serverWatcher->addPath(directory);
-        else if (QFileInfo::exists(parent))
-            serverWatcher->addPath(parent);
-    };
-    watch();
-    connect(serverWatcher, &QFileSystemWatcher::directoryChanged, this, [this, watch] {
-        watch();
-        if (!ServerMayBeThere())
-            return;
-        serverWatcher->deleteLater();
+    serverWatcher = WatchForServerSocket(this, [this] {
         serverWatcher = nullptr;
         startEngine();
     });
