@@ -8,7 +8,6 @@
 #include <pulse/glib-mainloop.h>
 #include <pulse/pulseaudio.h>
 #include <QAbstractEventDispatcher>
-#include <QDir>
 #include <QEventLoop>
 #include <QFileSystemWatcher>
 #include <utility>
