@@ -28,7 +28,7 @@ bool CTransmitterApp::InitInstance(const StartOptions& options)
     CTransmitterDlg dialog(&core);
     dialog.SetStartHidden(options.background);
     QObject::connect(&sessionEnd, &SessionEndSignals::sessionEnding, &dialog, &CTransmitterDlg::EndRun);
-    SoundRoutingLink sound;
+    SoundRoutingLink sound(core);
     TransmitterBusObject busObject(
         core, [&dialog] { dialog.BringBack(); }, &sound.Routing());
     // Once the run has begun: the transmitter is set up and the window shown before the bus and the sound

@@ -6,6 +6,7 @@
 #include "device/DeviceHandle.h"
 #include "device/DeviceWriter.h"
 #include "device/HidLibrary.h"
+#include "device/HidNotification.h"
 #include "device/ReportWriter.h"
 #include "device/SendReport.h"
 #include "device/UdevHotplugWatcher.h"
@@ -93,14 +94,19 @@ bool TransmitterCore::OpenDeviceLink()
     running = true;
     hidLibrary.Load();
     deviceHandle = -1;
+    announcedConnected = false;
     // Listening starts before the first open, so no arrival or removal is missed meanwhile. Without the
     // library arrivals open nothing and, nothing being open, removals close nothing.
     auto* watcher = new UdevHotplugWatcher(this);
-    connect(watcher, &HotplugWatcher::deviceArrived, this, &TransmitterCore::onDeviceArrived);
-    connect(watcher, &HotplugWatcher::deviceRemoved, this, &TransmitterCore::onDeviceRemoved);
+    RegisterHidNotification(*watcher, [this] { ToggleOnAir(); });
+    // After the link's own reaction: a connection opened or closed by it is announced.
+    connect(watcher, &HotplugWatcher::deviceArrived, this, &TransmitterCore::announceConnection);
+    connect(watcher, &HotplugWatcher::deviceRemoved, this, &TransmitterCore::announceConnection);
     const bool libraryLoaded = hidLibrary.IsLoaded();
-    if (libraryLoaded)
-        onDeviceArrived();
+    if (libraryLoaded) {
+        OpenDevice();
+        announceConnection();
+    }
     return libraryLoaded;
 }
 
@@ -121,7 +127,7 @@ void TransmitterCore::CloseDeviceLink()
     FlushReports(std::chrono::seconds(1));
     hidLibrary.Release();
     DisarmExitHook();
-    emit changed();
+    announceConnection();
 }
 
 bool TransmitterCore::IsConnected() const
@@ -129,20 +135,12 @@ bool TransmitterCore::IsConnected() const
     return deviceHandle >= 0;
 }
 
-void TransmitterCore::onDeviceArrived()
+void TransmitterCore::announceConnection()
 {
-    const bool wasConnected = IsConnected();
-    OpenDevice();
-    if (IsConnected() != wasConnected)
-        emit changed();
-}
-
-void TransmitterCore::onDeviceRemoved(dev_t node)
-{
-    const bool wasConnected = IsConnected();
-    OnDeviceRemoved(node, [this] { ToggleOnAir(); });
-    if (IsConnected() != wasConnected)
-        emit changed();
+    if (IsConnected() == announcedConnected)
+        return;
+    announcedConnected = IsConnected();
+    emit changed();
 }
 
 void TransmitterCore::ToggleOnAir()

@@ -59,8 +59,9 @@ private:
     bool stepFrequency(std::int32_t (*stepped)(std::int32_t, std::int32_t));
     QString writeFrequency(const QVariant& value);
     QString writeOptions(const QString& name, const QVariant& value);
-    void onDeviceArrived();
-    void onDeviceRemoved(dev_t node);
+    // changed() when the connection is not what was last announced.
+    void announceConnection();
 
     bool running = false; // between the start of a run and its end
+    bool announcedConnected = false;
 };

@@ -26,8 +26,6 @@ void OpenDevice()
     // The transmitter needs time to retune before it takes the setup report; the writer waits it out.
     QueuePause(std::chrono::milliseconds(20));
     SendReport(SetupReport);
-    if (deviceOpenedHook)
-        deviceOpenedHook(OpenDeviceNode());
 }
 
 void CloseDevice(const std::function<void()>& toggleOnAir)
@@ -36,8 +34,6 @@ void CloseDevice(const std::function<void()>& toggleOnAir)
         // After the reports queued for it: the close waits for a write in flight.
         QueueClose(deviceHandle, hidLibrary.Resolve<decltype(CloseHIDDevice)>("CloseHIDDevice"));
         deviceHandle = -1;
-        if (deviceClosedHook)
-            deviceClosedHook();
     }
     if (transmitterState.onAir)
         toggleOnAir();

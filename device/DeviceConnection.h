@@ -6,11 +6,6 @@
 inline constexpr int TransmitterVendorId = 0x046D;
 inline constexpr int TransmitterProductId = 0x0A0E;
 
-// Told after OpenDevice opened the transmitter (with OpenDeviceNode()) and after CloseDevice gave an open
-// one back; empty while nobody listens. Called on the thread that opens and closes.
-inline std::function<void(dev_t node)> deviceOpenedHook;
-inline std::function<void()> deviceClosedHook;
-
 // The open transmitter's device number (st_rdev of its node): 0 when none is open or its handle is not a
 // device node (the fake transmitter).
 dev_t OpenDeviceNode();

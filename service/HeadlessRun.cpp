@@ -23,7 +23,7 @@ int RunHeadless()
     core.LoadState();
     if (!core.OpenDeviceLink())
         std::fputs("tessaly: libHIDApi.so could not be loaded: running without the transmitter\n", stderr);
-    SoundRoutingLink sound;
+    SoundRoutingLink sound(core);
     TransmitterBusObject busObject(core, {}, &sound.Routing());
     busObject.Register();
     sound.Start();

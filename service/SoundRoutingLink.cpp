@@ -1,7 +1,7 @@
 #include "service/SoundRoutingLink.h"
 
+#include "core/TransmitterCore.h"
 #include "device/DeviceConnection.h"
-#include "device/DeviceHandle.h"
 #include "state/SettingsFile.h"
 
 #include <QDir>
@@ -16,19 +16,24 @@ QString SoundOptionPath()
 
 } // namespace
 
-SoundRoutingLink::SoundRoutingLink(QObject* parent) : QObject(parent), routing(SoundOptionPath()) {}
+SoundRoutingLink::SoundRoutingLink(TransmitterCore& core, QObject* parent)
+    : QObject(parent), core(core), routing(SoundOptionPath())
+{}
 
 void SoundRoutingLink::Start()
 {
-    deviceOpenedHook = [this](dev_t node) { routing.TransmitterOpened(node); };
-    deviceClosedHook = [this] { routing.TransmitterClosed(); };
-    if (deviceHandle >= 0)
-        routing.TransmitterOpened(OpenDeviceNode());
+    connect(&core, &TransmitterCore::changed, this, &SoundRoutingLink::followConnection);
+    followConnection();
     routing.Start();
 }
 
-SoundRoutingLink::~SoundRoutingLink()
+void SoundRoutingLink::followConnection()
 {
-    deviceOpenedHook = nullptr;
-    deviceClosedHook = nullptr;
+    if (core.IsConnected() == transmitterConnected)
+        return;
+    transmitterConnected = core.IsConnected();
+    if (transmitterConnected)
+        routing.TransmitterOpened(OpenDeviceNode());
+    else
+        routing.TransmitterClosed();
 }
