@@ -33,17 +33,6 @@ Operation step(bool (TransmitterCore::*operation)())
     };
 }
 
-// A TuneReport in hex: frequency code (two bytes), power byte, mode byte.
-QByteArray tune(const char* frequencyCode, const char* power, const char* mode)
-{
-    return QByteArray("000050") + frequencyCode + power + mode + "0000";
-}
-
-QByteArray setup(const char* gainCode, const char* flags)
-{
-    return QByteArray("000051") + gainCode + flags + "00000000";
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Operation)
@@ -103,22 +92,22 @@ private slots:
                                     << R{tune("0118", "5A", "09")} << 9000 << 0x25;
         QTest::newRow("PaLevel above 90")
             << true << 9000 << write("PaLevel", 91u) << false << R{} << 9000 << 0x25;
-        QTest::newRow("TxGain 5") << true << 9000 << write("TxGain", 5u) << true << R{setup("53", "25")}
+        QTest::newRow("TxGain 5") << true << 9000 << write("TxGain", 5u) << true << R{SetupBytes("53", "25")}
                                   << 9000 << 0x25;
         QTest::newRow("TxGain above 23")
             << true << 9000 << write("TxGain", 24u) << false << R{} << 9000 << 0x25;
-        QTest::newRow("Stereo") << true << 9000 << write("Stereo", true) << true << R{setup("03", "24")}
+        QTest::newRow("Stereo") << true << 9000 << write("Stereo", true) << true << R{SetupBytes("03", "24")}
                                 << 9000 << 0x24;
         QTest::newRow("Band 76-90 clamps the frequency first")
             << true << 10000 << write("Band", QStringLiteral("76-90")) << true
-            << R{tune("0118", "78", "19"), setup("03", "27")} << 9000 << 0x27;
+            << R{tune("0118", "78", "19"), SetupBytes("03", "27")} << 9000 << 0x27;
         QTest::newRow("Band unknown")
             << true << 9000 << write("Band", QStringLiteral("88-108")) << false << R{} << 9000 << 0x25;
-        QTest::newRow("Step 200") << true << 9000 << write("Step", 200u) << true << R{setup("03", "05")}
+        QTest::newRow("Step 200") << true << 9000 << write("Step", 200u) << true << R{SetupBytes("03", "05")}
                                   << 9000 << 0x05;
         QTest::newRow("Step 25") << true << 9000 << write("Step", 25u) << false << R{} << 9000 << 0x25;
         QTest::newRow("Deemphasis 50")
-            << true << 9000 << write("Deemphasis", 50u) << true << R{setup("03", "21")} << 9000 << 0x21;
+            << true << 9000 << write("Deemphasis", 50u) << true << R{SetupBytes("03", "21")} << 9000 << 0x21;
         QTest::newRow("Deemphasis 60")
             << true << 9000 << write("Deemphasis", 60u) << false << R{} << 9000 << 0x25;
         QTest::newRow("Connected is read-only")
@@ -130,7 +119,7 @@ private slots:
                    core.ApplySettings(0x02, 23);
                    return QString();
                })
-            << true << R{tune("0118", "78", "19"), setup("50", "02")} << 9000 << 0x02;
+            << true << R{tune("0118", "78", "19"), SetupBytes("50", "02")} << 9000 << 0x02;
     }
 
     void operations()

@@ -36,6 +36,18 @@ inline std::optional<ReceivedReport> TakeReport()
     return ReceivedReport{QByteArray(reinterpret_cast<const char*>(buffer), length), sentAtNs};
 }
 
+// A TuneReport in hex as TakeReports gives it: frequency code (two bytes), power byte, mode byte.
+inline QByteArray tune(const char* frequencyCode, const char* power, const char* mode)
+{
+    return QByteArray("000050") + frequencyCode + power + mode + "0000";
+}
+
+// A SetupReport in hex: gain code byte, option byte.
+inline QByteArray SetupBytes(const char* gainCode, const char* flags)
+{
+    return QByteArray("000051") + gainCode + flags + "00000000";
+}
+
 // Every waiting report, in hex, in the order written.
 inline QList<QByteArray> TakeReports()
 {

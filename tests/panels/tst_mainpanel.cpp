@@ -14,16 +14,6 @@
 #include <QRadioButton>
 #include <QtTest>
 
-namespace {
-
-// A TuneReport in hex: frequency code (two bytes), power byte, mode byte.
-QByteArray tune(const char* frequencyCode, const char* power, const char* mode)
-{
-    return QByteArray("000050") + frequencyCode + power + mode + "0000";
-}
-
-} // namespace
-
 // The main panel driven through the real main window with real mouse and key input; the device is the
 // fake transmitter.
 class TestMainPanel : public QObject

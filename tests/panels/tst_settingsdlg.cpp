@@ -17,11 +17,6 @@ namespace {
 
 constexpr int ALL_RADIOS[] = {1013, 1014, 1015, 1016, 1019, 1020, 1025, 1018, 1017};
 
-QByteArray SetupBytes(const char* gainCode, const char* flags)
-{
-    return QByteArray("000051") + gainCode + flags + "00000000";
-}
-
 // The SetupReport the state calls for now, as the fake transmitter logs it.
 QByteArray SetupOfState()
 {
