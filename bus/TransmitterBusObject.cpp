@@ -1,5 +1,6 @@
 #include "bus/TransmitterBusObject.h"
 
+#include "bus/BusNames.h"
 #include "core/TransmitterCore.h"
 #include "sound/SoundRouting.h"
 
@@ -11,8 +12,6 @@
 
 namespace {
 
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString offAirError = QStringLiteral("org.tessaly.Tessaly1.Error.OffAir");
 const QString soundRoutingProperty = QStringLiteral("SoundRouting");
 
 const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
@@ -76,17 +75,28 @@ bool TransmitterBusObject::Register()
                      qPrintable(bus.lastError().message()));
         return false;
     }
-    if (!bus.registerVirtualObject(objectPath, this)) {
-        std::fprintf(stderr, "tessaly: could not export %s on the session bus\n", qPrintable(objectPath));
+    if (!bus.registerVirtualObject(BusNames::objectPath, this)) {
+        std::fprintf(stderr, "tessaly: could not export %s on the session bus\n",
+                     qPrintable(BusNames::objectPath));
         return false;
     }
     registered = true;
-    if (!bus.registerService(serviceName)) {
+    if (!bus.registerService(BusNames::service)) {
         std::fprintf(stderr, "tessaly: the bus name %s belongs to another process: %s\n",
-                     qPrintable(serviceName), qPrintable(bus.lastError().message()));
+                     qPrintable(BusNames::service), qPrintable(bus.lastError().message()));
         return false;
     }
     return true;
+}
+
+void TransmitterBusObject::Unregister()
+{
+    if (!registered)
+        return;
+    registered = false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterService(BusNames::service);
+    bus.unregisterObject(BusNames::objectPath);
 }
 
 QString TransmitterBusObject::introspect(const QString&) const
@@ -99,9 +109,9 @@ bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBu
     if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
     QDBusMessage reply;
-    if (message.interface() == propertiesInterface)
+    if (message.interface() == BusNames::properties)
         reply = propertiesCall(message);
-    else if (message.interface() == interfaceName || message.interface().isEmpty())
+    else if (message.interface() == BusNames::interface || message.interface().isEmpty())
         reply = interfaceCall(message);
     // Introspection and Peer calls are Qt's.
     if (reply.type() == QDBusMessage::InvalidMessage)
@@ -114,19 +124,27 @@ QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
 {
     const QString member = message.member();
     if (member != QLatin1String("StepUp") && member != QLatin1String("StepDown") &&
-        member != QLatin1String("Show"))
-        return {};
+        member != QLatin1String("Show")) {
+        // Introspection and Peer calls without an interface are Qt's.
+        if (message.interface().isEmpty())
+            return {};
+        return message.createErrorReply(
+            QDBusError::UnknownMethod, QStringLiteral("no method %1 in %2").arg(member, BusNames::interface));
+    }
     if (!message.arguments().isEmpty())
         return invalidArgs(message, member + QStringLiteral(" takes no arguments"));
     if (member == QLatin1String("Show")) {
-        if (show)
-            show();
+        if (!show)
+            return message.createErrorReply(
+                BusNames::noWindowError,
+                QStringLiteral("Tessaly runs without windows here (headless): there is no window to show"));
+        show();
         return message.createReply();
     }
     const bool stepped =
         member == QLatin1String("StepUp") ? core.StepFrequencyUp() : core.StepFrequencyDown();
     if (!stepped)
-        return message.createErrorReply(offAirError,
+        return message.createErrorReply(BusNames::offAirError,
                                         QStringLiteral("off air: the frequency steps only on air"));
     return message.createReply();
 }
@@ -136,7 +154,7 @@ QDBusMessage TransmitterBusObject::propertiesCall(const QDBusMessage& message)
     const QList<QVariant> arguments = message.arguments();
     const QString member = message.member();
     const QString interface = arguments.value(0).toString();
-    if (!arguments.isEmpty() && interface != interfaceName && !interface.isEmpty())
+    if (!arguments.isEmpty() && interface != BusNames::interface && !interface.isEmpty())
         return invalidArgs(message, QStringLiteral("no interface %1 here").arg(interface));
     const QVariantMap current = properties();
     if (member == QLatin1String("GetAll") && arguments.size() == 1)
@@ -167,8 +185,8 @@ void TransmitterBusObject::announceChanges()
     announced = current;
     if (changed.isEmpty() || !registered)
         return;
-    QDBusMessage signal =
-        QDBusMessage::createSignal(objectPath, propertiesInterface, QStringLiteral("PropertiesChanged"));
-    signal << interfaceName << changed << QStringList();
+    QDBusMessage signal = QDBusMessage::createSignal(BusNames::objectPath, BusNames::properties,
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << BusNames::interface << changed << QStringList();
     QDBusConnection::sessionBus().send(signal);
 }

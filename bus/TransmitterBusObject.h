@@ -19,18 +19,16 @@ class TransmitterBusObject final : public QDBusVirtualObject
     Q_OBJECT
 
 public:
-    static inline const QString serviceName = QStringLiteral("org.tessaly.Tessaly");
-    static inline const QString objectPath = QStringLiteral("/org/tessaly/Tessaly");
-    static inline const QString interfaceName = QStringLiteral("org.tessaly.Tessaly1");
-
-    // show: what Show() does; empty where there is no window. soundRouting, where there is one, is the
-    // SoundRouting property.
+    // show: what Show() does; empty where there is no window, and Show() then answers an error. soundRouting,
+    // where there is one, is the SoundRouting property.
     TransmitterBusObject(TransmitterCore& core, std::function<void()> show,
                          SoundRouting* soundRouting = nullptr, QObject* parent = nullptr);
 
     // Exports the object and takes the name on the session bus. False, with the reason on stderr, when
     // there is no session bus or the name belongs to another process.
     bool Register();
+    // Leaves the bus: no call reaches the core any more.
+    void Unregister();
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

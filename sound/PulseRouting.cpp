@@ -1,6 +1,6 @@
 #include "sound/PulseRouting.h"
 
-#include "device/DeviceConnection.h"
+#include "device/TransmitterIds.h"
 #include "sound/ServerSocket.h"
 
 #include <cstdio>
