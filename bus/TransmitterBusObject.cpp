@@ -26,6 +26,8 @@ const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
 <property name="Deemphasis" type="u" access="readwrite"/>
 <property name="Connected" type="b" access="read"/>
 <property name="SoundRouting" type="b" access="readwrite"/>
+<property name="SoundState" type="s" access="read"/>
+<property name="SoundSink" type="s" access="read"/>
 <method name="StepUp"/>
 <method name="StepDown"/>
 <method name="Show"/>
@@ -45,26 +47,37 @@ TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<
       announced(properties())
 {
     connect(&core, &TransmitterCore::changed, this, &TransmitterBusObject::announceChanges);
-    if (soundRouting)
+    if (soundRouting) {
         connect(soundRouting, &SoundRouting::enabledChanged, this, &TransmitterBusObject::announceChanges);
+        connect(soundRouting, &SoundRouting::stateChanged, this, &TransmitterBusObject::announceChanges);
+    }
 }
 
 QVariantMap TransmitterBusObject::properties() const
 {
     QVariantMap all = core.Properties();
-    if (soundRouting)
+    if (soundRouting) {
         all.insert(soundRoutingProperty, soundRouting->IsEnabled());
+        all.insert(QStringLiteral("SoundState"), soundRouting->State());
+        all.insert(QStringLiteral("SoundSink"), soundRouting->SinkDescription());
+    }
     return all;
 }
 
-QString TransmitterBusObject::writeProperty(const QString& name, const QVariant& value)
+QDBusMessage TransmitterBusObject::writeProperty(const QDBusMessage& message, const QString& name,
+                                                 const QVariant& value)
 {
-    if (name != soundRoutingProperty)
-        return core.WriteProperty(name, value);
+    if (name == QLatin1String("SoundState") || name == QLatin1String("SoundSink"))
+        return invalidArgs(message, name + QStringLiteral(" is read-only"));
+    if (name != soundRoutingProperty) {
+        const QString refusal = core.WriteProperty(name, value);
+        return refusal.isEmpty() ? message.createReply() : invalidArgs(message, refusal);
+    }
     if (value.metaType().id() != QMetaType::Bool)
-        return QStringLiteral("SoundRouting takes a boolean");
-    soundRouting->SetEnabled(value.toBool());
-    return {};
+        return invalidArgs(message, QStringLiteral("SoundRouting takes a boolean"));
+    // A choice that could not be kept is the program's failure, not a bad value.
+    const QString failure = soundRouting->SetEnabled(value.toBool());
+    return failure.isEmpty() ? message.createReply() : message.createErrorReply(QDBusError::Failed, failure);
 }
 
 bool TransmitterBusObject::Register()
@@ -168,8 +181,7 @@ QDBusMessage TransmitterBusObject::propertiesCall(const QDBusMessage& message)
     if (member == QLatin1String("Set") && arguments.size() == 3) {
         if (!current.contains(name))
             return invalidArgs(message, QStringLiteral("no property %1").arg(name));
-        const QString refusal = writeProperty(name, arguments[2].value<QDBusVariant>().variant());
-        return refusal.isEmpty() ? message.createReply() : invalidArgs(message, refusal);
+        return writeProperty(message, name, arguments[2].value<QDBusVariant>().variant());
     }
     return invalidArgs(message, QStringLiteral("%1 does not take these arguments").arg(member));
 }

@@ -35,7 +35,7 @@ public:
 
 private:
     QVariantMap properties() const;
-    QString writeProperty(const QString& name, const QVariant& value);
+    QDBusMessage writeProperty(const QDBusMessage& message, const QString& name, const QVariant& value);
     void announceChanges();
     QDBusMessage propertiesCall(const QDBusMessage& message);
     QDBusMessage interfaceCall(const QDBusMessage& message);

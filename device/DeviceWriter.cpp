@@ -27,7 +27,7 @@ struct Command
     ReportBytes report{};
     std::chrono::milliseconds pause{};
     void (*closeHidDevice)(int) = nullptr;
-    std::vector<std::uint64_t> tickets;
+    std::vector<std::uint64_t> tickets = {};
     QObject* context = nullptr;
     ReportNotify notify = nullptr;
 };
