@@ -20,6 +20,8 @@ bool CTransmitterApp::InitInstance(const StartOptions& options)
     // The process ends with the main window's run, not when its last visible window closes: closing a
     // message box while the main window waits hidden in the tray must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    if (options.onAirAtStart)
+        session.KeepOnAirAtStart();
     CTransmitterDlg dialog(&session.Core());
     dialog.SetStartHidden(options.background);
     // The window's teardown ends the session in its order, once the window is gone from the screen.

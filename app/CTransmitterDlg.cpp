@@ -1,5 +1,6 @@
 #include "app/CTransmitterDlg.h"
 
+#include "app/UnattendedMenu.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
 #include "panels/CMainPanel.h"
@@ -76,6 +77,7 @@ bool CTransmitterDlg::OnInitDialog()
 
     systemMenu = new CSystemMenu(this);
     connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
+    AddUnattendedItems(*systemMenu->Menu(), core);
     trayIcon->Add();
     // Without a tray host a hidden window could never come back: keep a taskbar button then.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
@@ -144,6 +146,8 @@ void CTransmitterDlg::OnSysCommand(int command)
 
 bool CTransmitterDlg::PreTranslateMessage(QObject* receiver, QEvent* event)
 {
+    if (panel && panel->TakeTypedKey(receiver, event))
+        return true;
     if (panel)
         panel->PreTranslateMessage(receiver, event);
     return CSkinnedDialog::PreTranslateMessage(receiver, event);

@@ -4,6 +4,7 @@
 #include "core/TransmitterCore.h"
 #include "sound/SoundRouting.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -28,9 +29,13 @@ const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
 <property name="SoundRouting" type="b" access="readwrite"/>
 <property name="SoundState" type="s" access="read"/>
 <property name="SoundSink" type="s" access="read"/>
+<property name="OnAirAtStart" type="b" access="readwrite"/>
+<property name="Favourites" type="au" access="read"/>
 <method name="StepUp"/>
 <method name="StepDown"/>
 <method name="Show"/>
+<method name="AddFavourite"><arg name="kHz" type="u" direction="in"/></method>
+<method name="RemoveFavourite"><arg name="kHz" type="u" direction="in"/></method>
 </interface>
 )";
 
@@ -69,13 +74,17 @@ QDBusMessage TransmitterBusObject::writeProperty(const QDBusMessage& message, co
 {
     if (name == QLatin1String("SoundState") || name == QLatin1String("SoundSink"))
         return invalidArgs(message, name + QStringLiteral(" is read-only"));
+    // A choice that could not be kept is the program's failure, not a bad value.
+    if (name == QLatin1String("OnAirAtStart") && value.metaType().id() == QMetaType::Bool &&
+        !core.SetOnAirAtStart(value.toBool()))
+        return message.createErrorReply(QDBusError::Failed,
+                                        QStringLiteral("OnAirAtStart could not be stored"));
     if (name != soundRoutingProperty) {
         const QString refusal = core.WriteProperty(name, value);
         return refusal.isEmpty() ? message.createReply() : invalidArgs(message, refusal);
     }
     if (value.metaType().id() != QMetaType::Bool)
         return invalidArgs(message, QStringLiteral("SoundRouting takes a boolean"));
-    // A choice that could not be kept is the program's failure, not a bad value.
     const QString failure = soundRouting->SetEnabled(value.toBool());
     return failure.isEmpty() ? message.createReply() : message.createErrorReply(QDBusError::Failed, failure);
 }
@@ -136,6 +145,8 @@ bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBu
 QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
 {
     const QString member = message.member();
+    if (member == QLatin1String("AddFavourite") || member == QLatin1String("RemoveFavourite"))
+        return favouriteCall(message);
     if (member != QLatin1String("StepUp") && member != QLatin1String("StepDown") &&
         member != QLatin1String("Show")) {
         // Introspection and Peer calls without an interface are Qt's.
@@ -160,6 +171,41 @@ QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
         return message.createErrorReply(BusNames::offAirError,
                                         QStringLiteral("off air: the frequency steps only on air"));
     return message.createReply();
+}
+
+QDBusMessage TransmitterBusObject::favouriteCall(const QDBusMessage& message)
+{
+    const bool adding = message.member() == QLatin1String("AddFavourite");
+    const QList<QVariant> arguments = message.arguments();
+    const QVariant kHz = arguments.value(0);
+    if (arguments.size() != 1 || kHz.metaType().id() != QMetaType::UInt)
+        return invalidArgs(message, message.member() + QStringLiteral(" takes one frequency in kHz (u)"));
+    const auto frequency = std::int32_t(std::min(kHz.toUInt(), 10000000u) / 10);
+    const bool whole = kHz.toUInt() % 10 == 0;
+    const FavouriteAnswer answer =
+        adding ? (whole ? core.AddFavourite(frequency) : FavouriteAnswer::Refused)
+               : (whole ? core.RemoveFavourite(frequency) : FavouriteAnswer::NotFavourite);
+    switch (answer) {
+    case FavouriteAnswer::Done:
+        return message.createReply();
+    case FavouriteAnswer::Refused: {
+        const QVariantMap current = core.Properties();
+        return invalidArgs(message,
+                           QStringLiteral("a favourite is in kHz inside the band in use, %1 MHz, in steps "
+                                          "of 50 kHz")
+                               .arg(current.value(QStringLiteral("Band")).toString()));
+    }
+    case FavouriteAnswer::Full:
+        return message.createErrorReply(
+            BusNames::favouritesFullError,
+            QStringLiteral("there are %1 favourites already").arg(FavouritesMaximum));
+    case FavouriteAnswer::NotFavourite:
+        return message.createErrorReply(BusNames::notFavouriteError,
+                                        QStringLiteral("%1 kHz is not a favourite").arg(kHz.toUInt()));
+    case FavouriteAnswer::NotStored:
+        break;
+    }
+    return message.createErrorReply(QDBusError::Failed, QStringLiteral("the favourites could not be stored"));
 }
 
 QDBusMessage TransmitterBusObject::propertiesCall(const QDBusMessage& message)

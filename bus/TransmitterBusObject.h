@@ -8,7 +8,8 @@ class SoundRouting;
 class TransmitterCore;
 
 // The transmitter on the session bus: the name org.tessaly.Tessaly, the object /org/tessaly/Tessaly and its
-// interface org.tessaly.Tessaly1, with a property for each setting, StepUp, StepDown and Show. Property
+// interface org.tessaly.Tessaly1, with a property for each setting, StepUp, StepDown, Show, AddFavourite and
+// RemoveFavourite. Property
 // reads and writes go through the core; every change of the core, whoever made it, is announced with
 // PropertiesChanged.
 //
@@ -39,6 +40,8 @@ private:
     void announceChanges();
     QDBusMessage propertiesCall(const QDBusMessage& message);
     QDBusMessage interfaceCall(const QDBusMessage& message);
+    // AddFavourite and RemoveFavourite, with the bus's answer for each of the core's.
+    QDBusMessage favouriteCall(const QDBusMessage& message);
 
     TransmitterCore& core;
     std::function<void()> show;

@@ -4,11 +4,14 @@
 #include "core/Tuning.h"
 #include "device/DeviceWriter.h"
 #include "device/HotplugWatcher.h"
+#include "state/FavouritesFile.h"
 #include "state/SettingsFile.h"
+#include "state/StartOnAirFile.h"
 #include "state/TransmitterValues.h"
 
 #include <optional>
 #include <QMetaType>
+#include <utility>
 
 namespace {
 
@@ -74,6 +77,9 @@ void TransmitterCore::LoadState(const QString& file)
     state.paLevel = settings.paLevel;
     state.txGainIndex = settings.txGainIndex;
     state.optionFlags = settings.optionFlags;
+    favourites = KeptFavourites(ReadFavouritesFile(FavouritesPath(settingsFile)));
+    onAirAtStart = ReadStartOnAir(StartOnAirPath(settingsFile));
+    firstArrivalPending = true;
     ArmExitHook([this] { endAtExit(); });
     emit changed();
 }
@@ -128,11 +134,69 @@ void TransmitterCore::send(ReportKind kind)
 
 void TransmitterCore::onOpened()
 {
+    ResendAll();
+    announceConnection();
+    if (std::exchange(firstArrivalPending, false))
+        QMetaObject::invokeMethod(this, &TransmitterCore::goOnAirAtStart, Qt::QueuedConnection);
+}
+
+void TransmitterCore::ResendAll()
+{
+    if (!link.IsOpen())
+        return;
     state.retunePending = true;
     send(TuneReport);
     link.Pause(retuneTime);
     send(SetupReport);
-    announceConnection();
+}
+
+void TransmitterCore::goOnAirAtStart()
+{
+    if (onAirAtStart && running && link.IsOpen() && !state.onAir)
+        ToggleOnAir();
+}
+
+bool TransmitterCore::SetOnAirAtStart(bool on)
+{
+    if (on == onAirAtStart)
+        return true;
+    if (!WriteStartOnAir(StartOnAirPath(settingsFileInUse()), on))
+        return false;
+    onAirAtStart = on;
+    emit changed();
+    return true;
+}
+
+FavouriteAnswer TransmitterCore::AddFavourite(std::int32_t frequency)
+{
+    std::vector<std::int32_t> kept = favourites;
+    const FavouriteAnswer answer = AddTo(kept, frequency, state.optionFlags);
+    if (answer != FavouriteAnswer::Done || kept == favourites)
+        return answer;
+    return storeFavourites(std::move(kept)) ? answer : FavouriteAnswer::NotStored;
+}
+
+FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency)
+{
+    std::vector<std::int32_t> kept = favourites;
+    const FavouriteAnswer answer = RemoveFrom(kept, frequency);
+    if (answer != FavouriteAnswer::Done)
+        return answer;
+    return storeFavourites(std::move(kept)) ? answer : FavouriteAnswer::NotStored;
+}
+
+QString TransmitterCore::settingsFileInUse() const
+{
+    return settingsFile.isEmpty() ? settingsPath() : settingsFile;
+}
+
+bool TransmitterCore::storeFavourites(std::vector<std::int32_t> kept)
+{
+    if (!WriteFavouritesFile(FavouritesPath(settingsFileInUse()), kept))
+        return false;
+    favourites = std::move(kept);
+    emit changed();
+    return true;
 }
 
 void TransmitterCore::onClosed()
@@ -242,6 +306,9 @@ void TransmitterCore::ApplySettings(int optionFlags, int txGainIndex)
 QVariantMap TransmitterCore::Properties() const
 {
     const Options options = DecodeOptions(state.optionFlags);
+    QList<uint> favouritesInKHz;
+    for (const std::int32_t frequency : favourites)
+        favouritesInKHz.append(uint(frequency * 10));
     return {
         {QStringLiteral("Frequency"), uint(state.frequency * 10)},
         {QStringLiteral("OnAir"), state.onAir},
@@ -253,13 +320,21 @@ QVariantMap TransmitterCore::Properties() const
         {QStringLiteral("Step"), uint(StepOf(state.optionFlags) * 10)},
         {QStringLiteral("Deemphasis"), uint(options.deemphasis75 ? 75 : 50)},
         {QStringLiteral("Connected"), IsConnected()},
+        {QStringLiteral("OnAirAtStart"), onAirAtStart},
+        {QStringLiteral("Favourites"), QVariant::fromValue(favouritesInKHz)},
     };
 }
 
 QString TransmitterCore::WriteProperty(const QString& name, const QVariant& value)
 {
-    if (name == QLatin1String("Connected"))
-        return QStringLiteral("Connected is read-only");
+    if (name == QLatin1String("Connected") || name == QLatin1String("Favourites"))
+        return name + QStringLiteral(" is read-only");
+    if (name == QLatin1String("OnAirAtStart")) {
+        if (!hasType(value, QMetaType::Bool))
+            return QStringLiteral("OnAirAtStart takes a boolean");
+        return SetOnAirAtStart(value.toBool()) ? QString()
+                                               : QStringLiteral("OnAirAtStart could not be stored");
+    }
     if (name == QLatin1String("Frequency"))
         return writeFrequency(value);
     if (name == QLatin1String("OnAir") || name == QLatin1String("Muted")) {
@@ -289,11 +364,17 @@ QString TransmitterCore::writeFrequency(const QVariant& value)
     if (!hasType(value, QMetaType::UInt))
         return accepted;
     const uint kHz = value.toUInt();
-    if (kHz < uint(band.lower * 10) || kHz > uint(band.upper * 10) || kHz % 10 != 0 || !OnGrid(kHz / 10))
+    if (kHz % 10 != 0 || kHz > uint(band.upper * 10) || !TuneTo(std::int32_t(kHz / 10)))
         return accepted;
-    const auto frequency = std::int32_t(kHz / 10);
+    return {};
+}
+
+bool TransmitterCore::TuneTo(std::int32_t frequency)
+{
+    if (!Tunable(frequency, state.optionFlags))
+        return false;
     if (frequency == state.frequency)
-        return {};
+        return true;
     state.frequency = frequency;
     // On air it retunes as a step does; off air the retune goes out with the next report.
     state.retunePending = true;
@@ -301,7 +382,7 @@ QString TransmitterCore::writeFrequency(const QVariant& value)
         send(TuneReport);
     scheduleSave();
     emit changed();
-    return {};
+    return true;
 }
 
 QString TransmitterCore::writeOptions(const QString& name, const QVariant& value)

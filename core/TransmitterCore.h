@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Favourites.h"
 #include "device/DeviceLink.h"
 #include "state/TransmitterState.h"
 
@@ -28,7 +29,8 @@ public:
     const TransmitterState& State() const { return state; }
 
     // The start of a run: off air, not muted, the first report retunes, the settings read from
-    // settingsFile ("Config.ini" where the program keeps it when empty). Once per run.
+    // settingsFile ("Config.ini" where the program keeps it when empty), the favourites and the
+    // on-air-at-start option from their files beside it. Once per run.
     void LoadState(const QString& settingsFile = {});
     // Loads the companion library, follows hot-plug from now on (through watcher, the udev daemon's
     // announcements when null) and opens the transmitter. Returns whether the library loaded; without it
@@ -54,8 +56,24 @@ public:
     // The settings window closed with these choices: the frequency brought into the band, then the setup.
     void ApplySettings(int optionFlags, int txGainIndex);
 
+    // Tunes as a step does (the retune bit armed, sent only on air), also off air, where it is stored for
+    // the next report. False, and nothing done, off the grid or outside the band in use.
+    bool TuneTo(std::int32_t frequency);
+    // The transmitter is told everything again, retuning first, as when it arrives; nothing without one.
+    void ResendAll();
+
+    // Going on air as Play does once a transmitter is connected for the first time in the run.
+    // SetOnAirAtStart stores the choice; false, and nothing changed, when it could not.
+    bool OnAirAtStart() const { return onAirAtStart; }
+    bool SetOnAirAtStart(bool on);
+    // Ascending, in units of 10 kHz, at most FavouritesMaximum. Each change is stored at once; a change that
+    // cannot be stored is NotStored and not made.
+    const std::vector<std::int32_t>& Favourites() const { return favourites; }
+    FavouriteAnswer AddFavourite(std::int32_t frequency);
+    FavouriteAnswer RemoveFavourite(std::int32_t frequency);
+
     // The scripting view of the state, keyed by property name: Frequency (kHz), OnAir, Muted, PaLevel,
-    // TxGain, Stereo, Band, Step (kHz), Deemphasis (µs), Connected.
+    // TxGain, Stereo, Band, Step (kHz), Deemphasis (µs), Connected, OnAirAtStart, Favourites (kHz).
     QVariantMap Properties() const;
     // Does what the control showing the property does. A refused value (wrong type, out of range, unknown,
     // read-only) changes and sends nothing; the returned text says what is accepted. Empty: done.
@@ -82,6 +100,12 @@ private:
     QString writeOptions(const QString& name, const QVariant& value);
     // A transmitter arrived: it is told everything, retuning first.
     void onOpened();
+    // The first arrival of the run with the option on: Play, once the start has run its course, so the
+    // window shows it as a press would.
+    void goOnAirAtStart();
+    bool storeFavourites(std::vector<std::int32_t> kept);
+    // Where Config.ini is, also before the start of the run.
+    QString settingsFileInUse() const;
     void onClosed();
     void onReportsDone(const std::vector<std::uint64_t>& tickets, bool written);
     // changed() when the connection is not what was last announced.
@@ -97,6 +121,9 @@ private:
     DeviceLink link;
     QTimer saveTimer;
     QString settingsFile;
+    std::vector<std::int32_t> favourites;
+    bool onAirAtStart = false;
+    bool firstArrivalPending = false;
     std::uint64_t lastTicket = 0;
     bool running = false; // between the start of a run and its end
     bool linkStarted = false;

@@ -94,3 +94,26 @@ void CFrequencyReadout::ShowFrequency(std::int32_t value, bool onAir)
     for (int i = 0; i < 5; ++i)
         digits[i]->setPixmap(digitPictures[shownDigits[i]]);
 }
+
+void CFrequencyReadout::ShowEntry(const QString& entry)
+{
+    const qsizetype pointAt = entry.indexOf(QLatin1Char('.'));
+    const QString whole = pointAt < 0 ? entry : entry.left(pointAt);
+    const QString fraction = pointAt < 0 ? QString() : entry.mid(pointAt + 1);
+    // Laid out as the frequency of as many whole digits, then only the typed places shown.
+    ShowFrequency(whole.size() > 2 ? 10000 : 0, true);
+    QLabel* const wholePlaces[] = {units, tens, hundreds};
+    for (qsizetype i = 0; i < 3; ++i) {
+        wholePlaces[i]->setVisible(i < whole.size());
+        if (i < whole.size())
+            wholePlaces[i]->setPixmap(digitPictures[whole[whole.size() - 1 - i].digitValue()]);
+    }
+    point->setVisible(pointAt >= 0);
+    QLabel* const fractionPlaces[] = {tenths, hundredths};
+    for (qsizetype i = 0; i < 2; ++i) {
+        fractionPlaces[i]->setVisible(i < fraction.size());
+        if (i < fraction.size())
+            fractionPlaces[i]->setPixmap(digitPictures[fraction[i].digitValue()]);
+    }
+    display->setAccessibleName(QStringLiteral("Entry ") + entry);
+}

@@ -35,6 +35,9 @@ public:
 
     // Shows value while on air, hides the whole read-out while off air.
     void ShowFrequency(std::int32_t value, bool onAir);
+    // Shows a frequency being typed, on air or not: up to three digits, a point and up to two digits, each
+    // where the digits of a frequency stand ("88." as 88.__ MHz); assistive tools read "Entry 88.".
+    void ShowEntry(const QString& entry);
 
 private:
     QLabel* createPicture(int id);

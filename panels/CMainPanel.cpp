@@ -4,6 +4,7 @@
 #include "core/Tuning.h"
 #include "panels/CFrequencyReadout.h"
 #include "panels/CSettingsDlg.h"
+#include "panels/CTypedEntry.h"
 #include "res/Resources.h"
 #include "skin/CBitmapButton.h"
 #include "skin/CSkinnedDialog.h"
@@ -30,7 +31,7 @@ CMainPanel::CMainPanel(CSkinnedDialog* window, TransmitterCore& core)
     : QObject(window), window(window), core(core), stopPlay(createButton(1007)), mute(createButton(1008)),
       frequencyDown(createButton(1009)), frequencyUp(createButton(1010)), set(createButton(1000)),
       paSlider(new CSkinSlider(1006, window)), idlePicture(new QLabel(window)),
-      readout(new CFrequencyReadout(window))
+      readout(new CFrequencyReadout(window)), typedEntry(new CTypedEntry(window, readout, core))
 {
     // Moves without a pressed button must reach the body and the buttons, or hover never happens.
     window->setMouseTracking(true);
@@ -185,7 +186,8 @@ void CMainPanel::onCoreChanged()
             setHoverRecord(stopPlay, 172, 173);
         }
         stopPlay->setChecked(shownOnAir);
-        readout->ShowFrequency(core.State().frequency, shownOnAir);
+        if (!typedEntry->IsActive())
+            readout->ShowFrequency(core.State().frequency, shownOnAir);
     }
     if (core.State().muted != shownMuted) {
         shownMuted = core.State().muted;
@@ -200,7 +202,8 @@ void CMainPanel::onCoreChanged()
     }
     if (core.State().frequency != shownFrequency) {
         shownFrequency = core.State().frequency;
-        readout->ShowFrequency(shownFrequency, shownOnAir);
+        if (!typedEntry->IsActive())
+            readout->ShowFrequency(shownFrequency, shownOnAir);
     }
     if (core.State().paLevel != paSlider->GetPos()) {
         paSlider->SetPos(core.State().paLevel);
@@ -422,6 +425,11 @@ void CMainPanel::endSpaceHold()
     spaceReleasedAt.reset();
     if (spaceHeld)
         onFrequencyButtonRelease(std::exchange(spaceHeld, nullptr));
+}
+
+bool CMainPanel::TakeTypedKey(QObject* receiver, QEvent* event)
+{
+    return setUp && typedEntry->TakeKey(receiver, event);
 }
 
 bool CMainPanel::OnTimer(int timerId)

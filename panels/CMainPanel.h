@@ -8,6 +8,7 @@ class CBitmapButton;
 class CFrequencyReadout;
 class CSkinSlider;
 class CSkinnedDialog;
+class CTypedEntry;
 class QEvent;
 class QKeyEvent;
 class QLabel;
@@ -49,6 +50,8 @@ public:
     // Hover, leave check and the frequency buttons' press and release by the mouse or Space, before
     // normal delivery.
     void PreTranslateMessage(QObject* receiver, QEvent* event);
+    // A key typed into the window's frequency entry; true when the entry took it and nothing else may.
+    bool TakeTypedKey(QObject* receiver, QEvent* event);
     // A tick of TIMER_STEP_UP or TIMER_STEP_DOWN; false for any other timer.
     bool OnTimer(int timerId);
     // Ends a press-and-hold repeat as a release would, and clears both engaged flags.
@@ -109,6 +112,7 @@ private:
     CSkinSlider* paSlider;
     QLabel* idlePicture;
     CFrequencyReadout* readout;
+    CTypedEntry* typedEntry;
 
     bool upEngaged = false;
     bool downEngaged = false;

@@ -1,11 +1,12 @@
 #include "service/HeadlessRun.h"
 
 #include "service/Session.h"
+#include "service/StartOptions.h"
 
 #include <cstdio>
 #include <QEventLoop>
 
-int RunHeadless()
+int RunHeadless(const StartOptions& options)
 {
     Session session;
     if (!session.AcquireLock()) {
@@ -15,6 +16,8 @@ int RunHeadless()
     // With no window to show it in, the failure goes where a service's messages go.
     QObject::connect(&session.Core(), &TransmitterCore::writeFailed,
                      [] { std::fputs("tessaly: USB Data Write Error!\n", stderr); });
+    if (options.onAirAtStart)
+        session.KeepOnAirAtStart();
     session.StartTransmitter();
     session.StartServices({});
 

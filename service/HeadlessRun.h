@@ -1,6 +1,8 @@
 #pragma once
 
+struct StartOptions;
+
 // The program without windows, for a board without a screen or a service: the transmitter with hot-plug,
 // the settings file, the single-instance lock, the session-end signals and the session bus. Runs until a
 // session-end signal; returns the exit status.
-int RunHeadless();
+int RunHeadless(const StartOptions& options);

@@ -8,6 +8,10 @@
 Session::Session(QObject* parent) : QObject(parent), sound(core)
 {
     connect(&endSignals, &SessionEndSignals::sessionEnding, this, &Session::ending);
+    connect(&sleepWatcher, &SleepWatcher::wokeUp, this, [this] {
+        core.ResendAll();
+        sound.Routing().Recheck();
+    });
 }
 
 Session::~Session()
@@ -27,6 +31,13 @@ void Session::StartTransmitter(HotplugWatcher* watcher)
         std::fputs("tessaly: libHIDApi.so could not be loaded: running without the transmitter\n", stderr);
 }
 
+void Session::KeepOnAirAtStart()
+{
+    core.LoadState();
+    if (!core.SetOnAirAtStart(true))
+        std::fputs("tessaly: --on-air-at-start could not be stored, the option stays off\n", stderr);
+}
+
 void Session::StartServices(std::function<void()> show)
 {
     if (bus || stopped)
@@ -34,6 +45,7 @@ void Session::StartServices(std::function<void()> show)
     bus = std::make_unique<TransmitterBusObject>(core, std::move(show), &sound.Routing());
     bus->Register();
     sound.Start();
+    sleepWatcher.Start();
 }
 
 void Session::Stop()

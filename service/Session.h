@@ -2,6 +2,7 @@
 
 #include "core/TransmitterCore.h"
 #include "service/SessionEndSignals.h"
+#include "service/SleepWatcher.h"
 #include "service/SoundRoutingLink.h"
 
 #include <functional>
@@ -31,8 +32,11 @@ public:
     // The transmitter's side: the settings read, the device link opened (a missing companion library said
     // on stderr). The window does the same at its place in its initialisation.
     void StartTransmitter(HotplugWatcher* watcher = nullptr);
-    // Once the transmitter is set up (and the window shown): the session bus and the sound server. show is
-    // what the bus's Show() does; empty where there is no window.
+    // tessaly --on-air-at-start: the option switched on and kept, before the transmitter is opened.
+    void KeepOnAirAtStart();
+    // Once the transmitter is set up (and the window shown): the session bus, the sound server and the
+    // system bus, whose wake-up tells the transmitter everything again. show is what the bus's Show() does;
+    // empty where there is no window.
     void StartServices(std::function<void()> show);
     // The end, once: the bus first, so that no change comes after the last save; then the sound given
     // back; then the transmitter off air and closed, and the settings written.
@@ -46,6 +50,7 @@ private:
     SessionEndSignals endSignals;
     TransmitterCore core;
     SoundRoutingLink sound;
+    SleepWatcher sleepWatcher;
     std::unique_ptr<TransmitterBusObject> bus;
     bool stopped = false;
 };

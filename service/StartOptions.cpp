@@ -18,11 +18,16 @@ StartOptions ReadStartOptions(const QStringList& arguments)
     const QCommandLineOption background(
         QStringLiteral("background"),
         QStringLiteral("Start with the window hidden in the tray (headless when there is no display)."));
+    const QCommandLineOption onAirAtStart(
+        QStringLiteral("on-air-at-start"),
+        QStringLiteral(
+            "Go on air as soon as a transmitter is connected after the start, from now on: the "
+            "choice is kept ('tessalyctl start-on-air off' or the window's menu switches it off)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
-    parser.addOptions({headless, background, help, version});
+    parser.addOptions({headless, background, onAirAtStart, help, version});
 
     StartOptions options;
     if (!parser.parse(arguments)) {
@@ -41,6 +46,7 @@ StartOptions ReadStartOptions(const QStringList& arguments)
         options.output = QStringLiteral("tessaly %1\n").arg(QStringLiteral(TESSALY_VERSION));
     options.headless = parser.isSet(headless);
     options.background = parser.isSet(background);
+    options.onAirAtStart = parser.isSet(onAirAtStart);
     return options;
 }
 

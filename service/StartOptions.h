@@ -7,10 +7,11 @@
 // line that fails only because of them is read again once the application object has taken them.
 struct StartOptions
 {
-    bool headless = false;   // no windows, no tray, no display touched
-    bool background = false; // the main window starts hidden in the tray
-    QString output;          // --help or --version text: print it and end with status 0
-    QString error;           // a usage error: print it and end with status 2
+    bool headless = false;     // no windows, no tray, no display touched
+    bool background = false;   // the main window starts hidden in the tray
+    bool onAirAtStart = false; // switches "on air at start" on and keeps it
+    QString output;            // --help or --version text: print it and end with status 0
+    QString error;             // a usage error: print it and end with status 2
 };
 
 StartOptions ReadStartOptions(const QStringList& arguments);

@@ -1,5 +1,7 @@
 #include "core/TestCore.h"
 #include "device/FakeTransmitterReports.h"
+#include "state/FavouritesFile.h"
+#include "state/StartOnAirFile.h"
 
 #include <functional>
 #include <QSignalSpy>
@@ -23,6 +25,13 @@ Operation run(void (TransmitterCore::*operation)())
     };
 }
 
+Operation tuneTo(std::int32_t frequency)
+{
+    return [frequency](TransmitterCore& core) {
+        return core.TuneTo(frequency) ? QString() : QStringLiteral("refused");
+    };
+}
+
 Operation step(bool (TransmitterCore::*operation)())
 {
     return [operation](TransmitterCore& core) {
@@ -30,9 +39,22 @@ Operation step(bool (TransmitterCore::*operation)())
     };
 }
 
+using FavouriteOperation = std::function<FavouriteAnswer(TransmitterCore&)>;
+
+FavouriteOperation add(std::int32_t frequency)
+{
+    return [frequency](TransmitterCore& core) { return core.AddFavourite(frequency); };
+}
+
+FavouriteOperation remove(std::int32_t frequency)
+{
+    return [frequency](TransmitterCore& core) { return core.RemoveFavourite(frequency); };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Operation)
+Q_DECLARE_METATYPE(FavouriteOperation)
 
 // Every way into the transmitter's state: what it changes, what the device receives and that the change
 // is announced; a refused value changes, sends and announces nothing.
@@ -74,6 +96,14 @@ private slots:
         QTest::newRow("Frequency below the band")
             << true << 9000 << write("Frequency", 87000u) << false << R{} << 9000 << 0x25;
 
+        QTest::newRow("a favourite chosen on air retunes")
+            << true << 9000 << tuneTo(8810) << true << R{tune("00F2", "78", "19")} << 8810 << 0x25;
+        QTest::newRow("a favourite chosen off air is kept for later")
+            << false << 9000 << tuneTo(10800) << true << R{} << 10800 << 0x25;
+        QTest::newRow("a typed frequency off the grid")
+            << true << 9000 << tuneTo(8812) << false << R{} << 9000 << 0x25;
+        QTest::newRow("a typed frequency above the band")
+            << false << 9000 << tuneTo(10805) << false << R{} << 9000 << 0x25;
         QTest::newRow("Frequency as a signed integer")
             << true << 9000 << write("Frequency", 88100) << false << R{} << 9000 << 0x25;
         QTest::newRow("OnAir false") << true << 9000 << write("OnAir", false) << true
@@ -167,16 +197,126 @@ private slots:
         TransmitterCore& core = test.core;
         core.LoadState(test.settingsFile());
         const QVariantMap written = {
-            {QStringLiteral("OnAir"), true},      {QStringLiteral("Muted"), true},
-            {QStringLiteral("PaLevel"), 45u},     {QStringLiteral("TxGain"), 23u},
-            {QStringLiteral("Stereo"), true},     {QStringLiteral("Step"), 100u},
-            {QStringLiteral("Deemphasis"), 50u},  {QStringLiteral("Band"), QStringLiteral("76-90")},
-            {QStringLiteral("Frequency"), 76050u}};
+            {QStringLiteral("OnAir"), true},       {QStringLiteral("Muted"), true},
+            {QStringLiteral("PaLevel"), 45u},      {QStringLiteral("TxGain"), 23u},
+            {QStringLiteral("Stereo"), true},      {QStringLiteral("Step"), 100u},
+            {QStringLiteral("Deemphasis"), 50u},   {QStringLiteral("Band"), QStringLiteral("76-90")},
+            {QStringLiteral("Frequency"), 76050u}, {QStringLiteral("OnAirAtStart"), true}};
         for (auto it = written.cbegin(); it != written.cend(); ++it)
             QVERIFY2(core.WriteProperty(it.key(), it.value()).isEmpty(), qPrintable(it.key()));
         QVariantMap expected = written;
         expected.insert(QStringLiteral("Connected"), false);
+        expected.insert(QStringLiteral("Favourites"), QVariant::fromValue(QList<uint>()));
         QCOMPARE(core.Properties(), expected);
+        QVERIFY(ReadStartOnAir(StartOnAirPath(test.settingsFile())));
+    }
+
+    // Kept in their own file: what the file gives is brought under the rules, each change is stored, and a
+    // refused or unstorable one changes nothing.
+    void favourites_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("optionFlags");
+        QTest::addColumn<FavouriteOperation>("operation");
+        QTest::addColumn<FavouriteAnswer>("answer");
+        QTest::addColumn<QList<uint>>("after");
+        const QByteArray twelve =
+            "88000\n88100\n88200\n88300\n88400\n88500\n88600\n88700\n88800\n88900\n89000\n89100\n";
+        const QList<uint> twelveKHz = {88000, 88100, 88200, 88300, 88400, 88500,
+                                       88600, 88700, 88800, 88900, 89000, 89100};
+        const FavouriteOperation none = [](TransmitterCore&) { return FavouriteAnswer::Done; };
+        QTest::newRow("a damaged file is brought under the rules")
+            << QByteArray("108000\n88100\nabc\n88100\n88125\n200000\n-5\n76000\n\n") << 0x25 << none
+            << FavouriteAnswer::Done << QList<uint>{76000, 88100, 108000};
+        QTest::newRow("more than twelve: the lowest twelve")
+            << twelve + "76000\n"
+            << 0x25 << none << FavouriteAnswer::Done << QList<uint>{76000} + twelveKHz.mid(0, 11);
+        QTest::newRow("added in order") << QByteArray("90000\n88100\n") << 0x25 << add(8900)
+                                        << FavouriteAnswer::Done << QList<uint>{88100, 89000, 90000};
+        QTest::newRow("the first, without a file")
+            << QByteArray() << 0x25 << add(10800) << FavouriteAnswer::Done << QList<uint>{108000};
+        QTest::newRow("one already there with twelve")
+            << twelve << 0x25 << add(8850) << FavouriteAnswer::Done << twelveKHz;
+        QTest::newRow("a thirteenth") << twelve << 0x25 << add(9000) << FavouriteAnswer::Full << twelveKHz;
+        QTest::newRow("off the grid")
+            << QByteArray() << 0x25 << add(8812) << FavouriteAnswer::Refused << QList<uint>{};
+        QTest::newRow("outside the low band in use")
+            << QByteArray() << 0x27 << add(9500) << FavouriteAnswer::Refused << QList<uint>{};
+        QTest::newRow("inside the low band only")
+            << QByteArray() << 0x27 << add(7600) << FavouriteAnswer::Done << QList<uint>{76000};
+        QTest::newRow("removed") << QByteArray("90000\n88100\n") << 0x25 << remove(9000)
+                                 << FavouriteAnswer::Done << QList<uint>{88100};
+        QTest::newRow("removing one that is none") << QByteArray("88100\n") << 0x25 << remove(9000)
+                                                   << FavouriteAnswer::NotFavourite << QList<uint>{88100};
+        QTest::newRow("a directory in the file's place")
+            << QByteArray("<directory>") << 0x25 << add(9000) << FavouriteAnswer::NotStored << QList<uint>{};
+    }
+
+    void favourites()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, optionFlags);
+        QFETCH(FavouriteOperation, operation);
+        QFETCH(FavouriteAnswer, answer);
+        QFETCH(QList<uint>, after);
+
+        TestCore test(SettingsBytes(9000, 90, 0, optionFlags));
+        const QString path = FavouritesPath(test.settingsFile());
+        if (file == "<directory>") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (!file.isEmpty()) {
+            QFile favouritesFile(path);
+            QVERIFY(favouritesFile.open(QIODevice::WriteOnly));
+            favouritesFile.write(file);
+        }
+        test.core.LoadState(test.settingsFile());
+        const std::vector<std::int32_t> before = test.core.Favourites();
+        QSignalSpy changes(&test.core, &TransmitterCore::changed);
+
+        QCOMPARE(operation(test.core), answer);
+        QCOMPARE(test.core.Properties().value(QStringLiteral("Favourites")).value<QList<uint>>(), after);
+        QCOMPARE(changes.isEmpty(), test.core.Favourites() == before);
+        // Read again as the next start reads it.
+        if (!changes.isEmpty())
+            QCOMPARE(KeptFavourites(ReadFavouritesFile(path)), test.core.Favourites());
+    }
+
+    // The first arrival of the run goes on air as Play does, once the start is done, when the option is on;
+    // a file that says anything else starts off air as the program always did.
+    void onAirAtStart_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("onAir");
+        QTest::newRow("on") << QByteArray("OnAirAtStart=1\n") << true;
+        QTest::newRow("off") << QByteArray("OnAirAtStart=0\n") << false;
+        QTest::newRow("no file") << QByteArray() << false;
+        QTest::newRow("damaged") << QByteArray("OnAirAtStart=yes\n") << false;
+    }
+
+    void onAirAtStart()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, onAir);
+
+        FakeHid_Reset();
+        TestCore test(SettingsBytes(9000, 90, 0, 0x25));
+        if (!file.isEmpty()) {
+            QFile startFile(StartOnAirPath(test.settingsFile()));
+            QVERIFY(startFile.open(QIODevice::WriteOnly));
+            startFile.write(file);
+        }
+        QVERIFY(test.Start());
+        QList<QByteArray> expected = {tune("0118", "78", "1A"), SetupBytes("03", "25")};
+        if (onAir)
+            expected.append(tune("0118", "78", "09"));
+        QCOMPARE(TakeReports(), expected);
+        QCOMPARE(test.core.State().onAir, onAir);
+        QCOMPARE(test.core.OnAirAtStart(), onAir);
+
+        // The wake-up after sleep tells the transmitter everything again, retuning first.
+        test.core.ResendAll();
+        QCOMPARE(TakeReports(),
+                 QList<QByteArray>({tune("0118", "78", onAir ? "19" : "1A"), SetupBytes("03", "25")}));
     }
 };
 

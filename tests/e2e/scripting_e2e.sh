@@ -2,7 +2,8 @@
 # The real program driven over a private session bus by tessalyctl and gdbus: started hidden and raised by a
 # second start, every command and refused value with its exit status against the fake transmitter's reports,
 # the window's own change seen on the bus, the headless mode without a display ended by SIGTERM, a stopped bus
-# and a stopped copy given up on in time, and a start through bus activation.
+# and a stopped copy given up on in time, a copy left on its own (on air at start, back after sleep with a
+# stand-in login manager on a private system bus, typed entry, favourites) and a start through bus activation.
 # Usage: scripting_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> <tessalyctl executable>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
@@ -20,11 +21,14 @@ LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp"
 export LSAN_OPTIONS
 
 work=$(mktemp -d)
+# No system bus until the part that brings its own: nothing may depend on the machine's.
+export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/no-system-bus"
 monitor_pid=
+system_bus_pid=
 bus_pid=
 tray_pid=
 listener_pid=
-trap 'kill ${program_pid:-} $monitor_pid $bus_pid $tray_pid $listener_pid 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+trap 'kill ${program_pid:-} $monitor_pid $bus_pid $system_bus_pid $tray_pid $listener_pid 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
 start_x
 # A tray, so that --background hides the window in it rather than minimizing it.
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
@@ -234,6 +238,94 @@ wait "$program_pid" || fail "headless: exit status $? after SIGTERM"
 eventually tune_is "100100 90 0A" && grep -q CloseHIDDevice "$dir/hid.log" ||
     fail "headless: no off-air report at the end:$(printf '\n')$(tail -n 3 "$dir/hid.log")"
 [ "$(settings_word 0)" = 10010 ] || fail "headless: Config.ini holds $(settings_hex "$dir")"
+
+# --- left on its own: on air at start, back after sleep, typed entry, favourites ---------------------------
+# A system bus of our own, where a stand-in login manager announces the wake-up.
+sed -e 's|<type>session</type>|<type>system</type>|' -e "s|unix:dir=$work|unix:dir=$work/system|" \
+    -e '/servicedir/d' "$work/bus.conf" >"$work/system.conf"
+mkdir "$work/system"
+dbus-daemon --config-file="$work/system.conf" --nofork --print-address=3 3>"$work/system.address" 2>/dev/null &
+system_bus_pid=$!
+timeout 10 sh -c "until [ -s '$work/system.address' ]; do sleep 0.1; done" || fail "the system bus did not start"
+DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 "$work/system.address")
+# The login manager's name taken, PrepareForSleep($1) announced, the name given up.
+login_manager() {
+    /usr/bin/python3 -c 'import sys
+from gi.repository import Gio, GLib
+bus = Gio.bus_get_sync(Gio.BusType.SYSTEM)
+bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+              GLib.Variant("(su)", ("org.freedesktop.login1", 4)), None, 0, -1)
+bus.emit_signal(None, "/org/freedesktop/login1", "org.freedesktop.login1.Manager", "PrepareForSleep",
+                GLib.Variant("(b)", (sys.argv[1] == "true",)))
+bus.flush_sync()' "$1"
+}
+dir=$work/unattended
+prepare_copy "$dir" "$tessaly"
+listen
+kill "$monitor_pid" 2>/dev/null || true
+gdbus monitor --session --dest org.tessaly.Tessaly --object-path /org/tessaly/Tessaly >"$work/unattended.log" &
+monitor_pid=$!
+env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" \
+    TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$dir/tessaly" --on-air-at-start \
+    2>"$dir/stderr.log" &
+program_pid=$!
+main_window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) || fail "no window"
+eventually tune_is "90000 90 09" || fail "--on-air-at-start: not on air at start: $(tune)"
+grep -qx 'OnAirAtStart=1' "$dir/StartOnAir.ini" || fail "--on-air-at-start was not kept"
+[ "$(awk '$1 == "report" { print substr($2, 5, 2) }' "$dir/hid.log" | tr '\n' ' ')" = "50 51 50 " ] ||
+    fail "not retune, setup, then Play:$(printf '\n')$(cat "$dir/hid.log")"
+expect 0 start-on-air off
+grep -qx 'OnAirAtStart=0' "$dir/StartOnAir.ini" || fail "start-on-air off was not kept"
+
+# Asleep nothing goes out; the wake-up (announced again until the program has set up its listening) retunes
+# and sends the setup again.
+eventually "$ctl" status >/dev/null 2>&1 || fail "unattended: not on the session bus"
+login_manager true
+setup_reports=$(count ' 000051')
+for _ in $(seq 100); do
+    login_manager false
+    count_is ' 000051' -gt "$setup_reports" && break
+done
+eventually tune_is "90000 90 19" && count_is ' 000051' -gt "$setup_reports" ||
+    fail "no retune and setup after the wake-up:$(printf '\n')$(tail -n 3 "$dir/hid.log")"
+
+# Typed on the window: Enter tunes; a frequency outside the band sends nothing; Escape abandons an entry
+# and leaves the window open.
+xdotool windowfocus --sync "$main_window" type --delay 50 88.1
+xdotool key Return
+eventually tune_is "88100 90 19" || fail "typed 88.1: $(tune)"
+before=$(count '^report')
+xdotool type --delay 50 120
+xdotool key Return type --delay 50 9
+xdotool key Escape
+is Frequency 88100 && count_is '^report' = "$before" || fail "a refused or abandoned entry was sent: $(tune)"
+kill -0 "$program_pid" || fail "Escape during an entry closed the window"
+
+# Favourites from the client, announced on the bus and kept in their file.
+expect 0 favourite add
+expect 0 favourite add 100.5
+expect 2 favourite add 100.53
+expect 1 favourite remove 99
+grep -q 'not a favourite' "$work/err" || fail "favourite remove 99: $(cat "$work/err")"
+expect 0 favourite list
+[ "$(tr '\n' ' ' <"$work/out")" = "88.10 100.50 " ] || fail "favourite list: $(cat "$work/out")"
+eventually grep -q "'Favourites': <\[uint32 88100, 100500\]>" "$work/unattended.log" ||
+    fail "no PropertiesChanged for Favourites:$(printf '\n')$(cat "$work/unattended.log")"
+expect 0 favourite next
+eventually tune_is "100500 90 19" || fail "favourite next: $(tune)"
+expect 0 favourite previous
+eventually tune_is "88100 90 19" || fail "favourite previous: $(tune)"
+for megahertz in 90 91 92 93 94 95 96 97 98 99; do expect 0 favourite add $megahertz; done
+expect 1 favourite add 101
+grep -q 'full' "$work/err" || fail "a thirteenth favourite: $(cat "$work/err")"
+expect 0 favourite remove 100.5
+[ "$(wc -l <"$dir/Favourites.ini")" = 11 ] && ! grep -q 100500 "$dir/Favourites.ini" ||
+    fail "Favourites.ini: $(cat "$dir/Favourites.ini")"
+
+# Without an entry Enter keeps its meaning: it ends the run.
+xdotool windowfocus --sync "$main_window" key Return
+wait "$program_pid" || fail "unattended: exit status $?"
+kill "$monitor_pid" 2>/dev/null || true
 
 # --- started by the bus for the first command ----------------------------------------------------------------
 dir=$work/activated

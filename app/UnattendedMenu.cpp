@@ -1,0 +1,60 @@
+#include "app/UnattendedMenu.h"
+
+#include "core/Favourites.h"
+#include "core/TransmitterCore.h"
+
+#include <algorithm>
+#include <QMenu>
+
+namespace {
+
+QString Megahertz(std::int32_t frequency)
+{
+    return QStringLiteral("%1.%2 MHz").arg(frequency / 100).arg(frequency % 100, 2, 10, QLatin1Char('0'));
+}
+
+void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core)
+{
+    favouritesMenu.clear();
+    const TransmitterState& state = core.State();
+    const std::vector<std::int32_t>& favourites = core.Favourites();
+    for (const std::int32_t frequency : favourites) {
+        QAction* item = favouritesMenu.addAction(Megahertz(frequency), &core,
+                                                 [&core, frequency] { core.TuneTo(frequency); });
+        item->setCheckable(true);
+        item->setChecked(frequency == state.frequency);
+        // One kept from the other band waits for that band.
+        item->setEnabled(Tunable(frequency, state.optionFlags));
+    }
+    if (!favourites.empty())
+        favouritesMenu.addSeparator();
+    const std::int32_t current = state.frequency;
+    const bool isFavourite = std::find(favourites.begin(), favourites.end(), current) != favourites.end();
+    QAction* add = favouritesMenu.addAction(QStringLiteral("Add ") + Megahertz(current), &core,
+                                            [&core, current] { core.AddFavourite(current); });
+    add->setEnabled(!isFavourite && favourites.size() < FavouritesMaximum &&
+                    Tunable(current, state.optionFlags));
+    QAction* remove = favouritesMenu.addAction(QStringLiteral("Remove ") + Megahertz(current), &core,
+                                               [&core, current] { core.RemoveFavourite(current); });
+    remove->setEnabled(isFavourite);
+}
+
+} // namespace
+
+void AddUnattendedItems(QMenu& menu, TransmitterCore& core)
+{
+    QMenu* favouritesMenu = menu.addMenu(QStringLiteral("Favourite frequencies"));
+    QObject::connect(favouritesMenu, &QMenu::aboutToShow, favouritesMenu,
+                     [favouritesMenu, &core] { FillFavourites(*favouritesMenu, core); });
+
+    QAction* onAirAtStart = menu.addAction(QStringLiteral("Go on air at start"));
+    onAirAtStart->setCheckable(true);
+    onAirAtStart->setChecked(core.OnAirAtStart());
+    QObject::connect(onAirAtStart, &QAction::toggled, &core, [onAirAtStart, &core](bool on) {
+        if (!core.SetOnAirAtStart(on))
+            onAirAtStart->setChecked(core.OnAirAtStart());
+    });
+    // Also what the bus or tessalyctl chose, and the kept value again when a choice could not be stored.
+    QObject::connect(&core, &TransmitterCore::changed, onAirAtStart,
+                     [onAirAtStart, &core] { onAirAtStart->setChecked(core.OnAirAtStart()); });
+}

@@ -1,0 +1,47 @@
+#include "service/SleepWatcher.h"
+
+#include <QDBusConnection>
+#include <QThread>
+
+namespace {
+
+const QString connectionName = QStringLiteral("tessaly-system-bus");
+
+} // namespace
+
+SleepWatcher::SleepWatcher(QObject* parent) : QObject(parent) {}
+
+SleepWatcher::~SleepWatcher()
+{
+    // A bus that never answers keeps the thread waiting for the bus library's own time limit; the process
+    // does not wait for it and ends it with its end.
+    if (connecting && connecting->isFinished())
+        delete connecting;
+}
+
+void SleepWatcher::Start()
+{
+    if (connecting)
+        return;
+    connecting =
+        QThread::create([] { QDBusConnection::connectToBus(QDBusConnection::SystemBus, connectionName); });
+    connect(connecting, &QThread::finished, this, &SleepWatcher::listen);
+    connecting->start();
+}
+
+void SleepWatcher::listen()
+{
+    QDBusConnection bus(connectionName);
+    if (!bus.isConnected())
+        return;
+    // No sender named: naming one makes Qt ask the bus for its owner and wait for the answer.
+    bus.connect(QString(), QStringLiteral("/org/freedesktop/login1"),
+                QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), this,
+                SLOT(onPrepareForSleep(bool)));
+}
+
+void SleepWatcher::onPrepareForSleep(bool sleeping)
+{
+    if (!sleeping)
+        emit wokeUp();
+}

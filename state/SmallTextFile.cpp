@@ -1,0 +1,49 @@
+#include "state/SmallTextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <QFile>
+#include <QSaveFile>
+#include <sys/stat.h>
+#include <unistd.h>
+
+void ComplainAboutFile(const QString& path, const char* what)
+{
+    std::fprintf(stderr, "tessaly: %s: %s\n", QFile::encodeName(path).constData(), what);
+}
+
+SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit)
+{
+    // O_NOFOLLOW refuses a link, O_NONBLOCK keeps a FIFO from stalling the start; fstat then tells the rest.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {errno == ENOENT ? SmallTextFile::Missing : SmallTextFile::Unreadable, {}};
+    struct stat status;
+    QByteArray buffer(limit, Qt::Uninitialized);
+    ssize_t length = -1;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
+        length = ::read(fd, buffer.data(), std::size_t(limit));
+    ::close(fd);
+    if (length < 0)
+        return {SmallTextFile::Unreadable, {}};
+    buffer.truncate(length);
+    return {SmallTextFile::Read, buffer.trimmed()};
+}
+
+bool WriteSmallTextFile(const QString& path, const QByteArray& text)
+{
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        ComplainAboutFile(path, "not a regular file, left alone");
+        return false;
+    }
+    // Written beside the target and renamed over it: a crash never leaves half a file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        ComplainAboutFile(path, "could not be written");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,34 @@
+#include "state/StartOnAirFile.h"
+
+#include "state/SmallTextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr char Key[] = "OnAirAtStart=";
+
+} // namespace
+
+QString StartOnAirPath(const QString& settingsFile)
+{
+    return QFileInfo(settingsFile).dir().filePath(QStringLiteral("StartOnAir.ini"));
+}
+
+bool ReadStartOnAir(const QString& path)
+{
+    const SmallTextFile file = ReadSmallTextFile(path, 64);
+    if (file.status == SmallTextFile::Read && file.text == QByteArray(Key) + '1')
+        return true;
+    if (file.status == SmallTextFile::Missing ||
+        (file.status == SmallTextFile::Read && file.text == QByteArray(Key) + '0'))
+        return false;
+    ComplainAboutFile(path, "not understood, the program starts off air");
+    return false;
+}
+
+bool WriteStartOnAir(const QString& path, bool on)
+{
+    return WriteSmallTextFile(path, QByteArray(Key) + (on ? "1\n" : "0\n"));
+}
