@@ -31,7 +31,7 @@ CMainPanel::CMainPanel(CSkinnedDialog* window, TransmitterCore& core)
     : QObject(window), window(window), core(core), stopPlay(createButton(1007)), mute(createButton(1008)),
       frequencyDown(createButton(1009)), frequencyUp(createButton(1010)), set(createButton(1000)),
       paSlider(new CSkinSlider(1006, window)), idlePicture(new QLabel(window)),
-      readout(new CFrequencyReadout(window)), typedEntry(new CTypedEntry(window, readout, core))
+      readout(new CFrequencyReadout(window)), typedEntry(new CTypedEntry(window, readout, idlePicture, core))
 {
     // Moves without a pressed button must reach the body and the buttons, or hover never happens.
     window->setMouseTracking(true);

@@ -29,8 +29,9 @@ QString Megahertz(std::int32_t frequency)
 
 } // namespace
 
-CTypedEntry::CTypedEntry(QWidget* window, CFrequencyReadout* readout, TransmitterCore& core)
-    : QObject(window), window(window), readout(readout), core(core)
+CTypedEntry::CTypedEntry(QWidget* window, CFrequencyReadout* readout, QWidget* idlePicture,
+                         TransmitterCore& core)
+    : QObject(window), window(window), readout(readout), idlePicture(idlePicture), core(core)
 {
     pause.setSingleShot(true);
     pause.setInterval(abandonAfterMs);
@@ -68,6 +69,7 @@ bool CTypedEntry::TakeKey(QObject* receiver, QEvent* event)
     // A key that cannot continue a frequency is taken and ignored, so it does nothing else either.
     if (Possible(entry + text)) {
         entry += text;
+        idlePicture->hide();
         readout->ShowEntry(entry);
     }
     pause.start();
@@ -86,7 +88,7 @@ void CTypedEntry::enter()
         return;
     const BandLimits band = BandOf(core.State().optionFlags);
     QToolTip::showText(window->mapToGlobal(hintPlace),
-                       QStringLiteral("%1 MHz: not %2-%3 MHz in 0.05 MHz steps")
+                       QStringLiteral("%1 MHz: only %2-%3 MHz in 0.05 MHz steps")
                            .arg(Megahertz(frequency), Megahertz(band.lower), Megahertz(band.upper)),
                        window);
 }
@@ -95,5 +97,6 @@ void CTypedEntry::end()
 {
     pause.stop();
     entry.clear();
+    idlePicture->setVisible(!core.State().onAir);
     readout->ShowFrequency(core.State().frequency, core.State().onAir);
 }

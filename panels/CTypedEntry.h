@@ -18,7 +18,8 @@ class CTypedEntry final : public QObject
     Q_OBJECT
 
 public:
-    CTypedEntry(QWidget* window, CFrequencyReadout* readout, TransmitterCore& core);
+    // idlePicture, shown off air, gives way to the entry.
+    CTypedEntry(QWidget* window, CFrequencyReadout* readout, QWidget* idlePicture, TransmitterCore& core);
 
     bool IsActive() const { return !entry.isEmpty(); }
     // A key pressed in the window (receiver is where it arrived); true when the entry took it.
@@ -31,6 +32,7 @@ private:
 
     QWidget* window;
     CFrequencyReadout* readout;
+    QWidget* idlePicture;
     TransmitterCore& core;
     QTimer pause;
     QString entry;
