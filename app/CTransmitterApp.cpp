@@ -1,9 +1,11 @@
 #include "app/CTransmitterApp.h"
 
 #include "app/CTransmitterDlg.h"
+#include "app/UnattendedMenu.h"
 #include "service/RunningInstance.h"
 #include "service/Session.h"
 #include "service/StartOptions.h"
+#include "skin/CSystemMenu.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -28,6 +30,7 @@ int CTransmitterApp::InitInstance(const StartOptions& options, SingleInstanceLoc
     QTimer::singleShot(0, &session, [&] {
         session.StartServices([&dialog] { dialog.BringBack(); });
         dialog.AddSoundRoutingItem(session.Sound());
+        AddUnattendedItems(*dialog.SystemMenu()->Menu(), session.Core());
     });
     dialog.DoModal();
     return 0;

@@ -1,6 +1,5 @@
 #include "app/CTransmitterDlg.h"
 
-#include "app/UnattendedMenu.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
 #include "panels/CMainPanel.h"
@@ -77,7 +76,6 @@ bool CTransmitterDlg::OnInitDialog()
 
     systemMenu = new CSystemMenu(this);
     connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
-    AddUnattendedItems(*systemMenu->Menu(), core);
     trayIcon->Add();
     // Without a tray host a hidden window could never come back: keep a taskbar button then.
     if (!QSystemTrayIcon::isSystemTrayAvailable())

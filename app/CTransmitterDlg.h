@@ -46,6 +46,8 @@ public:
     CMainPanel* Panel() const { return panel; }
     TransmitterCore& Core() const { return core; }
     CTrayIcon* TrayIcon() const { return trayIcon; }
+    // The window menu, from OnInitDialog on.
+    CSystemMenu* SystemMenu() const { return systemMenu; }
     // The checkable "Play sound through the transmitter" item below About, kept in step both ways.
     void AddSoundRoutingItem(SoundRouting& routing);
 

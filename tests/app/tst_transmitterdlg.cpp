@@ -1,7 +1,11 @@
 #include "app/CTransmitterDlg.h"
+#include "app/UnattendedMenu.h"
 #include "core/TransmitterCore.h"
 #include "device/HotplugWatcher.h"
+#include "skin/CSystemMenu.h"
+#include "state/FavouritesFile.h"
 #include "state/SettingsFile.h"
+#include "state/StartOnAirFile.h"
 
 #include <QtTest>
 
@@ -12,8 +16,40 @@ class TestTransmitterDlg : public QObject
     QString path() const { return settingsPath(); }
 
 private slots:
-    void init() { QFile::remove(path()); }
-    void cleanup() { QFile::remove(path()); }
+    void init() { cleanup(); }
+    void cleanup()
+    {
+        for (const QString& file : {path(), FavouritesPath(path()), StartOnAirPath(path())})
+            QFile::remove(file);
+    }
+
+    // The window menu's favourites act through the core and show what it holds each time they open.
+    void menuItems()
+    {
+        CTransmitterDlg dialog;
+        dialog.OnInitDialog();
+        QMenu* menu = dialog.SystemMenu()->Menu();
+        AddUnattendedItems(*menu, dialog.Core());
+        const auto item = [](QMenu* in, const QString& text) {
+            const QList<QAction*> actions = in->actions();
+            const auto found = std::find_if(actions.begin(), actions.end(),
+                                            [&](const QAction* action) { return action->text() == text; });
+            return found == actions.end() ? nullptr : *found;
+        };
+        QMenu* favourites = item(menu, QStringLiteral("Favourite frequencies"))->menu();
+        emit favourites->aboutToShow();
+        QVERIFY(!item(favourites, QStringLiteral("Remove 90.00 MHz"))->isEnabled());
+        item(favourites, QStringLiteral("Add 90.00 MHz"))->trigger();
+        QCOMPARE(dialog.Core().Favourites(), std::vector<std::int32_t>{9000});
+        emit favourites->aboutToShow();
+        QVERIFY(item(favourites, QStringLiteral("90.00 MHz"))->isChecked());
+        QVERIFY(!item(favourites, QStringLiteral("Add 90.00 MHz"))->isEnabled());
+        item(favourites, QStringLiteral("Remove 90.00 MHz"))->trigger();
+        QVERIFY(dialog.Core().Favourites().empty());
+
+        item(menu, QStringLiteral("Go on air at start"))->trigger();
+        QVERIFY(dialog.Core().OnAirAtStart() && ReadStartOnAir(StartOnAirPath(path())));
+    }
 
     void endings_data()
     {
