@@ -18,7 +18,7 @@ constexpr QPoint hintPlace(110, 180);
 // What can still become a frequency in MHz: three digits, a point and two digits at most.
 bool Possible(const QString& entry)
 {
-    static const QRegularExpression form(QStringLiteral("^\\d{0,3}(\\.\\d{0,2})?$"));
+    static const QRegularExpression form(QStringLiteral("^[0-9]{0,3}(\\.[0-9]{0,2})?$"));
     return form.match(entry).hasMatch();
 }
 
@@ -64,7 +64,7 @@ bool CTypedEntry::TakeKey(QObject* receiver, QEvent* event)
         return true;
     }
     const QString text = key->text();
-    if (text.size() != 1 || !(text[0].isDigit() || text[0] == QLatin1Char('.')))
+    if (text.size() != 1 || !QStringLiteral("0123456789.").contains(text[0]))
         return false;
     // A key that cannot continue a frequency is taken and ignored, so it does nothing else either.
     if (Possible(entry + text)) {

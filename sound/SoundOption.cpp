@@ -27,8 +27,5 @@ bool ReadSoundOption(const QString& path)
 
 bool WriteSoundOption(const QString& path, bool enabled)
 {
-    if (WriteSmallTextFile(path, QByteArray(Key) + (enabled ? "1\n" : "0\n")))
-        return true;
-    ComplainAboutFile(path, "the sound option could not be stored");
-    return false;
+    return WriteSmallTextFile(path, QByteArray(Key) + (enabled ? "1\n" : "0\n"));
 }
