@@ -1,11 +1,24 @@
 #include "service/SleepWatcher.h"
 
 #include <QDBusConnection>
+#include <QFileInfo>
 #include <QThread>
 
 namespace {
 
 const QString connectionName = QStringLiteral("tessaly-system-bus");
+
+// False only when the system bus's socket is known not to be there: no thread is started for nothing then.
+bool SystemBusMayExist()
+{
+    const QString address = qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS");
+    const QLatin1String unixPath("unix:path=");
+    if (address.isEmpty())
+        return QFileInfo::exists(QStringLiteral("/run/dbus/system_bus_socket"));
+    if (address.startsWith(unixPath) && !address.contains(QLatin1Char(',')))
+        return QFileInfo::exists(address.mid(unixPath.size()));
+    return true;
+}
 
 } // namespace
 
@@ -21,7 +34,7 @@ SleepWatcher::~SleepWatcher()
 
 void SleepWatcher::Start()
 {
-    if (connecting)
+    if (connecting || !SystemBusMayExist())
         return;
     connecting =
         QThread::create([] { QDBusConnection::connectToBus(QDBusConnection::SystemBus, connectionName); });

@@ -24,7 +24,9 @@ bool ReadStartOnAir(const QString& path)
     if (file.status == SmallTextFile::Missing ||
         (file.status == SmallTextFile::Read && file.text == QByteArray(Key) + '0'))
         return false;
-    ComplainAboutFile(path, "not understood, the program starts off air");
+    ComplainAboutFile(path, file.status == SmallTextFile::Unreadable
+                                ? "not a readable regular file, the program starts off air"
+                                : "not understood, the program starts off air");
     return false;
 }
 

@@ -102,8 +102,6 @@ private slots:
             << false << 9000 << tuneTo(10800) << true << R{} << 10800 << 0x25;
         QTest::newRow("a typed frequency off the grid")
             << true << 9000 << tuneTo(8812) << false << R{} << 9000 << 0x25;
-        QTest::newRow("a typed frequency above the band")
-            << false << 9000 << tuneTo(10805) << false << R{} << 9000 << 0x25;
         QTest::newRow("Frequency as a signed integer")
             << true << 9000 << write("Frequency", 88100) << false << R{} << 9000 << 0x25;
         QTest::newRow("OnAir false") << true << 9000 << write("OnAir", false) << true
@@ -233,8 +231,6 @@ private slots:
             << 0x25 << none << FavouriteAnswer::Done << QList<uint>{76000} + twelveKHz.mid(0, 11);
         QTest::newRow("added in order") << QByteArray("90000\n88100\n") << 0x25 << add(8900)
                                         << FavouriteAnswer::Done << QList<uint>{88100, 89000, 90000};
-        QTest::newRow("the first, without a file")
-            << QByteArray() << 0x25 << add(10800) << FavouriteAnswer::Done << QList<uint>{108000};
         QTest::newRow("one already there with twelve")
             << twelve << 0x25 << add(8850) << FavouriteAnswer::Done << twelveKHz;
         QTest::newRow("a thirteenth") << twelve << 0x25 << add(9000) << FavouriteAnswer::Full << twelveKHz;
