@@ -1,5 +1,6 @@
 #include "app/CTransmitterDlg.h"
 
+#include "app/TrayControl.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
 #include "panels/CMainPanel.h"
@@ -76,6 +77,7 @@ bool CTransmitterDlg::OnInitDialog()
 
     systemMenu = new CSystemMenu(this);
     connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
+    trayControl = new TrayControl(*this);
     trayIcon->Add();
     // Without a tray host a hidden window could never come back: keep a taskbar button then.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
@@ -127,6 +129,14 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
     item->setChecked(routing.IsEnabled());
     connect(item, &QAction::toggled, &routing, &SoundRouting::SetEnabled);
     connect(&routing, &SoundRouting::enabledChanged, item, &QAction::setChecked);
+    connect(
+        &routing, &SoundRouting::cardNotFound, trayControl,
+        [this] {
+            trayControl->Tell(
+                QStringLiteral("The transmitter's sound card was not found: the computer's sound "
+                               "keeps playing where it did."));
+        },
+        Qt::SingleShotConnection);
 }
 
 void CTransmitterDlg::BringBack()

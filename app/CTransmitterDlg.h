@@ -9,6 +9,7 @@ class CSystemMenu;
 class CTrayIcon;
 class SoundRouting;
 class TransmitterCore;
+class TrayControl;
 
 // The main window: brings every part up in one fixed order and takes them down in another.
 class CTransmitterDlg final : public CSkinnedDialog
@@ -46,7 +47,8 @@ public:
     CMainPanel* Panel() const { return panel; }
     TransmitterCore& Core() const { return core; }
     CTrayIcon* TrayIcon() const { return trayIcon; }
-    // The checkable "Play sound through the transmitter" item below About, kept in step both ways.
+    // The checkable "Play sound through the transmitter" item below About, kept in step both ways; the
+    // first search that ends without the transmitter's sound card is told once, without a box.
     void AddSoundRoutingItem(SoundRouting& routing);
 
 protected:
@@ -61,6 +63,7 @@ private:
     TransmitterCore& core;
     CSystemMenu* systemMenu = nullptr;
     CTrayIcon* trayIcon;
+    TrayControl* trayControl = nullptr;
     std::function<void()> teardown;
     bool startHidden = false;
     bool tornDown = false;

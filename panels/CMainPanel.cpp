@@ -131,7 +131,16 @@ void CMainPanel::PlaceButtons()
     shownOnAir = core.State().onAir;
     shownMuted = core.State().muted;
     shownFrequency = core.State().frequency;
+    readout->ShowFrequency(shownFrequency, shownOnAir);
+    showConnection();
     setUp = true;
+}
+
+void CMainPanel::showConnection()
+{
+    shownConnection = core.Connection();
+    idlePicture->setVisible(!shownOnAir && shownConnection == TransmitterCore::ConnectionState::Connected);
+    readout->ShowConnection(shownConnection);
 }
 
 CMainPanel::ButtonImages CMainPanel::imagesOf(const CBitmapButton* button) const
@@ -177,16 +186,17 @@ void CMainPanel::onCoreChanged()
         shownOnAir = core.State().onAir;
         if (shownOnAir) {
             stopPlay->LoadBitmaps(218, 169);
-            idlePicture->hide();
             setHoverRecord(stopPlay, 168, 169);
         } else {
             stopPlay->LoadBitmaps(220, 173);
-            idlePicture->show();
             setHoverRecord(stopPlay, 172, 173);
         }
         stopPlay->setChecked(shownOnAir);
         readout->ShowFrequency(core.State().frequency, shownOnAir);
+        showConnection();
     }
+    if (core.Connection() != shownConnection)
+        showConnection();
     if (core.State().muted != shownMuted) {
         shownMuted = core.State().muted;
         if (shownMuted) {
