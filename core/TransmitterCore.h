@@ -46,6 +46,7 @@ public:
         Absent,
         NoPermission
     };
+    Q_ENUM(ConnectionState)
     ConnectionState Connection() const;
     // The open transmitter's device number, 0 when none is open or it cannot be told.
     dev_t ConnectedNode() const { return link.OpenNode(); }

@@ -61,7 +61,7 @@ void CTrayIcon::showStatus(bool pictureChanges)
 {
     // Both are sent to the tray host each time: only what changed.
     if (pictureChanges)
-        icon->setIcon(LoadAppIcon(onAir ? 129 : 128));
+        icon->setIcon(LoadAppIcon(onAir ? 130 : 128));
     if (icon->toolTip() != tip)
         icon->setToolTip(tip);
 }

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
-// The notification-area icon (icon 128, icon 129 while on air; the tip as ShowStatus says, "Tessaly" until
+// The notification-area icon (icon 128, icon 130 while on air; the tip as ShowStatus says, "Tessaly" until
 // then): a left click brings the main window back, shown normally, raised and active, with a window open
 // over it still on top; a right click opens Menu(), which the window fills. Every other activation is
 // ignored.

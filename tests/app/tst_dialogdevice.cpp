@@ -2,6 +2,8 @@
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
 #include "device/FakeTransmitterReports.h"
+#include "skin/CTrayIcon.h"
+#include "sound/SoundRouting.h"
 #include "state/SettingsFile.h"
 
 #include <algorithm>
@@ -75,6 +77,71 @@ private slots:
         QVERIFY(!dialog.Core().IsConnected());
         QCOMPARE(dialog.Core().State().onAir, onAirAfter);
         QCOMPARE(writeErrors, 0);
+    }
+
+    // The tray icon tells what the transmitter gets; its menu acts through the core and quits as the close
+    // button does.
+    void trayTellsAndOffers_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<bool>("denied");
+        QTest::addColumn<QStringList>("chosen"); // tray menu items, in turn
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<bool>("onAirPicture");
+        QTest::newRow("off air") << true << false << QStringList{} << "Tessaly — off air" << false;
+        QTest::newRow("on air") << true << false << QStringList{"On air"} << "Tessaly — on air, 90.00 MHz"
+                                << true;
+        QTest::newRow("muted") << true << false << QStringList{"On air", "Mute"} << "Tessaly — muted" << true;
+        QTest::newRow("back off air")
+            << true << false << QStringList{"On air", "Off air"} << "Tessaly — off air" << false;
+        QTest::newRow("no transmitter")
+            << false << false << QStringList{"On air"} << "Tessaly — no transmitter" << false;
+        QTest::newRow("no permission")
+            << true << true << QStringList{} << "Tessaly — no permission for the transmitter" << false;
+    }
+
+    void trayTellsAndOffers()
+    {
+        QFETCH(bool, present);
+        QFETCH(bool, denied);
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, tip);
+        QFETCH(bool, onAirPicture);
+        FakeHid_SetPresent(present);
+        FakeHid_SetDenied(denied);
+        CTransmitterDlg dialog;
+        dialog.OnInitDialog();
+        const auto item = [&dialog](const QString& text) {
+            const QList<QAction*> items = dialog.TrayIcon()->Menu()->actions();
+            const auto found = std::ranges::find(items, text, &QAction::text);
+            return found == items.end() ? nullptr : *found;
+        };
+        for (const QString& text : chosen) {
+            QVERIFY2(item(text), qPrintable(text));
+            item(text)->trigger();
+        }
+        QCOMPARE(dialog.Core().State().onAir, chosen.contains("On air") && !chosen.contains("Off air"));
+        QCOMPARE(dialog.TrayIcon()->ToolTip(), tip);
+        QCOMPARE(dialog.TrayIcon()->ShowsOnAir(), onAirPicture);
+        QSignalSpy ended(&dialog, &QDialog::finished);
+        item(QStringLiteral("Quit"))->trigger();
+        QCOMPARE(ended.size(), 1);
+    }
+
+    void soundCardNotFoundIsToldOnce()
+    {
+        CTransmitterDlg dialog;
+        dialog.OnInitDialog();
+        QTemporaryDir dir;
+        SoundRouting routing(dir.filePath(QStringLiteral("Sound.ini")));
+        dialog.AddSoundRoutingItem(routing);
+        for (int search = 0; search < 3; ++search)
+            emit routing.cardNotFound();
+        // No tray shows offscreen: a note over the window, which blocks nothing.
+        const QList<QMessageBox*> notes = dialog.findChildren<QMessageBox*>();
+        QCOMPARE(notes.size(), 1);
+        QVERIFY(notes.first()->isVisible());
+        QVERIFY(!notes.first()->isModal());
     }
 
     void failedWritesShareOneMessageAtATime()

@@ -118,6 +118,48 @@ private slots:
         QCOMPARE(test.writeErrors, 0);
     }
 
+    // What the core tells of the transmitter follows the companion library's answer to each opening.
+    void connectionState_data()
+    {
+        using enum TransmitterCore::ConnectionState;
+        QTest::addColumn<bool>("deniedAtStart");
+        QTest::addColumn<bool>("presentThen");
+        QTest::addColumn<bool>("deniedThen");
+        QTest::addColumn<bool>("arrival");
+        QTest::addColumn<TransmitterCore::ConnectionState>("before");
+        QTest::addColumn<TransmitterCore::ConnectionState>("after");
+        QTest::newRow("refused, replugged with the rule")
+            << true << true << false << true << NoPermission << Connected;
+        QTest::newRow("refused, another device comes")
+            << true << true << true << true << NoPermission << NoPermission;
+        QTest::newRow("refused, unplugged") << true << false << false << false << NoPermission << Absent;
+        QTest::newRow("open, unplugged") << false << false << false << false << Connected << Absent;
+    }
+
+    void connectionState()
+    {
+        QFETCH(bool, deniedAtStart);
+        QFETCH(bool, presentThen);
+        QFETCH(bool, deniedThen);
+        QFETCH(bool, arrival);
+        QFETCH(TransmitterCore::ConnectionState, before);
+        QFETCH(TransmitterCore::ConnectionState, after);
+        FakeHid_SetDenied(deniedAtStart);
+        TestCore test;
+        test.Start();
+        QCOMPARE(test.core.Connection(), before);
+        QCOMPARE(test.core.IsConnected(), before == TransmitterCore::ConnectionState::Connected);
+        QSignalSpy changes(&test.core, &TransmitterCore::changed);
+        FakeHid_SetPresent(presentThen);
+        FakeHid_SetDenied(deniedThen);
+        if (arrival)
+            emit test.watcher->deviceArrived();
+        else
+            emit test.watcher->deviceRemoved();
+        QCOMPARE(test.core.Connection(), after);
+        QCOMPARE(changes.isEmpty(), before == after);
+    }
+
     void unplugWhileOnAirThenReplug()
     {
         TestCore test;

@@ -788,8 +788,8 @@ def main():
     save(icon(16, False), res / "icons" / "128" / "16.png")
     save(icon(32, False), res / "icons" / "128" / "32.png")
     save(icon(32, True), res / "icons" / "192" / "32.png")
-    save(icon(16, False, ON_AIR), res / "icons" / "129" / "16.png")
-    save(icon(32, False, ON_AIR), res / "icons" / "129" / "32.png")
+    save(icon(16, False, ON_AIR), res / "icons" / "130" / "16.png")
+    save(icon(32, False, ON_AIR), res / "icons" / "130" / "32.png")
     for size in THEME_ICON_SIZES:
         save(theme_icon(size), res / "icons" / "hicolor" / f"{size}.png")
 
