@@ -2,6 +2,7 @@
 
 #include "bus/BusNames.h"
 #include "bus/TransmitterBusObject.h"
+#include "core/ExitHook.h"
 #include "service/SessionBusProbe.h"
 
 #include <cstdio>
@@ -53,6 +54,8 @@ void Session::StartServices(std::function<void()> show)
                                               QStringLiteral("Disconnected"), this, SIGNAL(ending()));
     }
     sound.Start();
+    // A run ended by exit() (the display lost) gives the sound back before the transmitter goes off air.
+    soundExitHookKey = ArmExitHook([this] { sound.Routing().Finish(); });
 }
 
 void Session::Stop()
@@ -60,6 +63,7 @@ void Session::Stop()
     if (stopped)
         return;
     stopped = true;
+    DisarmExitHook(soundExitHookKey);
     if (bus)
         bus->Unregister();
     sound.Routing().Finish();

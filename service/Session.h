@@ -52,5 +52,6 @@ private:
     TransmitterCore core;
     SoundRoutingLink sound;
     std::unique_ptr<TransmitterBusObject> bus;
+    int soundExitHookKey = 0;
     bool stopped = false;
 };
