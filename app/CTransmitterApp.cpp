@@ -8,6 +8,7 @@
 #include "service/SingleInstanceLock.h"
 #include "service/SoundRoutingLink.h"
 #include "service/StartOptions.h"
+#include "service/WebLink.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -29,14 +30,17 @@ bool CTransmitterApp::InitInstance(const StartOptions& options)
     dialog.SetStartHidden(options.background);
     QObject::connect(&sessionEnd, &SessionEndSignals::sessionEnding, &dialog, &CTransmitterDlg::EndRun);
     SoundRoutingLink sound(core);
+    WebLink web(core, &sound.Routing());
     TransmitterBusObject busObject(
-        core, [&dialog] { dialog.BringBack(); }, &sound.Routing());
+        core, [&dialog] { dialog.BringBack(); }, &sound.Routing(), &web.Control());
     // Once the run has begun: the transmitter is set up and the window shown before the bus and the sound
     // server are reached.
     QTimer::singleShot(0, &busObject, [&] {
         busObject.Register();
         dialog.AddSoundRoutingItem(sound.Routing());
+        dialog.AddWebControlItem(web.Control());
         sound.Start();
+        web.Start(options.web);
     });
     dialog.DoModal();
     // The teardown closed the transmitter, which began giving the sound back; it gets its second.

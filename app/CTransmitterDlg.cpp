@@ -1,5 +1,6 @@
 #include "app/CTransmitterDlg.h"
 
+#include "app/CWebControlDlg.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
 #include "panels/CMainPanel.h"
@@ -122,6 +123,15 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
     item->setChecked(routing.IsEnabled());
     connect(item, &QAction::toggled, &routing, &SoundRouting::SetEnabled);
     connect(&routing, &SoundRouting::enabledChanged, item, &QAction::setChecked);
+}
+
+void CTransmitterDlg::AddWebControlItem(WebControl& web)
+{
+    QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Control from a phone…"));
+    connect(item, &QAction::triggered, this, [this, &web] {
+        CWebControlDlg window(web, this);
+        window.exec();
+    });
 }
 
 void CTransmitterDlg::BringBack()

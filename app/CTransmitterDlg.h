@@ -7,6 +7,7 @@ class CSystemMenu;
 class CTrayIcon;
 class SoundRouting;
 class TransmitterCore;
+class WebControl;
 
 // The main window: brings every part up in one fixed order and takes them down in another.
 class CTransmitterDlg final : public CSkinnedDialog
@@ -44,6 +45,8 @@ public:
     CTrayIcon* TrayIcon() const { return trayIcon; }
     // The checkable "Play sound through the transmitter" item below About, kept in step both ways.
     void AddSoundRoutingItem(SoundRouting& routing);
+    // "Control from a phone…" below it, opening the web page's window.
+    void AddWebControlItem(WebControl& web);
 
 protected:
     bool PreTranslateMessage(QObject* receiver, QEvent* event) override;

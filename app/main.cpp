@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
         // Without its lighter sibling (a copy of this file alone) the same run goes on here.
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
-        return RunHeadless();
+        return RunHeadless(options.web);
     }
 
     QApplication application(argc, argv);

@@ -1,7 +1,9 @@
 #include "bus/TransmitterBusObject.h"
 
+#include "bus/BusNames.h"
 #include "core/TransmitterCore.h"
 #include "sound/SoundRouting.h"
+#include "web/WebControl.h"
 
 #include <cstdio>
 #include <QDBusConnection>
@@ -27,9 +29,14 @@ const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
 <property name="Deemphasis" type="u" access="readwrite"/>
 <property name="Connected" type="b" access="read"/>
 <property name="SoundRouting" type="b" access="readwrite"/>
+<property name="WebControl" type="b" access="readwrite"/>
+<property name="WebAddress" type="s" access="read"/>
+<property name="WebNetwork" type="b" access="readwrite"/>
+<property name="WebPort" type="u" access="readwrite"/>
 <method name="StepUp"/>
 <method name="StepDown"/>
 <method name="Show"/>
+<method name="RenewWebToken"/>
 </interface>
 )";
 
@@ -41,13 +48,15 @@ QDBusMessage invalidArgs(const QDBusMessage& message, const QString& text)
 } // namespace
 
 TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<void()> show,
-                                           SoundRouting* soundRouting, QObject* parent)
-    : QDBusVirtualObject(parent), core(core), show(std::move(show)), soundRouting(soundRouting),
+                                           SoundRouting* soundRouting, WebControl* web, QObject* parent)
+    : QDBusVirtualObject(parent), core(core), show(std::move(show)), soundRouting(soundRouting), web(web),
       announced(properties())
 {
     connect(&core, &TransmitterCore::changed, this, &TransmitterBusObject::announceChanges);
     if (soundRouting)
         connect(soundRouting, &SoundRouting::enabledChanged, this, &TransmitterBusObject::announceChanges);
+    if (web)
+        connect(web, &WebControl::changed, this, &TransmitterBusObject::announceChanges);
 }
 
 QVariantMap TransmitterBusObject::properties() const
@@ -55,6 +64,12 @@ QVariantMap TransmitterBusObject::properties() const
     QVariantMap all = core.Properties();
     if (soundRouting)
         all.insert(soundRoutingProperty, soundRouting->IsEnabled());
+    if (web) {
+        all.insert(QStringLiteral("WebControl"), web->IsServed());
+        all.insert(QStringLiteral("WebAddress"), web->Address());
+        all.insert(QStringLiteral("WebNetwork"), web->IsNetworkAllowed());
+        all.insert(QStringLiteral("WebPort"), uint(web->Port()));
+    }
     return all;
 }
 
@@ -114,10 +129,16 @@ QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
 {
     const QString member = message.member();
     if (member != QLatin1String("StepUp") && member != QLatin1String("StepDown") &&
-        member != QLatin1String("Show"))
+        member != QLatin1String("Show") && (member != QLatin1String("RenewWebToken") || !web))
         return {};
     if (!message.arguments().isEmpty())
         return invalidArgs(message, member + QStringLiteral(" takes no arguments"));
+    if (member == QLatin1String("RenewWebToken")) {
+        return web->RenewToken()
+                   ? message.createReply()
+                   : message.createErrorReply(QDBusError::Failed,
+                                              QStringLiteral("the new token could not be stored"));
+    }
     if (member == QLatin1String("Show")) {
         if (show)
             show();
@@ -150,10 +171,34 @@ QDBusMessage TransmitterBusObject::propertiesCall(const QDBusMessage& message)
     if (member == QLatin1String("Set") && arguments.size() == 3) {
         if (!current.contains(name))
             return invalidArgs(message, QStringLiteral("no property %1").arg(name));
+        if (name.startsWith(QLatin1String("Web")))
+            return webSet(message, name, arguments[2].value<QDBusVariant>().variant());
         const QString refusal = writeProperty(name, arguments[2].value<QDBusVariant>().variant());
         return refusal.isEmpty() ? message.createReply() : invalidArgs(message, refusal);
     }
     return invalidArgs(message, QStringLiteral("%1 does not take these arguments").arg(member));
+}
+
+QDBusMessage TransmitterBusObject::webSet(const QDBusMessage& message, const QString& name,
+                                          const QVariant& value)
+{
+    const int type = value.metaType().id();
+    QString problem;
+    if (name == QLatin1String("WebAddress"))
+        return invalidArgs(message, QStringLiteral("WebAddress is read-only"));
+    if (name == QLatin1String("WebPort")) {
+        if (type != QMetaType::UInt || value.toUInt() < WebOption::lowestPort || value.toUInt() > 65535)
+            return invalidArgs(
+                message, QStringLiteral("WebPort takes a port from %1 to 65535").arg(WebOption::lowestPort));
+        problem = web->SetPort(quint16(value.toUInt()));
+    } else if (type != QMetaType::Bool) {
+        return invalidArgs(message, name + QStringLiteral(" takes a boolean"));
+    } else {
+        problem = name == QLatin1String("WebControl") ? web->SetServed(value.toBool())
+                                                      : web->SetNetworkAllowed(value.toBool());
+    }
+    return problem.isEmpty() ? message.createReply()
+                             : message.createErrorReply(BusNames::webUnavailableError, problem);
 }
 
 void TransmitterBusObject::announceChanges()

@@ -6,6 +6,7 @@
 
 class SoundRouting;
 class TransmitterCore;
+class WebControl;
 
 // The transmitter on the session bus: the name org.tessaly.Tessaly, the object /org/tessaly/Tessaly and its
 // interface org.tessaly.Tessaly1, with a property for each setting, StepUp, StepDown and Show. Property
@@ -24,9 +25,10 @@ public:
     static inline const QString interfaceName = QStringLiteral("org.tessaly.Tessaly1");
 
     // show: what Show() does; empty where there is no window. soundRouting, where there is one, is the
-    // SoundRouting property.
+    // SoundRouting property; web, where there is one, the Web* properties and RenewWebToken.
     TransmitterBusObject(TransmitterCore& core, std::function<void()> show,
-                         SoundRouting* soundRouting = nullptr, QObject* parent = nullptr);
+                         SoundRouting* soundRouting = nullptr, WebControl* web = nullptr,
+                         QObject* parent = nullptr);
 
     // Exports the object and takes the name on the session bus. False, with the reason on stderr, when
     // there is no session bus or the name belongs to another process.
@@ -41,10 +43,12 @@ private:
     void announceChanges();
     QDBusMessage propertiesCall(const QDBusMessage& message);
     QDBusMessage interfaceCall(const QDBusMessage& message);
+    QDBusMessage webSet(const QDBusMessage& message, const QString& name, const QVariant& value);
 
     TransmitterCore& core;
     std::function<void()> show;
     SoundRouting* soundRouting;
+    WebControl* web;
     QVariantMap announced; // the values the bus last heard of
     bool registered = false;
 };

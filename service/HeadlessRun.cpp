@@ -5,11 +5,12 @@
 #include "service/SessionEndSignals.h"
 #include "service/SingleInstanceLock.h"
 #include "service/SoundRoutingLink.h"
+#include "service/WebLink.h"
 
 #include <cstdio>
 #include <QEventLoop>
 
-int RunHeadless()
+int RunHeadless(bool switchWebOn)
 {
     if (!AcquireSingleInstanceLock()) {
         std::fputs("tessaly: already running\n", stderr);
@@ -24,9 +25,11 @@ int RunHeadless()
     if (!core.OpenDeviceLink())
         std::fputs("tessaly: libHIDApi.so could not be loaded: running without the transmitter\n", stderr);
     SoundRoutingLink sound(core);
-    TransmitterBusObject busObject(core, {}, &sound.Routing());
+    WebLink web(core, &sound.Routing());
+    TransmitterBusObject busObject(core, {}, &sound.Routing(), &web.Control());
     busObject.Register();
     sound.Start();
+    web.Start(switchWebOn);
 
     QEventLoop run;
     QObject::connect(&sessionEnd, &SessionEndSignals::sessionEnding, &run, &QEventLoop::quit);

@@ -18,11 +18,15 @@ StartOptions ReadStartOptions(const QStringList& arguments)
     const QCommandLineOption background(
         QStringLiteral("background"),
         QStringLiteral("Start with the window hidden in the tray (headless when there is no display)."));
+    const QCommandLineOption web(
+        QStringLiteral("web"),
+        QStringLiteral(
+            "Switch the web page for phones on and keep that choice (see WebAddress on the bus)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
-    parser.addOptions({headless, background, help, version});
+    parser.addOptions({headless, background, web, help, version});
 
     StartOptions options;
     if (!parser.parse(arguments)) {
@@ -41,6 +45,7 @@ StartOptions ReadStartOptions(const QStringList& arguments)
         options.output = QStringLiteral("tessaly %1\n").arg(QStringLiteral(TESSALY_VERSION));
     options.headless = parser.isSet(headless);
     options.background = parser.isSet(background);
+    options.web = parser.isSet(web);
     return options;
 }
 

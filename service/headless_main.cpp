@@ -14,5 +14,5 @@ int main(int argc, char* argv[])
         return AnswerStartOptions(options);
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
-    return RunHeadless();
+    return RunHeadless(options.web);
 }
