@@ -166,7 +166,7 @@ expect 0
 grep -q '^Frequency: *88.50 MHz$' "$work/out" && grep -q '^On air: *yes$' "$work/out" || fail "status: $(cat "$work/out")"
 expect 0 status --json
 /usr/bin/python3 -c 'import json, sys; keys = set(json.load(open(sys.argv[1]))) - {"SoundRouting"}
-assert keys == set("Frequency OnAir Muted PaLevel TxGain Stereo Band Step Deemphasis Connected".split()), keys' \
+assert keys == set("Frequency OnAir Muted PaLevel TxGain Stereo Band Step Deemphasis Connected WebControl WebAddress WebNetwork WebPort".split()), keys' \
     "$work/out" || fail "status --json: $(cat "$work/out")"
 
 xdotool windowfocus --sync "$main_window" key Escape

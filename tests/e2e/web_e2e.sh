@@ -52,4 +52,12 @@ grep -q '^WebControl=1$' "$dir/Web.ini" || fail "--web was not kept in Web.ini"
 
 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/web_page.py" "$address" "$ctl" "$dir/hid.log" "$work" "${4:-}"
 kill -0 "$program_pid" || fail "the program ended"
+
+# The token renewed and the page switched off through the bus; a port out of range refused.
+bus() { gdbus call --session -d org.tessaly.Tessaly -o /org/tessaly/Tessaly -m "$@" >/dev/null 2>&1; }
+bus org.tessaly.Tessaly1.RenewWebToken || fail "RenewWebToken failed"
+[ "$(web_address)" != "$address" ] && has_address || fail "RenewWebToken left the address $(web_address)"
+! bus org.freedesktop.DBus.Properties.Set org.tessaly.Tessaly1 WebPort '<uint32 80>' || fail "WebPort 80 taken"
+bus org.freedesktop.DBus.Properties.Set org.tessaly.Tessaly1 WebControl '<false>' || fail "WebControl false failed"
+! has_address && grep -q '^WebControl=0$' "$dir/Web.ini" || fail "the page stayed on"
 echo "PASS"
