@@ -17,7 +17,11 @@ namespace {
 class FakeHost final : public WebPageHost
 {
 public:
-    QVariantMap properties{{"OnAir", false}, {"Frequency", 90000u}, {"Connected", true}, {"PaLevel", 90u}};
+    QVariantMap properties{{"OnAir", false},
+                           {"Frequency", 90000u},
+                           {"Connected", true},
+                           {"PaLevel", 90u},
+                           {"Favourites", QVariant::fromValue(QList<uint>{88100, 99500})}};
     QStringList writes;
 
     QVariantMap Properties() const override { return properties; }
@@ -249,6 +253,7 @@ private slots:
         page.open(request);
         QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
         QVERIFY(messages[0][0].toString().contains(R"("Frequency":90000)"));
+        QVERIFY(messages[0][0].toString().contains(R"("Favourites":[88100,99500])"));
         page.sendTextMessage(R"({"set":"OnAir","value":true})");
         QTRY_COMPARE_WITH_TIMEOUT(host.writes, QStringList{"OnAir=true"}, 20000);
         control->HostChanged();
