@@ -96,7 +96,12 @@ WebServer::WebServer(WebPageHost& host) : host(host)
     connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &WebServer::acceptWebSocket);
 }
 
-WebServer::~WebServer() = default;
+WebServer::~WebServer()
+{
+    // Closing, a client would tell this half-destroyed server that it went.
+    for (const auto& client : clients)
+        client->disconnect(this);
+}
 
 QString WebServer::Listen(bool networkAllowed, quint16 newPort)
 {
