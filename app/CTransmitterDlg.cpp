@@ -107,7 +107,12 @@ void CTransmitterDlg::DestroyWindow()
     if (tornDown)
         return;
     tornDown = true;
-    core.CloseDeviceLink();
+    // Gone from the screen at once: a transmitter that does not read may hold the end for a second or two.
+    hide();
+    if (teardown)
+        teardown();
+    else
+        core.CloseDeviceLink();
     trayIcon->Remove();
 }
 

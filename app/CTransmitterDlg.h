@@ -2,6 +2,8 @@
 
 #include "skin/CSkinnedDialog.h"
 
+#include <functional>
+
 class CMainPanel;
 class CSystemMenu;
 class CTrayIcon;
@@ -21,6 +23,8 @@ public:
 
     // The run starts with the window hidden in the tray (minimised where no tray shows it).
     void SetStartHidden(bool hidden) { startHidden = hidden; }
+    // What the teardown does once the window is hidden; the core's own end of its run when not set.
+    void SetTeardown(std::function<void()> end) { teardown = std::move(end); }
     // Initialises, shows the window and runs until the window's run ends (closed, Escape, Enter, EndRun),
     // then tears down. Returns the result of the run.
     int DoModal();
@@ -60,6 +64,7 @@ private:
     TransmitterCore& core;
     CSystemMenu* systemMenu = nullptr;
     CTrayIcon* trayIcon;
+    std::function<void()> teardown;
     bool startHidden = false;
     bool tornDown = false;
 };

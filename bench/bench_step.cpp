@@ -2,12 +2,11 @@
 // and one TuneReport to the fake transmitter. Prints the median over several batches in microseconds.
 // Then the worst delay of the event loop while steps go on and the transmitter reads nothing.
 #include "app/CTransmitterDlg.h"
-#include "device/DeviceConnection.h"
+#include "core/TransmitterCore.h"
 #include "device/DeviceWriter.h"
-#include "device/ReportWriter.h"
+#include "device/HotplugWatcher.h"
 #include "fakes/FakeHIDApi.h"
 #include "panels/CMainPanel.h"
-#include "state/TransmitterState.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,8 +44,10 @@ void drainFake()
 void measureStalledLoop(CTransmitterDlg& dialog)
 {
     qputenv("TESSALY_FAKE_HID_FEW_BUFFERS", "1");
-    CloseDevice([&dialog] { dialog.ToggleOnAir(); });
-    OpenDevice();
+    // Replugged, so that the fake opens with few buffers.
+    auto* watcher = dialog.findChild<HotplugWatcher*>();
+    emit watcher->deviceRemoved();
+    emit watcher->deviceArrived();
     dialog.ToggleOnAir();
     QElapsedTimer sinceTick;
     qint64 worstDelayNs = 0;
@@ -85,11 +86,11 @@ void measureStalledLoop(CTransmitterDlg& dialog)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    writeErrorNotifier = [] {
+    CTransmitterDlg dialog;
+    QObject::connect(&dialog.Core(), &TransmitterCore::writeFailed, [] {
         std::fputs("bench_step: a report failed\n", stderr);
         std::exit(1);
-    };
-    CTransmitterDlg dialog;
+    });
     if (!dialog.OnInitDialog()) {
         std::fputs("bench_step: the fake companion library was not loaded\n", stderr);
         return 1;
@@ -97,7 +98,7 @@ int main(int argc, char* argv[])
     dialog.show();
     for (int i = 0; i < 20; ++i)
         QApplication::processEvents();
-    transmitterState.frequency = 9750;
+    dialog.Core().WriteProperty(QStringLiteral("Frequency"), 97500u);
     dialog.ToggleOnAir();
     QApplication::processEvents();
     drainFake();

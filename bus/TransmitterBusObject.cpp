@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString offAirError = QStringLiteral("org.tessaly.Tessaly1.Error.OffAir");
 const QString soundRoutingProperty = QStringLiteral("SoundRouting");
 
 const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
@@ -29,6 +27,8 @@ const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
 <property name="Deemphasis" type="u" access="readwrite"/>
 <property name="Connected" type="b" access="read"/>
 <property name="SoundRouting" type="b" access="readwrite"/>
+<property name="SoundState" type="s" access="read"/>
+<property name="SoundSink" type="s" access="read"/>
 <property name="WebControl" type="b" access="readwrite"/>
 <property name="WebAddress" type="s" access="read"/>
 <property name="WebNetwork" type="b" access="readwrite"/>
@@ -53,8 +53,10 @@ TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<
       announced(properties())
 {
     connect(&core, &TransmitterCore::changed, this, &TransmitterBusObject::announceChanges);
-    if (soundRouting)
+    if (soundRouting) {
         connect(soundRouting, &SoundRouting::enabledChanged, this, &TransmitterBusObject::announceChanges);
+        connect(soundRouting, &SoundRouting::stateChanged, this, &TransmitterBusObject::announceChanges);
+    }
     if (web)
         connect(web, &WebControl::changed, this, &TransmitterBusObject::announceChanges);
 }
@@ -62,8 +64,11 @@ TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<
 QVariantMap TransmitterBusObject::properties() const
 {
     QVariantMap all = core.Properties();
-    if (soundRouting)
+    if (soundRouting) {
         all.insert(soundRoutingProperty, soundRouting->IsEnabled());
+        all.insert(QStringLiteral("SoundState"), soundRouting->State());
+        all.insert(QStringLiteral("SoundSink"), soundRouting->SinkDescription());
+    }
     if (web) {
         all.insert(QStringLiteral("WebControl"), web->IsServed());
         all.insert(QStringLiteral("WebAddress"), web->Address());
@@ -73,119 +78,30 @@ QVariantMap TransmitterBusObject::properties() const
     return all;
 }
 
-QString TransmitterBusObject::writeProperty(const QString& name, const QVariant& value)
+QDBusMessage TransmitterBusObject::writeProperty(const QDBusMessage& message, const QString& name,
+                                                 const QVariant& value)
 {
-    if (name != soundRoutingProperty)
-        return core.WriteProperty(name, value);
-    if (value.metaType().id() != QMetaType::Bool)
-        return QStringLiteral("SoundRouting takes a boolean");
-    soundRouting->SetEnabled(value.toBool());
-    return {};
-}
-
-bool TransmitterBusObject::Register()
-{
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        std::fprintf(stderr, "tessaly: no session bus, no scripted control: %s\n",
-                     qPrintable(bus.lastError().message()));
-        return false;
-    }
-    if (!bus.registerVirtualObject(objectPath, this)) {
-        std::fprintf(stderr, "tessaly: could not export %s on the session bus\n", qPrintable(objectPath));
-        return false;
-    }
-    registered = true;
-    if (!bus.registerService(serviceName)) {
-        std::fprintf(stderr, "tessaly: the bus name %s belongs to another process: %s\n",
-                     qPrintable(serviceName), qPrintable(bus.lastError().message()));
-        return false;
-    }
-    return true;
-}
-
-QString TransmitterBusObject::introspect(const QString&) const
-{
-    return QString::fromLatin1(interfaceXml);
-}
-
-bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBusConnection& connection)
-{
-    if (message.type() != QDBusMessage::MethodCallMessage)
-        return false;
-    QDBusMessage reply;
-    if (message.interface() == propertiesInterface)
-        reply = propertiesCall(message);
-    else if (message.interface() == interfaceName || message.interface().isEmpty())
-        reply = interfaceCall(message);
-    // Introspection and Peer calls are Qt's.
-    if (reply.type() == QDBusMessage::InvalidMessage)
-        return false;
-    connection.send(reply);
-    return true;
-}
-
-QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
-{
-    const QString member = message.member();
-    if (member != QLatin1String("StepUp") && member != QLatin1String("StepDown") &&
-        member != QLatin1String("Show") && (member != QLatin1String("RenewWebToken") || !web))
-        return {};
-    if (!message.arguments().isEmpty())
-        return invalidArgs(message, member + QStringLiteral(" takes no arguments"));
-    if (member == QLatin1String("RenewWebToken")) {
-        return web->RenewToken()
-                   ? message.createReply()
-                   : message.createErrorReply(QDBusError::Failed,
-                                              QStringLiteral("the new token could not be stored"));
-    }
-    if (member == QLatin1String("Show")) {
-        if (show)
-            show();
-        return message.createReply();
-    }
-    const bool stepped =
-        member == QLatin1String("StepUp") ? core.StepFrequencyUp() : core.StepFrequencyDown();
-    if (!stepped)
-        return message.createErrorReply(offAirError,
-                                        QStringLiteral("off air: the frequency steps only on air"));
-    return message.createReply();
-}
-
-QDBusMessage TransmitterBusObject::propertiesCall(const QDBusMessage& message)
-{
-    const QList<QVariant> arguments = message.arguments();
-    const QString member = message.member();
-    const QString interface = arguments.value(0).toString();
-    if (!arguments.isEmpty() && interface != interfaceName && !interface.isEmpty())
-        return invalidArgs(message, QStringLiteral("no interface %1 here").arg(interface));
-    const QVariantMap current = properties();
-    if (member == QLatin1String("GetAll") && arguments.size() == 1)
-        return message.createReply(QVariant::fromValue(current));
-    const QString name = arguments.value(1).toString();
-    if (member == QLatin1String("Get") && arguments.size() == 2) {
-        if (!current.contains(name))
-            return invalidArgs(message, QStringLiteral("no property %1").arg(name));
-        return message.createReply(QVariant::fromValue(QDBusVariant(current.value(name))));
-    }
-    if (member == QLatin1String("Set") && arguments.size() == 3) {
-        if (!current.contains(name))
-            return invalidArgs(message, QStringLiteral("no property %1").arg(name));
-        if (name.startsWith(QLatin1String("Web")))
-            return webSet(message, name, arguments[2].value<QDBusVariant>().variant());
-        const QString refusal = writeProperty(name, arguments[2].value<QDBusVariant>().variant());
+    if (name == QLatin1String("SoundState") || name == QLatin1String("SoundSink") ||
+        name == QLatin1String("WebAddress"))
+        return invalidArgs(message, name + QStringLiteral(" is read-only"));
+    if (name.startsWith(QLatin1String("Web")))
+        return writeWebProperty(message, name, value);
+    if (name != soundRoutingProperty) {
+        const QString refusal = core.WriteProperty(name, value);
         return refusal.isEmpty() ? message.createReply() : invalidArgs(message, refusal);
     }
-    return invalidArgs(message, QStringLiteral("%1 does not take these arguments").arg(member));
+    if (value.metaType().id() != QMetaType::Bool)
+        return invalidArgs(message, QStringLiteral("SoundRouting takes a boolean"));
+    // A choice that could not be kept is the program's failure, not a bad value.
+    const QString failure = soundRouting->SetEnabled(value.toBool());
+    return failure.isEmpty() ? message.createReply() : message.createErrorReply(QDBusError::Failed, failure);
 }
 
-QDBusMessage TransmitterBusObject::webSet(const QDBusMessage& message, const QString& name,
-                                          const QVariant& value)
+QDBusMessage TransmitterBusObject::writeWebProperty(const QDBusMessage& message, const QString& name,
+                                                    const QVariant& value)
 {
     const int type = value.metaType().id();
     QString problem;
-    if (name == QLatin1String("WebAddress"))
-        return invalidArgs(message, QStringLiteral("WebAddress is read-only"));
     if (name == QLatin1String("WebPort")) {
         if (type != QMetaType::UInt || value.toUInt() < WebOption::lowestPort || value.toUInt() > 65535)
             return invalidArgs(
@@ -201,6 +117,118 @@ QDBusMessage TransmitterBusObject::webSet(const QDBusMessage& message, const QSt
                              : message.createErrorReply(BusNames::webUnavailableError, problem);
 }
 
+bool TransmitterBusObject::Register()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::fprintf(stderr, "tessaly: no session bus, no scripted control: %s\n",
+                     qPrintable(bus.lastError().message()));
+        return false;
+    }
+    if (!bus.registerVirtualObject(BusNames::objectPath, this)) {
+        std::fprintf(stderr, "tessaly: could not export %s on the session bus\n",
+                     qPrintable(BusNames::objectPath));
+        return false;
+    }
+    registered = true;
+    if (!bus.registerService(BusNames::service)) {
+        std::fprintf(stderr, "tessaly: the bus name %s belongs to another process: %s\n",
+                     qPrintable(BusNames::service), qPrintable(bus.lastError().message()));
+        return false;
+    }
+    return true;
+}
+
+void TransmitterBusObject::Unregister()
+{
+    if (!registered)
+        return;
+    registered = false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterService(BusNames::service);
+    bus.unregisterObject(BusNames::objectPath);
+}
+
+QString TransmitterBusObject::introspect(const QString&) const
+{
+    return QString::fromLatin1(interfaceXml);
+}
+
+bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBusConnection& connection)
+{
+    if (message.type() != QDBusMessage::MethodCallMessage)
+        return false;
+    QDBusMessage reply;
+    if (message.interface() == BusNames::properties)
+        reply = propertiesCall(message);
+    else if (message.interface() == BusNames::interface || message.interface().isEmpty())
+        reply = interfaceCall(message);
+    // Introspection and Peer calls are Qt's.
+    if (reply.type() == QDBusMessage::InvalidMessage)
+        return false;
+    connection.send(reply);
+    return true;
+}
+
+QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
+{
+    const QString member = message.member();
+    if (member != QLatin1String("StepUp") && member != QLatin1String("StepDown") &&
+        member != QLatin1String("Show") && (member != QLatin1String("RenewWebToken") || !web)) {
+        // Introspection and Peer calls without an interface are Qt's.
+        if (message.interface().isEmpty())
+            return {};
+        return message.createErrorReply(
+            QDBusError::UnknownMethod, QStringLiteral("no method %1 in %2").arg(member, BusNames::interface));
+    }
+    if (!message.arguments().isEmpty())
+        return invalidArgs(message, member + QStringLiteral(" takes no arguments"));
+    if (member == QLatin1String("RenewWebToken")) {
+        return web->RenewToken()
+                   ? message.createReply()
+                   : message.createErrorReply(QDBusError::Failed,
+                                              QStringLiteral("the new token could not be stored"));
+    }
+    if (member == QLatin1String("Show")) {
+        if (!show)
+            return message.createErrorReply(
+                BusNames::noWindowError,
+                QStringLiteral("Tessaly runs without windows here (headless): there is no window to show"));
+        show();
+        return message.createReply();
+    }
+    const bool stepped =
+        member == QLatin1String("StepUp") ? core.StepFrequencyUp() : core.StepFrequencyDown();
+    if (!stepped)
+        return message.createErrorReply(BusNames::offAirError,
+                                        QStringLiteral("off air: the frequency steps only on air"));
+    return message.createReply();
+}
+
+QDBusMessage TransmitterBusObject::propertiesCall(const QDBusMessage& message)
+{
+    const QList<QVariant> arguments = message.arguments();
+    const QString member = message.member();
+    const QString interface = arguments.value(0).toString();
+    if (!arguments.isEmpty() && interface != BusNames::interface && !interface.isEmpty())
+        return invalidArgs(message, QStringLiteral("no interface %1 here").arg(interface));
+    const QVariantMap current = properties();
+    if (member == QLatin1String("GetAll") && arguments.size() == 1)
+        return message.createReply(QVariant::fromValue(current));
+    const QString name = arguments.value(1).toString();
+    if (member == QLatin1String("Get") && arguments.size() == 2) {
+        if (!current.contains(name))
+            return invalidArgs(message, QStringLiteral("no property %1").arg(name));
+        return message.createReply(QVariant::fromValue(QDBusVariant(current.value(name))));
+    }
+    if (member == QLatin1String("Set") && arguments.size() == 3) {
+        if (!current.contains(name))
+            return invalidArgs(message, QStringLiteral("no property %1").arg(name));
+        return writeProperty(message, name, arguments[2].value<QDBusVariant>().variant());
+    }
+    return invalidArgs(message, QStringLiteral("%1 does not take these arguments").arg(member));
+}
+
 void TransmitterBusObject::announceChanges()
 {
     const QVariantMap current = properties();
@@ -212,8 +240,8 @@ void TransmitterBusObject::announceChanges()
     announced = current;
     if (changed.isEmpty() || !registered)
         return;
-    QDBusMessage signal =
-        QDBusMessage::createSignal(objectPath, propertiesInterface, QStringLiteral("PropertiesChanged"));
-    signal << interfaceName << changed << QStringList();
+    QDBusMessage signal = QDBusMessage::createSignal(BusNames::objectPath, BusNames::properties,
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << BusNames::interface << changed << QStringList();
     QDBusConnection::sessionBus().send(signal);
 }

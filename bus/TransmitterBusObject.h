@@ -20,12 +20,9 @@ class TransmitterBusObject final : public QDBusVirtualObject
     Q_OBJECT
 
 public:
-    static inline const QString serviceName = QStringLiteral("org.tessaly.Tessaly");
-    static inline const QString objectPath = QStringLiteral("/org/tessaly/Tessaly");
-    static inline const QString interfaceName = QStringLiteral("org.tessaly.Tessaly1");
-
-    // show: what Show() does; empty where there is no window. soundRouting, where there is one, is the
-    // SoundRouting property; web, where there is one, the Web* properties and RenewWebToken.
+    // show: what Show() does; empty where there is no window, and Show() then answers an error. soundRouting,
+    // where there is one, is the SoundRouting property; web, where there is one, the Web* properties and
+    // RenewWebToken.
     TransmitterBusObject(TransmitterCore& core, std::function<void()> show,
                          SoundRouting* soundRouting = nullptr, WebControl* web = nullptr,
                          QObject* parent = nullptr);
@@ -33,17 +30,19 @@ public:
     // Exports the object and takes the name on the session bus. False, with the reason on stderr, when
     // there is no session bus or the name belongs to another process.
     bool Register();
+    // Leaves the bus: no call reaches the core any more.
+    void Unregister();
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
 
 private:
     QVariantMap properties() const;
-    QString writeProperty(const QString& name, const QVariant& value);
+    QDBusMessage writeProperty(const QDBusMessage& message, const QString& name, const QVariant& value);
     void announceChanges();
     QDBusMessage propertiesCall(const QDBusMessage& message);
     QDBusMessage interfaceCall(const QDBusMessage& message);
-    QDBusMessage webSet(const QDBusMessage& message, const QString& name, const QVariant& value);
+    QDBusMessage writeWebProperty(const QDBusMessage& message, const QString& name, const QVariant& value);
 
     TransmitterCore& core;
     std::function<void()> show;

@@ -28,7 +28,10 @@ install(FILES ${TESSALY_BIN_LINK} DESTINATION bin)
 install(TARGETS tessalyctl RUNTIME DESTINATION bin)
 
 install(FILES packaging/${TESSALY_APP_ID}.desktop DESTINATION share/applications)
-install(FILES packaging/${TESSALY_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+# The newest release, as the changelog and the project version say.
+configure_file(packaging/${TESSALY_APP_ID}.metainfo.xml.in ${CMAKE_BINARY_DIR}/packaging/${TESSALY_APP_ID}.metainfo.xml
+    @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${TESSALY_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 foreach(size IN ITEMS 16 22 24 32 48 64 128 256)
     install(FILES res/icons/hicolor/${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps
         RENAME tessaly.png)

@@ -2,47 +2,36 @@
 
 #include "core/ExitHook.h"
 #include "core/Tuning.h"
-#include "device/DeviceConnection.h"
-#include "device/DeviceHandle.h"
 #include "device/DeviceWriter.h"
-#include "device/HidLibrary.h"
-#include "device/HidNotification.h"
-#include "device/ReportWriter.h"
-#include "device/SendReport.h"
-#include "device/UdevHotplugWatcher.h"
-#include "state/SettingsAutosave.h"
+#include "device/HotplugWatcher.h"
 #include "state/SettingsFile.h"
-#include "state/TransmitterState.h"
+#include "state/TransmitterValues.h"
 
 #include <optional>
 #include <QMetaType>
 
 namespace {
 
-constexpr int paLevelMaximum = 90;
-constexpr int txGainMaximum = 23;
-// The device tunes in 50 kHz steps; frequencies are kept in units of 10 kHz.
-constexpr std::int32_t gridKHz = 50;
-
-constexpr std::int32_t monoFlag = 0x01;
-constexpr std::int32_t lowBandFlag = 0x02;
-constexpr std::int32_t deemphasis75Flag = 0x04;
-constexpr std::int32_t stepShift = 4;
-constexpr std::int32_t stepMask = 0x03 << stepShift;
+constexpr int saveDelayMs = 1000;
+// The last report and the close get about a second at the end: a transmitter that does not read then is
+// left to the end of the process, which must not hang on it.
+constexpr std::chrono::seconds lastReportLimit(1);
+// The transmitter needs time to retune before it takes the setup report; the writer waits it out.
+constexpr std::chrono::milliseconds retuneTime(20);
 
 const QString wideBand = QStringLiteral("87.5-108");
 const QString lowBand = QStringLiteral("76-90");
 
 // The step's code in the option flags for a step in kHz, as the settings window composes it.
-std::optional<std::int32_t> stepCode(uint stepKHz)
+std::optional<StepCode> stepCode(uint stepKHz)
 {
     switch (stepKHz) {
     case 200:
-        return 0;
+        return Step200kHz;
     case 100:
-        return 1;
+        return Step100kHz;
     case 50:
-        return 2;
+        return Step50kHz;
     default:
         return std::nullopt;
     }
@@ -53,61 +42,51 @@ bool hasType(const QVariant& value, QMetaType::Type type)
     return value.metaType().id() == type;
 }
 
-// The core whose writeFailed the device's failures reach; the first one built, until it goes.
-TransmitterCore* notifiedCore = nullptr;
-
 } // namespace
 
 TransmitterCore::TransmitterCore(QObject* parent) : QObject(parent)
 {
-    if (!writeErrorNotifier) {
-        notifiedCore = this;
-        writeErrorNotifier = [] {
-            if (notifiedCore)
-                emit notifiedCore->writeFailed();
-        };
-    }
+    // Found among the core's children (its hot-plug watcher with it), as the views and tests look for them.
+    link.setParent(this);
+    saveTimer.setSingleShot(true);
+    saveTimer.setInterval(saveDelayMs);
+    connect(&saveTimer, &QTimer::timeout, this, &TransmitterCore::save);
+    connect(&link, &DeviceLink::opened, this, &TransmitterCore::onOpened);
+    connect(&link, &DeviceLink::closed, this, &TransmitterCore::onClosed);
+    connect(&link, &DeviceLink::reportsDone, this, &TransmitterCore::onReportsDone);
 }
 
 TransmitterCore::~TransmitterCore()
 {
     CloseDeviceLink();
-    if (notifiedCore == this) {
-        notifiedCore = nullptr;
-        writeErrorNotifier = nullptr;
-    }
 }
 
-void TransmitterCore::LoadState()
+void TransmitterCore::LoadState(const QString& file)
 {
-    transmitterState.onAir = false;
-    transmitterState.muted = false;
-    transmitterState.retunePending = true;
+    if (running)
+        return;
     running = true;
-    LoadSettings();
-    ArmExitHook();
+    settingsFile = file.isEmpty() ? settingsPath() : file;
+    const PersistedSettings settings = LoadSettingsFile(settingsFile);
+    state = TransmitterState{};
+    state.retunePending = true;
+    state.frequency = settings.frequency;
+    state.paLevel = settings.paLevel;
+    state.txGainIndex = settings.txGainIndex;
+    state.optionFlags = settings.optionFlags;
+    ArmExitHook([this] { endAtExit(); });
     emit changed();
 }
 
-bool TransmitterCore::OpenDeviceLink()
+bool TransmitterCore::OpenDeviceLink(HotplugWatcher* watcher)
 {
-    running = true;
-    hidLibrary.Load();
-    deviceHandle = -1;
-    announcedConnected = false;
-    // Listening starts before the first open, so no arrival or removal is missed meanwhile. Without the
-    // library arrivals open nothing and, nothing being open, removals close nothing.
-    auto* watcher = new UdevHotplugWatcher(this);
-    RegisterHidNotification(*watcher, [this] { ToggleOnAir(); });
-    // After the link's own reaction: a connection opened or closed by it is announced.
-    connect(watcher, &HotplugWatcher::deviceArrived, this, &TransmitterCore::announceConnection);
-    connect(watcher, &HotplugWatcher::deviceRemoved, this, &TransmitterCore::announceConnection);
-    const bool libraryLoaded = hidLibrary.IsLoaded();
-    if (libraryLoaded) {
-        OpenDevice();
-        announceConnection();
+    if (linkStarted) {
+        delete watcher;
+        return link.IsLibraryLoaded();
     }
-    return libraryLoaded;
+    running = linkStarted = true;
+    announcedConnected = false;
+    return link.Start(watcher);
 }
 
 void TransmitterCore::CloseDeviceLink()
@@ -115,24 +94,60 @@ void TransmitterCore::CloseDeviceLink()
     if (!running)
         return;
     running = false;
-    CancelScheduledSave();
-    SaveSettings();
-    if (deviceHandle >= 0) {
-        if (transmitterState.onAir)
-            ToggleOnAir();
-        CloseDevice([this] { ToggleOnAir(); });
-    }
-    // The last report and the close get about a second: a transmitter that does not read then is left to
-    // the end of the process, which must not hang on it.
-    FlushReports(std::chrono::seconds(1));
-    hidLibrary.Release();
+    saveTimer.stop();
+    if (state.onAir && link.IsOpen())
+        ToggleOnAir();
+    link.Stop(lastReportLimit);
+    linkStarted = false;
+    save();
     DisarmExitHook();
     announceConnection();
 }
 
-bool TransmitterCore::IsConnected() const
+void TransmitterCore::endAtExit()
 {
-    return deviceHandle >= 0;
+    // Nothing may reach objects of an application being torn down any more.
+    StopReportNotifications();
+    if (state.onAir && link.IsOpen()) {
+        state.onAir = false;
+        send(TuneReport);
+        FlushReports(lastReportLimit);
+    }
+    if (!settingsFile.isEmpty())
+        SaveSettingsFile(settingsFile, PersistedOf(state));
+}
+
+void TransmitterCore::send(ReportKind kind)
+{
+    if (!link.IsOpen())
+        return;
+    lastTicket = link.Send(kind, BuildReport(kind, state));
+    if (kind == TuneReport)
+        state.retunePending = false;
+}
+
+void TransmitterCore::onOpened()
+{
+    state.retunePending = true;
+    send(TuneReport);
+    link.Pause(retuneTime);
+    send(SetupReport);
+    announceConnection();
+}
+
+void TransmitterCore::onClosed()
+{
+    // Its TuneReport is dropped: no connection is open any more.
+    if (state.onAir)
+        ToggleOnAir();
+    announceConnection();
+}
+
+void TransmitterCore::onReportsDone(const std::vector<std::uint64_t>& tickets, bool written)
+{
+    if (!written)
+        emit writeFailed();
+    emit reportsDone(tickets, written);
 }
 
 void TransmitterCore::announceConnection()
@@ -143,17 +158,29 @@ void TransmitterCore::announceConnection()
     emit changed();
 }
 
+void TransmitterCore::scheduleSave()
+{
+    if (!saveTimer.isActive())
+        saveTimer.start();
+}
+
+void TransmitterCore::save()
+{
+    if (!settingsFile.isEmpty())
+        SaveSettingsFile(settingsFile, PersistedOf(state));
+}
+
 void TransmitterCore::ToggleOnAir()
 {
-    transmitterState.onAir = !transmitterState.onAir;
-    SendReport(TuneReport);
+    state.onAir = !state.onAir;
+    send(TuneReport);
     emit changed();
 }
 
 void TransmitterCore::ToggleMute()
 {
-    transmitterState.muted = !transmitterState.muted;
-    SendReport(TuneReport);
+    state.muted = !state.muted;
+    send(TuneReport);
     emit changed();
 }
 
@@ -169,63 +196,62 @@ bool TransmitterCore::StepFrequencyDown()
 
 bool TransmitterCore::stepFrequency(std::int32_t (*stepped)(std::int32_t, std::int32_t))
 {
-    if (!transmitterState.onAir)
+    if (!state.onAir)
         return false;
-    transmitterState.retunePending = true;
-    transmitterState.frequency = stepped(transmitterState.frequency, transmitterState.optionFlags);
-    SendReport(TuneReport);
-    ScheduleSaveSettings();
+    state.retunePending = true;
+    state.frequency = stepped(state.frequency, state.optionFlags);
+    send(TuneReport);
+    scheduleSave();
     emit changed();
     return true;
 }
 
 void TransmitterCore::ChangePaLevel(int paLevel)
 {
-    if (paLevel == transmitterState.paLevel)
+    if (paLevel == state.paLevel)
         return;
-    transmitterState.paLevel = paLevel;
-    SendReport(TuneReport);
-    ScheduleSaveSettings();
+    state.paLevel = paLevel;
+    send(TuneReport);
+    scheduleSave();
     emit changed();
 }
 
 void TransmitterCore::ChangeTxGain(int txGainIndex, int optionFlags)
 {
-    transmitterState.optionFlags = optionFlags;
-    transmitterState.txGainIndex = txGainIndex;
-    SendReport(SetupReport);
-    ScheduleSaveSettings();
+    state.optionFlags = optionFlags;
+    state.txGainIndex = txGainIndex;
+    send(SetupReport);
+    scheduleSave();
     emit changed();
 }
 
 void TransmitterCore::ApplySettings(int optionFlags, int txGainIndex)
 {
-    transmitterState.optionFlags = optionFlags;
-    transmitterState.txGainIndex = txGainIndex;
-    if (const auto clamped = BandClamped(transmitterState.frequency, transmitterState.optionFlags)) {
-        transmitterState.frequency = *clamped;
-        transmitterState.retunePending = true;
-        SendReport(TuneReport);
+    state.optionFlags = optionFlags;
+    state.txGainIndex = txGainIndex;
+    if (const auto clamped = BandClamped(state.frequency, state.optionFlags)) {
+        state.frequency = *clamped;
+        state.retunePending = true;
+        send(TuneReport);
     }
-    SendReport(SetupReport);
-    ScheduleSaveSettings();
+    send(SetupReport);
+    scheduleSave();
     emit changed();
 }
 
 QVariantMap TransmitterCore::Properties() const
 {
-    const std::int32_t flags = transmitterState.optionFlags;
-    const std::int32_t step = StepOf(flags) * 10;
+    const Options options = DecodeOptions(state.optionFlags);
     return {
-        {QStringLiteral("Frequency"), uint(transmitterState.frequency * 10)},
-        {QStringLiteral("OnAir"), transmitterState.onAir},
-        {QStringLiteral("Muted"), transmitterState.muted},
-        {QStringLiteral("PaLevel"), uint(transmitterState.paLevel)},
-        {QStringLiteral("TxGain"), uint(transmitterState.txGainIndex)},
-        {QStringLiteral("Stereo"), (flags & monoFlag) == 0},
-        {QStringLiteral("Band"), (flags & lowBandFlag) != 0 ? lowBand : wideBand},
-        {QStringLiteral("Step"), uint(step)},
-        {QStringLiteral("Deemphasis"), uint((flags & deemphasis75Flag) != 0 ? 75 : 50)},
+        {QStringLiteral("Frequency"), uint(state.frequency * 10)},
+        {QStringLiteral("OnAir"), state.onAir},
+        {QStringLiteral("Muted"), state.muted},
+        {QStringLiteral("PaLevel"), uint(state.paLevel)},
+        {QStringLiteral("TxGain"), uint(state.txGainIndex)},
+        {QStringLiteral("Stereo"), !options.mono},
+        {QStringLiteral("Band"), options.lowBand ? lowBand : wideBand},
+        {QStringLiteral("Step"), uint(StepOf(state.optionFlags) * 10)},
+        {QStringLiteral("Deemphasis"), uint(options.deemphasis75 ? 75 : 50)},
         {QStringLiteral("Connected"), IsConnected()},
     };
 }
@@ -239,14 +265,14 @@ QString TransmitterCore::WriteProperty(const QString& name, const QVariant& valu
     if (name == QLatin1String("OnAir") || name == QLatin1String("Muted")) {
         if (!hasType(value, QMetaType::Bool))
             return name + QStringLiteral(" takes a boolean");
-        const bool current = name == QLatin1String("OnAir") ? transmitterState.onAir : transmitterState.muted;
+        const bool current = name == QLatin1String("OnAir") ? state.onAir : state.muted;
         if (value.toBool() != current)
             name == QLatin1String("OnAir") ? ToggleOnAir() : ToggleMute();
         return {};
     }
     if (name == QLatin1String("PaLevel")) {
-        if (!hasType(value, QMetaType::UInt) || value.toUInt() > paLevelMaximum)
-            return QStringLiteral("PaLevel takes an unsigned integer from 0 to %1").arg(paLevelMaximum);
+        if (!hasType(value, QMetaType::UInt) || value.toUInt() > PaLevelMaximum)
+            return QStringLiteral("PaLevel takes an unsigned integer from 0 to %1").arg(PaLevelMaximum);
         ChangePaLevel(int(value.toUInt()));
         return {};
     }
@@ -255,59 +281,59 @@ QString TransmitterCore::WriteProperty(const QString& name, const QVariant& valu
 
 QString TransmitterCore::writeFrequency(const QVariant& value)
 {
-    const BandLimits band = BandOf(transmitterState.optionFlags);
+    const BandLimits band = BandOf(state.optionFlags);
     const QString accepted = QStringLiteral("Frequency takes kHz from %1 to %2 in steps of %3 kHz")
                                  .arg(band.lower * 10)
                                  .arg(band.upper * 10)
-                                 .arg(gridKHz);
+                                 .arg(FrequencyGrid * 10);
     if (!hasType(value, QMetaType::UInt))
         return accepted;
     const uint kHz = value.toUInt();
-    if (kHz < uint(band.lower * 10) || kHz > uint(band.upper * 10) || kHz % gridKHz != 0)
+    if (kHz < uint(band.lower * 10) || kHz > uint(band.upper * 10) || kHz % 10 != 0 || !OnGrid(kHz / 10))
         return accepted;
     const auto frequency = std::int32_t(kHz / 10);
-    if (frequency == transmitterState.frequency)
+    if (frequency == state.frequency)
         return {};
-    transmitterState.frequency = frequency;
+    state.frequency = frequency;
     // On air it retunes as a step does; off air the retune goes out with the next report.
-    transmitterState.retunePending = true;
-    if (transmitterState.onAir)
-        SendReport(TuneReport);
-    ScheduleSaveSettings();
+    state.retunePending = true;
+    if (state.onAir)
+        send(TuneReport);
+    scheduleSave();
     emit changed();
     return {};
 }
 
 QString TransmitterCore::writeOptions(const QString& name, const QVariant& value)
 {
-    std::int32_t flags = transmitterState.optionFlags;
-    std::int32_t gain = transmitterState.txGainIndex;
+    Options options = DecodeOptions(state.optionFlags);
+    std::int32_t gain = state.txGainIndex;
     if (name == QLatin1String("TxGain")) {
-        if (!hasType(value, QMetaType::UInt) || value.toUInt() > txGainMaximum)
-            return QStringLiteral("TxGain takes an unsigned integer from 0 to %1").arg(txGainMaximum);
+        if (!hasType(value, QMetaType::UInt) || value.toUInt() > TxGainMaximum)
+            return QStringLiteral("TxGain takes an unsigned integer from 0 to %1").arg(TxGainMaximum);
         gain = std::int32_t(value.toUInt());
     } else if (name == QLatin1String("Stereo")) {
         if (!hasType(value, QMetaType::Bool))
             return QStringLiteral("Stereo takes a boolean");
-        flags = value.toBool() ? flags & ~monoFlag : flags | monoFlag;
+        options.mono = !value.toBool();
     } else if (name == QLatin1String("Band")) {
         const QString band = hasType(value, QMetaType::QString) ? value.toString() : QString();
         if (band != wideBand && band != lowBand)
             return QStringLiteral("Band takes \"%1\" or \"%2\"").arg(wideBand, lowBand);
-        flags = band == lowBand ? flags | lowBandFlag : flags & ~lowBandFlag;
+        options.lowBand = band == lowBand;
     } else if (name == QLatin1String("Step")) {
         const auto code = hasType(value, QMetaType::UInt) ? stepCode(value.toUInt()) : std::nullopt;
         if (!code)
             return QStringLiteral("Step takes 200, 100 or 50 (kHz)");
-        flags = (flags & ~stepMask) | (*code << stepShift);
+        options.step = *code;
     } else if (name == QLatin1String("Deemphasis")) {
         const uint microseconds = hasType(value, QMetaType::UInt) ? value.toUInt() : 0;
         if (microseconds != 50 && microseconds != 75)
             return QStringLiteral("Deemphasis takes 50 or 75 (µs)");
-        flags = microseconds == 75 ? flags | deemphasis75Flag : flags & ~deemphasis75Flag;
+        options.deemphasis75 = microseconds == 75;
     } else {
         return QStringLiteral("no property %1").arg(name);
     }
-    ApplySettings(flags, gain);
+    ApplySettings(EncodeOptions(options), gain);
     return {};
 }

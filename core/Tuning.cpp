@@ -1,26 +1,5 @@
 #include "core/Tuning.h"
 
-namespace {
-
-bool lowBand(std::int32_t optionFlags)
-{
-    return (optionFlags & 0x02) != 0;
-}
-
-} // namespace
-
-std::int32_t StepOf(std::int32_t optionFlags)
-{
-    switch ((optionFlags >> 4) & 0x03) {
-    case 0:
-        return 20;
-    case 1:
-        return 10;
-    default:
-        return 5;
-    }
-}
-
 std::int32_t SteppedUp(std::int32_t frequency, std::int32_t optionFlags)
 {
     const std::int32_t upper = BandOf(optionFlags).upper;
@@ -39,9 +18,10 @@ std::int32_t SteppedDown(std::int32_t frequency, std::int32_t optionFlags)
 
 std::optional<std::int32_t> BandClamped(std::int32_t frequency, std::int32_t optionFlags)
 {
-    if (lowBand(optionFlags) && frequency > 9000)
-        return 9000;
-    if (!lowBand(optionFlags) && frequency < 8750)
-        return 8750;
+    const bool lowBand = DecodeOptions(optionFlags).lowBand;
+    if (lowBand && frequency > LowBand.upper)
+        return LowBand.upper;
+    if (!lowBand && frequency < WideBand.lower)
+        return WideBand.lower;
     return std::nullopt;
 }

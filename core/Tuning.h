@@ -1,12 +1,9 @@
 #pragma once
 
-#include "state/Band.h"
+#include "state/TransmitterValues.h"
 
 #include <cstdint>
 #include <optional>
-
-// The step follows from optionFlags each time it is needed; frequencies are in units of 10 kHz.
-std::int32_t StepOf(std::int32_t optionFlags);
 
 // One step, clamped only at the limit in its own direction: a stored value beyond the other limit
 // moves by one step and is not pulled into the band.

@@ -1,99 +1,217 @@
 #include "ctl/CtlClient.h"
 
+#include "bus/BusNames.h"
+#include "ctl/BusRefusal.h"
 #include "ctl/StatusText.h"
 
 #include <cstdio>
+#include <optional>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusVariant>
 
 namespace {
 
-const QString service = QStringLiteral("org.tessaly.Tessaly");
-const QString objectPath = QStringLiteral("/org/tessaly/Tessaly");
-const QString interfaceName = QStringLiteral("org.tessaly.Tessaly1");
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+using Request = BusRefusal::Request;
 
 void printError(const QString& message)
 {
     std::fprintf(stderr, "tessalyctl: %s\n", qUtf8Printable(message));
 }
 
-QDBusMessage call(const QDBusConnection& bus, const QString& interface, const QString& method,
-                  const QVariantList& arguments)
+void printLine(const QString& text)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(service, objectPath, interface, method);
-    message.setArguments(arguments);
-    return bus.call(message);
+    std::fprintf(stdout, "%s\n", qUtf8Printable(text));
 }
 
-// Why a call failed, in the exit status scripts rely on.
-CtlExit failure(const QDBusMessage& reply)
+// The bus hands an array such as Favourites over undecoded; scripts and the status text want a list.
+QVariant decoded(const QVariant& value)
 {
-    const QString name = reply.errorName();
-    // No owner, and the bus found no service file to start one from, or the start failed.
-    if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
-        name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner") ||
-        name.startsWith(QLatin1String("org.freedesktop.DBus.Error.Spawn."))) {
-        printError(QStringLiteral("Tessaly is not running and could not be started (%1); start it with "
-                                  "'tessaly --background', or 'tessaly --headless' without a display")
-                       .arg(reply.errorMessage()));
-        return CtlExit::NotRunning;
+    if (value.metaType() != QMetaType::fromType<QDBusArgument>())
+        return value;
+    QVariantList list;
+    for (const uint element : qdbus_cast<QList<uint>>(value))
+        list += element;
+    return list;
+}
+
+// The command's requests to the program; each waits for what is left of the time limit. A failed one
+// tells the user why and leaves the exit status in failure.
+class Requests
+{
+public:
+    Requests(const QDBusConnection& bus, const CtlCommand& command, QDeadlineTimer deadline)
+        : bus(bus), command(command), deadline(deadline)
+    {}
+
+    CtlExit failure = CtlExit::Done;
+
+    std::optional<QVariantMap> getAll()
+    {
+        const QDBusMessage reply =
+            send(BusNames::properties, QStringLiteral("GetAll"), {BusNames::interface});
+        if (!succeeded(reply, Request::Read, QString(), {}))
+            return std::nullopt;
+        QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().value(0));
+        for (QVariant& value : properties)
+            value = decoded(value);
+        return properties;
     }
-    printError(reply.errorMessage().isEmpty() ? name : reply.errorMessage());
-    // The program checks what only it can judge, such as a frequency outside the band in use.
-    return name == QLatin1String("org.freedesktop.DBus.Error.InvalidArgs") ? CtlExit::Usage
-                                                                           : CtlExit::Refused;
-}
 
-QVariantMap allProperties(const QDBusMessage& reply)
-{
-    return qdbus_cast<QVariantMap>(reply.arguments().value(0));
-}
-
-CtlExit setProperty(const QDBusConnection& bus, const QString& property, const QVariant& value)
-{
-    const QDBusMessage reply = call(bus, propertiesInterface, QStringLiteral("Set"),
-                                    {interfaceName, property, QVariant::fromValue(QDBusVariant(value))});
-    if (reply.type() != QDBusMessage::ErrorMessage)
-        return CtlExit::Done;
-    if (reply.errorName() != QLatin1String("org.freedesktop.DBus.Error.InvalidArgs"))
-        return failure(reply);
-    // A program without the property (one built without sound routing) refuses the write as it would a bad
-    // value; that is not the user's mistake.
-    const QDBusMessage all = call(bus, propertiesInterface, QStringLiteral("GetAll"), {interfaceName});
-    if (all.type() == QDBusMessage::ReplyMessage && !allProperties(all).contains(property)) {
-        printError(
-            QStringLiteral("this Tessaly has no %1 property; it may be an older version").arg(property));
-        return CtlExit::Refused;
+    std::optional<QVariant> get(const QString& property)
+    {
+        const QDBusMessage reply =
+            send(BusNames::properties, QStringLiteral("Get"), {BusNames::interface, property});
+        if (!succeeded(reply, Request::Read, property, {}))
+            return std::nullopt;
+        return decoded(qdbus_cast<QDBusVariant>(reply.arguments().value(0)).variant());
     }
-    return failure(reply);
-}
 
-CtlExit status(const QDBusConnection& bus, bool json)
+    bool set(const QString& property, const QVariant& value)
+    {
+        const QDBusMessage reply =
+            send(BusNames::properties, QStringLiteral("Set"),
+                 {BusNames::interface, property, QVariant::fromValue(QDBusVariant(value))});
+        return succeeded(reply, Request::Write, property, value);
+    }
+
+    bool call(const QString& method, const QVariant& argument)
+    {
+        const QDBusMessage reply =
+            send(BusNames::interface, method, argument.isValid() ? QVariantList{argument} : QVariantList{});
+        return succeeded(reply, Request::Call, method, argument);
+    }
+
+    // A refusal of the client's own, such as no favourite to tune to.
+    bool refuse(const QString& message)
+    {
+        printError(message);
+        failure = CtlExit::Refused;
+        return false;
+    }
+
+    // A property's value when the program gives it at once, else an invalid QVariant; tells nobody.
+    QVariant peek(const QString& property)
+    {
+        const QDBusMessage reply =
+            send(BusNames::properties, QStringLiteral("Get"), {BusNames::interface, property});
+        return reply.type() == QDBusMessage::ReplyMessage
+                   ? qdbus_cast<QDBusVariant>(reply.arguments().value(0)).variant()
+                   : QVariant();
+    }
+
+private:
+    QDBusMessage send(const QString& interface, const QString& method, const QVariantList& arguments)
+    {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(BusNames::service, BusNames::objectPath, interface, method);
+        message.setArguments(arguments);
+        return bus.call(message, QDBus::Block, int(std::max<qint64>(1, deadline.remainingTime())));
+    }
+
+    bool succeeded(const QDBusMessage& reply, Request request, const QString& target, const QVariant& value)
+    {
+        if (reply.type() != QDBusMessage::ErrorMessage)
+            return true;
+        BusRefusal refusal{
+            reply.errorName(), reply.errorMessage(), request, target, value, command.timeoutMs, {}};
+        // Whether the property exists at all, and the band a frequency was judged against.
+        if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.InvalidArgs")) {
+            const QDBusMessage all =
+                send(BusNames::properties, QStringLiteral("GetAll"), {BusNames::interface});
+            if (all.type() == QDBusMessage::ReplyMessage)
+                refusal.properties = qdbus_cast<QVariantMap>(all.arguments().value(0));
+        }
+        const CtlOutcome outcome = explain(refusal);
+        printError(outcome.message);
+        failure = outcome.exit;
+        return false;
+    }
+
+    const QDBusConnection& bus;
+    const CtlCommand& command;
+    const QDeadlineTimer deadline;
+};
+
+bool status(Requests& requests, bool json)
 {
-    const QDBusMessage reply = call(bus, propertiesInterface, QStringLiteral("GetAll"), {interfaceName});
-    if (reply.type() == QDBusMessage::ErrorMessage)
-        return failure(reply);
-    const QVariantMap properties = allProperties(reply);
-    const QByteArray text = json ? statusJson(properties) : statusText(properties).toUtf8();
+    const std::optional<QVariantMap> properties = requests.getAll();
+    if (!properties)
+        return false;
+    const QByteArray text = json ? statusJson(*properties) : statusText(*properties).toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    return CtlExit::Done;
+    return true;
 }
 
-CtlExit toggle(const QDBusConnection& bus, const QString& property)
+bool toggle(Requests& requests, const QString& property)
 {
-    const QDBusMessage reply =
-        call(bus, propertiesInterface, QStringLiteral("Get"), {interfaceName, property});
-    if (reply.type() == QDBusMessage::ErrorMessage)
-        return failure(reply);
-    return setProperty(bus, property,
-                       !qdbus_cast<QDBusVariant>(reply.arguments().value(0)).variant().toBool());
+    const std::optional<QVariant> value = requests.get(property);
+    return value && requests.set(property, !value->toBool());
+}
+
+bool callMethod(Requests& requests, const CtlCommand& command)
+{
+    QVariant argument = command.value;
+    if (!argument.isValid() && command.method == QLatin1String("AddFavourite")) {
+        const std::optional<QVariant> frequency = requests.get(QStringLiteral("Frequency"));
+        if (!frequency)
+            return false;
+        argument = QVariant(frequency->toUInt());
+    }
+    if (!requests.call(command.method, argument))
+        return false;
+    // Such as the web page's new address after its token was renewed.
+    if (!command.property.isEmpty()) {
+        const std::optional<QVariant> after = requests.get(command.property);
+        if (!after)
+            return false;
+        if (!after->toString().isEmpty())
+            printLine(after->toString());
+    }
+    return true;
+}
+
+bool printWebAddress(Requests& requests)
+{
+    const std::optional<QVariant> address = requests.get(QStringLiteral("WebAddress"));
+    if (!address)
+        return false;
+    if (address->toString().isEmpty())
+        return requests.refuse(QStringLiteral("the web page is not served; 'tessalyctl web on' serves it"));
+    printLine(address->toString());
+    return true;
+}
+
+bool listFavourites(Requests& requests)
+{
+    const std::optional<QVariant> favourites = requests.get(QStringLiteral("Favourites"));
+    if (!favourites)
+        return false;
+    for (const QVariant& kilohertz : favourites->toList())
+        printLine(megahertzText(kilohertz.toUInt()));
+    return true;
+}
+
+bool tuneFavourite(Requests& requests, bool upward)
+{
+    const std::optional<QVariant> favourites = requests.get(QStringLiteral("Favourites"));
+    const std::optional<QVariant> frequency =
+        favourites ? requests.get(QStringLiteral("Frequency")) : std::nullopt;
+    if (!frequency)
+        return false;
+    QList<uint> list;
+    for (const QVariant& kilohertz : favourites->toList())
+        list += kilohertz.toUInt();
+    const qint64 next = neighbourFavourite(list, frequency->toUInt(), upward);
+    if (next < 0)
+        return requests.refuse(
+            QStringLiteral("there are no favourites; 'tessalyctl favourite add' adds one"));
+    return requests.set(QStringLiteral("Frequency"), uint(next));
 }
 
 } // namespace
 
-CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus)
+CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus, QDeadlineTimer deadline)
 {
     if (!bus.isConnected()) {
         printError(
@@ -102,21 +220,40 @@ CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus)
                 .arg(bus.lastError().message()));
         return CtlExit::NotRunning;
     }
+    Requests requests(bus, command, deadline);
+    bool done = false;
     switch (command.action) {
     case CtlCommand::Action::Status:
-        return status(bus, command.json);
+        done = status(requests, command.json);
+        break;
     case CtlCommand::Action::SetProperty:
-        return setProperty(bus, command.property, command.value);
+        done = requests.set(command.property, command.value);
+        break;
     case CtlCommand::Action::Toggle:
-        return toggle(bus, command.property);
-    case CtlCommand::Action::Call: {
-        const QDBusMessage reply = call(bus, interfaceName, command.method, {});
-        return reply.type() == QDBusMessage::ErrorMessage ? failure(reply) : CtlExit::Done;
-    }
+        done = toggle(requests, command.property);
+        break;
+    case CtlCommand::Action::Call:
+        done = callMethod(requests, command);
+        break;
+    case CtlCommand::Action::Print:
+        done = printWebAddress(requests);
+        break;
+    case CtlCommand::Action::ListFavourites:
+        done = listFavourites(requests);
+        break;
+    case CtlCommand::Action::TuneFavourite:
+        done = tuneFavourite(requests, command.upward);
+        break;
     case CtlCommand::Action::Help:
     case CtlCommand::Action::Version:
     case CtlCommand::Action::Usage:
-        break;
+        return CtlExit::Usage;
     }
-    return CtlExit::Usage;
+    if (!done)
+        return requests.failure;
+    if (command.reachesTransmitter() && requests.peek(QStringLiteral("Connected")) == QVariant(false))
+        printError(
+            QStringLiteral("no transmitter is connected: the change is stored and goes out when one is "
+                           "plugged in"));
+    return CtlExit::Done;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -10,22 +11,32 @@ struct CtlCommand
 {
     enum class Action
     {
-        Help,        // print helpText, exit 0
-        Version,     // print the version, exit 0
-        Usage,       // print error to stderr, exit CtlExit::Usage, send nothing
-        Status,      // read every property; json picks the format
-        SetProperty, // write value to property
-        Toggle,      // read OnAir, write its opposite
-        Call,        // call method, no arguments
+        Help,           // print helpText, exit 0
+        Version,        // print the version, exit 0
+        Usage,          // print error to stderr, exit CtlExit::Usage, send nothing
+        Status,         // read every property; json picks the format
+        SetProperty,    // write value to property
+        Toggle,         // read OnAir, write its opposite
+        Call,           // call method, with value as its one argument when valid; then print property if set
+        Print,          // print property's value
+        ListFavourites, // print the favourites, one a line in MHz
+        TuneFavourite,  // write Frequency: the next favourite above (upward) or below it, wrapping round
     };
 
     Action action = Action::Usage;
-    QString property; // SetProperty: the bus property; Toggle: "OnAir"
-    QVariant value;   // SetProperty: typed as the bus property is (uint, bool or QString)
-    QString method;   // Call
+    QString property; // SetProperty, Print: the bus property; Toggle: "OnAir"; TuneFavourite: "Frequency"
+    QVariant value;   // typed as the bus property or argument is (uint, bool or QString)
+    QString method;   // Call; AddFavourite without a value adds the frequency in use
     bool json = false;
-    QString error;    // Usage: names what is accepted
-    QString helpText; // Help
+    bool upward = false;  // TuneFavourite
+    int timeoutMs = 5000; // how long to wait for the bus and the program, whatever the phase
+    QString error;        // Usage: names what is accepted, then the one hint to --help
+    QString helpText;     // Help
+
+    // Asks the program to change something rather than only to read.
+    bool changes() const;
+    // A change the transmitter is sent, so one that waits for a transmitter when none is connected.
+    bool reachesTransmitter() const;
 
     // arguments as main() receives them, the program name first.
     static CtlCommand parse(const QStringList& arguments);
@@ -37,8 +48,12 @@ enum class CtlExit
     Done = 0,
     Refused = 1,    // the program refused the request or failed to do it
     Usage = 2,      // a usage error or a bad value; nothing was sent
-    NotRunning = 3, // no program to talk to, none could be started
+    NotRunning = 3, // no program to talk to, none could be started, or the bus did not answer
+    NoAnswer = 4,   // the program did not answer in time; a change may still take effect
 };
 
 // "88.5" or "88.50" MHz in kHz on the transmitter's 50 kHz grid; -1 when text is not such a frequency.
 qint64 kilohertzFromMegahertz(const QString& text);
+
+// The favourite after (upward) or before kilohertz among favourites, wrapping round; -1 when there is none.
+qint64 neighbourFavourite(const QList<uint>& favourites, uint kilohertz, bool upward);

@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 
 namespace {
 
@@ -10,34 +11,94 @@ QString yesNo(const QVariant& value)
     return value.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
+QString onOff(const QVariant& value)
+{
+    return value.toBool() ? QStringLiteral("on") : QStringLiteral("off");
+}
+
+QString megahertz(const QVariant& kilohertz)
+{
+    return megahertzText(kilohertz.toUInt()) + QLatin1String(" MHz");
+}
+
+// Where the sound goes, from SoundState, naming the output it plays through while routed.
+QString sound(const QVariantMap& properties)
+{
+    const QString state = properties.value(QStringLiteral("SoundState")).toString();
+    if (state == QLatin1String("routed"))
+        return QStringLiteral("through %1 (the transmitter)")
+            .arg(properties.value(QStringLiteral("SoundSink")).toString());
+    if (state == QLatin1String("not found"))
+        return QStringLiteral("not routed, the transmitter's sound card was not found");
+    if (state == QLatin1String("no sound server") ||
+        state == QLatin1String("looking for the transmitter's sound card"))
+        return QLatin1String("not routed, ") + state;
+    return state; // "off", or a state this client does not know yet, as the program names it
+}
+
+QString favourites(const QVariant& value)
+{
+    QStringList shown;
+    for (const QVariant& kilohertz : value.toList())
+        shown += megahertzText(kilohertz.toUInt());
+    return shown.isEmpty() ? QStringLiteral("none") : shown.join(QLatin1String(", ")) + QLatin1String(" MHz");
+}
+
+QString webPage(const QVariantMap& properties)
+{
+    if (!properties.value(QStringLiteral("WebControl")).toBool())
+        return QStringLiteral("off");
+    const QString address = properties.value(QStringLiteral("WebAddress")).toString();
+    return address.isEmpty() ? QStringLiteral("on, but not served") : address;
+}
+
 struct Line
 {
     const char* label;
-    const char* property;
-    QString (*text)(const QVariant&);
+    const char* property; // the line is shown when the program offers this property
+    QString (*text)(const QVariant& value, const QVariantMap& properties);
 };
 
 const Line lines[] = {
-    {"Frequency", "Frequency",
-     [](const QVariant& v) { return megahertzText(v.toUInt()) + QLatin1String(" MHz"); }},
-    {"On air", "OnAir", yesNo},
-    {"Muted", "Muted", yesNo},
-    {"Power", "PaLevel",
-     [](const QVariant& v) { return QString::number(v.toUInt()) + QLatin1String(" of 90"); }},
-    {"Gain", "TxGain",
-     [](const QVariant& v) { return QString::number(v.toUInt()) + QLatin1String(" of 23"); }},
-    {"Audio", "Stereo",
-     [](const QVariant& v) { return v.toBool() ? QStringLiteral("stereo") : QStringLiteral("mono"); }},
-    {"Band", "Band", [](const QVariant& v) { return v.toString() + QLatin1String(" MHz"); }},
-    {"Step", "Step", [](const QVariant& v) { return QString::number(v.toUInt()) + QLatin1String(" kHz"); }},
-    {"De-emphasis", "Deemphasis",
-     [](const QVariant& v) { return QString::number(v.toUInt()) + QString::fromUtf8(" \u00b5s"); }},
-    {"Transmitter", "Connected",
-     [](const QVariant& v) {
-         return v.toBool() ? QStringLiteral("connected") : QStringLiteral("not connected");
+    {"Frequency", "Frequency", [](const QVariant& v, const QVariantMap&) { return megahertz(v); }},
+    {"On air", "OnAir",
+     [](const QVariant& v, const QVariantMap& p) {
+         const QVariant connected = p.value(QStringLiteral("Connected"));
+         const bool none = connected.isValid() && !connected.toBool();
+         return yesNo(v) + (none ? QStringLiteral(" (no transmitter connected)") : QString());
      }},
+    {"Muted", "Muted", [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
+    {"Power", "PaLevel",
+     [](const QVariant& v, const QVariantMap&) {
+         return QString::number(v.toUInt()) + QLatin1String(" of 90");
+     }},
+    {"Gain", "TxGain",
+     [](const QVariant& v, const QVariantMap&) {
+         return QString::number(v.toUInt()) + QLatin1String(" of 23");
+     }},
+    {"Audio", "Stereo",
+     [](const QVariant& v, const QVariantMap&) {
+         return v.toBool() ? QStringLiteral("stereo") : QStringLiteral("mono");
+     }},
+    {"Band", "Band",
+     [](const QVariant& v, const QVariantMap&) { return v.toString() + QLatin1String(" MHz"); }},
+    {"Step", "Step",
+     [](const QVariant& v, const QVariantMap&) {
+         return QString::number(v.toUInt()) + QLatin1String(" kHz");
+     }},
+    {"De-emphasis", "Deemphasis",
+     [](const QVariant& v, const QVariantMap&) {
+         return QString::number(v.toUInt()) + QString::fromUtf8(" \u00b5s");
+     }},
+    {"Sound", "SoundState", [](const QVariant&, const QVariantMap& p) { return sound(p); }},
+    // A program older than SoundState tells only whether routing is switched on.
     {"Sound routing", "SoundRouting",
-     [](const QVariant& v) { return v.toBool() ? QStringLiteral("on") : QStringLiteral("off"); }},
+     [](const QVariant& v, const QVariantMap& p) {
+         return p.contains(QStringLiteral("SoundState")) ? QString() : onOff(v);
+     }},
+    {"Favourites", "Favourites", [](const QVariant& v, const QVariantMap&) { return favourites(v); }},
+    {"On air at start", "OnAirAtStart", [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
+    {"Web page", "WebControl", [](const QVariant&, const QVariantMap& p) { return webPage(p); }},
 };
 
 } // namespace
@@ -52,10 +113,10 @@ QString statusText(const QVariantMap& properties)
     QString text;
     for (const Line& line : lines) {
         const auto found = properties.constFind(QLatin1String(line.property));
-        if (found != properties.constEnd())
-            text += QStringLiteral("%1 %2\n")
-                        .arg(QLatin1String(line.label) + QLatin1Char(':'), -14)
-                        .arg(line.text(*found));
+        const QString value = found == properties.constEnd() ? QString() : line.text(*found, properties);
+        if (!value.isEmpty())
+            text +=
+                QStringLiteral("%1 %2\n").arg(QLatin1String(line.label) + QLatin1Char(':'), -16).arg(value);
     }
     return text;
 }

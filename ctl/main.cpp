@@ -1,5 +1,7 @@
+#include "ctl/BusRefusal.h"
 #include "ctl/CtlClient.h"
 #include "ctl/CtlCommand.h"
+#include "ctl/Watchdog.h"
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -21,7 +23,7 @@ int main(int argc, char* argv[])
         std::printf("tessalyctl %s\n", TESSALY_VERSION);
         return int(CtlExit::Done);
     case CtlCommand::Action::Usage:
-        std::fprintf(stderr, "tessalyctl: %s\nTry 'tessalyctl --help'.\n", qUtf8Printable(command.error));
+        std::fprintf(stderr, "tessalyctl: %s\n", qUtf8Printable(command.error));
         return int(CtlExit::Usage);
     default:
         break;
@@ -30,5 +32,13 @@ int main(int argc, char* argv[])
     // are never met half made there (QTBUG-108822), which printed a stray warning now and then.
     qRegisterMetaType<QDBusMessage>();
     qRegisterMetaType<QDBusError>();
-    return int(runOnBus(command, QDBusConnection::sessionBus()));
+    const QDeadlineTimer deadline(command.timeoutMs);
+    const QDBusConnection bus = [&] {
+        const Watchdog connecting(
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(command.timeoutMs),
+            QByteArrayLiteral("tessalyctl: ") + busSilentMessage(command.timeoutMs).toUtf8() + '\n',
+            int(CtlExit::NotRunning));
+        return QDBusConnection::sessionBus();
+    }();
+    return int(runOnBus(command, bus, deadline));
 }

@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <csignal>
 #include <deque>
 #include <mutex>
 #include <pthread.h>
-#include <QCoreApplication>
+#include <QObject>
 #include <thread>
 
 namespace {
@@ -26,6 +27,9 @@ struct Command
     ReportBytes report{};
     std::chrono::milliseconds pause{};
     void (*closeHidDevice)(int) = nullptr;
+    std::vector<std::uint64_t> tickets = {};
+    QObject* context = nullptr;
+    ReportNotify notify = nullptr;
 };
 
 // The one hand-off between the two threads. Everything in it is guarded by mutex.
@@ -36,8 +40,9 @@ struct Mailbox
     std::condition_variable done;
     std::deque<Command> commands;
     bool busy = false;
-    // Write failures go to the application object while it exists; it says when it goes.
-    bool applicationAlive = false;
+    // The context of the command being executed; null once forgotten.
+    QObject* runningContext = nullptr;
+    bool notifying = true;
 };
 
 // True when the write failed.
@@ -66,14 +71,20 @@ bool Execute(const Command& command)
         const Command command = mailbox.commands.front();
         mailbox.commands.pop_front();
         mailbox.busy = true;
+        mailbox.runningContext = command.context;
         lock.unlock();
         const bool failed = Execute(command);
         lock.lock();
         mailbox.busy = false;
-        // Under the lock: the application object cannot go meanwhile.
-        if (failed && mailbox.applicationAlive)
+        // Under the lock: a context cannot be forgotten and destroyed meanwhile.
+        QObject* const context = mailbox.runningContext;
+        if (context && command.notify && mailbox.notifying)
             QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [] { ShowWriteError(); }, Qt::QueuedConnection);
+                context,
+                [context, notify = command.notify, tickets = command.tickets, failed] {
+                    notify(context, tickets, !failed);
+                },
+                Qt::QueuedConnection);
         if (mailbox.commands.empty())
             mailbox.done.notify_all();
     }
@@ -87,7 +98,15 @@ Mailbox& TheMailbox()
 {
     static Mailbox* const mailbox = [] {
         auto* made = new Mailbox;
+        // The session-end signals are handled on the user-interface thread: the writer, which may sit in a
+        // write for seconds, never takes them. It inherits the blocked set from here.
+        sigset_t ending, previous;
+        sigemptyset(&ending);
+        for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
+            sigaddset(&ending, signalNumber);
+        pthread_sigmask(SIG_BLOCK, &ending, &previous);
         std::thread(RunWriter, std::ref(*made)).detach();
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
         startedMailbox = made;
         return made;
     }();
@@ -99,14 +118,6 @@ void Queue(Command command)
     Mailbox& mailbox = TheMailbox();
     {
         const std::lock_guard lock(mailbox.mutex);
-        if (!mailbox.applicationAlive && QCoreApplication::instance()) {
-            mailbox.applicationAlive = true;
-            qAddPostRoutine([] {
-                Mailbox& mailbox = TheMailbox();
-                const std::lock_guard lock(mailbox.mutex);
-                mailbox.applicationAlive = false;
-            });
-        }
         auto& commands = mailbox.commands;
         const auto writeFor = [&](const Command& older) {
             return older.type == Command::Write && older.fd == command.fd;
@@ -122,7 +133,8 @@ void Queue(Command command)
             commands.push_back(command);
         } else {
             command.report[6] |= command.kind == TuneReport ? waiting->report[6] & RetuneBit : 0;
-            *waiting = command;
+            command.tickets.insert(command.tickets.begin(), waiting->tickets.begin(), waiting->tickets.end());
+            *waiting = std::move(command);
         }
     }
     mailbox.queued.notify_one();
@@ -130,9 +142,16 @@ void Queue(Command command)
 
 } // namespace
 
-void QueueReport(int fd, ReportKind kind, const ReportBytes& report)
+void QueueReport(int fd, ReportKind kind, const ReportBytes& report, std::uint64_t ticket, QObject* context,
+                 ReportNotify notify)
 {
-    Queue({.type = Command::Write, .fd = fd, .kind = kind, .report = report});
+    Queue({.type = Command::Write,
+           .fd = fd,
+           .kind = kind,
+           .report = report,
+           .tickets = {ticket},
+           .context = context,
+           .notify = notify});
 }
 
 void QueuePause(std::chrono::milliseconds pause)
@@ -143,6 +162,29 @@ void QueuePause(std::chrono::milliseconds pause)
 void QueueClose(int fd, void (*closeHidDevice)(int))
 {
     Queue({.type = Command::Close, .fd = fd, .closeHidDevice = closeHidDevice});
+}
+
+void ForgetReportContext(const QObject* context)
+{
+    Mailbox* const started = startedMailbox;
+    if (!started)
+        return;
+    const std::lock_guard lock(started->mutex);
+    for (Command& command : started->commands) {
+        if (command.context == context)
+            command.context = nullptr;
+    }
+    if (started->runningContext == context)
+        started->runningContext = nullptr;
+}
+
+void StopReportNotifications()
+{
+    Mailbox* const started = startedMailbox;
+    if (!started)
+        return;
+    const std::lock_guard lock(started->mutex);
+    started->notifying = false;
 }
 
 bool FlushReports(std::chrono::milliseconds limit)

@@ -3,6 +3,10 @@
 #include "device/Report.h"
 
 #include <chrono>
+#include <cstdint>
+#include <vector>
+
+class QObject;
 
 // The device writer: the program's one thread besides the user interface's. A USB device that stops
 // taking reports holds each write for seconds in the kernel, whatever the descriptor's flags, and a close
@@ -16,15 +20,24 @@
 // to go is never replaced, so reports sent in quick succession (a double-click, a removal and arrival
 // followed by a click) each reach a device that keeps up, however late the writer wakes.
 //
-// A failed write calls ShowWriteError on the user-interface thread, through its event loop, once per
-// failed report.
-void QueueReport(int fd, ReportKind kind, const ReportBytes& report);
+// Once a report was written or failed, the writer calls notify(context, tickets, written) on the
+// user-interface thread, through its event loop, with the report's ticket and those of the reports it
+// replaced: each of them reached the device with it, or failed with it. Nothing is called for a context
+// that was forgotten meanwhile.
+using ReportNotify = void (*)(QObject* context, const std::vector<std::uint64_t>& tickets, bool written);
+void QueueReport(int fd, ReportKind kind, const ReportBytes& report, std::uint64_t ticket, QObject* context,
+                 ReportNotify notify);
 
 // The next report is written no sooner than pause after the previous write ended.
 void QueuePause(std::chrono::milliseconds pause);
 
 // Gives fd to closeHidDevice once everything queued before for it is done; null closes nothing.
 void QueueClose(int fd, void (*closeHidDevice)(int));
+
+// No more notifications for context: called before it is destroyed, so nothing reaches it afterwards.
+void ForgetReportContext(const QObject* context);
+// No more notifications at all: the process is ending and its objects must not be reached any more.
+void StopReportNotifications();
 
 // Waits until everything queued so far is done, at most limit. False when the writer is still busy then
 // (a device that does not read). Safe from any thread but the writer's, also while the process exits.

@@ -4,8 +4,8 @@
 
 #include <dlfcn.h>
 
-// The companion library, loaded once by the main window and released at its teardown. Not loaded means
-// the program runs without a device link.
+// The companion library, loaded by the device link when it starts and released when it stops. Not loaded
+// means the program runs without a device link.
 class HidLibrary final
 {
 public:
@@ -44,5 +44,3 @@ public:
 private:
     void* handle = nullptr;
 };
-
-inline HidLibrary hidLibrary;

@@ -22,5 +22,5 @@ inline constexpr std::array<std::uint8_t, 24> TxGainCodeTable = {
     0x01, 0x11, 0x21, 0x31, 0x41, 0x51, 0x00, 0x10, 0x20, 0x30, 0x40, 0x50,
 };
 
-// Builds a report from the state as it is now. A TuneReport consumes retunePending.
-ReportBytes BuildReport(ReportKind kind, TransmitterState& state);
+// Builds a report from the state as it is now; a TuneReport carries the retune bit while retunePending.
+ReportBytes BuildReport(ReportKind kind, const TransmitterState& state);

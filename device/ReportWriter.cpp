@@ -11,9 +11,3 @@ bool WriteReport(int fd, const ReportBytes& report)
     } while (written < 0 && errno == EINTR);
     return written == static_cast<ssize_t>(report.size());
 }
-
-void ShowWriteError()
-{
-    if (writeErrorNotifier)
-        writeErrorNotifier();
-}

@@ -64,10 +64,10 @@ void CFrequencyReadout::SetUp()
         digitPictures[digit] = LoadBitmap(digitImages[digit]);
 }
 
-void CFrequencyReadout::ShowFrequency(std::int32_t value)
+void CFrequencyReadout::ShowFrequency(std::int32_t value, bool onAir)
 {
     QLabel* const row[] = {hundreds, tens, units, point, tenths, hundredths, unitLabel};
-    if (!transmitterState.onAir) {
+    if (!onAir) {
         for (QLabel* picture : row)
             picture->hide();
         display->setAccessibleName(QStringLiteral("Off air"));

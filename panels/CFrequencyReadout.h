@@ -34,7 +34,7 @@ public:
     void SetUp();
 
     // Shows value while on air, hides the whole read-out while off air.
-    void ShowFrequency(std::int32_t value);
+    void ShowFrequency(std::int32_t value, bool onAir);
 
 private:
     QLabel* createPicture(int id);

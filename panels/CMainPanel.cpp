@@ -9,7 +9,7 @@
 #include "skin/CSkinnedDialog.h"
 #include "skin/CSkinSlider.h"
 #include "skin/UpdateTipText.h"
-#include "state/TransmitterState.h"
+#include "state/TransmitterValues.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,12 +73,12 @@ void CMainPanel::SetUpSliderAndReadout()
     paSlider->SetChannelImages(176, 177, false, KEY_COLOUR_FROM_PIXEL, 0, 0);
     paSlider->SetThumbImages(178, 179, true, KEY_COLOUR_FROM_PIXEL, 0, 0);
     paSlider->EnableFocusRect(false, false);
-    paSlider->SetRange(0, 90, false);
-    paSlider->SetPos(transmitterState.paLevel);
+    paSlider->SetRange(0, PaLevelMaximum, false);
+    paSlider->SetPos(core.State().paLevel);
     paSlider->move(325, 237);
     // Assistive tools read PA-VALUE as the power the device gets.
     paSlider->setAccessibleName(QStringLiteral("PA-VALUE"));
-    paSlider->SetShownOffset(30);
+    paSlider->SetShownOffset(PaLevelOffset);
     readout->SetUp();
 }
 
@@ -91,7 +91,7 @@ void CMainPanel::PlaceIdlePicture()
 
 void CMainPanel::RegisterSliderTip()
 {
-    paSlider->setToolTip(QString::number(paSlider->GetPos() + 30));
+    paSlider->setToolTip(QString::number(paSlider->GetPos() + PaLevelOffset));
 }
 
 void CMainPanel::SetUpButtons()
@@ -128,18 +128,18 @@ void CMainPanel::PlaceButtons()
     frequencyUp->setGeometry(QRect(QPoint(130, 250), size));
     mute->setGeometry(QRect(QPoint(190, 250), size));
     set->setGeometry(QRect(QPoint(245, 250), size));
-    shownOnAir = transmitterState.onAir;
-    shownMuted = transmitterState.muted;
-    shownFrequency = transmitterState.frequency;
+    shownOnAir = core.State().onAir;
+    shownMuted = core.State().muted;
+    shownFrequency = core.State().frequency;
     setUp = true;
 }
 
 CMainPanel::ButtonImages CMainPanel::imagesOf(const CBitmapButton* button) const
 {
     if (button == stopPlay)
-        return transmitterState.onAir ? ButtonImages{168, 218, 169} : ButtonImages{172, 220, 173};
+        return core.State().onAir ? ButtonImages{168, 218, 169} : ButtonImages{172, 220, 173};
     if (button == mute)
-        return transmitterState.muted ? ButtonImages{165, 216, 180} : ButtonImages{166, 217, 167};
+        return core.State().muted ? ButtonImages{165, 216, 180} : ButtonImages{166, 217, 167};
     if (button == frequencyDown)
         return {174, 221, 181};
     if (button == frequencyUp)
@@ -173,8 +173,8 @@ void CMainPanel::onCoreChanged()
     if (!setUp)
         return;
     // The hover image of the new state: the pointer is normally over the button.
-    if (transmitterState.onAir != shownOnAir) {
-        shownOnAir = transmitterState.onAir;
+    if (core.State().onAir != shownOnAir) {
+        shownOnAir = core.State().onAir;
         if (shownOnAir) {
             stopPlay->LoadBitmaps(218, 169);
             idlePicture->hide();
@@ -185,10 +185,10 @@ void CMainPanel::onCoreChanged()
             setHoverRecord(stopPlay, 172, 173);
         }
         stopPlay->setChecked(shownOnAir);
-        readout->ShowFrequency(transmitterState.frequency);
+        readout->ShowFrequency(core.State().frequency, shownOnAir);
     }
-    if (transmitterState.muted != shownMuted) {
-        shownMuted = transmitterState.muted;
+    if (core.State().muted != shownMuted) {
+        shownMuted = core.State().muted;
         if (shownMuted) {
             mute->LoadBitmaps(216, 180);
             setHoverRecord(mute, 165, 180);
@@ -198,13 +198,13 @@ void CMainPanel::onCoreChanged()
         }
         mute->setChecked(shownMuted);
     }
-    if (transmitterState.frequency != shownFrequency) {
-        shownFrequency = transmitterState.frequency;
-        readout->ShowFrequency(shownFrequency);
+    if (core.State().frequency != shownFrequency) {
+        shownFrequency = core.State().frequency;
+        readout->ShowFrequency(shownFrequency, shownOnAir);
     }
-    if (transmitterState.paLevel != paSlider->GetPos()) {
-        paSlider->SetPos(transmitterState.paLevel);
-        UpdateTipText(paSlider, QString::number(paSlider->GetPos() + 30));
+    if (core.State().paLevel != paSlider->GetPos()) {
+        paSlider->SetPos(core.State().paLevel);
+        UpdateTipText(paSlider, QString::number(paSlider->GetPos() + PaLevelOffset));
     }
 }
 
@@ -220,7 +220,7 @@ void CMainPanel::StepFrequencyDown()
 
 void CMainPanel::stepFrequency(bool& engaged, bool (TransmitterCore::*step)())
 {
-    if (!transmitterState.onAir)
+    if (!core.State().onAir)
         return;
     engaged = true;
     (core.*step)();
@@ -237,10 +237,10 @@ int CMainPanel::OnPaLevelChanged(int controlId)
     if (controlId != 1006)
         return 0;
     const int position = paSlider->GetPos();
-    if (position == transmitterState.paLevel)
+    if (position == core.State().paLevel)
         return 0;
     core.ChangePaLevel(position);
-    UpdateTipText(paSlider, QString::number(position + 30));
+    UpdateTipText(paSlider, QString::number(position + PaLevelOffset));
     return 0;
 }
 
@@ -345,14 +345,14 @@ void CMainPanel::stepAndRepeat(const FrequencyButton& frequencyButton, int delay
 {
     (this->*frequencyButton.step)();
     // The step may have ended the repeat (its report failed and the message took the input away).
-    if (this->*frequencyButton.engaged && transmitterState.onAir)
+    if (this->*frequencyButton.engaged && core.State().onAir)
         window->SetTimer(frequencyButton.timerId, delayMs);
 }
 
 void CMainPanel::onFrequencyButtonPress(QObject* receiver)
 {
     const FrequencyButton* pressed = frequencyButtonOf(receiver);
-    if (!pressed || !transmitterState.onAir)
+    if (!pressed || !core.State().onAir)
         return;
     stepAndRepeat(*pressed, firstRepeatMs);
     (this->*pressed->button)->LoadBitmaps(pressed->normalImage, pressed->pressedImage);

@@ -7,7 +7,7 @@
 #include "skin/CSkinSlider.h"
 #include "skin/CToolTipStyle.h"
 #include "skin/UpdateTipText.h"
-#include "state/TransmitterState.h"
+#include "state/TransmitterValues.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -19,7 +19,6 @@ namespace {
 
 // The body colour of skin 207.
 constexpr QColor SKIN_BODY_COLOUR(206, 210, 214);
-constexpr int TX_GAIN_MAXIMUM = 23;
 
 QString TipText(int value)
 {
@@ -123,18 +122,14 @@ bool CSettingsDlg::OnInitDialog()
     txGainSlider->SetThumbImages(SETTINGS_TX_GAIN_THUMB_BITMAP, SETTINGS_TX_GAIN_ACTIVE_THUMB_BITMAP, true,
                                  KEY_COLOUR_FROM_PIXEL, 0, 0);
     txGainSlider->EnableFocusRect(false, false);
-    // Only the top is mended here; a negative index stays until the slider has been moved or the window
-    // closes, and its tip shows it as stored.
-    if (transmitterState.txGainIndex > TX_GAIN_MAXIMUM)
-        transmitterState.txGainIndex = TX_GAIN_MAXIMUM;
-    txGainSlider->SetRange(0, TX_GAIN_MAXIMUM, false);
-    txGainSlider->SetPos(transmitterState.txGainIndex);
+    txGainSlider->SetRange(0, TxGainMaximum, false);
+    txGainSlider->SetPos(core.State().txGainIndex);
     txGainSlider->move(SETTINGS_TX_GAIN_SLIDER_POSITION);
 
     CToolTipStyle::Install();
-    txGainSlider->setToolTip(TipText(transmitterState.txGainIndex));
+    txGainSlider->setToolTip(TipText(core.State().txGainIndex));
 
-    shownOptionFlags = transmitterState.optionFlags;
+    shownOptionFlags = core.State().optionFlags;
     readOptionFlags(shownOptionFlags);
     UpdateData(false);
     // Tab enters a group at its checked radio; the arrows move within the group.
@@ -168,8 +163,8 @@ void CSettingsDlg::onCoreChanged()
     if (!initialised || committed)
         return;
     // Each group that changed elsewhere shows the new choice; the others keep what the user picked.
-    const int changedBits = transmitterState.optionFlags ^ shownOptionFlags;
-    shownOptionFlags = transmitterState.optionFlags;
+    const int changedBits = core.State().optionFlags ^ shownOptionFlags;
+    shownOptionFlags = core.State().optionFlags;
     for (std::size_t group = 0; group < radioGroups.size(); ++group) {
         if ((changedBits & GroupBits(int(group))) == 0)
             continue;
@@ -180,8 +175,8 @@ void CSettingsDlg::onCoreChanged()
                 other->setFocusPolicy(other == radio ? Qt::StrongFocus : Qt::ClickFocus);
         }
     }
-    if (transmitterState.txGainIndex != txGainSlider->GetPos()) {
-        txGainSlider->SetPos(transmitterState.txGainIndex);
+    if (core.State().txGainIndex != txGainSlider->GetPos()) {
+        txGainSlider->SetPos(core.State().txGainIndex);
         UpdateTipText(txGainSlider, TipText(txGainSlider->GetPos()));
     }
 }
@@ -218,31 +213,25 @@ void CSettingsDlg::UpdateData(bool saveAndValidate)
 
 int CSettingsDlg::ComposeOptionFlags() const
 {
-    int flags = 0;
-    if (stereoMonoIndex != 0)
-        flags |= 0x01;
-    if (bandIndex != 0)
-        flags |= 0x02;
-    if (deEmphasisIndex != 0)
-        flags |= 0x04;
-    if (spacingIndex == 1)
-        flags |= 0x10;
-    else if (spacingIndex != 0)
-        flags |= 0x20;
-    return flags;
+    return EncodeOptions({.mono = stereoMonoIndex != 0,
+                          .lowBand = bandIndex != 0,
+                          .deemphasis75 = deEmphasisIndex != 0,
+                          .step = spacingIndex == 0   ? Step200kHz
+                                  : spacingIndex == 1 ? Step100kHz
+                                                      : Step50kHz});
 }
 
 int CSettingsDlg::GroupBits(int group)
 {
     switch (group) {
     case SETTINGS_STEREO_MONO_GROUP:
-        return 0x01;
+        return MonoFlag;
     case SETTINGS_BAND_GROUP:
-        return 0x02;
+        return LowBandFlag;
     case SETTINGS_SPACING_GROUP:
-        return 0x30;
+        return StepBits;
     default:
-        return 0x04;
+        return Deemphasis75Flag;
     }
 }
 
@@ -252,8 +241,7 @@ int CSettingsDlg::RadioIndexOf(int group, int flags)
     if (group != SETTINGS_SPACING_GROUP)
         return bits != 0 ? 1 : 0;
     // Both 50 kHz codes, 2 and the undefined 3, check the 50 kHz radio.
-    const int spacingCode = bits >> 4;
-    return spacingCode == 0 ? 0 : spacingCode == 1 ? 1 : 2;
+    return int(DecodeOptions(flags).step);
 }
 
 int& CSettingsDlg::RadioIndex(int group)

@@ -39,7 +39,7 @@ private:
     bool OnInitDialog();
     // Applies the radios, the slider and the composed option byte through the core.
     void CommitSettings();
-    // Shows what changed in transmitterState since the window last showed it.
+    // Shows what changed in the core's state since the window last showed it.
     void onCoreChanged();
     // The radio indexes from option flags.
     void readOptionFlags(int flags);

@@ -1,7 +1,6 @@
 #include "service/SoundRoutingLink.h"
 
 #include "core/TransmitterCore.h"
-#include "device/DeviceConnection.h"
 #include "state/SettingsFile.h"
 
 #include <QDir>
@@ -33,7 +32,7 @@ void SoundRoutingLink::followConnection()
         return;
     transmitterConnected = core.IsConnected();
     if (transmitterConnected)
-        routing.TransmitterOpened(OpenDeviceNode());
+        routing.TransmitterOpened(core.ConnectedNode());
     else
         routing.TransmitterClosed();
 }

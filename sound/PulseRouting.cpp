@@ -1,6 +1,6 @@
 #include "sound/PulseRouting.h"
 
-#include "device/DeviceConnection.h"
+#include "device/TransmitterIds.h"
 #include "sound/ServerSocket.h"
 
 #include <cstdio>
@@ -8,7 +8,6 @@
 #include <pulse/glib-mainloop.h>
 #include <pulse/pulseaudio.h>
 #include <QAbstractEventDispatcher>
-#include <QEventLoop>
 #include <QFileSystemWatcher>
 #include <utility>
 
@@ -45,12 +44,11 @@ TransmitterIdentity IdentityOf(dev_t hidrawNode)
     return identity;
 }
 
-// Fire and forget: the answer, if any, comes through the callback given. Null when the context cannot send.
-bool Issue(pa_operation* operation)
+// Fire and forget: no answer is waited for.
+void Issue(pa_operation* operation)
 {
     if (operation)
         pa_operation_unref(operation);
-    return operation != nullptr;
 }
 
 SinkProperties PropertiesOf(const pa_proplist* list)
@@ -64,12 +62,18 @@ SinkProperties PropertiesOf(const pa_proplist* list)
 
 } // namespace
 
-PulseRouting::PulseRouting(bool enabled, bool outageReported)
-    : enabled(enabled), outageReported(outageReported)
+PulseRouting::PulseRouting(bool enabled, bool outageReported, EngineStatusCallback report)
+    : enabled(enabled), report(std::move(report)), reported(EngineStatus::NoServer),
+      outageReported(outageReported), recordPath(RoutingRecordPath()), record(ReadRoutingRecord(recordPath))
 {
     searchWindow.setSingleShot(true);
     searchWindow.setInterval(SearchWindowMs);
-    connect(&searchWindow, &QTimer::timeout, this, &PulseRouting::EndSearch);
+    connect(&searchWindow, &QTimer::timeout, this, [this] {
+        EndSearch();
+        notFound = Wanted() && !routed;
+        Next();
+        Report();
+    });
     retry.setSingleShot(true);
     retry.setInterval(RetryMs);
     connect(&retry, &QTimer::timeout, this, &PulseRouting::Connect);
@@ -87,12 +91,13 @@ void PulseRouting::SetEnabled(bool on)
     if (on == enabled)
         return;
     enabled = on;
-    if (on) {
+    notFound = false;
+    if (on)
         BeginSearch();
-    } else {
+    else
         EndSearch();
-        Restore();
-    }
+    Next();
+    Report();
 }
 
 void PulseRouting::Start()
@@ -115,14 +120,29 @@ void PulseRouting::TransmitterOpened(dev_t hidrawNode)
 {
     transmitter = IdentityOf(hidrawNode);
     transmitterOpen = true;
-    BeginSearch();
+    Recheck();
 }
 
 void PulseRouting::TransmitterClosed()
 {
     transmitterOpen = false;
+    notFound = false;
     EndSearch();
-    Restore();
+    Next();
+    Report();
+}
+
+void PulseRouting::Recheck()
+{
+    if (!Wanted())
+        return;
+    // Routed already: the sink may have gone and come back meanwhile, the default with it.
+    if (routed)
+        checkDue = true;
+    else
+        BeginSearch();
+    Next();
+    Report();
 }
 
 void PulseRouting::Finish()
@@ -131,15 +151,12 @@ void PulseRouting::Finish()
         return;
     finished = true;
     EndSearch();
-    Restore();
-    if (pendingOperations > 0) {
-        QEventLoop wait;
-        finishLoop = &wait;
-        QTimer::singleShot(FinishWaitMs, &wait, &QEventLoop::quit);
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-        finishLoop = nullptr;
-    }
+    retry.stop();
+    // What the connection still had under way is dropped; the restore below reads the server afresh.
     Disconnect();
+    routed = false;
+    if (record && RestoreSynchronously(*record, FinishWaitMs))
+        Forget();
 }
 
 void PulseRouting::Connect()
@@ -151,9 +168,12 @@ void PulseRouting::Connect()
         context, [](pa_context*, void* self) { Self(self)->StateChanged(); }, this);
     pa_context_set_subscribe_callback(
         context,
-        [](pa_context*, pa_subscription_event_type_t type, std::uint32_t, void* self) {
-            if ((type & PA_SUBSCRIPTION_EVENT_TYPE_MASK) != PA_SUBSCRIPTION_EVENT_REMOVE)
-                Self(self)->Search();
+        [](pa_context*, pa_subscription_event_type_t type, std::uint32_t, void* userdata) {
+            PulseRouting* self = Self(userdata);
+            if ((type & PA_SUBSCRIPTION_EVENT_TYPE_MASK) == PA_SUBSCRIPTION_EVENT_REMOVE || !self->searching)
+                return;
+            self->searchDue = true;
+            self->Next();
         },
         this);
     // A server is never started on our account: the desktop starts its own.
@@ -174,10 +194,9 @@ void PulseRouting::Disconnect()
     pa_context_unref(context);
     context = nullptr;
     ready = false;
-    searchRunning = false;
-    pendingOperations = 0;
-    if (finishLoop)
-        finishLoop->quit();
+    busy = false;
+    pending = 0;
+    restore.reset();
 }
 
 void PulseRouting::StateChanged()
@@ -191,6 +210,8 @@ void PulseRouting::StateChanged()
         delete serverWatcher;
         serverWatcher = nullptr;
         BeginSearch();
+        Next();
+        Report();
         break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
@@ -209,10 +230,10 @@ void PulseRouting::ServerLost()
     const bool wasReady = ready;
     const QByteArray reason = pa_strerror(pa_context_errno(context));
     Disconnect();
-    // What was changed went with the connection; what it replaced is still what to give back.
-    lostWhileRouted = lostWhileRouted || routed;
+    // What was changed went with the connection; the record of what it replaced stays.
     routed = false;
     EndSearch();
+    Report();
     if (finished)
         return;
     // A server started on demand by its socket answers a new connection at once; any other is waited for.
@@ -242,19 +263,21 @@ void PulseRouting::WatchForServer()
 
 void PulseRouting::BeginSearch()
 {
-    if (!ShouldRoute() || finished)
+    if (!Wanted() || !ready || routed)
         return;
+    notFound = false;
     if (!searching) {
         searching = true;
         Issue(pa_context_subscribe(context, PA_SUBSCRIPTION_MASK_SINK, nullptr, nullptr));
     }
+    searchDue = true;
     searchWindow.start();
-    Search();
 }
 
 void PulseRouting::EndSearch()
 {
     searchWindow.stop();
+    searchDue = false;
     if (!searching)
         return;
     searching = false;
@@ -262,144 +285,225 @@ void PulseRouting::EndSearch()
         Issue(pa_context_subscribe(context, PA_SUBSCRIPTION_MASK_NULL, nullptr, nullptr));
 }
 
+void PulseRouting::Next()
+{
+    if (busy || !ready || finished)
+        return;
+    if ((routed || record) && !(Wanted() && (routed || searching)))
+        Restore();
+    else if (Wanted() && routed && checkDue)
+        Check();
+    else if (Wanted() && !routed && searching && searchDue)
+        Search();
+}
+
+void PulseRouting::Done()
+{
+    busy = false;
+    pending = 0;
+    Next();
+    Report();
+}
+
+void PulseRouting::Report()
+{
+    const EngineStatus status = !ready      ? EngineStatus::NoServer
+                                : routed    ? EngineStatus::Routed
+                                : searching ? EngineStatus::Searching
+                                : notFound  ? EngineStatus::NotFound
+                                            : EngineStatus::Idle;
+    const QString description = status == EngineStatus::Routed ? routedDescription : QString();
+    if (status == reported && description == reportedDescription)
+        return;
+    reported = status;
+    reportedDescription = description;
+    if (report)
+        report(status, description);
+}
+
+void PulseRouting::Issued(pa_operation* operation)
+{
+    if (!operation)
+        return;
+    ++pending;
+    pa_operation_unref(operation);
+}
+
+// An operation holds one count of its own while a step runs, so that it ends only after its last answer.
+void PulseRouting::Answered()
+{
+    if (--pending == 0)
+        Done();
+}
+
+void PulseRouting::Remember(const RoutingRecord& replaced)
+{
+    record = replaced;
+    WriteRoutingRecord(recordPath, replaced);
+}
+
+void PulseRouting::Forget()
+{
+    if (!record)
+        return;
+    record.reset();
+    RemoveRoutingRecord(recordPath);
+}
+
 void PulseRouting::Search()
 {
-    if (!searching || !ShouldRoute())
-        return;
-    if (searchRunning) {
-        searchAgain = true;
-        return;
-    }
-    searchRunning = true;
-    searchAgain = false;
-    Issue(pa_context_get_server_info(
+    busy = true;
+    searchDue = false;
+    pending = 1;
+    Issued(pa_context_get_server_info(
         context,
         [](pa_context*, const pa_server_info* info, void* self) { Self(self)->SearchWithDefault(info); },
         this));
+    Answered();
 }
 
 void PulseRouting::SearchWithDefault(const pa_server_info* info)
 {
-    searchDefault = info && info->default_sink_name ? info->default_sink_name : "";
+    serverDefault = info && info->default_sink_name ? info->default_sink_name : "";
+    serverDefaultIndex = PA_INVALID_INDEX;
+    recordedSinkPresent = false;
     foundSink.clear();
-    searchDefaultIndex = PA_INVALID_INDEX;
-    Issue(pa_context_get_sink_info_list(
+    Issued(pa_context_get_sink_info_list(
         context,
         [](pa_context*, const pa_sink_info* info, int eol, void* self) {
             Self(self)->SearchSink(info, eol != 0);
         },
         this));
+    Answered();
 }
 
 void PulseRouting::SearchSink(const pa_sink_info* info, bool last)
 {
     if (!last) {
-        if (info && info->name == searchDefault)
-            searchDefaultIndex = info->index;
-        if (info && foundSink.isEmpty() &&
-            SinkBelongsToTransmitter(PropertiesOf(info->proplist), transmitter)) {
+        if (!info)
+            return;
+        if (info->name == serverDefault)
+            serverDefaultIndex = info->index;
+        if (record && info->name == record->routedSink)
+            recordedSinkPresent = true;
+        if (foundSink.isEmpty() && SinkBelongsToTransmitter(PropertiesOf(info->proplist), transmitter)) {
             foundSink = info->name;
             foundSinkIndex = info->index;
+            foundDescription = QString::fromUtf8(info->description ? info->description : info->name);
         }
         return;
     }
-    searchRunning = false;
-    if (!searching || !ShouldRoute())
-        return;
-    if (foundSink.isEmpty()) {
-        if (searchAgain)
-            Search();
+    if (foundSink.isEmpty() || !Wanted()) {
+        Answered();
         return;
     }
     routed = true;
     routedSink = foundSink;
     routedSinkIndex = foundSinkIndex;
+    routedDescription = foundDescription;
+    notFound = false;
     EndSearch();
-    // Already the default: made so before a lost connection (what it replaced is still remembered), or
-    // the user's own choice (nothing to give back).
-    const bool ourLostRouting = std::exchange(lostWhileRouted, false);
-    if (foundSink == searchDefault) {
-        if (!ourLostRouting)
-            previousDefault.clear();
+    // The default is ours when a record says we made it so (in this run or a killed one), or when the sink
+    // recorded went away and the server picked the default in its place. Any other default is the user's.
+    const bool defaultIsOurs = record && (serverDefault == record->routedSink || !recordedSinkPresent);
+    if (foundSink == serverDefault && !defaultIsOurs) {
+        Forget();
+        Answered();
         return;
     }
-    previousDefault = searchDefault;
-    // Newer servers move the streams that follow the default themselves, before they answer the list below;
-    // only what still plays on the old default (on older servers, or tied to that sink) is moved here.
-    Issue(pa_context_set_default_sink(context, foundSink.constData(), nullptr, nullptr));
-    if (searchDefaultIndex == PA_INVALID_INDEX)
-        return;
-    Issue(pa_context_get_sink_input_info_list(
-        context,
-        [](pa_context*, const pa_sink_input_info* info, int eol, void* self) {
-            Self(self)->SearchStream(info, eol != 0);
-        },
-        this));
+    const QByteArray previous = defaultIsOurs ? record->previousDefault : serverDefault;
+    // Written down before the default changes: a run killed from here on is undone by the next one.
+    if (previous.isEmpty())
+        Forget();
+    else
+        Remember({previous, foundSink});
+    if (foundSink != serverDefault) {
+        Issued(pa_context_set_default_sink(
+            context, foundSink.constData(), [](pa_context*, int, void* self) { Self(self)->Answered(); },
+            this));
+        // Newer servers move the streams that follow the default themselves, before they answer the list
+        // below; only what still plays on the old default (on older servers, or tied to that sink) is moved.
+        if (serverDefaultIndex != PA_INVALID_INDEX)
+            Issued(pa_context_get_sink_input_info_list(
+                context,
+                [](pa_context*, const pa_sink_input_info* info, int eol, void* self) {
+                    Self(self)->SearchStream(info, eol != 0);
+                },
+                this));
+    }
+    Answered();
 }
 
 void PulseRouting::SearchStream(const pa_sink_input_info* info, bool last)
 {
-    // Only while the routing still stands: a restore asked for meanwhile comes after this on the wire.
-    if (last || !info || !routed || info->sink != searchDefaultIndex)
+    if (last) {
+        Answered();
         return;
-    Issue(pa_context_move_sink_input_by_index(context, info->index, routedSinkIndex, nullptr, nullptr));
+    }
+    if (info && info->sink == serverDefaultIndex)
+        Issued(pa_context_move_sink_input_by_index(
+            context, info->index, routedSinkIndex,
+            [](pa_context*, int, void* self) { Self(self)->Answered(); }, this));
+}
+
+void PulseRouting::Check()
+{
+    busy = true;
+    checkDue = false;
+    pending = 1;
+    Issued(pa_context_get_server_info(
+        context,
+        [](pa_context*, const pa_server_info* info, void* self) { Self(self)->CheckWithDefault(info); },
+        this));
+    Answered();
+}
+
+void PulseRouting::CheckWithDefault(const pa_server_info* info)
+{
+    serverDefault = info && info->default_sink_name ? info->default_sink_name : "";
+    foundSink.clear();
+    Issued(pa_context_get_sink_info_list(
+        context,
+        [](pa_context*, const pa_sink_info* info, int eol, void* self) {
+            Self(self)->CheckSink(info, eol != 0);
+        },
+        this));
+    Answered();
+}
+
+void PulseRouting::CheckSink(const pa_sink_info* info, bool last)
+{
+    if (!last) {
+        if (info && info->name == routedSink) {
+            foundSink = info->name;
+            routedSinkIndex = info->index;
+        }
+        return;
+    }
+    // Gone, or no longer the default: looked for again as on the transmitter's arrival.
+    if (routed && (foundSink.isEmpty() || serverDefault != routedSink)) {
+        routed = false;
+        BeginSearch();
+    }
+    Answered();
 }
 
 void PulseRouting::Restore()
 {
-    lostWhileRouted = false;
-    if (!routed)
-        return;
     routed = false;
-    if (previousDefault.isEmpty() || !ready)
+    if (!record)
         return;
-    restoreFrom = routedSink;
-    restoreFromIndex = routedSinkIndex;
-    restoreTo = previousDefault;
-    pendingOperations += Issue(pa_context_get_server_info(
-        context,
-        [](pa_context*, const pa_server_info* info, void* self) { Self(self)->RestoreWithDefault(info); },
-        this));
+    busy = true;
+    restore = std::make_unique<PulseRestore>(context, *record, [this] {
+        Forget();
+        // Not from inside the restore's own answer: the next operation may replace it.
+        QMetaObject::invokeMethod(this, &PulseRouting::Done, Qt::QueuedConnection);
+    });
+    restore->Start();
 }
 
-void PulseRouting::RestoreWithDefault(const pa_server_info* info)
+extern "C" __attribute__((visibility("default"))) SoundEngine*
+CreateSoundEngine(bool enabled, bool outageReported, const EngineStatusCallback& report)
 {
-    // The user chose another default meanwhile: theirs stays, and so do the streams.
-    if (info && info->default_sink_name && restoreFrom == info->default_sink_name) {
-        const auto success = [](pa_context*, int, void* self) { Self(self)->OperationDone(); };
-        pendingOperations +=
-            Issue(pa_context_set_default_sink(context, restoreTo.constData(), success, this));
-        pendingOperations += Issue(pa_context_get_sink_input_info_list(
-            context,
-            [](pa_context*, const pa_sink_input_info* info, int eol, void* self) {
-                Self(self)->RestoreStream(info, eol != 0);
-            },
-            this));
-    }
-    OperationDone();
-}
-
-void PulseRouting::RestoreStream(const pa_sink_input_info* info, bool last)
-{
-    if (last) {
-        OperationDone();
-        return;
-    }
-    if (!info || info->sink != restoreFromIndex)
-        return;
-    pendingOperations += Issue(pa_context_move_sink_input_by_name(
-        context, info->index, restoreTo.constData(),
-        [](pa_context*, int, void* self) { Self(self)->OperationDone(); }, this));
-}
-
-void PulseRouting::OperationDone()
-{
-    if (--pendingOperations == 0 && finishLoop)
-        finishLoop->quit();
-}
-
-extern "C" __attribute__((visibility("default"))) SoundEngine* CreateSoundEngine(bool enabled,
-                                                                                 bool outageReported)
-{
-    return new PulseRouting(enabled, outageReported);
+    return new PulseRouting(enabled, outageReported, report);
 }

@@ -1,6 +1,20 @@
 #pragma once
 
+#include <functional>
+#include <QString>
 #include <sys/types.h>
+
+// What the engine is doing with the sound, as it last told.
+enum class EngineStatus
+{
+    Idle,      // nothing routed, nothing looked for
+    NoServer,  // no connection to a sound server
+    Searching, // looking for the transmitter's sink
+    NotFound,  // the last search ended without it
+    Routed,    // the transmitter's sink is the default
+};
+// Called on every change of status; sinkDescription is the routed sink's, empty unless Routed.
+using EngineStatusCallback = std::function<void(EngineStatus status, const QString& sinkDescription)>;
 
 // What talks to the sound server, in a module of its own (libtessaly-pulse.so beside the program): the
 // client library and what it pulls in are loaded only once a server is there to talk to.
@@ -13,9 +27,13 @@ public:
     // hidrawNode: the transmitter's node's device number, 0 when unknown.
     virtual void TransmitterOpened(dev_t hidrawNode) = 0;
     virtual void TransmitterClosed() = 0;
+    // Checks the routed sink again, as after the computer slept.
+    virtual void Recheck() = 0;
+    // Gives the previous default back synchronously, without the event loop; the engine stops.
     virtual void Finish() = 0;
 };
 
 // The module's one entry point.
-using CreateSoundEngineFunction = SoundEngine*(bool enabled, bool outageReported);
+using CreateSoundEngineFunction = SoundEngine*(bool enabled, bool outageReported,
+                                               const EngineStatusCallback& report);
 inline constexpr const char* soundEngineModule = "libtessaly-pulse.so";

@@ -27,7 +27,9 @@ QByteArray ModulePath()
 
 SoundRouting::SoundRouting(const QString& optionPath, QObject* parent)
     : QObject(parent), optionPath(optionPath), enabled(ReadSoundOption(optionPath))
-{}
+{
+    updateState();
+}
 
 SoundRouting::~SoundRouting()
 {
@@ -35,15 +37,21 @@ SoundRouting::~SoundRouting()
     // The engine's library stays: Qt may still hold objects of its types until the process ends.
 }
 
-void SoundRouting::SetEnabled(bool on)
+QString SoundRouting::SetEnabled(bool on)
 {
     if (on == enabled)
-        return;
+        return {};
+    if (!WriteSoundOption(optionPath, on)) {
+        emit enabledChanged(enabled);
+        return QStringLiteral("%1 could not be written; the sound option stays %2")
+            .arg(optionPath, enabled ? QStringLiteral("on") : QStringLiteral("off"));
+    }
     enabled = on;
-    WriteSoundOption(optionPath, on);
     if (engine)
         engine->SetEnabled(on);
     emit enabledChanged(on);
+    updateState();
+    return {};
 }
 
 void SoundRouting::Start()
@@ -59,6 +67,7 @@ void SoundRouting::Start()
                  "tessaly: no sound server (no socket in %s); the sound is routed once one is running\n",
                  qPrintable(ServerSocketDirectory()));
     outageReported = true;
+    engineReported(EngineStatus::NoServer, {});
     startEngineWhenServerAppears();
 }
 
@@ -77,9 +86,12 @@ bool SoundRouting::startEngine()
         module ? reinterpret_cast<CreateSoundEngineFunction*>(::dlsym(module, "CreateSoundEngine")) : nullptr;
     if (!create) {
         std::fprintf(stderr, "tessaly: the sound is not routed: %s\n", ::dlerror());
+        engineReported(EngineStatus::NoServer, {});
         return false;
     }
-    engine.reset(create(enabled, outageReported));
+    engineReported(EngineStatus::NoServer, {});
+    engine.reset(create(enabled, outageReported,
+                        [this](EngineStatus status, const QString& sink) { engineReported(status, sink); }));
     if (transmitterOpen)
         engine->TransmitterOpened(transmitterNode);
     engine->Start();
@@ -110,4 +122,50 @@ void SoundRouting::Finish()
     serverWatcher = nullptr;
     if (engine)
         engine->Finish();
+    engineReported(EngineStatus::Idle, {});
+}
+
+void SoundRouting::Recheck()
+{
+    if (engine && !finished)
+        engine->Recheck();
+}
+
+void SoundRouting::engineReported(EngineStatus status, const QString& sink)
+{
+    const bool searchFailed = status == EngineStatus::NotFound && engineStatus != EngineStatus::NotFound;
+    engineStatus = status;
+    engineSink = sink;
+    updateState();
+    if (searchFailed)
+        emit cardNotFound();
+}
+
+void SoundRouting::updateState()
+{
+    QString newState = QStringLiteral("off");
+    if (enabled) {
+        switch (engineStatus) {
+        case EngineStatus::Idle:
+            break;
+        case EngineStatus::NoServer:
+            newState = QStringLiteral("no sound server");
+            break;
+        case EngineStatus::Searching:
+            newState = QStringLiteral("looking for the transmitter's sound card");
+            break;
+        case EngineStatus::NotFound:
+            newState = QStringLiteral("not found");
+            break;
+        case EngineStatus::Routed:
+            newState = QStringLiteral("routed");
+            break;
+        }
+    }
+    const QString newSink = newState == QLatin1String("routed") ? engineSink : QString();
+    if (newState == state && newSink == sinkDescription)
+        return;
+    state = newState;
+    sinkDescription = newSink;
+    emit stateChanged();
 }

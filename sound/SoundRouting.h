@@ -1,12 +1,13 @@
 #pragma once
 
+#include "sound/SoundEngine.h"
+
 #include <memory>
 #include <QObject>
 #include <QString>
 #include <sys/types.h>
 
 class QFileSystemWatcher;
-class SoundEngine;
 
 // While the transmitter is connected and the option is on, the computer's sound plays through it: its
 // sink becomes the default and the streams on the old default follow; afterwards both go back, unless the
@@ -16,7 +17,7 @@ class SoundEngine;
 class SoundRouting final : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool enabled READ IsEnabled WRITE SetEnabled NOTIFY enabledChanged)
+    Q_PROPERTY(bool enabled READ IsEnabled NOTIFY enabledChanged)
 
 public:
     // optionPath: the file that keeps the option; read here.
@@ -24,8 +25,16 @@ public:
     ~SoundRouting() override;
 
     bool IsEnabled() const { return enabled; }
-    // Stores the choice, then routes or restores at once.
-    void SetEnabled(bool enabled);
+    // Stores the choice, then routes or restores at once. Returns why the choice could not be stored, empty
+    // when it was: then nothing changes, and enabledChanged repeats the kept value so that a view already
+    // showing the new one (a checked menu item) shows the kept one again.
+    QString SetEnabled(bool enabled);
+
+    // Where the sound goes: "routed", "off", "no sound server", "looking for the transmitter's sound card"
+    // or "not found".
+    QString State() const { return state; }
+    // The routed sink's description; empty unless State() is "routed".
+    QString SinkDescription() const { return sinkDescription; }
 
     // Reaches the sound server, asynchronously; call once the window is shown (or the headless start is
     // done). Without a server: one line on stderr, and the server is reached when it appears.
@@ -33,15 +42,26 @@ public:
     // The transmitter was opened; hidrawNode is its node's device number (0 when unknown).
     void TransmitterOpened(dev_t hidrawNode);
     void TransmitterClosed();
-    // The program ends: restores what is ours to restore, waiting at most a second for the server.
+    // The computer woke up: the routed sink is checked again, and looked for again when it is gone or no
+    // longer the default, as when the transmitter arrives.
+    void Recheck();
+    // The program ends: gives back the previous default, synchronously and without the event loop, so also
+    // from an exit path (a lost display); waits at most a second for the server. What it cannot give back
+    // stays written down for the next run. Only the first call does anything.
     void Finish();
 
 signals:
     void enabledChanged(bool enabled);
+    // State() or SinkDescription() changed.
+    void stateChanged();
+    // A search for the transmitter's sound card ended without it; once per search.
+    void cardNotFound();
 
 private:
     void startEngineWhenServerAppears();
     bool startEngine();
+    void engineReported(EngineStatus status, const QString& sinkDescription);
+    void updateState();
 
     QString optionPath;
     bool enabled;
@@ -53,4 +73,8 @@ private:
     QFileSystemWatcher* serverWatcher = nullptr;
     void* module = nullptr;
     std::unique_ptr<SoundEngine> engine;
+    EngineStatus engineStatus = EngineStatus::Idle;
+    QString engineSink;
+    QString state;
+    QString sinkDescription;
 };

@@ -1,6 +1,6 @@
 #include "state/SettingsFile.h"
 
-#include "state/Band.h"
+#include "state/TransmitterValues.h"
 #include "state/UserDirectories.h"
 
 #include <algorithm>
@@ -18,35 +18,20 @@
 
 namespace {
 
-constexpr std::int32_t definedOptionBits = 0x37; // mono, band, de-emphasis, spacing
-constexpr std::int32_t spacingBits = 0x30;
-constexpr std::int32_t spacing50kHz = 0x20;
-constexpr std::int32_t frequencyGrid = 5; // the device tunes in 50 kHz steps
-
 // Only a damaged or hand-edited file holds values outside these ranges, and the transmitter must never be
 // sent outside its band or its power range because of one. The options become what the settings window
 // would build from them, and the frequency what the device really tunes, so the window shows what is sent.
 // Values within range stay exactly as stored.
 PersistedSettings WithinRanges(PersistedSettings settings)
 {
-    settings.optionFlags &= definedOptionBits;
-    if ((settings.optionFlags & spacingBits) == spacingBits)
-        settings.optionFlags = (settings.optionFlags & ~spacingBits) | spacing50kHz;
+    settings.optionFlags = EncodeOptions(DecodeOptions(settings.optionFlags));
     const BandLimits band = BandOf(settings.optionFlags);
     settings.frequency = std::clamp(settings.frequency, band.lower, band.upper);
     // The band's edges lie on the grid, so rounding down stays within it.
-    settings.frequency -= settings.frequency % frequencyGrid;
-    settings.paLevel = std::clamp(settings.paLevel, 0, 90);
-    settings.txGainIndex = std::clamp(settings.txGainIndex, 0, 23);
+    settings.frequency -= settings.frequency % FrequencyGrid;
+    settings.paLevel = std::clamp(settings.paLevel, 0, PaLevelMaximum);
+    settings.txGainIndex = std::clamp(settings.txGainIndex, 0, TxGainMaximum);
     return settings;
-}
-
-void apply(const PersistedSettings& settings)
-{
-    transmitterState.frequency = settings.frequency;
-    transmitterState.paLevel = settings.paLevel;
-    transmitterState.txGainIndex = settings.txGainIndex;
-    transmitterState.optionFlags = settings.optionFlags;
 }
 
 // Up to the first SettingsFileSize bytes of an open file.
@@ -85,7 +70,12 @@ std::optional<PersistedSettings> ParseSettings(const QByteArray& bytes)
                              qFromLittleEndian<std::int32_t>(data + 12)};
 }
 
-QByteArray SerializeSettings(const TransmitterState& state)
+PersistedSettings PersistedOf(const TransmitterState& state)
+{
+    return {state.frequency, state.paLevel, state.txGainIndex, state.optionFlags};
+}
+
+QByteArray SerializeSettings(const PersistedSettings& state)
 {
     QByteArray bytes(SettingsFileSize, '\0');
     char* data = bytes.data();
@@ -111,12 +101,7 @@ QString settingsPath()
     return SettingsDirectory(executableDir, writable) + QStringLiteral("/Config.ini");
 }
 
-void LoadSettings()
-{
-    LoadSettingsFile(settingsPath());
-}
-
-void LoadSettingsFile(const QString& path)
+PersistedSettings LoadSettingsFile(const QString& path)
 {
     const QByteArray name = QFile::encodeName(path);
     // Neither a link (which could hand us any file, root's included, or a device node) nor a FIFO (whose
@@ -131,8 +116,7 @@ void LoadSettingsFile(const QString& path)
             reportUnsaved(name);
         else
             ::close(created);
-        apply(PersistedSettings{});
-        return;
+        return {};
     }
     struct stat status;
     const bool regular = fd >= 0 ? ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
@@ -145,22 +129,17 @@ void LoadSettingsFile(const QString& path)
         std::fprintf(stderr,
                      "tessaly: %s is not a regular file: using the default settings and saving none\n",
                      name.constData());
-        apply(PersistedSettings{});
-        return;
+        return {};
     }
-    apply(WithinRanges(ParseSettings(bytes).value_or(PersistedSettings{})));
+    const PersistedSettings settings = WithinRanges(ParseSettings(bytes).value_or(PersistedSettings{}));
     // Said once now rather than found out at the exit, when every change of the run would be lost.
     const QByteArray directory = QFile::encodeName(QFileInfo(path).absolutePath());
     if (::access(name.constData(), W_OK) != 0 || ::access(directory.constData(), W_OK) != 0)
         reportUnsaved(name);
+    return settings;
 }
 
-bool SaveSettings()
-{
-    return SaveSettingsFile(settingsPath());
-}
-
-bool SaveSettingsFile(const QString& path)
+bool SaveSettingsFile(const QString& path, const PersistedSettings& settings)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat status;
@@ -178,7 +157,7 @@ bool SaveSettingsFile(const QString& path)
     // The file keeps its owner (a root run must not take a user's file) and its mode (a protected file
     // stays protected).
     [[maybe_unused]] const int owned = ::fchown(fd, status.st_uid, status.st_gid);
-    const QByteArray bytes = SerializeSettings(transmitterState);
+    const QByteArray bytes = SerializeSettings(settings);
     const bool written = ::fchmod(fd, status.st_mode & 07777) == 0 &&
                          ::write(fd, bytes.constData(), bytes.size()) == bytes.size() && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;

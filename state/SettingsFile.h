@@ -2,6 +2,7 @@
 
 #include "state/TransmitterState.h"
 
+#include <cstdint>
 #include <optional>
 #include <QByteArray>
 #include <QString>
@@ -20,10 +21,13 @@ struct PersistedSettings
     friend bool operator==(const PersistedSettings&, const PersistedSettings&) = default;
 };
 
+// The persisted part of the transmitter's state.
+PersistedSettings PersistedOf(const TransmitterState& state);
+
 // The first 16 bytes of a settings file, or nothing when it is shorter: a file cut short (for example
 // by a first run killed before its exit) holds no settings.
 std::optional<PersistedSettings> ParseSettings(const QByteArray& bytes);
-QByteArray SerializeSettings(const TransmitterState& state);
+QByteArray SerializeSettings(const PersistedSettings& settings);
 
 // Where "Config.ini" lives. An installed copy (running from <prefix>/lib/tessaly) uses the user's
 // configuration directory whoever runs it, root included, so it never writes into its installation. Any
@@ -32,15 +36,13 @@ QByteArray SerializeSettings(const TransmitterState& state);
 QString SettingsDirectory(const QString& executableDir, bool executableDirWritable);
 QString settingsPath();
 
-// Reads the file into transmitterState, or creates it empty and takes the defaults when it is missing.
+// Reads the file, or creates it empty and gives the defaults when it is missing.
 // Values outside their ranges are brought into them: the option flags to those the settings window builds,
 // the frequency into the band they select and down onto the 50 kHz grid, paLevel into 0..90, txGainIndex
 // into 0..23. Anything but a regular file (a link, a FIFO, a device node) is neither read nor ever
 // replaced: the defaults are used and stderr says so. A file this run cannot replace is reported on stderr.
-void LoadSettings();
-void LoadSettingsFile(const QString& path);
-// Rewrites the file atomically from transmitterState, keeping its owner and mode; does nothing when no
+PersistedSettings LoadSettingsFile(const QString& path);
+// Rewrites the file atomically with settings, keeping its owner and mode; does nothing when no
 // regular file is there. Returns false when the file existed but could not be replaced; it is then left
 // as it was. Uses no Qt state beyond the path, so it may run while the process ends.
-bool SaveSettings();
-bool SaveSettingsFile(const QString& path);
+bool SaveSettingsFile(const QString& path, const PersistedSettings& settings);

@@ -33,6 +33,8 @@ public:
     QString SetServed(bool on);
     QString SetNetworkAllowed(bool network);
     QString SetPort(quint16 port);
+    // The end of a run: the page stops being served; the stored choice stays.
+    void Finish() { page.reset(); }
     // A new token: the old address stops working. False when it could not be stored.
     bool RenewToken();
 

@@ -1,4 +1,5 @@
 #include "app/CTransmitterDlg.h"
+#include "core/TransmitterCore.h"
 #include "device/HotplugWatcher.h"
 #include "state/SettingsFile.h"
 
@@ -37,13 +38,12 @@ private slots:
 
     void firstRunStartsFromDefaultsWithRetunePending()
     {
-        transmitterState = TransmitterState{};
-        transmitterState.onAir = true;
         CTransmitterDlg dialog;
         dialog.OnInitDialog();
-        QVERIFY(!transmitterState.onAir);
-        QVERIFY(transmitterState.retunePending);
-        QCOMPARE(transmitterState.frequency, 9000);
+        const TransmitterState& state = dialog.Core().State();
+        QVERIFY(!state.onAir);
+        QVERIFY(state.retunePending);
+        QCOMPARE(state.frequency, 9000);
         QCOMPARE(QFileInfo(path()).size(), 0);
         QCOMPARE(dialog.size(), QSize(475, 298));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Tessaly"));
@@ -53,14 +53,17 @@ private slots:
     {
         CTransmitterDlg dialog;
         QVERIFY(!dialog.OnInitDialog()); // no companion library on this test's search path
+        const TransmitterState& state = dialog.Core().State();
         dialog.ToggleOnAir();
-        QVERIFY(transmitterState.onAir);
+        QVERIFY(state.onAir);
+        QVERIFY(state.retunePending); // no report was built
         auto* watcher = dialog.findChild<HotplugWatcher*>();
         QVERIFY(watcher);
         emit watcher->deviceArrived();
-        QVERIFY(transmitterState.onAir);
+        QVERIFY(!dialog.Core().IsConnected());
+        QVERIFY(state.onAir);
         emit watcher->deviceRemoved();
-        QVERIFY(transmitterState.onAir);
+        QVERIFY(state.onAir);
     }
 
     void teardownRunsOnce()

@@ -1,3 +1,5 @@
+#include "bus/BusNames.h"
+#include "ctl/BusRefusal.h"
 #include "ctl/CtlCommand.h"
 #include "ctl/StatusText.h"
 
@@ -15,6 +17,12 @@ private slots:
     void refused_data();
     void refused();
     void statusForPeopleAndScripts();
+    void statusOfTheNewerProgram_data();
+    void statusOfTheNewerProgram();
+    void favouriteRound_data();
+    void favouriteRound();
+    void refusalExplained_data();
+    void refusalExplained();
 };
 
 using Action = CtlCommand::Action;
@@ -32,10 +40,12 @@ void TestCtlCommand::accepted_data()
     QTest::addColumn<QString>("target"); // the property, or the method for Call
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<bool>("json");
+    QTest::addColumn<int>("timeoutMs");
 
     const auto row = [](const char* arguments, Action action, const char* target, const QVariant& value,
-                        bool json = false) {
-        QTest::newRow(arguments) << line(arguments) << action << QString::fromLatin1(target) << value << json;
+                        bool json = false, int timeoutMs = 5000) {
+        QTest::newRow(arguments) << line(arguments) << action << QString::fromLatin1(target) << value << json
+                                 << timeoutMs;
     };
     row("", Action::Status, "", {});
     row("status --json", Action::Status, "", {}, true);
@@ -56,6 +66,22 @@ void TestCtlCommand::accepted_data()
     row("step 200", Action::SetProperty, "Step", 200u);
     row("deemphasis 50", Action::SetProperty, "Deemphasis", 50u);
     row("sound on", Action::SetProperty, "SoundRouting", true);
+    row("favourite add 88.5", Action::Call, "AddFavourite", 88500u);
+    row("favourite add", Action::Call, "AddFavourite", {}); // the frequency in use
+    row("favourite remove 100.1", Action::Call, "RemoveFavourite", 100100u);
+    row("favourite list", Action::ListFavourites, "Favourites", {});
+    row("favourite next", Action::TuneFavourite, "Frequency", {});
+    row("start-on-air off", Action::SetProperty, "OnAirAtStart", false);
+    row("web on", Action::SetProperty, "WebControl", true);
+    row("web address", Action::Print, "WebAddress", {});
+    row("web renew", Action::Call, "RenewWebToken", {});
+    row("web network off", Action::SetProperty, "WebNetwork", false);
+    row("web port 1024", Action::SetProperty, "WebPort", 1024u);
+    // Options after the command, as scripts write them.
+    row("on --timeout 2", Action::SetProperty, "OnAir", true, false, 2000);
+    row("--timeout=0.5 status --json", Action::Status, "", {}, true, 500);
+    row("--timeout 3 toggle", Action::Toggle, "OnAir", {}, false, 3000);
+    row("--help-all", Action::Help, "", {});
 }
 
 void TestCtlCommand::accepted()
@@ -65,6 +91,7 @@ void TestCtlCommand::accepted()
     QFETCH(QString, target);
     QFETCH(QVariant, value);
     QFETCH(bool, json);
+    QFETCH(int, timeoutMs);
 
     const CtlCommand command = CtlCommand::parse(arguments);
     QVERIFY2(command.error.isEmpty(), qPrintable(command.error));
@@ -73,6 +100,7 @@ void TestCtlCommand::accepted()
     QCOMPARE(command.value, value);
     QCOMPARE(command.value.metaType(), value.metaType());
     QCOMPARE(command.json, json);
+    QCOMPARE(command.timeoutMs, timeoutMs);
 }
 
 void TestCtlCommand::refused_data()
@@ -83,7 +111,7 @@ void TestCtlCommand::refused_data()
     const auto row = [](const char* arguments, const char* named) {
         QTest::newRow(arguments) << line(arguments) << QString::fromLatin1(named);
     };
-    row("retune", "--help");
+    row("retune", "retune");
     row("--frobnicate", "frobnicate");
     row("on now", "no value");
     row("status --verbose", "--json");
@@ -103,6 +131,18 @@ void TestCtlCommand::refused_data()
     row("step 25", "200, 100 or 50");
     row("deemphasis 60", "50 or 75");
     row("sound loud", "on or off");
+    row("frequency 88.", "76 to 108");
+    row("favourite add 88.53", "88.50 and 88.55");
+    row("favourite remove", "remove MHZ");
+    row("favourite next 88.5", "next or previous");
+    row("start-on-air", "one value");
+    row("web port 80", "1024 to 65535");
+    row("web port 65536", "1024 to 65535");
+    row("web network", "network on|off");
+    row("web address now", "address");
+    row("on --timeout", "--timeout");
+    row("on --timeout 0", "--timeout");
+    row("--timeout -1 on", "--timeout");
 }
 
 void TestCtlCommand::refused()
@@ -113,6 +153,7 @@ void TestCtlCommand::refused()
     const CtlCommand command = CtlCommand::parse(arguments);
     QCOMPARE(command.action, Action::Usage);
     QVERIFY2(command.error.contains(named), qPrintable(command.error));
+    QCOMPARE(command.error.count(QStringLiteral("--help")), 1); // one hint, not one per layer
 }
 
 void TestCtlCommand::statusForPeopleAndScripts()
@@ -130,12 +171,170 @@ void TestCtlCommand::statusForPeopleAndScripts()
         {QStringLiteral("Connected"), false},
     };
     const QString text = statusText(properties);
-    for (const char* shown : {"88.10 MHz", "mono", "76-90 MHz", "50 kHz", "75 \u00b5s", "not connected"})
+    for (const char* shown :
+         {"88.10 MHz", "mono", "76-90 MHz", "50 kHz", "75 \u00b5s", "yes (no transmitter connected)"})
         QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
-    QCOMPARE(text.count(QLatin1Char('\n')), properties.size()); // an absent SoundRouting gets no line
+    // Connected rides on the On air line; an absent SoundRouting gets no line.
+    QCOMPARE(text.count(QLatin1Char('\n')), properties.size() - 1);
 
     const QJsonObject json = QJsonDocument::fromJson(statusJson(properties)).object();
     QCOMPARE(json.toVariantMap(), properties);
+}
+
+void TestCtlCommand::statusOfTheNewerProgram_data()
+{
+    QTest::addColumn<QVariantMap>("properties");
+    QTest::addColumn<QStringList>("shown");
+
+    const auto row = [](const char* name, const QVariantMap& properties, const QStringList& shown) {
+        QTest::newRow(name) << properties << shown;
+    };
+    const auto sound = [](const char* state, const char* sink = "") {
+        return QVariantMap{{QStringLiteral("SoundRouting"), true},
+                           {QStringLiteral("SoundState"), QString::fromUtf8(state)},
+                           {QStringLiteral("SoundSink"), QString::fromUtf8(sink)}};
+    };
+    row("routed", sound("routed", "USB Audio"),
+        {QStringLiteral("Sound: through USB Audio (the transmitter)")});
+    row("no card", sound("not found"),
+        {QStringLiteral("Sound: not routed, the transmitter's sound card was not found")});
+    row("no server", sound("no sound server"), {QStringLiteral("Sound: not routed, no sound server")});
+    row("switched off", sound("off"), {QStringLiteral("Sound: off")});
+    row("connected on air", {{QStringLiteral("OnAir"), true}, {QStringLiteral("Connected"), true}},
+        {QStringLiteral("On air: yes")});
+    row("favourites",
+        {{QStringLiteral("Favourites"), QVariantList{88500u, 100100u}},
+         {QStringLiteral("OnAirAtStart"), true}},
+        {QStringLiteral("Favourites: 88.50, 100.10 MHz"), QStringLiteral("On air at start: yes")});
+    row("no favourites", {{QStringLiteral("Favourites"), QVariantList{}}},
+        {QStringLiteral("Favourites: none")});
+    row("web served",
+        {{QStringLiteral("WebControl"), true},
+         {QStringLiteral("WebAddress"), QStringLiteral("http://h:8188/?t=x")}},
+        {QStringLiteral("Web page: http://h:8188/?t=x")});
+    row("web off", {{QStringLiteral("WebControl"), false}, {QStringLiteral("WebAddress"), QString()}},
+        {QStringLiteral("Web page: off")});
+}
+
+void TestCtlCommand::statusOfTheNewerProgram()
+{
+    QFETCH(QVariantMap, properties);
+    QFETCH(QStringList, shown);
+
+    // Lines are label, colon, padding, value: compare with the padding folded.
+    QStringList trimmed;
+    for (const QString& line : statusText(properties).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        trimmed += line.simplified();
+    for (const QString& line : shown)
+        QVERIFY2(trimmed.contains(line), qPrintable(trimmed.join(QLatin1Char('|'))));
+    QCOMPARE(trimmed.size(), shown.size()); // one line for the sound, whatever SoundRouting says
+    QCOMPARE(QJsonDocument::fromJson(statusJson(properties)).object().keys(), properties.keys());
+}
+
+void TestCtlCommand::favouriteRound_data()
+{
+    QTest::addColumn<QList<uint>>("favourites");
+    QTest::addColumn<uint>("frequency");
+    QTest::addColumn<qint64>("next");
+    QTest::addColumn<qint64>("previous");
+
+    const QList<uint> three{88500, 95000, 100100};
+    QTest::newRow("between") << three << 90000u << qint64(95000) << qint64(88500);
+    QTest::newRow("on one") << three << 95000u << qint64(100100) << qint64(88500);
+    QTest::newRow("round the top") << three << 100100u << qint64(88500) << qint64(95000);
+    QTest::newRow("below all") << three << 87500u << qint64(88500) << qint64(100100);
+    QTest::newRow("only itself") << QList<uint>{95000} << 95000u << qint64(95000) << qint64(95000);
+    QTest::newRow("none") << QList<uint>{} << 95000u << qint64(-1) << qint64(-1);
+}
+
+void TestCtlCommand::favouriteRound()
+{
+    QFETCH(QList<uint>, favourites);
+    QFETCH(uint, frequency);
+    QFETCH(qint64, next);
+    QFETCH(qint64, previous);
+
+    QCOMPARE(neighbourFavourite(favourites, frequency, true), next);
+    QCOMPARE(neighbourFavourite(favourites, frequency, false), previous);
+}
+
+void TestCtlCommand::refusalExplained_data()
+{
+    QTest::addColumn<BusRefusal>("refusal");
+    QTest::addColumn<CtlExit>("exit");
+    QTest::addColumn<QStringList>("named"); // what the message must name
+
+    using Request = BusRefusal::Request;
+    const QString invalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+    const QString noReply = QStringLiteral("org.freedesktop.DBus.Error.NoReply");
+    const QVariantMap band{{QStringLiteral("Band"), QStringLiteral("76-90")},
+                           {QStringLiteral("Frequency"), 88000u}};
+    const auto row = [](const char* name, const BusRefusal& refusal, CtlExit exit, const QStringList& named) {
+        QTest::newRow(name) << refusal << exit << named;
+    };
+    row("outside the band",
+        {invalidArgs, QStringLiteral("100000 kHz"), Request::Write, QStringLiteral("Frequency"), 100000u,
+         5000, band},
+        CtlExit::Usage, {QStringLiteral("100.00 MHz"), QStringLiteral("76-90 MHz")});
+    row("favourite outside the band",
+        {invalidArgs, {}, Request::Call, QStringLiteral("AddFavourite"), 100000u, 5000, band}, CtlExit::Usage,
+        {QStringLiteral("100.00 MHz"), QStringLiteral("76-90")});
+    row("older program", {invalidArgs, {}, Request::Write, QStringLiteral("WebPort"), 8000u, 5000, band},
+        CtlExit::Refused, {QStringLiteral("no WebPort property")});
+    row("older program read", {invalidArgs, {}, Request::Read, QStringLiteral("Favourites"), {}, 5000, band},
+        CtlExit::Refused, {QStringLiteral("no Favourites property")});
+    row("older program method",
+        {QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod"),
+         {},
+         Request::Call,
+         QStringLiteral("RenewWebToken"),
+         {},
+         5000,
+         {}},
+        CtlExit::Refused, {QStringLiteral("no RenewWebToken method")});
+    row("change unanswered", {noReply, {}, Request::Write, QStringLiteral("OnAir"), true, 2000, {}},
+        CtlExit::NoAnswer,
+        {QStringLiteral("did not answer within 2 s"), QStringLiteral("may still take effect")});
+    row("read unanswered", {noReply, {}, Request::Read, {}, {}, 500, {}}, CtlExit::NoAnswer,
+        {QStringLiteral("did not answer within 0.5 s")});
+    row("not running",
+        {QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"), {}, Request::Read, {}, {}, 5000, {}},
+        CtlExit::NotRunning, {QStringLiteral("tessaly --background")});
+    row("transmitter refused",
+        {BusNames::writeFailedError,
+         QStringLiteral("short write"),
+         Request::Write,
+         QStringLiteral("Muted"),
+         true,
+         5000,
+         {}},
+        CtlExit::Refused, {QStringLiteral("transmitter did not take"), QStringLiteral("short write")});
+    row("headless show", {BusNames::noWindowError, {}, Request::Call, QStringLiteral("Show"), {}, 5000, {}},
+        CtlExit::Refused, {QStringLiteral("without windows")});
+    row("not a favourite",
+        {BusNames::notFavouriteError, {}, Request::Call, QStringLiteral("RemoveFavourite"), 95000u, 5000, {}},
+        CtlExit::Refused, {QStringLiteral("95.00 MHz is not a favourite")});
+    row("web unavailable",
+        {BusNames::webUnavailableError,
+         QStringLiteral("port 8188 is in use"),
+         Request::Write,
+         QStringLiteral("WebControl"),
+         true,
+         5000,
+         {}},
+        CtlExit::Refused, {QStringLiteral("port 8188 is in use")});
+}
+
+void TestCtlCommand::refusalExplained()
+{
+    QFETCH(BusRefusal, refusal);
+    QFETCH(CtlExit, exit);
+    QFETCH(QStringList, named);
+
+    const CtlOutcome outcome = explain(refusal);
+    QCOMPARE(outcome.exit, exit);
+    for (const QString& part : named)
+        QVERIFY2(outcome.message.contains(part), qPrintable(outcome.message));
 }
 
 QTEST_GUILESS_MAIN(TestCtlCommand)

@@ -1,16 +1,6 @@
-#include "app/WriteErrorMessage.h"
-#include "device/DeviceConnection.h"
-#include "device/DeviceHandle.h"
-#include "device/HidLibrary.h"
-#include "device/HidNotification.h"
-#include "device/ReportWriter.h"
-#include "device/SendReport.h"
+#include "core/TestCore.h"
 #include "FakeTransmitterReports.h"
 
-#include <algorithm>
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
 #include <QtTest>
 #include <sys/sysmacros.h>
 
@@ -21,52 +11,26 @@ const QByteArray OpeningTune = "000050011878"
 const QByteArray OpeningSetup = "0000510325"
                                 "00000000";
 
-// What the main panel's Stop/Play does to the device; the panel itself is not part of this unit.
-int toggles = 0;
-void ToggleOnAir()
-{
-    ++toggles;
-    transmitterState.onAir = !transmitterState.onAir;
-    SendReport(TuneReport);
-}
-
 } // namespace
 
+// The device link under the core that owns it: opening, hot-plug and write failures, as the transmitter
+// receives them.
 class TestDeviceLink : public QObject
 {
     Q_OBJECT
 
-    int writeErrors = 0;
-
 private slots:
-    void initTestCase() { CountWriteErrors(writeErrors); }
+    void initTestCase() { IgnoreSigpipe(); }
 
-    void init()
-    {
-        FakeHid_Reset();
-        transmitterState = TransmitterState{};
-        transmitterState.retunePending = true;
-        transmitterState.frequency = 9000;
-        transmitterState.paLevel = 90;
-        transmitterState.optionFlags = 37;
-        toggles = 0;
-        writeErrors = 0;
-        hidLibrary.Load();
-        deviceHandle = -1;
-        QVERIFY(hidLibrary.IsLoaded());
-    }
+    void init() { FakeHid_Reset(); }
 
-    void cleanup()
-    {
-        CloseDevice([] {});
-        SettleReports();
-        hidLibrary.Release();
-    }
+    void cleanup() { SettleReports(); }
 
     void openingSequence()
     {
-        OpenDevice();
-        QVERIFY(deviceHandle >= 0);
+        TestCore test;
+        QVERIFY(test.Start());
+        QVERIFY(test.core.IsConnected());
 
         int arguments[5];
         FakeHid_LastOpenArguments(arguments);
@@ -81,7 +45,7 @@ private slots:
         QVERIFY2(setup->sentAtNs - tune->sentAtNs >= 20'000'000,
                  qPrintable(QString::number(setup->sentAtNs - tune->sentAtNs)));
         QVERIFY(!TakeReport());
-        QVERIFY(!transmitterState.retunePending);
+        QVERIFY(!test.core.State().retunePending);
     }
 
     void hotplug_data()
@@ -129,120 +93,72 @@ private slots:
         QFETCH(int, openCalls);
         QFETCH(int, closeCalls);
 
-        if (startOpen) {
-            OpenDevice();
-            QCOMPARE(TakeReports().size(), 2);
-        }
-        const int handleBefore = deviceHandle;
+        FakeHid_SetPresent(startOpen);
+        TestCore test;
+        QVERIFY(test.Start());
+        const int handleBefore = FakeHid_LastOpenedHandle();
+        if (onAir)
+            test.core.ToggleOnAir();
+        TakeReports();
         const int openCallsBefore = FakeHid_OpenCalls();
-        transmitterState.onAir = onAir;
         FakeHid_SetPresent(present);
 
-        HotplugWatcher watcher;
-        RegisterHidNotification(watcher, ToggleOnAir);
         if (arrival)
-            emit watcher.deviceArrived();
+            emit test.watcher->deviceArrived();
         else
-            emit watcher.deviceRemoved();
+            emit test.watcher->deviceRemoved();
 
         QCOMPARE(TakeReports(), reports);
-        QCOMPARE(deviceHandle >= 0, openAfter);
-        QCOMPARE(transmitterState.onAir, onAirAfter);
+        QCOMPARE(test.core.IsConnected(), openAfter);
+        QCOMPARE(test.core.State().onAir, onAirAfter);
         QCOMPARE(FakeHid_OpenCalls() - openCallsBefore, openCalls);
         QCOMPARE(FakeHid_CloseCalls(), closeCalls);
         if (closeCalls)
             QCOMPARE(FakeHid_LastClosedHandle(), handleBefore);
-        QCOMPARE(writeErrors, 0);
+        QCOMPARE(test.writeErrors, 0);
     }
 
     void unplugWhileOnAirThenReplug()
     {
-        HotplugWatcher watcher;
-        RegisterHidNotification(watcher, ToggleOnAir);
-        OpenDevice();
-        ToggleOnAir();
+        TestCore test;
+        test.Start();
+        test.core.ToggleOnAir();
         QCOMPARE(TakeReports(), (QList<QByteArray>{OpeningTune, OpeningSetup,
                                                    "000050011878"
                                                    "090000"}));
 
-        emit watcher.deviceRemoved();
-        QVERIFY(!transmitterState.onAir);
+        emit test.watcher->deviceRemoved();
+        QVERIFY(!test.core.State().onAir);
         QCOMPARE(TakeReport().has_value(), false);
 
-        emit watcher.deviceArrived();
+        emit test.watcher->deviceArrived();
         QCOMPARE(TakeReports(), (QList<QByteArray>{OpeningTune, OpeningSetup}));
-    }
-
-    void withoutLibraryActionsChangeStateAndNothingIsSent()
-    {
-        hidLibrary.Release();
-        HotplugWatcher watcher;
-        RegisterHidNotification(watcher, ToggleOnAir);
-
-        OpenDevice();
-        emit watcher.deviceArrived();
-        QCOMPARE(deviceHandle, -1);
-        QCOMPARE(FakeHid_OpenCalls(), 0);
-
-        ToggleOnAir();
-        QVERIFY(transmitterState.onAir);
-        SendReport(SetupReport);
-        QVERIFY(transmitterState.retunePending); // no report was built
-        emit watcher.deviceRemoved();
-        QVERIFY(transmitterState.onAir);
-        QCOMPARE(FakeHid_CloseCalls(), 0);
-        QCOMPARE(writeErrors, 0);
     }
 
     void failedWriteIsReportedOncePerReportAndKeepsTheLink()
     {
-        OpenDevice();
+        TestCore test;
+        test.Start();
         TakeReports();
-        const int handle = deviceHandle;
         FakeHid_ClosePeer();
+        std::vector<std::uint64_t> failed;
+        connect(&test.core, &TransmitterCore::reportsDone, this,
+                [&](const std::vector<std::uint64_t>& tickets, bool written) {
+                    if (!written)
+                        failed.insert(failed.end(), tickets.begin(), tickets.end());
+                });
 
-        transmitterState.retunePending = true;
-        SendReport(TuneReport);
+        test.core.ToggleOnAir();
         SettleReports();
-        QCOMPARE(writeErrors, 1);
-        QVERIFY(!transmitterState.retunePending); // the failed report consumed it
+        QCOMPARE(test.writeErrors, 1);
+        QCOMPARE(failed, std::vector<std::uint64_t>{test.core.LastTicket()});
+        QVERIFY(test.core.State().onAir);
 
-        ToggleOnAir();
+        test.core.ToggleMute();
         SettleReports();
-        QCOMPARE(writeErrors, 2);
-        QVERIFY(transmitterState.onAir);
-
-        SendReport(SetupReport);
-        SettleReports();
-        QCOMPARE(writeErrors, 3);
-        QCOMPARE(deviceHandle, handle);
+        QCOMPARE(test.writeErrors, 2);
+        QVERIFY(test.core.IsConnected());
         QCOMPARE(FakeHid_CloseCalls(), 0);
-    }
-
-    void failedWritesShareOneMessageAtATime()
-    {
-        OpenDevice();
-        TakeReports();
-        FakeHid_ClosePeer();
-        writeErrorNotifier = [] { ShowWriteErrorMessage(nullptr); };
-        auto restore = qScopeGuard([this] { writeErrorNotifier = [this] { ++writeErrors; }; });
-        const auto openMessages = [] {
-            return std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* w) {
-                return qobject_cast<QMessageBox*>(w) && w->isVisible();
-            });
-        };
-
-        // Both return at once; the second failure finds the message still open.
-        SendReport(TuneReport);
-        SendReport(SetupReport);
-        QTRY_COMPARE(openMessages(), 1);
-        auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QCOMPARE(message->text(), QStringLiteral("USB Data Write Error!"));
-        QCOMPARE(message->buttons().size(), 1);
-        message->button(QMessageBox::Ok)->click();
-        SendReport(TuneReport); // the next failure after the dismissal is shown again
-        QTRY_COMPARE(openMessages(), 1);
-        QVERIFY(deviceHandle >= 0);
     }
 
     void removalClosesOnlyTheOpenNode_data()
@@ -261,16 +177,15 @@ private slots:
         QFETCH(bool, closes);
         qputenv("TESSALY_FAKE_HID_NODE", "/dev/null");
         auto restore = qScopeGuard([] { qunsetenv("TESSALY_FAKE_HID_NODE"); });
-        HotplugWatcher watcher;
-        RegisterHidNotification(watcher, ToggleOnAir);
-        OpenDevice();
-        ToggleOnAir();
+        TestCore test;
+        test.Start();
+        test.core.ToggleOnAir();
 
-        emit watcher.deviceRemoved(removed);
-        QCOMPARE(deviceHandle < 0, closes);
-        QCOMPARE(transmitterState.onAir, !closes);
+        emit test.watcher->deviceRemoved(removed);
+        QCOMPARE(!test.core.IsConnected(), closes);
+        QCOMPARE(test.core.State().onAir, !closes);
     }
 };
 
-QTEST_MAIN(TestDeviceLink)
+QTEST_GUILESS_MAIN(TestDeviceLink)
 #include "tst_devicelink.moc"

@@ -13,7 +13,7 @@ for tool in pulseaudio pactl pacat; do
     }
 done
 work=$(mktemp -d)
-trap 'kill ${program_pid:-} ${player_pid:-} ${server_pid:-} 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+trap 'kill ${program_pid:-} ${player_pid:-} ${server_pid:-} ${bus_pid:-} 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
 
 # Everything of the sound server is private: its socket, its cookie, no bus (nor one started for it).
 export HOME=$work/home PULSE_RUNTIME_PATH=$work/pulse DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
@@ -78,6 +78,53 @@ until_true sound_on radio || fail "after a restart, switching the option on did 
 grep -qx 'PlaySoundThroughTransmitter=1' "$work/app/Sound.ini" || fail "the option was not kept off"
 quit
 sound_on speakers || fail "the exit did not give the sound back"
+
+# Bursts end routed: the option off and on back to back on a bus of our own, the transmitter's removal and
+# arrival announced back to back in the program's own network namespace (its node is 1:3 there).
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if command -v dbus-daemon gdbus nsenter >/dev/null && unshare -n "$here/udev_event.py" change tessaly-probe 0:0 2>/dev/null; then
+    dbus-daemon --session --nofork --address="unix:path=$work/bus" 2>/dev/null &
+    bus_pid=$!
+    until_true test -S "$work/bus" || fail "dbus-daemon did not start"
+    prepare_copy "$work/burst" "$1"
+    start_within=(unshare -n)
+    start_program "$work/burst" "$2" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus" TESSALY_FAKE_HID_NODE=/dev/null
+    start_within=()
+    until_true sound_on radio || fail "the sound did not move to the transmitter at the start"
+    set_option() {
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus" gdbus call --session --dest org.tessaly.Tessaly \
+            --object-path /org/tessaly/Tessaly --method org.freedesktop.DBus.Properties.Set \
+            org.tessaly.Tessaly1 SoundRouting "<$1>" >/dev/null
+    }
+    for round in $(seq 5); do
+        set_option false && set_option true || fail "the bus did not take the option"
+        until_true sound_on radio || fail "round $round: an off/on burst left the sound off the transmitter"
+        # Both from one process, so that nothing comes between them.
+        UDEV_EVENT=$here/udev_event.py nsenter --net="/proc/$program_pid/ns/net" python3 -c 'import os, runpy, sys
+for action in ("remove", "add"):
+    sys.argv = ["udev_event.py", action, "hidraw", "1:3"]
+    runpy.run_path(os.environ["UDEV_EVENT"])'
+        until_true eval '[ "$(grep -c ^OpenHIDDevice "$work/burst/hid.log")" = $((round + 1)) ]' ||
+            fail "round $round: the transmitter was not opened again"
+        until_true sound_on radio || fail "round $round: a remove+add burst left the sound off the transmitter"
+    done
+    quit
+    sound_on speakers || fail "the exit after the bursts did not give the sound back"
+    kill "$bus_pid"
+fi
+
+# A run killed while routed leaves what it replaced written down; the next run gives it back at its exit,
+# though it found the transmitter's sink the default already.
+start_program "$work/app" "$2"
+until_true sound_on radio || fail "the sound did not move to the transmitter at the start"
+kill -KILL "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+[ -f "$work/app/runtime/tessaly-sound-restore" ] && sound_on radio || fail "a killed run left nothing written down"
+start_program "$work/app" "$2"
+until_true eval 'pactl list clients | grep -q "application.name = \"Tessaly\""' || fail "the next run did not connect"
+quit
+[ ! -e "$work/app/runtime/tessaly-sound-restore" ] || fail "what was given back stayed written down"
+sound_on speakers || fail "a killed run's routing was not undone by the next run"
 
 # A default the user picked meanwhile stays theirs.
 start_program "$work/app" "$2"

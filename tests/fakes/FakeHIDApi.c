@@ -29,6 +29,7 @@ static int openCalls;
 static int lastOpenArguments[5];
 static int closeCalls;
 static int lastClosedHandle = -1;
+static int lastOpenedHandle = -1;
 static int failWritesWith;
 
 enum
@@ -172,7 +173,7 @@ static int connectToListener(const char* path)
     return handle;
 }
 
-int OpenHIDDevice(int vendorId, int productId, int reserved1, int reserved2, int flags)
+static int openDevice(int vendorId, int productId, int reserved1, int reserved2, int flags)
 {
     ++openCalls;
     const int arguments[5] = {vendorId, productId, reserved1, reserved2, flags};
@@ -210,6 +211,14 @@ int OpenHIDDevice(int vendorId, int productId, int reserved1, int reserved2, int
     peer = ends[1];
     peerHandle = handle;
     pthread_mutex_unlock(&peerLock);
+    return handle;
+}
+
+int OpenHIDDevice(int vendorId, int productId, int reserved1, int reserved2, int flags)
+{
+    const int handle = openDevice(vendorId, productId, reserved1, reserved2, flags);
+    if (handle >= 0)
+        lastOpenedHandle = handle;
     return handle;
 }
 
@@ -296,6 +305,11 @@ int FakeHid_CloseCalls(void)
     return closeCalls;
 }
 
+int FakeHid_LastOpenedHandle(void)
+{
+    return lastOpenedHandle;
+}
+
 int FakeHid_LastClosedHandle(void)
 {
     return lastClosedHandle;
@@ -309,5 +323,6 @@ void FakeHid_Reset(void)
     memset(lastOpenArguments, 0, sizeof lastOpenArguments);
     closeCalls = 0;
     lastClosedHandle = -1;
+    lastOpenedHandle = -1;
     failWritesWith = 0;
 }

@@ -56,9 +56,11 @@ HIDAPI_EXPORT int FakeHid_FailWritesWith(int errnoValue);
  * *sentAtNs receives the send time in nanoseconds of CLOCK_REALTIME. */
 HIDAPI_EXPORT int FakeHid_ReadReport(unsigned char* report, int size, long long* sentAtNs);
 
-/* Calls so far, the arguments of the last OpenHIDDevice and the handle of the last CloseHIDDevice. */
+/* Calls so far, the arguments of the last OpenHIDDevice, the handle it last gave and the handle of the last
+ * CloseHIDDevice. */
 HIDAPI_EXPORT int FakeHid_OpenCalls(void);
 HIDAPI_EXPORT void FakeHid_LastOpenArguments(int arguments[5]);
+HIDAPI_EXPORT int FakeHid_LastOpenedHandle(void);
 HIDAPI_EXPORT int FakeHid_CloseCalls(void);
 HIDAPI_EXPORT int FakeHid_LastClosedHandle(void);
 

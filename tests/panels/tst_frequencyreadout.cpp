@@ -57,8 +57,7 @@ private slots:
         QFETCH(QList<QPoint>, positions);
         QWidget window;
         CFrequencyReadout readout(&window);
-        transmitterState.onAir = true;
-        readout.ShowFrequency(value);
+        readout.ShowFrequency(value, true);
         QCOMPARE(control(window, 1040)->isVisibleTo(&window), hundredsShown);
         if (hundredsShown)
             QCOMPARE(control(window, 1040)->pos(), QPoint(107, 132));
@@ -77,14 +76,12 @@ private slots:
         for (int id : ids)
             QVERIFY(!control(window, id)->isVisibleTo(&window));
 
-        transmitterState.onAir = true;
-        readout.ShowFrequency(10000);
-        readout.ShowFrequency(9995);
+        readout.ShowFrequency(10000, true);
+        readout.ShowFrequency(9995, true);
         QVERIFY(!control(window, 1040)->isVisibleTo(&window));
         QCOMPARE(control(window, 1041)->pos(), QPoint(122, 132));
 
-        transmitterState.onAir = false;
-        readout.ShowFrequency(9995);
+        readout.ShowFrequency(9995, false);
         for (int id : ids)
             QVERIFY(!control(window, id)->isVisibleTo(&window));
     }

@@ -1,9 +1,7 @@
 #include "app/CTransmitterDlg.h"
-#include "device/DeviceConnection.h"
-#include "device/DeviceHandle.h"
+#include "core/TransmitterCore.h"
 #include "device/FakeTransmitterReports.h"
 #include "device/HotplugWatcher.h"
-#include "device/ReportWriter.h"
 #include "panels/CMainPanel.h"
 #include "res/Resources.h"
 #include "skin/CBitmapButton.h"
@@ -57,11 +55,6 @@ class TestMainPanel : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        writeErrorNotifier = [] {};
-    }
-
     void init()
     {
         QFile::remove(settingsPath());
@@ -95,9 +88,9 @@ private slots:
         click(1007);
         TakeReports();
         QTest::mousePress(control(1010), Qt::LeftButton, {}, centre(control(1010)));
-        QCOMPARE(transmitterState.frequency, 9005);
+        QCOMPARE(dialog->Core().State().frequency, 9005);
         QVERIFY(dialog->IsTimerActive(TIMER_STEP_UP));
-        QTRY_COMPARE_WITH_TIMEOUT(transmitterState.frequency, 9015, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog->Core().State().frequency, 9015, 2000);
         QTest::mouseRelease(control(1010), Qt::LeftButton, {}, centre(control(1010)));
         QVERIFY(!dialog->IsTimerActive(TIMER_STEP_UP));
 
@@ -125,7 +118,7 @@ private slots:
         QTest::qWait(700);
         QTest::mouseRelease(control(1010), Qt::LeftButton, {}, centre(control(1010)));
         QCOMPARE(TakeReports().size(), 1);
-        QCOMPARE(transmitterState.frequency, 9005);
+        QCOMPARE(dialog->Core().State().frequency, 9005);
     }
 
     void offAirPressOnlyChangesImages()
@@ -136,7 +129,7 @@ private slots:
         QTest::mouseRelease(control(1010), Qt::LeftButton, {}, centre(control(1010)));
         QVERIFY(shows(1010, 182));
         QCOMPARE(TakeReports(), QList<QByteArray>{});
-        QCOMPARE(transmitterState.frequency, 9000);
+        QCOMPARE(dialog->Core().State().frequency, 9000);
     }
 
     void hoverOneButtonAtATime()
@@ -169,13 +162,13 @@ private slots:
     {
         doubleClick(1007);
         QCOMPARE(TakeReports().size(), 2);
-        QVERIFY(!transmitterState.onAir);
+        QVERIFY(!dialog->Core().State().onAir);
 
         click(1007);
         TakeReports();
         doubleClick(1010);
         // Press and click, then the double-click: two steps, one repeat start, stopped by the release.
-        QCOMPARE(transmitterState.frequency, 9010);
+        QCOMPARE(dialog->Core().State().frequency, 9010);
         QCOMPARE(TakeReports().size(), 2);
         QVERIFY(!dialog->IsTimerActive(TIMER_STEP_UP));
     }
@@ -187,7 +180,7 @@ private slots:
         QCOMPARE(TakeReports(), QList<QByteArray>{});
         control(1007)->setFocus();
         QTest::keyClick(control(1007), Qt::Key_Space);
-        QVERIFY(transmitterState.onAir);
+        QVERIFY(dialog->Core().State().onAir);
         QCOMPARE(TakeReports().size(), 1);
     }
 
@@ -196,8 +189,8 @@ private slots:
         click(1007);
         moveOverBody();
         emit dialog->findChild<HotplugWatcher*>()->deviceRemoved();
-        QCOMPARE(deviceHandle, -1);
-        QVERIFY(!transmitterState.onAir);
+        QVERIFY(!dialog->Core().IsConnected());
+        QVERIFY(!dialog->Core().State().onAir);
         QVERIFY(shows(1007, 220));
         QVERIFY(control<QLabel>(1039)->isVisible());
         moveOverBody();
@@ -210,7 +203,7 @@ private slots:
         QCOMPARE(slider->pos(), QPoint(325, 237));
         QCOMPARE(slider->toolTip(), QStringLiteral("120"));
         QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(100, 7));
-        QTRY_COMPARE(transmitterState.paLevel, 70);
+        QTRY_COMPARE(dialog->Core().State().paLevel, 70);
         QCOMPARE(TakeReports(), QList<QByteArray>{tune("0118", "64", "0A")});
         QCOMPARE(slider->toolTip(), QStringLiteral("100"));
         // The same position again sends nothing.
@@ -220,7 +213,7 @@ private slots:
         // A key move does what a drag step does.
         slider->setFocus();
         QTest::keyClick(slider, Qt::Key_End);
-        QTRY_COMPARE(transmitterState.paLevel, 90);
+        QTRY_COMPARE(dialog->Core().State().paLevel, 90);
         QCOMPARE(TakeReports(), QList<QByteArray>{tune("0118", "78", "0A")});
         QCOMPARE(slider->toolTip(), QStringLiteral("120"));
     }
@@ -269,7 +262,7 @@ private slots:
         QFETCH(int, radio);
         QFETCH(int, after);
         QFETCH(int, reports);
-        transmitterState.frequency = frequency;
+        QVERIFY(dialog->Core().WriteProperty(QStringLiteral("Frequency"), uint(frequency * 10)).isEmpty());
         QImage firstSight; // to match the picture taken before focus was drawn
         QTimer::singleShot(100, this, [radio, &firstSight] {
             QWidget* settings = QApplication::activeModalWidget();
@@ -282,7 +275,7 @@ private slots:
         click(1000);
         QCOMPARE(firstSight,
                  QImage(TESSALY_REFERENCE_DIR "/settings-window.png").convertToFormat(QImage::Format_ARGB32));
-        QCOMPARE(transmitterState.frequency, after);
+        QCOMPARE(dialog->Core().State().frequency, after);
         const QList<QByteArray> sent = TakeReports();
         QCOMPARE(sent.size(), reports);
         if (reports == 2)

@@ -1,8 +1,7 @@
 #include "app/CTransmitterDlg.h"
-#include "device/DeviceHandle.h"
+#include "core/TransmitterCore.h"
 #include "device/FakeTransmitterReports.h"
-#include "device/HidNotification.h"
-#include "device/ReportWriter.h"
+#include "device/HotplugWatcher.h"
 #include "panels/CMainPanel.h"
 #include "state/SettingsFile.h"
 
@@ -49,7 +48,7 @@ class TestHotplugStorm : public QObject
 private slots:
     void initTestCase()
     {
-        CountWriteErrors(writeErrors);
+        IgnoreSigpipe();
         QFile::remove(settingsPath());
     }
 
@@ -68,15 +67,15 @@ private slots:
         FakeHid_Reset();
         writeErrors = 0;
         CTransmitterDlg dialog;
+        connect(&dialog.Core(), &TransmitterCore::writeFailed, this, [this] { ++writeErrors; });
         QVERIFY(dialog.OnInitDialog());
         QCOMPARE(TakeReports().size(), 2);
-        HotplugWatcher watcher;
-        RegisterHidNotification(watcher, [&dialog] { dialog.ToggleOnAir(); });
+        HotplugWatcher& watcher = *dialog.findChild<HotplugWatcher*>();
         const int descriptorsBefore = openDescriptors();
 
         QRandomGenerator generator(seed);
         bool open = true;
-        int frequency = transmitterState.frequency;
+        int frequency = dialog.Core().State().frequency;
         for (int event = 0; event < StormEvents; ++event) {
             const bool present = generator.bounded(4) != 0;
             FakeHid_SetPresent(present);
@@ -84,17 +83,17 @@ private slots:
                 emit watcher.deviceArrived();
                 open = open || present;
             } else {
-                const bool wasOnAir = transmitterState.onAir;
+                const bool wasOnAir = dialog.Core().State().onAir;
                 emit watcher.deviceRemoved();
                 // Only an open link is closed, and only then does the panel go off air.
-                QCOMPARE(transmitterState.onAir, wasOnAir && !open);
+                QCOMPARE(dialog.Core().State().onAir, wasOnAir && !open);
                 open = false;
             }
-            QCOMPARE(deviceHandle >= 0, open);
+            QCOMPARE(dialog.Core().IsConnected(), open);
 
-            if (!transmitterState.onAir && generator.bounded(2))
+            if (!dialog.Core().State().onAir && generator.bounded(2))
                 dialog.ToggleOnAir();
-            if (transmitterState.onAir) {
+            if (dialog.Core().State().onAir) {
                 if (generator.bounded(2)) {
                     dialog.Panel()->StepFrequencyUp();
                     frequency = std::min(frequency + Step, BandUpper);
@@ -102,7 +101,7 @@ private slots:
                     dialog.Panel()->StepFrequencyDown();
                     frequency = std::max(frequency - Step, BandLower);
                 }
-                QCOMPARE(transmitterState.frequency, frequency);
+                QCOMPARE(dialog.Core().State().frequency, frequency);
                 const QList<QByteArray> reports = TakeReports();
                 if (open) {
                     QVERIFY(!reports.isEmpty());
@@ -118,7 +117,7 @@ private slots:
         FakeHid_SetPresent(true);
         emit watcher.deviceRemoved();
         emit watcher.deviceArrived();
-        QVERIFY(deviceHandle >= 0);
+        QVERIFY(dialog.Core().IsConnected());
         SettleReports();
         QCOMPARE(openDescriptors(), descriptorsBefore);
         QCOMPARE(writeErrors, 0);

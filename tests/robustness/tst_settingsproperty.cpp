@@ -1,6 +1,6 @@
 #include "device/Report.h"
-#include "state/Band.h"
 #include "state/SettingsFile.h"
+#include "state/TransmitterValues.h"
 
 #include <limits>
 #include <QRandomGenerator>
@@ -79,14 +79,16 @@ private slots:
             QCOMPARE(file.write(contents), contents.size());
         }
 
-        transmitterState = TransmitterState{};
-        LoadSettingsFile(path());
+        const PersistedSettings loaded = LoadSettingsFile(path());
         // The start-up sends both reports from whatever was loaded.
-        TransmitterState sent = transmitterState;
-        sent.retunePending = true;
+        const TransmitterState sent{.retunePending = true,
+                                    .frequency = loaded.frequency,
+                                    .paLevel = loaded.paLevel,
+                                    .txGainIndex = loaded.txGainIndex,
+                                    .optionFlags = loaded.optionFlags};
         BuildReport(TuneReport, sent);
         BuildReport(SetupReport, sent);
-        QVERIFY(SaveSettingsFile(path()));
+        QVERIFY(SaveSettingsFile(path(), loaded));
 
         const QByteArray saved = readAll(path());
         QCOMPARE(saved.size(), SettingsFileSize);
@@ -94,19 +96,22 @@ private slots:
         const PersistedSettings stored = ParseSettings(contents).value_or(PersistedSettings{});
         const PersistedSettings kept = *ParseSettings(saved);
         const BandLimits band = BandOf(kept.optionFlags);
-        const bool optionsValid = (stored.optionFlags & ~0x37) == 0 && (stored.optionFlags & 0x30) != 0x30;
-        QVERIFY((kept.optionFlags & ~0x37) == 0 && (kept.optionFlags & 0x30) != 0x30);
+        const auto valid = [](std::int32_t flags) {
+            return (flags & ~DefinedOptionBits) == 0 && (flags & StepBits) != StepBits;
+        };
+        const bool optionsValid = valid(stored.optionFlags);
+        QVERIFY(valid(kept.optionFlags));
         if (optionsValid)
             QCOMPARE(kept.optionFlags, stored.optionFlags);
-        QVERIFY(kept.frequency >= band.lower && kept.frequency <= band.upper && kept.frequency % 5 == 0);
-        QVERIFY(kept.paLevel >= 0 && kept.paLevel <= 90);
-        QVERIFY(kept.txGainIndex >= 0 && kept.txGainIndex <= 23);
+        QVERIFY(kept.frequency >= band.lower && kept.frequency <= band.upper && OnGrid(kept.frequency));
+        QVERIFY(kept.paLevel >= 0 && kept.paLevel <= PaLevelMaximum);
+        QVERIFY(kept.txGainIndex >= 0 && kept.txGainIndex <= TxGainMaximum);
         if (optionsValid && stored.frequency >= band.lower && stored.frequency <= band.upper &&
-            stored.frequency % 5 == 0)
+            OnGrid(stored.frequency))
             QCOMPARE(kept.frequency, stored.frequency);
-        if (stored.paLevel >= 0 && stored.paLevel <= 90)
+        if (stored.paLevel >= 0 && stored.paLevel <= PaLevelMaximum)
             QCOMPARE(kept.paLevel, stored.paLevel);
-        if (stored.txGainIndex >= 0 && stored.txGainIndex <= 23)
+        if (stored.txGainIndex >= 0 && stored.txGainIndex <= TxGainMaximum)
             QCOMPARE(kept.txGainIndex, stored.txGainIndex);
     }
 };

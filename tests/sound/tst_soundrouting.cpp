@@ -1,5 +1,7 @@
+#include "sound/RoutingRecord.h"
 #include "sound/SinkMatch.h"
 #include "sound/SoundOption.h"
+#include "sound/SoundRouting.h"
 
 #include <QtTest>
 #include <sys/stat.h>
@@ -12,6 +14,8 @@ private slots:
     void matchesTheTransmittersSink_data();
     void matchesTheTransmittersSink();
     void keepsTheOptionSafely();
+    void keepsWhatARoutingReplaced();
+    void refusedOptionChangesNothing();
 };
 
 void TestSoundRouting::matchesTheTransmittersSink_data()
@@ -88,6 +92,77 @@ void TestSoundRouting::keepsTheOptionSafely()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("directory")));
     QCOMPARE(ReadSoundOption(dir.filePath(QStringLiteral("directory"))), SoundOptionDefault);
     QVERIFY(!WriteSoundOption(dir.filePath(QStringLiteral("directory")), !SoundOptionDefault));
+}
+
+// Written down and read back; a damaged file of ours goes, anything else is left alone; none reads as none.
+void TestSoundRouting::keepsWhatARoutingReplaced()
+{
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    qputenv("TESSALY_TEST_LOCK_DIR", QFile::encodeName(dir.path()));
+    const QString path = RoutingRecordPath();
+    QVERIFY(path.startsWith(dir.path()));
+    QVERIFY(!ReadRoutingRecord(path));
+
+    QVERIFY(WriteRoutingRecord(path, {"alsa_output.pci.analog-stereo", "alsa_output.usb-radio"}));
+    const auto record = ReadRoutingRecord(path);
+    QVERIFY(record);
+    QCOMPARE(record->previousDefault, QByteArray("alsa_output.pci.analog-stereo"));
+    QCOMPARE(record->routedSink, QByteArray("alsa_output.usb-radio"));
+    RemoveRoutingRecord(path);
+    QVERIFY(!QFile::exists(path));
+
+    for (const QByteArray& damaged :
+         {QByteArray("PreviousDefault=a\n"), QByteArray("RoutedSink=b\nPreviousDefault=a\n"),
+          QByteArray("PreviousDefault=\nRoutedSink=b\n"), QByteArray(5000, 'x')}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+        file.close();
+        QVERIFY2(!ReadRoutingRecord(path), damaged.left(40).constData());
+        QVERIFY(!QFile::exists(path));
+    }
+    const QString target = dir.filePath(QStringLiteral("target"));
+    QVERIFY(WriteRoutingRecord(target, {"a", "b"}));
+    QVERIFY(QFile::link(target, path));
+    QVERIFY(!ReadRoutingRecord(path));
+    QVERIFY(QFileInfo(path).isSymLink() && ReadRoutingRecord(target));
+
+    // A directory others may write into is not where it goes.
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFileDevice::WriteOther));
+    QVERIFY(!RoutingRecordPath().startsWith(dir.path()));
+    qunsetenv("TESSALY_TEST_LOCK_DIR");
+}
+
+// An option that cannot be stored keeps the old value and says why; a stored one changes the state at once.
+void TestSoundRouting::refusedOptionChangesNothing()
+{
+    QTemporaryDir dir;
+    qputenv("PULSE_RUNTIME_PATH", QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+    qunsetenv("PULSE_SERVER");
+    const QString blocked = dir.filePath(QStringLiteral("directory"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("directory")));
+    SoundRouting refusing(blocked);
+    QSignalSpy enabledSpy(&refusing, &SoundRouting::enabledChanged);
+    const bool kept = refusing.IsEnabled();
+    QVERIFY(!refusing.SetEnabled(!kept).isEmpty());
+    QCOMPARE(refusing.IsEnabled(), kept);
+    QCOMPARE(enabledSpy.count(), 1);
+    QCOMPARE(enabledSpy.at(0).at(0).toBool(), kept);
+
+    SoundRouting routing(dir.filePath(QStringLiteral("Sound.ini")));
+    QSignalSpy stateSpy(&routing, &SoundRouting::stateChanged);
+    QVERIFY(routing.IsEnabled());
+    routing.Start();
+    QCOMPARE(routing.State(), QStringLiteral("no sound server"));
+    QVERIFY(routing.SetEnabled(false).isEmpty());
+    QCOMPARE(routing.State(), QStringLiteral("off"));
+    QCOMPARE(ReadSoundOption(dir.filePath(QStringLiteral("Sound.ini"))), false);
+    QVERIFY(routing.SetEnabled(true).isEmpty());
+    QCOMPARE(routing.State(), QStringLiteral("no sound server"));
+    QCOMPARE(stateSpy.count(), 3);
+    QVERIFY(routing.SinkDescription().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSoundRouting)

@@ -23,18 +23,17 @@ void writeAll(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+// What the last load gave, and what a save writes.
+PersistedSettings lastLoaded;
+
 void scramble()
 {
-    transmitterState.frequency = 1;
-    transmitterState.paLevel = 2;
-    transmitterState.txGainIndex = 3;
-    transmitterState.optionFlags = 4;
+    lastLoaded = {1, 2, 3, 4};
 }
 
 PersistedSettings current()
 {
-    return {transmitterState.frequency, transmitterState.paLevel, transmitterState.txGainIndex,
-            transmitterState.optionFlags};
+    return lastLoaded;
 }
 
 } // namespace
@@ -52,11 +51,11 @@ private slots:
     void firstRunCreatesEmptyFileAndExitWritesDefaults()
     {
         scramble();
-        LoadSettingsFile(path());
+        lastLoaded = LoadSettingsFile(path());
         QVERIFY(QFileInfo::exists(path()));
         QCOMPARE(QFileInfo(path()).size(), 0);
         QCOMPARE(current(), PersistedSettings{});
-        QVERIFY(SaveSettingsFile(path()));
+        QVERIFY(SaveSettingsFile(path(), lastLoaded));
         QCOMPARE(readAll(path()), defaultBytes);
     }
 
@@ -89,17 +88,12 @@ private slots:
     {
         QFETCH(PersistedSettings, stored);
         QFETCH(PersistedSettings, loaded);
-        TransmitterState state;
-        state.frequency = stored.frequency;
-        state.paLevel = stored.paLevel;
-        state.txGainIndex = stored.txGainIndex;
-        state.optionFlags = stored.optionFlags;
-        writeAll(path(), SerializeSettings(state));
+        writeAll(path(), SerializeSettings(stored));
         scramble();
-        LoadSettingsFile(path());
+        lastLoaded = LoadSettingsFile(path());
         QCOMPARE(current(), loaded);
         // The exit writes the corrected values, in the same format.
-        QVERIFY(SaveSettingsFile(path()));
+        QVERIFY(SaveSettingsFile(path(), lastLoaded));
         QCOMPARE(ParseSettings(readAll(path())), std::optional<PersistedSettings>(loaded));
         QCOMPARE(QFileInfo(path()).size(), SettingsFileSize);
     }
@@ -116,9 +110,9 @@ private slots:
         QFETCH(int, length);
         writeAll(path(), QByteArray(length, '\x7f'));
         scramble();
-        LoadSettingsFile(path());
+        lastLoaded = LoadSettingsFile(path());
         QCOMPARE(current(), PersistedSettings{});
-        QVERIFY(SaveSettingsFile(path()));
+        QVERIFY(SaveSettingsFile(path(), lastLoaded));
         QCOMPARE(readAll(path()), defaultBytes);
     }
 
@@ -129,9 +123,9 @@ private slots:
         // An unusual mode, which the rewrite keeps.
         const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
         QVERIFY(QFile::setPermissions(path(), mode));
-        LoadSettingsFile(path());
+        lastLoaded = LoadSettingsFile(path());
         QCOMPARE(current(), (PersistedSettings{8195, 30, 23, 0x12}));
-        QVERIFY(SaveSettingsFile(path()));
+        QVERIFY(SaveSettingsFile(path(), lastLoaded));
         QCOMPARE(readAll(path()), settings);
         QCOMPARE(QFile::permissions(path()) & ~(QFile::ReadUser | QFile::WriteUser), mode);
     }
@@ -165,9 +159,9 @@ private slots:
         const QStringList before = entries();
 
         scramble();
-        LoadSettingsFile(path());
+        lastLoaded = LoadSettingsFile(path());
         QCOMPARE(current(), PersistedSettings{});
-        QVERIFY(SaveSettingsFile(path()));
+        QVERIFY(SaveSettingsFile(path(), lastLoaded));
         QCOMPARE(entries(), before);
         QCOMPARE(QFileInfo(path()).isSymLink(), kind.endsWith("link"));
         QCOMPARE(readAll(target), kind == "link to a file" ? secret : QByteArray());
@@ -179,14 +173,14 @@ private slots:
     void missingFileAtExitSavesNothing()
     {
         scramble();
-        QVERIFY(SaveSettingsFile(path()));
+        QVERIFY(SaveSettingsFile(path(), lastLoaded));
         QVERIFY(!QFileInfo::exists(path()));
     }
 
     void saveLeavesNoTemporaryFile()
     {
         writeAll(path(), {});
-        QVERIFY(SaveSettingsFile(path()));
+        QVERIFY(SaveSettingsFile(path(), lastLoaded));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Config.ini"});
     }
 
@@ -196,7 +190,7 @@ private slots:
         writeAll(path(), defaultBytes);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         scramble();
-        const bool saved = SaveSettingsFile(path());
+        const bool saved = SaveSettingsFile(path(), lastLoaded);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (saved)
             QSKIP("running as root: the directory stays writable");
@@ -219,7 +213,7 @@ private slots:
         }
 
         scramble();
-        QVERIFY(!SaveSettingsFile(settings));
+        QVERIFY(!SaveSettingsFile(settings, lastLoaded));
         QCOMPARE(readAll(settings), defaultBytes);
         QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Config.ini", "filler"}));
@@ -228,9 +222,9 @@ private slots:
     void unreadableDirectoryStillRuns()
     {
         scramble();
-        LoadSettingsFile(QStringLiteral("/proc/no-such-dir/Config.ini"));
+        lastLoaded = LoadSettingsFile(QStringLiteral("/proc/no-such-dir/Config.ini"));
         QCOMPARE(current(), PersistedSettings{});
-        QVERIFY(SaveSettingsFile(QStringLiteral("/proc/no-such-dir/Config.ini")));
+        QVERIFY(SaveSettingsFile(QStringLiteral("/proc/no-such-dir/Config.ini"), lastLoaded));
     }
 
     void pathIsBesideExecutableWhateverTheCurrentDirectory()
@@ -259,7 +253,7 @@ private slots:
 
         // The fallback directory is made on the first run.
         const QString fallback = SettingsDirectory("/usr/lib/tessaly", false) + "/Config.ini";
-        LoadSettingsFile(fallback);
+        lastLoaded = LoadSettingsFile(fallback);
         QVERIFY(QFileInfo::exists(fallback));
         qunsetenv("XDG_CONFIG_HOME");
     }

@@ -1,14 +1,16 @@
 #include "app/CTransmitterDlg.h"
-#include "device/DeviceHandle.h"
-#include "device/HidLibrary.h"
-#include "device/ReportWriter.h"
-#include "FakeTransmitterReports.h"
+#include "app/WriteErrorMessage.h"
+#include "core/TransmitterCore.h"
+#include "device/FakeTransmitterReports.h"
 #include "state/SettingsFile.h"
 
+#include <algorithm>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QtTest>
 
-// The main window's part in the device link: the opening at the end of its initialisation, and the
-// teardown's last report and close.
+// The main window's part in the device link: the opening at the end of its initialisation, the
+// teardown's last report and close, and the write-error message.
 class TestDialogDevice : public QObject
 {
     Q_OBJECT
@@ -16,10 +18,7 @@ class TestDialogDevice : public QObject
     int writeErrors = 0;
 
 private slots:
-    void initTestCase()
-    {
-        writeErrorNotifier = [this] { ++writeErrors; };
-    }
+    void initTestCase() { IgnoreSigpipe(); }
 
     void init()
     {
@@ -57,10 +56,11 @@ private slots:
 
         FakeHid_SetPresent(present);
         CTransmitterDlg dialog;
+        connect(&dialog.Core(), &TransmitterCore::writeFailed, this, [this] { ++writeErrors; });
         QVERIFY(dialog.OnInitDialog()); // the library loaded
         QCOMPARE(FakeHid_OpenCalls(), 1);
         QCOMPARE(TakeReports().size(), present ? 2 : 0);
-        const int handle = deviceHandle;
+        const int handle = FakeHid_LastOpenedHandle();
 
         if (goOnAir) {
             dialog.ToggleOnAir();
@@ -72,10 +72,34 @@ private slots:
         QCOMPARE(FakeHid_CloseCalls(), closeCalls);
         if (closeCalls)
             QCOMPARE(FakeHid_LastClosedHandle(), handle);
-        QCOMPARE(deviceHandle, -1);
-        QCOMPARE(transmitterState.onAir, onAirAfter);
-        QVERIFY(!hidLibrary.IsLoaded());
+        QVERIFY(!dialog.Core().IsConnected());
+        QCOMPARE(dialog.Core().State().onAir, onAirAfter);
         QCOMPARE(writeErrors, 0);
+    }
+
+    void failedWritesShareOneMessageAtATime()
+    {
+        CTransmitterDlg dialog;
+        QVERIFY(dialog.OnInitDialog());
+        TakeReports();
+        FakeHid_ClosePeer();
+        const auto openMessages = [] {
+            return std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* w) {
+                return qobject_cast<QMessageBox*>(w) && w->isVisible();
+            });
+        };
+
+        // Both return at once; the second failure finds the message still open.
+        dialog.ToggleOnAir();
+        dialog.Core().ToggleMute();
+        QTRY_COMPARE(openMessages(), 1);
+        auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QCOMPARE(message->text(), QStringLiteral("USB Data Write Error!"));
+        QCOMPARE(message->buttons().size(), 1);
+        message->button(QMessageBox::Ok)->click();
+        dialog.ToggleOnAir(); // the next failure after the dismissal is shown again
+        QTRY_COMPARE(openMessages(), 1);
+        QVERIFY(dialog.Core().IsConnected());
     }
 };
 

@@ -1,0 +1,102 @@
+#include "device/DeviceLink.h"
+
+#include "companion/HIDApi.h"
+#include "device/DeviceWriter.h"
+#include "device/UdevHotplugWatcher.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+void NotifyLink(QObject* context, const std::vector<std::uint64_t>& tickets, bool written)
+{
+    emit static_cast<DeviceLink*>(context)->reportsDone(tickets, written);
+}
+
+} // namespace
+
+bool RemovalConcernsOpenDevice(dev_t removedNode, dev_t openNode)
+{
+    return removedNode == 0 || openNode == 0 || removedNode == openNode;
+}
+
+DeviceLink::DeviceLink(QObject* parent) : QObject(parent) {}
+
+DeviceLink::~DeviceLink()
+{
+    ForgetReportContext(this);
+    close();
+}
+
+bool DeviceLink::Start(HotplugWatcher* hotplugWatcher)
+{
+    library.Load();
+    // Listening starts before the first open, so no arrival or removal is missed meanwhile. Without the
+    // library arrivals open nothing and, nothing being open, removals close nothing.
+    delete watcher;
+    watcher = hotplugWatcher ? hotplugWatcher : new UdevHotplugWatcher;
+    watcher->setParent(this);
+    connect(watcher, &HotplugWatcher::deviceArrived, this, &DeviceLink::open);
+    connect(watcher, &HotplugWatcher::deviceRemoved, this, &DeviceLink::onRemoved);
+    open();
+    return library.IsLoaded();
+}
+
+void DeviceLink::Stop(std::chrono::milliseconds limit)
+{
+    delete watcher;
+    watcher = nullptr;
+    close();
+    FlushReports(limit);
+    library.Release();
+}
+
+void DeviceLink::open()
+{
+    if (handle >= 0)
+        return;
+    auto* openHidDevice = library.Resolve<decltype(OpenHIDDevice)>("OpenHIDDevice");
+    if (!openHidDevice)
+        return;
+    const int opened = openHidDevice(TransmitterVendorId, TransmitterProductId, 0, 0, HIDAPI_OPEN_WRITE);
+    if (opened < 0)
+        return;
+    handle = opened;
+    emit this->opened();
+}
+
+void DeviceLink::close()
+{
+    if (handle < 0)
+        return;
+    // After the reports queued for it: the close waits for a write in flight.
+    QueueClose(handle, library.Resolve<decltype(CloseHIDDevice)>("CloseHIDDevice"));
+    handle = -1;
+}
+
+void DeviceLink::onRemoved(dev_t node)
+{
+    if (handle < 0 || !RemovalConcernsOpenDevice(node, OpenNode()))
+        return;
+    close();
+    emit closed();
+}
+
+dev_t DeviceLink::OpenNode() const
+{
+    struct stat status;
+    return handle >= 0 && ::fstat(handle, &status) == 0 && S_ISCHR(status.st_mode) ? status.st_rdev : 0;
+}
+
+std::uint64_t DeviceLink::Send(ReportKind kind, const ReportBytes& report)
+{
+    if (handle < 0)
+        return 0;
+    QueueReport(handle, kind, report, ++lastTicket, this, NotifyLink);
+    return lastTicket;
+}
+
+void DeviceLink::Pause(std::chrono::milliseconds pause)
+{
+    QueuePause(pause);
+}

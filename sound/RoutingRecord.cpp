@@ -1,0 +1,103 @@
+#include "sound/RoutingRecord.h"
+
+#include "state/UserDirectories.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <QFile>
+#include <QSaveFile>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char FileName[] = "/tessaly-sound-restore";
+constexpr char PreviousKey[] = "PreviousDefault=";
+constexpr char RoutedKey[] = "RoutedSink=";
+// Sink names are short; anything longer is not ours.
+constexpr int MaxSize = 2048;
+
+// A real directory (not a link to one) that we own and nobody else may write into.
+bool IsPrivateDirectory(const QString& path)
+{
+    struct stat status;
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
+           S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
+           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+void Complain(const QString& path, const char* what)
+{
+    std::fprintf(stderr, "tessaly: %s: %s\n", QFile::encodeName(path).constData(), what);
+}
+
+} // namespace
+
+QString RoutingRecordPath()
+{
+    // The test suites' own place, then the runtime directory by its fixed place, as the lock finds them.
+    const QString testDir = QFile::decodeName(qgetenv("TESSALY_TEST_LOCK_DIR"));
+    const QString runtimeDir = QStringLiteral("/run/user/%1").arg(::getuid());
+    const QString cacheDir = XdgBaseDirectory("XDG_CACHE_HOME", ".cache") + QStringLiteral("/tessaly");
+    for (const QString& directory : {testDir, runtimeDir, cacheDir})
+        if (IsPrivateDirectory(directory))
+            return directory + QLatin1String(FileName);
+    return {};
+}
+
+std::optional<RoutingRecord> ReadRoutingRecord(const QString& path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT)
+            Complain(path, "not a readable regular file, left alone; the sound is not given back from it");
+        return std::nullopt;
+    }
+    struct stat status;
+    char buffer[MaxSize + 1];
+    ssize_t length = -1;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::getuid())
+        length = ::read(fd, buffer, sizeof buffer);
+    ::close(fd);
+    if (length < 0) {
+        Complain(path, "not a regular file of ours, left alone; the sound is not given back from it");
+        return std::nullopt;
+    }
+    const QList<QByteArray> lines = QByteArray(buffer, length).trimmed().split('\n');
+    if (length <= MaxSize && lines.size() == 2 && lines[0].startsWith(PreviousKey) &&
+        lines[1].startsWith(RoutedKey)) {
+        RoutingRecord record{lines[0].mid(sizeof PreviousKey - 1), lines[1].mid(sizeof RoutedKey - 1)};
+        if (!record.previousDefault.isEmpty() && !record.routedSink.isEmpty())
+            return record;
+    }
+    Complain(path, "not understood, removed; the sound is not given back from it");
+    QFile::remove(path);
+    return std::nullopt;
+}
+
+bool WriteRoutingRecord(const QString& path, const RoutingRecord& record)
+{
+    if (path.isEmpty()) {
+        std::fputs("tessaly: no private runtime directory: a killed run will not give the sound back\n",
+                   stderr);
+        return false;
+    }
+    QSaveFile file(path);
+    const QByteArray text =
+        PreviousKey + record.previousDefault + '\n' + RoutedKey + record.routedSink + '\n';
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        Complain(path, "could not be written: a killed run will not give the sound back");
+        return false;
+    }
+    return true;
+}
+
+void RemoveRoutingRecord(const QString& path)
+{
+    if (!path.isEmpty())
+        QFile::remove(path);
+}

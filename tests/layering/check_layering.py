@@ -1,0 +1,51 @@
+#!/usr/bin/env python3
+"""Fails on an include that runs against the direction the libraries link in.
+
+Every folder of the tree is a library that may use only the folders below it. The include root is the whole
+tree, so the compiler alone would let an upward include through; this check does not.
+Usage: check_layering.py SOURCE_ROOT
+"""
+import pathlib
+import re
+import sys
+
+# What each folder may include besides itself. ctl, the bus client, sees the bus's names and nothing else.
+ALLOWED = {
+    "state": set(),
+    "companion": set(),
+    "device": {"state", "companion"},
+    "core": {"device", "state"},
+    "sound": {"device", "state"},
+    "web": {"state"},
+    "bus": {"core", "sound", "web", "device", "state"},
+    "service": {"bus", "core", "sound", "web", "device", "state"},
+    "res": set(),
+    "skin": {"res"},
+    "panels": {"skin", "res", "core", "state"},
+    "app": {"service", "panels", "skin", "res", "bus", "core", "sound", "device", "state", "web"},
+    "ctl": {"bus/BusNames.h"},
+}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/([^"]+)"', re.MULTILINE)
+
+
+def violations(root):
+    for folder, allowed in ALLOWED.items():
+        for path in sorted((root / folder).rglob("*")):
+            if path.suffix not in {".h", ".c", ".cpp"}:
+                continue
+            for target, rest in INCLUDE.findall(path.read_text(encoding="utf-8")):
+                if target != folder and target not in allowed and f"{target}/{rest}" not in allowed:
+                    yield f"{path.relative_to(root)}: includes {target}/{rest}, above or beside {folder}/"
+
+
+def main():
+    root = pathlib.Path(sys.argv[1])
+    found = list(violations(root))
+    for line in found:
+        print(line)
+    print(f"{len(ALLOWED)} folders checked, {len(found)} includes against the link direction")
+    return 1 if found else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
