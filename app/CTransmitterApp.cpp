@@ -8,15 +8,11 @@
 #include <QApplication>
 #include <QTimer>
 
-bool CTransmitterApp::InitInstance(const StartOptions& options)
+int CTransmitterApp::InitInstance(const StartOptions& options, SingleInstanceLock lock)
 {
+    if (lock == SingleInstanceLock::Unavailable && !Session::ClaimBusName())
+        return HandOverToRunningInstance(options.background);
     Session session;
-    if (!session.AcquireLock()) {
-        // A plain second start brings the running window forward; a background start has nothing to show.
-        if (!options.background)
-            ShowRunningInstance();
-        return false;
-    }
     // The process ends with the main window's run, not when its last visible window closes: closing a
     // message box while the main window waits hidden in the tray must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -33,5 +29,5 @@ bool CTransmitterApp::InitInstance(const StartOptions& options)
         dialog.AddWebControlItem(session.Web());
     });
     dialog.DoModal();
-    return false;
+    return 0;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 struct StartOptions;
+enum class SingleInstanceLock;
 
-// The application object: hands a second start over to the running copy, then runs the main window
-// modally with the transmitter core and the session bus.
+// The application object: runs the main window modally with the session, the transmitter core and the
+// session bus.
 class CTransmitterApp final
 {
 public:
-    // Always false: the process ends when the main window's modal run has ended (or was refused).
-    bool InitInstance(const StartOptions& options);
+    // Runs until the main window's run has ended; returns the exit status. lock: what the start got; where
+    // no lock could be had, the bus name decides and a copy that does not get it hands over.
+    int InitInstance(const StartOptions& options, SingleInstanceLock lock);
 };

@@ -1,19 +1,27 @@
 #include "app/CTransmitterApp.h"
+#include "app/DisplayCheck.h"
 #include "service/HeadlessRun.h"
+#include "service/RunningInstance.h"
+#include "service/Session.h"
+#include "service/SessionBusProbe.h"
 #include "service/StartOptions.h"
 
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     // A vanished device peer must fail the write, not end the process.
     std::signal(SIGPIPE, SIG_IGN);
-    StartOptions options = ReadStartOptions(argc, argv);
-    const bool windowless = options.headless || (options.background && !DisplayAvailable());
-    if (!options.output.isEmpty() || (!options.error.isEmpty() && (windowless || !DisplayAvailable())))
+    const StartOptions options = ReadStartOptions(argc, argv);
+    if (!options.output.isEmpty() || !options.error.isEmpty())
         return AnswerStartOptions(options);
-    if (options.error.isEmpty() && windowless) {
+    // Before anything of Qt's may reach the bus: one that does not answer would hold it for ever.
+    KeepSessionBusIfItAnswers(std::chrono::seconds(2));
+    const bool displayUsable = !options.headless && DisplayUsable(options.platform, options.display);
+    if (options.headless || (options.background && !displayUsable)) {
         HandOverToHeadless(argv);
         // Without its lighter sibling (a copy of this file alone) the same run goes on here.
         QCoreApplication application(argc, argv);
@@ -21,17 +29,25 @@ int main(int argc, char* argv[])
         return RunHeadless(options.web);
     }
 
+    // The running copy is found before any display is opened: a start from ssh still reaches it.
+    const SingleInstanceLock lock = Session::AcquireLock();
+    if (lock == SingleInstanceLock::HeldByAnother) {
+        QCoreApplication application(argc, argv);
+        return HandOverToRunningInstance(options.background);
+    }
+    if (!displayUsable) {
+        std::fputs("tessaly: no display to show the window on (DISPLAY or WAYLAND_DISPLAY cannot be opened); "
+                   "'tessaly --headless' runs without one\n",
+                   stderr);
+        return 2;
+    }
+
     QApplication application(argc, argv);
-    // Qt has taken its own options out by now: what is still unknown is a usage error.
-    options = ReadStartOptions(QCoreApplication::arguments());
-    if (!options.output.isEmpty() || !options.error.isEmpty())
-        return AnswerStartOptions(options);
     // The name panels show for the tray item (and the class part of X11's WM_CLASS); the settings and
     // lock paths do not derive from it. The desktop file name is the Wayland app id, so docks can match
     // the window to its desktop entry.
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessaly.Tessaly"));
     CTransmitterApp theApp;
-    theApp.InitInstance(options);
-    return 0;
+    return theApp.InitInstance(options, lock);
 }

@@ -9,6 +9,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
 #include <QDBusVariant>
 
 namespace {
@@ -53,6 +54,7 @@ TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<
       announced(properties())
 {
     connect(&core, &TransmitterCore::changed, this, &TransmitterBusObject::announceChanges);
+    connect(&core, &TransmitterCore::reportsDone, this, &TransmitterBusObject::onReportsDone);
     if (soundRouting) {
         connect(soundRouting, &SoundRouting::enabledChanged, this, &TransmitterBusObject::announceChanges);
         connect(soundRouting, &SoundRouting::stateChanged, this, &TransmitterBusObject::announceChanges);
@@ -131,11 +133,19 @@ bool TransmitterBusObject::Register()
         return false;
     }
     registered = true;
-    if (!bus.registerService(BusNames::service)) {
-        std::fprintf(stderr, "tessaly: the bus name %s belongs to another process: %s\n",
-                     qPrintable(BusNames::service), qPrintable(bus.lastError().message()));
+    // In the name's queue behind a process that holds it: the name comes to this copy once it is freed.
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+        bus.interface()->registerService(BusNames::service, QDBusConnectionInterface::QueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
+    if (!reply.isValid()) {
+        std::fprintf(stderr, "tessaly: could not take the bus name %s: %s\n", qPrintable(BusNames::service),
+                     qPrintable(reply.error().message()));
         return false;
     }
+    if (reply.value() == QDBusConnectionInterface::ServiceQueued)
+        std::fprintf(stderr,
+                     "tessaly: the bus name %s belongs to another process: waiting until it is free\n",
+                     qPrintable(BusNames::service));
     return true;
 }
 
@@ -147,6 +157,34 @@ void TransmitterBusObject::Unregister()
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.unregisterService(BusNames::service);
     bus.unregisterObject(BusNames::objectPath);
+    // The run ends before the transmitter answered: whether it took the change is not known.
+    for (const PendingAnswer& pending : pendingAnswers)
+        pending.connection.send(pending.call.createErrorReply(
+            QDBusError::Failed, QStringLiteral("Tessaly ended before the transmitter took the change")));
+    pendingAnswers.clear();
+}
+
+void TransmitterBusObject::onReportsDone(const std::vector<std::uint64_t>& tickets, bool written)
+{
+    for (auto it = pendingAnswers.begin(); it != pendingAnswers.end();) {
+        for (const std::uint64_t ticket : tickets)
+            it->failed |= it->outstanding.erase(ticket) > 0 && !written;
+        if (!it->outstanding.empty()) {
+            ++it;
+            continue;
+        }
+        answer(*it);
+        it = pendingAnswers.erase(it);
+    }
+}
+
+void TransmitterBusObject::answer(const PendingAnswer& pending)
+{
+    pending.connection.send(pending.failed ? pending.call.createErrorReply(
+                                                 BusNames::writeFailedError,
+                                                 QStringLiteral("the transmitter did not take the change: "
+                                                                "its report could not be written"))
+                                           : pending.call.createReply());
 }
 
 QString TransmitterBusObject::introspect(const QString&) const
@@ -158,6 +196,7 @@ bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBu
 {
     if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
+    const std::uint64_t ticketBefore = core.LastTicket();
     QDBusMessage reply;
     if (message.interface() == BusNames::properties)
         reply = propertiesCall(message);
@@ -166,7 +205,15 @@ bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBu
     // Introspection and Peer calls are Qt's.
     if (reply.type() == QDBusMessage::InvalidMessage)
         return false;
-    connection.send(reply);
+    const std::uint64_t ticketAfter = core.LastTicket();
+    if (reply.type() != QDBusMessage::ReplyMessage || ticketAfter == ticketBefore) {
+        connection.send(reply);
+        return true;
+    }
+    PendingAnswer pending{connection, message, {}, false};
+    for (std::uint64_t ticket = ticketBefore + 1; ticket <= ticketAfter; ++ticket)
+        pending.outstanding.insert(ticket);
+    pendingAnswers.push_back(std::move(pending));
     return true;
 }
 

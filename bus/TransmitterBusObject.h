@@ -1,8 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QVariantMap>
+#include <set>
+#include <vector>
 
 class SoundRouting;
 class TransmitterCore;
@@ -13,8 +18,12 @@ class WebControl;
 // reads and writes go through the core; every change of the core, whoever made it, is announced with
 // PropertiesChanged.
 //
+// A write or method that sends reports is answered once the transmitter took them, or with
+// org.tessaly.Tessaly1.Error.WriteFailed when it did not; one that sends nothing (no transmitter connected)
+// is answered at once.
+//
 // Messages are handled here rather than by an adaptor class: a refused write must answer InvalidArgs with
-// what is accepted, and an adaptor's property writes cannot answer with an error.
+// what is accepted, an answer may wait for the device, and an adaptor can do neither.
 class TransmitterBusObject final : public QDBusVirtualObject
 {
     Q_OBJECT
@@ -43,8 +52,19 @@ private:
     QDBusMessage propertiesCall(const QDBusMessage& message);
     QDBusMessage interfaceCall(const QDBusMessage& message);
     QDBusMessage writeWebProperty(const QDBusMessage& message, const QString& name, const QVariant& value);
+    void onReportsDone(const std::vector<std::uint64_t>& tickets, bool written);
+    // An answer waiting for the reports that carry its change.
+    struct PendingAnswer
+    {
+        QDBusConnection connection;
+        QDBusMessage call;
+        std::set<std::uint64_t> outstanding;
+        bool failed = false;
+    };
+    void answer(const PendingAnswer& pending);
 
     TransmitterCore& core;
+    std::vector<PendingAnswer> pendingAnswers;
     std::function<void()> show;
     SoundRouting* soundRouting;
     WebControl* web;

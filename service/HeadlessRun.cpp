@@ -1,20 +1,23 @@
 #include "service/HeadlessRun.h"
 
+#include "service/RunningInstance.h"
 #include "service/Session.h"
+#include "service/WriteErrorLog.h"
 
 #include <cstdio>
 #include <QEventLoop>
 
 int RunHeadless(bool switchWebOn)
 {
+    const SingleInstanceLock lock = Session::AcquireLock();
+    if (lock == SingleInstanceLock::HeldByAnother ||
+        (lock == SingleInstanceLock::Unavailable && !Session::ClaimBusName()))
+        return HandOverToRunningInstance(true);
     Session session;
-    if (!session.AcquireLock()) {
-        std::fputs("tessaly: already running\n", stderr);
-        return 0;
-    }
     // With no window to show it in, the failure goes where a service's messages go.
-    QObject::connect(&session.Core(), &TransmitterCore::writeFailed,
-                     [] { std::fputs("tessaly: USB Data Write Error!\n", stderr); });
+    WriteErrorLog writeErrors;
+    QObject::connect(&session.Core(), &TransmitterCore::writeFailed, &writeErrors,
+                     &WriteErrorLog::WriteFailed);
     session.StartTransmitter();
     session.StartServices({}, switchWebOn);
 

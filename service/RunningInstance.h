@@ -1,5 +1,6 @@
 #pragma once
 
-// Asks the copy that already runs to show its window (Show() on the session bus). False when it could not
-// be reached: no session bus, or that copy runs without one.
-bool ShowRunningInstance();
+// A second start hands over to the copy that runs: a plain start asks it to show its window (Show() on the
+// session bus), a background start asks nothing. Says on stderr what came of it and returns the exit
+// status, 0. Needs an application object, no display.
+int HandOverToRunningInstance(bool background);

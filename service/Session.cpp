@@ -1,9 +1,12 @@
 #include "service/Session.h"
 
+#include "bus/BusNames.h"
 #include "bus/TransmitterBusObject.h"
-#include "service/SingleInstanceLock.h"
+#include "service/SessionBusProbe.h"
 
 #include <cstdio>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 
 Session::Session(QObject* parent) : QObject(parent), sound(core), web(core, &sound.Routing())
 {
@@ -15,9 +18,20 @@ Session::~Session()
     Stop();
 }
 
-bool Session::AcquireLock()
+SingleInstanceLock Session::AcquireLock()
 {
     return AcquireSingleInstanceLock();
+}
+
+bool Session::ClaimBusName()
+{
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    if (!bus)
+        return true;
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+        bus->registerService(BusNames::service, QDBusConnectionInterface::DontQueueService,
+                             QDBusConnectionInterface::DontAllowReplacement);
+    return !reply.isValid() || reply.value() == QDBusConnectionInterface::ServiceRegistered;
 }
 
 void Session::StartTransmitter(HotplugWatcher* watcher)
@@ -32,7 +46,12 @@ void Session::StartServices(std::function<void()> show, bool switchWebOn)
     if (bus || stopped)
         return;
     bus = std::make_unique<TransmitterBusObject>(core, std::move(show), &sound.Routing(), &web.Control());
-    bus->Register();
+    if (!SessionBusSetAside() && bus->Register()) {
+        // The session this run belongs to is over when its bus goes: end as at a logout.
+        QDBusConnection::sessionBus().connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
+                                              QStringLiteral("org.freedesktop.DBus.Local"),
+                                              QStringLiteral("Disconnected"), this, SIGNAL(ending()));
+    }
     sound.Start();
     web.Start(switchWebOn);
 }

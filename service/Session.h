@@ -2,6 +2,7 @@
 
 #include "core/TransmitterCore.h"
 #include "service/SessionEndSignals.h"
+#include "service/SingleInstanceLock.h"
 #include "service/SoundRoutingLink.h"
 #include "service/WebLink.h"
 
@@ -24,8 +25,11 @@ public:
     explicit Session(QObject* parent = nullptr);
     ~Session() override;
 
-    // Takes the single-instance lock; false when a running copy holds it.
-    bool AcquireLock();
+    // Takes the single-instance lock, before any application object or display exists.
+    static SingleInstanceLock AcquireLock();
+    // Where no lock could be had: takes the bus name now, before the transmitter is opened, so that of two
+    // copies only one drives it. False when another copy owns the name: this one then hands over to it.
+    static bool ClaimBusName();
 
     TransmitterCore& Core() { return core; }
     SoundRouting& Sound() { return sound.Routing(); }
@@ -43,7 +47,8 @@ public:
     void Stop();
 
 signals:
-    // A session-end signal (SIGTERM, SIGINT, SIGHUP) asks the run to end.
+    // A session-end signal (SIGTERM, SIGINT, SIGHUP), or the loss of the session bus the run was reached
+    // on, asks the run to end.
     void ending();
 
 private:

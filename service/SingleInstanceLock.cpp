@@ -24,10 +24,12 @@ bool IsPrivateDirectory(const QString& path)
            (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-void Refuse(const QString& path, const char* reason)
+SingleInstanceLock Refuse(const QString& path, const char* reason)
 {
-    std::fprintf(stderr, "tessaly: starting without the single-instance lock: %s %s\n",
+    std::fprintf(stderr,
+                 "tessaly: no single-instance lock: %s: %s; the session bus's name decides which copy runs\n",
                  QFile::encodeName(path).constData(), reason);
+    return SingleInstanceLock::Unavailable;
 }
 
 } // namespace
@@ -51,32 +53,28 @@ QString singleInstanceLockPath()
     return {};
 }
 
-bool AcquireSingleInstanceLock()
+SingleInstanceLock AcquireSingleInstanceLock()
 {
     const QString path = singleInstanceLockPath();
-    if (path.isEmpty()) {
-        Refuse(XdgBaseDirectory("XDG_CACHE_HOME", ".cache") + QStringLiteral("/tessaly"),
-               "is not a private directory of ours");
-        return true;
-    }
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        Refuse(path, std::strerror(errno));
-        return true;
-    }
+    if (path.isEmpty())
+        return Refuse(XdgBaseDirectory("XDG_CACHE_HOME", ".cache") + QStringLiteral("/tessaly"),
+                      "not a private directory of ours");
+    // Non-blocking: a FIFO in its place must not hold the start.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return Refuse(path, std::strerror(errno));
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::getuid()) {
         ::close(fd);
-        Refuse(path, "is not a file of ours");
-        return true;
+        return Refuse(path, "not a file of ours");
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK)
-            return false;
-        Refuse(path, std::strerror(error));
+            return SingleInstanceLock::HeldByAnother;
+        return Refuse(path, std::strerror(error));
     }
-    return true;
+    return SingleInstanceLock::Acquired;
 }

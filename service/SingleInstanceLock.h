@@ -9,8 +9,14 @@
 // TESSALY_TEST_LOCK_DIR, a private directory of ours that then takes the lock instead; no session sets it.
 QString singleInstanceLockPath();
 
-// Takes the lock for the rest of the process. Returns false only when a running copy of ours holds it.
-// When no lock can be made at all, says why on stderr and returns true: a second window is a smaller harm
-// than a program that never starts. The descriptor is never closed: the kernel drops the lock when the
+enum class SingleInstanceLock
+{
+    Acquired,      // this copy runs
+    HeldByAnother, // a running copy of ours holds it
+    Unavailable,   // no lock can be had here (a link, a FIFO or a directory in its place): said on stderr
+};
+
+// Takes the lock for the rest of the process. Where no lock can be had, the session bus's name decides
+// instead (Session::ClaimBusName). The descriptor is never closed: the kernel drops the lock when the
 // process ends, however it ends.
-bool AcquireSingleInstanceLock();
+SingleInstanceLock AcquireSingleInstanceLock();

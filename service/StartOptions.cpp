@@ -27,6 +27,22 @@ StartOptions ReadStartOptions(const QStringList& arguments)
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
     parser.addOptions({headless, background, web, help, version});
+    // Qt's own options, taken by the application object where there is one: accepted on every path, the
+    // headless one included. The platform is kept to judge whether a display can be had.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QCommandLineOption platform(QStringLiteral("platform"), QString(), QStringLiteral("name"));
+    QCommandLineOption display(QStringLiteral("display"), QString(), QStringLiteral("name"));
+    QList<QCommandLineOption> qtOptions = {platform, display};
+    for (const char* name :
+         {"platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowtitle", "qwindowicon",
+          "style", "stylesheet", "session", "geometry", "name", "title", "visual", "ncols", "qmljsdebugger"})
+        qtOptions.append(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    for (const char* name : {"reverse", "nograb", "dograb", "sync", "widgetcount", "cmap"})
+        qtOptions.append(QCommandLineOption(QString::fromLatin1(name)));
+    for (QCommandLineOption& qtOption : qtOptions) {
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
 
     StartOptions options;
     if (!parser.parse(arguments)) {
@@ -46,13 +62,10 @@ StartOptions ReadStartOptions(const QStringList& arguments)
     options.headless = parser.isSet(headless);
     options.background = parser.isSet(background);
     options.web = parser.isSet(web);
+    options.platform =
+        parser.isSet(platform) ? parser.value(platform) : qEnvironmentVariable("QT_QPA_PLATFORM");
+    options.display = parser.isSet(display) ? parser.value(display) : qEnvironmentVariable("DISPLAY");
     return options;
-}
-
-bool DisplayAvailable()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
 StartOptions ReadStartOptions(int argc, char* argv[])

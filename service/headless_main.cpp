@@ -1,4 +1,5 @@
 #include "service/HeadlessRun.h"
+#include "service/SessionBusProbe.h"
 #include "service/StartOptions.h"
 
 #include <csignal>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     const StartOptions options = ReadStartOptions(argc, argv);
     if (!options.output.isEmpty() || !options.error.isEmpty())
         return AnswerStartOptions(options);
+    KeepSessionBusIfItAnswers(std::chrono::seconds(2));
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
     return RunHeadless(options.web);

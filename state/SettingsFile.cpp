@@ -107,6 +107,11 @@ PersistedSettings LoadSettingsFile(const QString& path)
     // Neither a link (which could hand us any file, root's included, or a device node) nor a FIFO (whose
     // opening would wait for a writer for ever) is followed or waited on: only a regular file is used.
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOTDIR) {
+        // A file where a directory of the path should be (XDG_CONFIG_HOME naming a file, say).
+        reportUnsaved(name);
+        return {};
+    }
     if (fd < 0 && errno == ENOENT) {
         // Created empty so that the exit knows this run may save.
         QDir().mkpath(QFileInfo(path).absolutePath());

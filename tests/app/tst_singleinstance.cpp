@@ -98,7 +98,7 @@ private slots:
             process->waitForFinished();
         }
         // The reason is told, and a link is not followed.
-        QCOMPARE(first.readAllStandardError().contains("without the single-instance lock"), !locked);
+        QCOMPARE(first.readAllStandardError().contains("no single-instance lock"), !locked);
         QVERIFY(!QFileInfo::exists(dir.filePath("elsewhere")));
     }
 };

@@ -2,7 +2,8 @@
 # The real program driven over a private session bus by tessalyctl and gdbus: started hidden and raised by a
 # second start, every command and refused value with its exit status against the fake transmitter's reports,
 # the window's own change seen on the bus, the headless mode without a display ended by SIGTERM, a stopped bus
-# and a stopped copy given up on in time, and a start through bus activation.
+# and a stopped copy given up on in time; the program under a stopped bus, a lost bus, a stale display and a
+# broken lock; and a start through bus activation.
 # Usage: scripting_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> <tessalyctl executable>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
@@ -24,7 +25,8 @@ monitor_pid=
 bus_pid=
 tray_pid=
 listener_pid=
-trap 'kill ${program_pid:-} $monitor_pid $bus_pid $tray_pid $listener_pid 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+lost_bus_pid=
+trap 'kill ${program_pid:-} ${first_pid:-} $monitor_pid $bus_pid $lost_bus_pid $tray_pid $listener_pid 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
 start_x
 # A tray, so that --background hides the window in it rather than minimizing it.
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
@@ -84,12 +86,13 @@ dir=$work/window
 prepare_copy "$dir" "$tessaly"
 listen
 program=(env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime"
-    TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$dir/tessaly")
+    TESSALY_TEST_LOCK_DIR="$dir/runtime" TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$dir/tessaly")
 "${program[@]}" --background 2>"$dir/stderr.log" &
 program_pid=$!
 eventually "$ctl" status >/dev/null 2>&1 || fail "the program did not come onto the bus"
 [ -z "$(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null)" ] || fail "--background showed a window"
-timeout 10 "${program[@]}" 2>/dev/null || fail "the second start did not end at once with status 0"
+timeout 10 "${program[@]}" 2>"$work/err" || fail "the second start did not end at once with status 0"
+grep -q 'already running: its window was raised' "$work/err" || fail "the second start said: $(cat "$work/err")"
 main_window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
     fail "the second start did not show the window"
 eval "$(xdotool getwindowgeometry --shell "$main_window" | sed -n 's/^X=/win_x=/p; s/^Y=/win_y=/p')"
@@ -178,7 +181,8 @@ dir=$work/headless
 prepare_copy "$dir" "$tessaly"
 listen
 env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" XDG_RUNTIME_DIR="$dir/runtime" \
-    TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$dir/tessaly" --headless \
+    TESSALY_TEST_LOCK_DIR="$dir/runtime" TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" \
+    "$dir/tessaly" --headless \
     2>"$dir/stderr.log" &
 program_pid=$!
 eventually "$ctl" status >/dev/null 2>&1 || fail "headless: not on the bus; $(cat "$dir/stderr.log")"
@@ -211,6 +215,78 @@ eventually tune_is "100100 90 0A" && grep -q CloseHIDDevice "$dir/hid.log" ||
     fail "headless: no off-air report at the end:$(printf '\n')$(tail -n 3 "$dir/hid.log")"
 [ "$(settings_word 0)" = 10010 ] || fail "headless: Config.ini holds $(settings_hex "$dir")"
 
+# --- a hostile environment: a stopped bus, a lost bus, a stale display, a broken lock ------------------------
+# headless DIR [ARGUMENTS...]: a copy in DIR started with its own lock and transmitter, pid in program_pid.
+headless() {
+    dir=$1
+    shift
+    prepare_copy "$dir" "$tessaly"
+    listen
+    env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" XDG_RUNTIME_DIR="$dir/runtime" \
+        TESSALY_TEST_LOCK_DIR="${lock_dir:-$dir/runtime}" TESSALY_FAKE_HID_LOG="$dir/hid.log" \
+        TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$@" "$dir/tessaly" --headless 2>"$dir/stderr.log" &
+    program_pid=$!
+}
+# Ends the copy with SIGTERM, waiting generously: it must leave the transmitter off air.
+end_copy() {
+    kill -TERM "$program_pid"
+    timeout 60 tail --pid="$program_pid" -f /dev/null || fail "$1: SIGTERM did not end it"
+    wait "$program_pid" || fail "$1: exit status $?"
+    eventually grep -q CloseHIDDevice "$dir/hid.log" || fail "$1: the transmitter was not closed"
+}
+
+kill -STOP "$bus_pid"
+headless "$work/stopped-bus"
+eventually grep -q 'does not answer' "$dir/stderr.log" || fail "stopped bus: $(cat "$dir/stderr.log")"
+eventually grep -q OpenHIDDevice "$dir/hid.log" || fail "stopped bus: the run did not start"
+end_copy "stopped bus"
+kill -CONT "$bus_pid"
+
+# A bus of its own that goes away under it, as when its session ends.
+dbus-daemon --session --nofork --print-address=3 3>"$work/lost.address" 2>/dev/null &
+lost_bus_pid=$!
+timeout 10 sh -c "until [ -s '$work/lost.address' ]; do sleep 0.1; done" || fail "the second dbus-daemon did not start"
+headless "$work/lost-bus" DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/lost.address")"
+eventually grep -q OpenHIDDevice "$dir/hid.log" || fail "lost bus: the run did not start"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/lost.address") eventually "$ctl" on >/dev/null 2>&1 ||
+    fail "lost bus: not on its bus"
+eventually tune_is "90000 90 09" || fail "lost bus: on sent $(tune)"
+kill "$lost_bus_pid"
+timeout 60 tail --pid="$program_pid" -f /dev/null || fail "lost bus: the run went on without its session"
+wait "$program_pid" || fail "lost bus: exit status $?"
+tune_is "90000 90 0A" || fail "lost bus: not off air at the end: $(tune)"
+
+# A stale display: said and refused for a window, headless for --background, a second start handed over.
+dir=$work/stale
+prepare_copy "$dir" "$tessaly"
+stale=(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:4242 LD_LIBRARY_PATH="$fake_dir" XDG_RUNTIME_DIR="$dir/runtime"
+    TESSALY_TEST_LOCK_DIR="$dir/runtime" TESSALY_FAKE_HID_LOG="$dir/hid.log" "$dir/tessaly")
+status=0
+timeout 60 "${stale[@]}" 2>"$work/err" || status=$?
+[ "$status" = 2 ] && grep -q -- '--headless' "$work/err" || fail "stale display: status $status; $(cat "$work/err")"
+"${stale[@]}" --background 2>"$dir/stderr.log" &
+program_pid=$!
+eventually "$ctl" status >/dev/null 2>&1 || fail "stale display: --background is not on the bus; $(cat "$dir/stderr.log")"
+timeout 60 "${stale[@]}" -platform offscreen 2>"$work/err" || fail "stale display: a second start ended $?"
+grep -q 'already running headless: use tessalyctl' "$work/err" || fail "stale display: the second start said $(cat "$work/err")"
+expect 1 show
+end_copy "stale display"
+
+# A directory where the lock goes: the bus name decides, and only one copy opens the transmitter.
+lock_dir=$work/broken-lock
+mkdir -m 700 "$lock_dir"
+mkdir "$lock_dir/Pellmark.lock"
+headless "$work/first"
+first_pid=$program_pid first_dir=$dir
+eventually "$ctl" status >/dev/null 2>&1 || fail "broken lock: the first copy is not on the bus"
+headless "$work/second"
+timeout 60 tail --pid="$program_pid" -f /dev/null || fail "broken lock: a second copy runs"
+wait "$program_pid" || fail "broken lock: the second copy ended with $?"
+! grep -q OpenHIDDevice "$dir/hid.log" 2>/dev/null || fail "broken lock: the second copy opened the transmitter"
+program_pid=$first_pid dir=$first_dir
+end_copy "broken lock"
+unset lock_dir
+
 # --- started by the bus for the first command ----------------------------------------------------------------
 dir=$work/activated
 prepare_copy "$dir" "$tessaly"
@@ -221,7 +297,7 @@ bus_call() { gdbus call --session --dest org.freedesktop.DBus --object-path /org
 bus_call org.freedesktop.DBus.ReloadConfig >/dev/null
 # No display for it: --background then runs headless.
 bus_call org.freedesktop.DBus.UpdateActivationEnvironment "{'LD_LIBRARY_PATH': '$fake_dir', \
-'XDG_RUNTIME_DIR': '$dir/runtime', 'TESSALY_FAKE_HID_LOG': '$dir/hid.log', \
+'XDG_RUNTIME_DIR': '$dir/runtime', 'TESSALY_TEST_LOCK_DIR': '$dir/runtime', 'TESSALY_FAKE_HID_LOG': '$dir/hid.log', \
 'TESSALY_FAKE_HID_SOCKET': '$dir/hid.sock', 'DISPLAY': '', 'QT_QPA_PLATFORM': ''}" >/dev/null
 expect 0 on --timeout 60 # the limit covers the program's start too
 program_pid=$(bus_call org.freedesktop.DBus.GetConnectionUnixProcessID org.tessaly.Tessaly | sed 's/.* \([0-9]*\),)$/\1/')
