@@ -74,7 +74,7 @@ void TransmitterCore::LoadState(const QString& file)
     state.paLevel = settings.paLevel;
     state.txGainIndex = settings.txGainIndex;
     state.optionFlags = settings.optionFlags;
-    ArmExitHook([this] { endAtExit(); });
+    exitHookKey = ArmExitHook([this] { endAtExit(); });
     emit changed();
 }
 
@@ -100,7 +100,7 @@ void TransmitterCore::CloseDeviceLink()
     link.Stop(lastReportLimit);
     linkStarted = false;
     save();
-    DisarmExitHook();
+    DisarmExitHook(exitHookKey);
     announceConnection();
 }
 

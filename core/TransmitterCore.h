@@ -98,6 +98,7 @@ private:
     QTimer saveTimer;
     QString settingsFile;
     std::uint64_t lastTicket = 0;
+    int exitHookKey = 0;
     bool running = false; // between the start of a run and its end
     bool linkStarted = false;
     bool announcedConnected = false;

@@ -2,6 +2,7 @@
 
 #include "bus/BusNames.h"
 #include "bus/TransmitterBusObject.h"
+#include "core/ExitHook.h"
 #include "service/SessionBusProbe.h"
 
 #include <cstdio>
@@ -54,6 +55,8 @@ void Session::StartServices(std::function<void()> show, bool switchWebOn)
     }
     sound.Start();
     web.Start(switchWebOn);
+    // A run ended by exit() (the display lost) gives the sound back before the transmitter goes off air.
+    soundExitHookKey = ArmExitHook([this] { sound.Routing().Finish(); });
 }
 
 void Session::Stop()
@@ -61,6 +64,7 @@ void Session::Stop()
     if (stopped)
         return;
     stopped = true;
+    DisarmExitHook(soundExitHookKey);
     if (bus)
         bus->Unregister();
     web.Control().Finish();

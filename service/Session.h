@@ -57,5 +57,6 @@ private:
     SoundRoutingLink sound;
     WebLink web;
     std::unique_ptr<TransmitterBusObject> bus;
+    int soundExitHookKey = 0;
     bool stopped = false;
 };

@@ -287,6 +287,31 @@ program_pid=$first_pid dir=$first_dir
 end_copy "broken lock"
 unset lock_dir
 
+# What reaches the radio: a change the transmitter does not take, and one stored while none is connected.
+for case in failing absent; do
+    dir=$work/$case
+    prepare_copy "$dir" "$tessaly"
+    fake=(LD_LIBRARY_PATH="$fake_dir" TESSALY_FAKE_HID_FAIL_WRITES=5)
+    [ "$case" = failing ] || fake=()
+    env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH "${fake[@]}" XDG_RUNTIME_DIR="$dir/runtime" \
+        TESSALY_TEST_LOCK_DIR="$dir/runtime" "$dir/tessaly" --headless 2>"$dir/stderr.log" &
+    program_pid=$!
+    eventually "$ctl" status >/dev/null 2>&1 || fail "$case: not on the bus; $(cat "$dir/stderr.log")"
+    if [ "$case" = failing ]; then
+        expect 1 on
+        grep -q 'did not take' "$work/err" || fail "failing transmitter: $(cat "$work/err")"
+        # The opening pair and the on failed: one line for the run of failures.
+        [ "$(grep -c 'USB Data Write Error' "$dir/stderr.log")" = 1 ] || fail "failing transmitter: $(cat "$dir/stderr.log")"
+    else
+        expect 0 on
+        grep -q 'stored' "$work/err" || fail "no transmitter: on said $(cat "$work/err")"
+        expect 0 status
+        grep -q '^On air: *yes (no transmitter connected)$' "$work/out" || fail "no transmitter: $(cat "$work/out")"
+    fi
+    kill -TERM "$program_pid"
+    wait "$program_pid" || fail "$case: exit status $?"
+done
+
 # --- started by the bus for the first command ----------------------------------------------------------------
 dir=$work/activated
 prepare_copy "$dir" "$tessaly"
