@@ -1,5 +1,6 @@
 #include "app/CTransmitterDlg.h"
 
+#include "app/CWebControlDlg.h"
 #include "app/TrayControl.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
@@ -137,6 +138,15 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
                                "keeps playing where it did."));
         },
         Qt::SingleShotConnection);
+}
+
+void CTransmitterDlg::AddWebControlItem(WebControl& web)
+{
+    QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Control from a phone…"));
+    connect(item, &QAction::triggered, this, [this, &web] {
+        CWebControlDlg window(web, this);
+        window.exec();
+    });
 }
 
 void CTransmitterDlg::BringBack()

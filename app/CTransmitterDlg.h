@@ -10,6 +10,7 @@ class CTrayIcon;
 class SoundRouting;
 class TransmitterCore;
 class TrayControl;
+class WebControl;
 
 // The main window: brings every part up in one fixed order and takes them down in another.
 class CTransmitterDlg final : public CSkinnedDialog
@@ -50,6 +51,8 @@ public:
     // The checkable "Play sound through the transmitter" item below About, kept in step both ways; the
     // first search that ends without the transmitter's sound card is told once, without a box.
     void AddSoundRoutingItem(SoundRouting& routing);
+    // "Control from a phone…" below it, opening the web page's window.
+    void AddWebControlItem(WebControl& web);
 
 protected:
     bool PreTranslateMessage(QObject* receiver, QEvent* event) override;

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
         // Without its lighter sibling (a copy of this file alone) the same run goes on here.
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
-        return RunHeadless();
+        return RunHeadless(options.web);
     }
 
     // The running copy is found before any display is opened: a start from ssh still reaches it.

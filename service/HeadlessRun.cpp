@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <QEventLoop>
 
-int RunHeadless()
+int RunHeadless(bool switchWebOn)
 {
     const SingleInstanceLock lock = Session::AcquireLock();
     if (lock == SingleInstanceLock::HeldByAnother ||
@@ -19,7 +19,7 @@ int RunHeadless()
     QObject::connect(&session.Core(), &TransmitterCore::writeFailed, &writeErrors,
                      &WriteErrorLog::WriteFailed);
     session.StartTransmitter();
-    session.StartServices({});
+    session.StartServices({}, switchWebOn);
 
     QEventLoop run;
     QObject::connect(&session, &Session::ending, &run, &QEventLoop::quit);

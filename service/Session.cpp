@@ -9,7 +9,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 
-Session::Session(QObject* parent) : QObject(parent), sound(core)
+Session::Session(QObject* parent) : QObject(parent), sound(core), web(core, &sound.Routing())
 {
     connect(&endSignals, &SessionEndSignals::sessionEnding, this, &Session::ending);
 }
@@ -42,11 +42,11 @@ void Session::StartTransmitter(HotplugWatcher* watcher)
         std::fputs("tessaly: libHIDApi.so could not be loaded: running without the transmitter\n", stderr);
 }
 
-void Session::StartServices(std::function<void()> show)
+void Session::StartServices(std::function<void()> show, bool switchWebOn)
 {
     if (bus || stopped)
         return;
-    bus = std::make_unique<TransmitterBusObject>(core, std::move(show), &sound.Routing());
+    bus = std::make_unique<TransmitterBusObject>(core, std::move(show), &sound.Routing(), &web.Control());
     if (!SessionBusSetAside() && bus->Register()) {
         // The session this run belongs to is over when its bus goes: end as at a logout.
         QDBusConnection::sessionBus().connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
@@ -54,6 +54,7 @@ void Session::StartServices(std::function<void()> show)
                                               QStringLiteral("Disconnected"), this, SIGNAL(ending()));
     }
     sound.Start();
+    web.Start(switchWebOn);
     // A run ended by exit() (the display lost) gives the sound back before the transmitter goes off air.
     soundExitHookKey = ArmExitHook([this] { sound.Routing().Finish(); });
 }
@@ -66,6 +67,7 @@ void Session::Stop()
     DisarmExitHook(soundExitHookKey);
     if (bus)
         bus->Unregister();
+    web.Control().Finish();
     sound.Routing().Finish();
     core.CloseDeviceLink();
 }

@@ -16,5 +16,5 @@ int main(int argc, char* argv[])
     KeepSessionBusIfItAnswers(std::chrono::seconds(2));
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
-    return RunHeadless();
+    return RunHeadless(options.web);
 }

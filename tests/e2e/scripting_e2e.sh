@@ -49,14 +49,6 @@ timeout 10 sh -c "until [ -s '$work/bus.address' ]; do sleep 0.1; done" || fail 
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus.address")
 export DBUS_SESSION_BUS_ADDRESS
 
-# Retries a check for up to 5 s: a report reaches the fake's log a moment after the call that caused it.
-eventually() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    "$@"
-}
 # expect STATUS ARGUMENTS...: runs tessalyctl, its output in $work/out and $work/err.
 expect() {
     local want=$1 status=0
@@ -69,22 +61,6 @@ property() {
     "$ctl" status --json | /usr/bin/python3 -c 'import json, sys; print(json.dumps(json.load(sys.stdin)[sys.argv[1]]))' "$1"
 }
 is() { [ "$(property "$1")" = "$2" ]; }
-# The fake transmitter hands each report to this listener, which logs it at once; the fake alone would log
-# them only when the device closes. $dir/hid.log then holds the fake's calls and the reports in order.
-listen() {
-    kill $listener_pid 2>/dev/null || true
-    /usr/bin/python3 -c 'import socket, sys
-listener = socket.socket(socket.AF_UNIX, socket.SOCK_SEQPACKET)
-listener.bind(sys.argv[1])
-listener.listen(1)
-with open(sys.argv[2], "a", buffering=1) as log:
-    while True:
-        connection, _ = listener.accept()
-        while data := connection.recv(64):
-            log.write("report " + data.hex().upper() + "\n")' "$dir/hid.sock" "$dir/hid.log" &
-    listener_pid=$!
-    timeout 10 sh -c "until [ -S '$dir/hid.sock' ]; do sleep 0.1; done" || fail "the report listener did not start"
-}
 # The newest TuneReport in $dir's log as "kHz power mode", the mode byte in hex.
 tune() {
     local hex
