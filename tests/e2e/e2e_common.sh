@@ -97,13 +97,14 @@ settings_hex() {
     od -An -v -tx1 "$1/Config.ini" | tr -d ' \n'
 }
 
-# Retries a check for up to 5 s: a report reaches the fake's log a moment after the call that caused it.
+# Retries a check until it holds, for up to a minute on a loaded machine: a report reaches the fake's log a
+# moment after the call that caused it, and a program may take long to start.
 eventually() {
-    for _ in $(seq 100); do
-        "$@" && return 0
+    local deadline=$((SECONDS + 60))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
         sleep 0.05
     done
-    "$@"
 }
 # The fake transmitter hands each report to this listener, which logs it at once; the fake alone would log
 # them only when the device closes. $dir/hid.log then holds the fake's calls and the reports in order.
