@@ -28,8 +28,9 @@ int CTransmitterApp::InitInstance(const StartOptions& options, SingleInstanceLoc
     // Once the run has begun: the transmitter is set up and the window shown before the bus and the sound
     // server are reached.
     QTimer::singleShot(0, &session, [&] {
-        session.StartServices([&dialog] { dialog.BringBack(); });
+        session.StartServices([&dialog] { dialog.BringBack(); }, options.web);
         dialog.AddSoundRoutingItem(session.Sound());
+        dialog.AddWebControlItem(session.Web());
         AddUnattendedItems(*dialog.SystemMenu()->Menu(), session.Core());
     });
     dialog.DoModal();

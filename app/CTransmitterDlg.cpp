@@ -1,5 +1,7 @@
 #include "app/CTransmitterDlg.h"
 
+#include "app/CWebControlDlg.h"
+#include "app/TrayControl.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
 #include "panels/CMainPanel.h"
@@ -76,6 +78,7 @@ bool CTransmitterDlg::OnInitDialog()
 
     systemMenu = new CSystemMenu(this);
     connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
+    trayControl = new TrayControl(*this);
     trayIcon->Add();
     // Without a tray host a hidden window could never come back: keep a taskbar button then.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
@@ -127,6 +130,23 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
     item->setChecked(routing.IsEnabled());
     connect(item, &QAction::toggled, &routing, &SoundRouting::SetEnabled);
     connect(&routing, &SoundRouting::enabledChanged, item, &QAction::setChecked);
+    connect(
+        &routing, &SoundRouting::cardNotFound, trayControl,
+        [this] {
+            trayControl->Tell(
+                QStringLiteral("The transmitter's sound card was not found: the computer's sound "
+                               "keeps playing where it did."));
+        },
+        Qt::SingleShotConnection);
+}
+
+void CTransmitterDlg::AddWebControlItem(WebControl& web)
+{
+    QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Control from a phone…"));
+    connect(item, &QAction::triggered, this, [this, &web] {
+        CWebControlDlg window(web, this);
+        window.exec();
+    });
 }
 
 void CTransmitterDlg::BringBack()

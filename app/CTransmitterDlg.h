@@ -9,6 +9,8 @@ class CSystemMenu;
 class CTrayIcon;
 class SoundRouting;
 class TransmitterCore;
+class TrayControl;
+class WebControl;
 
 // The main window: brings every part up in one fixed order and takes them down in another.
 class CTransmitterDlg final : public CSkinnedDialog
@@ -48,8 +50,11 @@ public:
     CTrayIcon* TrayIcon() const { return trayIcon; }
     // The window menu, from OnInitDialog on.
     CSystemMenu* SystemMenu() const { return systemMenu; }
-    // The checkable "Play sound through the transmitter" item below About, kept in step both ways.
+    // The checkable "Play sound through the transmitter" item below About, kept in step both ways; the
+    // first search that ends without the transmitter's sound card is told once, without a box.
     void AddSoundRoutingItem(SoundRouting& routing);
+    // "Control from a phone…" below it, opening the web page's window.
+    void AddWebControlItem(WebControl& web);
 
 protected:
     bool PreTranslateMessage(QObject* receiver, QEvent* event) override;
@@ -63,6 +68,7 @@ private:
     TransmitterCore& core;
     CSystemMenu* systemMenu = nullptr;
     CTrayIcon* trayIcon;
+    TrayControl* trayControl = nullptr;
     std::function<void()> teardown;
     bool startHidden = false;
     bool tornDown = false;

@@ -3,6 +3,7 @@
 #include "bus/BusNames.h"
 #include "core/TransmitterCore.h"
 #include "sound/SoundRouting.h"
+#include "web/WebControl.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -32,11 +33,16 @@ const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
 <property name="SoundSink" type="s" access="read"/>
 <property name="OnAirAtStart" type="b" access="readwrite"/>
 <property name="Favourites" type="au" access="read"/>
+<property name="WebControl" type="b" access="readwrite"/>
+<property name="WebAddress" type="s" access="read"/>
+<property name="WebNetwork" type="b" access="readwrite"/>
+<property name="WebPort" type="u" access="readwrite"/>
 <method name="StepUp"/>
 <method name="StepDown"/>
 <method name="Show"/>
 <method name="AddFavourite"><arg name="kHz" type="u" direction="in"/></method>
 <method name="RemoveFavourite"><arg name="kHz" type="u" direction="in"/></method>
+<method name="RenewWebToken"/>
 </interface>
 )";
 
@@ -48,8 +54,8 @@ QDBusMessage invalidArgs(const QDBusMessage& message, const QString& text)
 } // namespace
 
 TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<void()> show,
-                                           SoundRouting* soundRouting, QObject* parent)
-    : QDBusVirtualObject(parent), core(core), show(std::move(show)), soundRouting(soundRouting),
+                                           SoundRouting* soundRouting, WebControl* web, QObject* parent)
+    : QDBusVirtualObject(parent), core(core), show(std::move(show)), soundRouting(soundRouting), web(web),
       announced(properties())
 {
     connect(&core, &TransmitterCore::changed, this, &TransmitterBusObject::announceChanges);
@@ -58,6 +64,8 @@ TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<
         connect(soundRouting, &SoundRouting::enabledChanged, this, &TransmitterBusObject::announceChanges);
         connect(soundRouting, &SoundRouting::stateChanged, this, &TransmitterBusObject::announceChanges);
     }
+    if (web)
+        connect(web, &WebControl::changed, this, &TransmitterBusObject::announceChanges);
 }
 
 QVariantMap TransmitterBusObject::properties() const
@@ -68,14 +76,23 @@ QVariantMap TransmitterBusObject::properties() const
         all.insert(QStringLiteral("SoundState"), soundRouting->State());
         all.insert(QStringLiteral("SoundSink"), soundRouting->SinkDescription());
     }
+    if (web) {
+        all.insert(QStringLiteral("WebControl"), web->IsServed());
+        all.insert(QStringLiteral("WebAddress"), web->Address());
+        all.insert(QStringLiteral("WebNetwork"), web->IsNetworkAllowed());
+        all.insert(QStringLiteral("WebPort"), uint(web->Port()));
+    }
     return all;
 }
 
 QDBusMessage TransmitterBusObject::writeProperty(const QDBusMessage& message, const QString& name,
                                                  const QVariant& value)
 {
-    if (name == QLatin1String("SoundState") || name == QLatin1String("SoundSink"))
+    if (name == QLatin1String("SoundState") || name == QLatin1String("SoundSink") ||
+        name == QLatin1String("WebAddress"))
         return invalidArgs(message, name + QStringLiteral(" is read-only"));
+    if (name.startsWith(QLatin1String("Web")))
+        return writeWebProperty(message, name, value);
     // A choice that could not be kept is the program's failure, not a bad value.
     if (name == QLatin1String("OnAirAtStart") && value.metaType().id() == QMetaType::Bool &&
         !core.SetOnAirAtStart(value.toBool()))
@@ -89,6 +106,26 @@ QDBusMessage TransmitterBusObject::writeProperty(const QDBusMessage& message, co
         return invalidArgs(message, QStringLiteral("SoundRouting takes a boolean"));
     const QString failure = soundRouting->SetEnabled(value.toBool());
     return failure.isEmpty() ? message.createReply() : message.createErrorReply(QDBusError::Failed, failure);
+}
+
+QDBusMessage TransmitterBusObject::writeWebProperty(const QDBusMessage& message, const QString& name,
+                                                    const QVariant& value)
+{
+    const int type = value.metaType().id();
+    QString problem;
+    if (name == QLatin1String("WebPort")) {
+        if (type != QMetaType::UInt || value.toUInt() < WebOption::lowestPort || value.toUInt() > 65535)
+            return invalidArgs(
+                message, QStringLiteral("WebPort takes a port from %1 to 65535").arg(WebOption::lowestPort));
+        problem = web->SetPort(quint16(value.toUInt()));
+    } else if (type != QMetaType::Bool) {
+        return invalidArgs(message, name + QStringLiteral(" takes a boolean"));
+    } else {
+        problem = name == QLatin1String("WebControl") ? web->SetServed(value.toBool())
+                                                      : web->SetNetworkAllowed(value.toBool());
+    }
+    return problem.isEmpty() ? message.createReply()
+                             : message.createErrorReply(BusNames::webUnavailableError, problem);
 }
 
 bool TransmitterBusObject::Register()
@@ -195,7 +232,7 @@ QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
     if (member == QLatin1String("AddFavourite") || member == QLatin1String("RemoveFavourite"))
         return favouriteCall(message);
     if (member != QLatin1String("StepUp") && member != QLatin1String("StepDown") &&
-        member != QLatin1String("Show")) {
+        member != QLatin1String("Show") && (member != QLatin1String("RenewWebToken") || !web)) {
         // Introspection and Peer calls without an interface are Qt's.
         if (message.interface().isEmpty())
             return {};
@@ -204,6 +241,12 @@ QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
     }
     if (!message.arguments().isEmpty())
         return invalidArgs(message, member + QStringLiteral(" takes no arguments"));
+    if (member == QLatin1String("RenewWebToken")) {
+        return web->RenewToken()
+                   ? message.createReply()
+                   : message.createErrorReply(QDBusError::Failed,
+                                              QStringLiteral("the new token could not be stored"));
+    }
     if (member == QLatin1String("Show")) {
         if (!show)
             return message.createErrorReply(

@@ -11,6 +11,7 @@
 
 class SoundRouting;
 class TransmitterCore;
+class WebControl;
 
 // The transmitter on the session bus: the name org.tessaly.Tessaly, the object /org/tessaly/Tessaly and its
 // interface org.tessaly.Tessaly1, with a property for each setting, StepUp, StepDown, Show, AddFavourite and
@@ -30,9 +31,11 @@ class TransmitterBusObject final : public QDBusVirtualObject
 
 public:
     // show: what Show() does; empty where there is no window, and Show() then answers an error. soundRouting,
-    // where there is one, is the SoundRouting property.
+    // where there is one, is the SoundRouting property; web, where there is one, the Web* properties and
+    // RenewWebToken.
     TransmitterBusObject(TransmitterCore& core, std::function<void()> show,
-                         SoundRouting* soundRouting = nullptr, QObject* parent = nullptr);
+                         SoundRouting* soundRouting = nullptr, WebControl* web = nullptr,
+                         QObject* parent = nullptr);
 
     // Exports the object and takes the name on the session bus. False, with the reason on stderr, when
     // there is no session bus or the name belongs to another process.
@@ -49,6 +52,7 @@ private:
     void announceChanges();
     QDBusMessage propertiesCall(const QDBusMessage& message);
     QDBusMessage interfaceCall(const QDBusMessage& message);
+    QDBusMessage writeWebProperty(const QDBusMessage& message, const QString& name, const QVariant& value);
     void onReportsDone(const std::vector<std::uint64_t>& tickets, bool written);
     // An answer waiting for the reports that carry its change.
     struct PendingAnswer
@@ -66,6 +70,7 @@ private:
     std::vector<PendingAnswer> pendingAnswers;
     std::function<void()> show;
     SoundRouting* soundRouting;
+    WebControl* web;
     QVariantMap announced; // the values the bus last heard of
     bool registered = false;
 };

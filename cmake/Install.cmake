@@ -2,6 +2,7 @@
 #   lib/tessaly/tessaly, lib/tessaly/libHIDApi.so   side by side, found through RUNPATH $ORIGIN
 #   lib/tessaly/tessaly-headless                      what tessaly --headless becomes: no window libraries
 #   lib/tessaly/libtessaly-pulse.so                   the sound server's client, loaded once a server is there
+#   lib/tessaly/libtessaly-web.so                     the web page's server, loaded once the page is switched on
 #   bin/tessaly                                       relative link to ../lib/tessaly/tessaly
 #   bin/tessalyctl                                    the command-line client, which needs no private library
 #   share/applications, share/metainfo, share/icons   desktop integration
@@ -15,7 +16,7 @@
 
 set(TESSALY_APP_ID org.tessaly.Tessaly)
 
-install(TARGETS tessaly tessaly-headless HIDApi tessaly-pulse
+install(TARGETS tessaly tessaly-headless HIDApi tessaly-pulse tessaly-web
     RUNTIME DESTINATION ${TESSALY_PRIVATE_DIR}
     LIBRARY DESTINATION ${TESSALY_PRIVATE_DIR})
 
@@ -103,7 +104,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 # the companion library is private, found through the program's RUNPATH, and needs none.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/cmake/PackageDepends.cmake)
 set(CPACK_TESSALY_BINARIES ${CMAKE_BINARY_DIR}/tessaly ${CMAKE_BINARY_DIR}/tessaly-headless ${CMAKE_BINARY_DIR}/tessalyctl ${CMAKE_BINARY_DIR}/libHIDApi.so
-    ${CMAKE_BINARY_DIR}/libtessaly-pulse.so)
+    ${CMAKE_BINARY_DIR}/libtessaly-pulse.so ${CMAKE_BINARY_DIR}/libtessaly-web.so)
 set(CPACK_TESSALY_SCRATCH_DIR ${CMAKE_BINARY_DIR}/packaging/shlibdeps)
 set(CPACK_TESSALY_PRIVATE_DIR ${TESSALY_PRIVATE_DIR})
 # Qt's Wayland plugin, without which a Wayland session runs the program through XWayland. The Kai-style

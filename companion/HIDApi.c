@@ -48,20 +48,29 @@ int OpenHIDDevice(int vendorId, int productId, int reserved1, int reserved2, int
 {
     (void)reserved1;
     (void)reserved2;
-    if ((flags & HIDAPI_OPEN_WRITE) == 0)
+    if ((flags & HIDAPI_OPEN_WRITE) == 0) {
+        errno = EINVAL;
         return -1;
+    }
     struct udev* udev = udev_new();
-    if (udev == NULL)
+    if (udev == NULL) {
+        errno = ENODEV;
         return -1;
+    }
     char* deniedNode = NULL;
     const int fd = openMatchingNode(udev, vendorId, productId, &deniedNode);
+    /* Decided before the hint and the clean-up, which may change errno. */
+    const int failure = deniedNode != NULL ? EACCES : ENODEV;
     if (fd < 0 && deniedNode != NULL)
         fprintf(stderr,
-                "libHIDApi: no permission to write %s: install the udev rule 70-tessaly.rules (see README) "
-                "and plug the transmitter in again\n",
+                "libHIDApi: no permission to write %s: install the udev rule 70-tessaly.rules into "
+                "/usr/lib/udev/rules.d/ (the tessaly package does), run 'sudo udevadm control --reload' and "
+                "plug the transmitter in again\n",
                 deniedNode);
     free(deniedNode);
     udev_unref(udev);
+    if (fd < 0)
+        errno = failure;
     return fd;
 }
 

@@ -13,7 +13,9 @@ extern "C" {
  * without this bit returns -1; the other bits are ignored. */
 #define HIDAPI_OPEN_WRITE 1
 
-/* Returns a file descriptor open for writing on the transmitter's hidraw node, or -1 when it is absent.
+/* Returns a file descriptor open for writing on the transmitter's hidraw node, or -1 with errno set: EACCES
+ * (or EPERM) when a matching node exists but none of them may be opened, ENODEV when none exists, EINVAL
+ * without HIDAPI_OPEN_WRITE.
  * vendorId and productId name the USB device (the program passes 0x046D and 0x0A0E); any bus matches.
  * reserved1 and reserved2 are ignored: callers pass 0. flags: HIDAPI_OPEN_WRITE (the program passes 1).
  * Each write of the descriptor sends one output report, report ID first. The caller owns the descriptor

@@ -56,6 +56,7 @@ TransmitterCore::TransmitterCore(QObject* parent) : QObject(parent)
     connect(&saveTimer, &QTimer::timeout, this, &TransmitterCore::save);
     connect(&link, &DeviceLink::opened, this, &TransmitterCore::onOpened);
     connect(&link, &DeviceLink::closed, this, &TransmitterCore::onClosed);
+    connect(&link, &DeviceLink::refusalChanged, this, &TransmitterCore::announceConnection);
     connect(&link, &DeviceLink::reportsDone, this, &TransmitterCore::onReportsDone);
 }
 
@@ -80,7 +81,7 @@ void TransmitterCore::LoadState(const QString& file)
     favourites = KeptFavourites(ReadFavouritesFile(FavouritesPath(settingsFile)));
     onAirAtStart = ReadStartOnAir(StartOnAirPath(settingsFile));
     firstArrivalPending = true;
-    ArmExitHook([this] { endAtExit(); });
+    exitHookKey = ArmExitHook([this] { endAtExit(); });
     emit changed();
 }
 
@@ -91,7 +92,7 @@ bool TransmitterCore::OpenDeviceLink(HotplugWatcher* watcher)
         return link.IsLibraryLoaded();
     }
     running = linkStarted = true;
-    announcedConnected = false;
+    announcedConnection = ConnectionState::Absent;
     return link.Start(watcher);
 }
 
@@ -106,7 +107,7 @@ void TransmitterCore::CloseDeviceLink()
     link.Stop(lastReportLimit);
     linkStarted = false;
     save();
-    DisarmExitHook();
+    DisarmExitHook(exitHookKey);
     announceConnection();
 }
 
@@ -214,11 +215,18 @@ void TransmitterCore::onReportsDone(const std::vector<std::uint64_t>& tickets, b
     emit reportsDone(tickets, written);
 }
 
+TransmitterCore::ConnectionState TransmitterCore::Connection() const
+{
+    if (link.IsOpen())
+        return ConnectionState::Connected;
+    return link.OpenRefused() ? ConnectionState::NoPermission : ConnectionState::Absent;
+}
+
 void TransmitterCore::announceConnection()
 {
-    if (IsConnected() == announcedConnected)
+    if (Connection() == announcedConnection)
         return;
-    announcedConnected = IsConnected();
+    announcedConnection = Connection();
     emit changed();
 }
 

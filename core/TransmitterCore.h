@@ -40,6 +40,16 @@ public:
     // the library released and the settings written.
     void CloseDeviceLink();
     bool IsConnected() const { return link.IsOpen(); }
+    // What the views tell of the transmitter: open, not there, or there but not allowed to be opened (the
+    // udev rule is missing). A change comes with changed().
+    enum class ConnectionState
+    {
+        Connected,
+        Absent,
+        NoPermission
+    };
+    Q_ENUM(ConnectionState)
+    ConnectionState Connection() const;
     // The open transmitter's device number, 0 when none is open or it cannot be told.
     dev_t ConnectedNode() const { return link.OpenNode(); }
 
@@ -125,7 +135,8 @@ private:
     bool onAirAtStart = false;
     bool firstArrivalPending = false;
     std::uint64_t lastTicket = 0;
+    int exitHookKey = 0;
     bool running = false; // between the start of a run and its end
     bool linkStarted = false;
-    bool announcedConnected = false;
+    ConnectionState announcedConnection = ConnectionState::Absent;
 };

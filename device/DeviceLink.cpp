@@ -4,7 +4,9 @@
 #include "device/DeviceWriter.h"
 #include "device/UdevHotplugWatcher.h"
 
+#include <cerrno>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -47,6 +49,7 @@ void DeviceLink::Stop(std::chrono::milliseconds limit)
     delete watcher;
     watcher = nullptr;
     close();
+    refused = false;
     FlushReports(limit);
     library.Release();
 }
@@ -59,8 +62,12 @@ void DeviceLink::open()
     if (!openHidDevice)
         return;
     const int opened = openHidDevice(TransmitterVendorId, TransmitterProductId, 0, 0, HIDAPI_OPEN_WRITE);
-    if (opened < 0)
+    const bool wasRefused = std::exchange(refused, opened < 0 && (errno == EACCES || errno == EPERM));
+    if (opened < 0) {
+        if (refused != wasRefused)
+            emit refusalChanged();
         return;
+    }
     handle = opened;
     emit this->opened();
 }
@@ -76,7 +83,13 @@ void DeviceLink::close()
 
 void DeviceLink::onRemoved(dev_t node)
 {
-    if (handle < 0 || !RemovalConcernsOpenDevice(node, OpenNode()))
+    if (handle < 0) {
+        // The refused transmitter may be the one that went: asking again tells whether it is still there.
+        if (refused)
+            open();
+        return;
+    }
+    if (!RemovalConcernsOpenDevice(node, OpenNode()))
         return;
     close();
     emit closed();

@@ -38,6 +38,9 @@ public:
 
     bool IsLibraryLoaded() const { return library.IsLoaded(); }
     bool IsOpen() const { return handle >= 0; }
+    // The last opening found the transmitter but was not allowed to open it (its node's permissions: the
+    // udev rule is missing). Told again by refusalChanged() whenever that changes without an opening.
+    bool OpenRefused() const { return refused; }
     // The open transmitter's device number (st_rdev of its node): 0 when none is open or its handle is not
     // a device node (the fake transmitter).
     dev_t OpenNode() const;
@@ -53,6 +56,8 @@ signals:
     void opened();
     // The open transmitter went away; the connection is closed.
     void closed();
+    // OpenRefused() changed while nothing was opened.
+    void refusalChanged();
     // The reports with these tickets were written (written) or failed.
     void reportsDone(const std::vector<std::uint64_t>& tickets, bool written);
 
@@ -63,6 +68,7 @@ private:
 
     HidLibrary library;
     int handle = -1;
+    bool refused = false;
     std::uint64_t lastTicket = 0;
     HotplugWatcher* watcher = nullptr;
 };

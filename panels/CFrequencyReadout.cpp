@@ -5,12 +5,21 @@
 
 #include <algorithm>
 #include <QLabel>
+#include <QPainter>
+#include <tuple>
 
 namespace {
 
 constexpr int rowY = 132;
 constexpr int pointImage = 206;
 constexpr int unitImage = 195;
+constexpr int noTransmitterImage = 223;
+constexpr int noPermissionImage = 224;
+constexpr int ruleHintImage = 225;
+// The notice stands above the digit row, the hint below it.
+constexpr int noticeY = 104;
+constexpr int hintY = 198;
+constexpr double dimmedOpacity = 0.3;
 // The skin's black display, where the digits and the idle picture appear.
 constexpr QRect displayArea(92, 97, 297, 121);
 
@@ -19,14 +28,34 @@ std::int32_t Shown(std::int32_t value)
     return std::clamp<std::int32_t>(value, 0, 99999);
 }
 
-// The display's name for a value, as the digits show it.
-QString SpokenFrequency(std::int32_t value)
+// A lit picture as it shows without a transmitter: faint on the display's black.
+QPixmap Dimmed(const QPixmap& lit)
+{
+    QPixmap dimmed(lit.size());
+    dimmed.setDevicePixelRatio(lit.devicePixelRatio());
+    dimmed.fill(Qt::black);
+    QPainter painter(&dimmed);
+    painter.setOpacity(dimmedOpacity);
+    painter.drawPixmap(0, 0, lit);
+    return dimmed;
+}
+
+void SetAccessibleText(QLabel* display, const QString& name, const QString& description)
+{
+    // Set only when it changes: each setting is announced.
+    if (display->accessibleName() != name)
+        display->setAccessibleName(name);
+    if (display->accessibleDescription() != description)
+        display->setAccessibleDescription(description);
+}
+
+} // namespace
+
+QString CFrequencyReadout::FrequencyText(std::int32_t value)
 {
     const std::int32_t shown = Shown(value);
     return QStringLiteral("%1.%2 MHz").arg(shown / 100).arg(shown % 100, 2, 10, QLatin1Char('0'));
 }
-
-} // namespace
 
 std::array<int, 5> CFrequencyReadout::DigitsOf(std::int32_t value)
 {
@@ -37,7 +66,8 @@ std::array<int, 5> CFrequencyReadout::DigitsOf(std::int32_t value)
 CFrequencyReadout::CFrequencyReadout(QWidget* window)
     : QObject(window), hundreds(createPicture(1040)), tens(createPicture(1041)), units(createPicture(1042)),
       point(createPicture(1043)), tenths(createPicture(1044)), hundredths(createPicture(1047)),
-      unitLabel(createPicture(1046)), display(new QLabel(window))
+      unitLabel(createPicture(1046)), notice(createPicture(1055)), hint(createPicture(1056)),
+      display(new QLabel(window))
 {
     display->setAttribute(Qt::WA_TransparentForMouseEvents);
     display->setGeometry(displayArea);
@@ -54,26 +84,77 @@ QLabel* CFrequencyReadout::createPicture(int id)
 
 void CFrequencyReadout::SetUp()
 {
-    for (const auto& [picture, imageId] : {std::pair{point, pointImage}, std::pair{unitLabel, unitImage}}) {
-        picture->setPixmap(LoadBitmap(imageId));
+    pointPictures = {LoadBitmap(pointImage), Dimmed(LoadBitmap(pointImage))};
+    unitPictures = {LoadBitmap(unitImage), Dimmed(LoadBitmap(unitImage))};
+    for (const auto& [picture, pixmap] :
+         {std::pair{point, pointPictures[0]}, std::pair{unitLabel, unitPictures[0]}}) {
+        picture->setPixmap(pixmap);
         picture->resize(picture->sizeHint());
     }
-    display->setAccessibleName(QStringLiteral("Off air"));
     // Decoded once: a held button redraws the row ten times a second.
-    for (std::size_t digit = 0; digit < digitImages.size(); ++digit)
-        digitPictures[digit] = LoadBitmap(digitImages[digit]);
+    for (std::size_t digit = 0; digit < digitImages.size(); ++digit) {
+        digitPictures[0][digit] = LoadBitmap(digitImages[digit]);
+        digitPictures[1][digit] = Dimmed(digitPictures[0][digit]);
+    }
+    showState();
 }
 
-void CFrequencyReadout::ShowFrequency(std::int32_t value, bool onAir)
+void CFrequencyReadout::ShowFrequency(std::int32_t shownValue, bool shownOnAir)
+{
+    value = shownValue;
+    onAir = shownOnAir;
+    showState();
+}
+
+void CFrequencyReadout::ShowConnection(TransmitterCore::ConnectionState shownConnection)
+{
+    using enum TransmitterCore::ConnectionState;
+    connection = shownConnection;
+    if (connection != Connected) {
+        notice->setPixmap(LoadBitmap(connection == NoPermission ? noPermissionImage : noTransmitterImage));
+        hint->setPixmap(LoadBitmap(ruleHintImage));
+        for (const auto& [picture, y] : {std::pair{notice, noticeY}, std::pair{hint, hintY}}) {
+            picture->resize(picture->sizeHint());
+            picture->move(displayArea.center().x() + 1 - picture->width() / 2, y);
+        }
+    }
+    notice->setVisible(connection != Connected);
+    hint->setVisible(connection == NoPermission);
+    showState();
+}
+
+void CFrequencyReadout::showState()
+{
+    using enum TransmitterCore::ConnectionState;
+    switch (connection) {
+    case Connected:
+        SetAccessibleText(display, onAir ? FrequencyText(value) : QStringLiteral("Off air"), {});
+        break;
+    case Absent:
+        SetAccessibleText(display, QStringLiteral("No transmitter"),
+                          QStringLiteral("Plug the transmitter in; %1 goes out once it is connected.")
+                              .arg(FrequencyText(value)));
+        break;
+    case NoPermission:
+        SetAccessibleText(
+            display, QStringLiteral("No permission for the transmitter"),
+            QStringLiteral("The transmitter is plugged in, but this user may not use it. Install "
+                           "the udev rule 70-tessaly.rules into /usr/lib/udev/rules.d/ (the "
+                           "package does), then unplug the transmitter and plug it in again."));
+        break;
+    }
+    showDigits();
+}
+
+void CFrequencyReadout::showDigits()
 {
     QLabel* const row[] = {hundreds, tens, units, point, tenths, hundredths, unitLabel};
-    if (!onAir) {
+    const bool connected = connection == TransmitterCore::ConnectionState::Connected;
+    if (!onAir && connected) {
         for (QLabel* picture : row)
             picture->hide();
-        display->setAccessibleName(QStringLiteral("Off air"));
         return;
     }
-    display->setAccessibleName(SpokenFrequency(value));
 
     // Every digit position and the point are one point-image wide; the label follows 8 pixels after.
     const QSize cell = point->size();
@@ -89,10 +170,13 @@ void CFrequencyReadout::ShowFrequency(std::int32_t value, bool onAir)
     for (QLabel* picture : {tens, units, tenths, hundredths, unitLabel, point})
         picture->show();
 
+    const std::size_t look = connected ? 0 : 1;
+    point->setPixmap(pointPictures[look]);
+    unitLabel->setPixmap(unitPictures[look]);
     const std::array<int, 5> shownDigits = DigitsOf(value);
     QLabel* const digits[] = {hundreds, tens, units, tenths, hundredths};
     for (int i = 0; i < 5; ++i)
-        digits[i]->setPixmap(digitPictures[shownDigits[i]]);
+        digits[i]->setPixmap(digitPictures[look][shownDigits[i]]);
 }
 
 void CFrequencyReadout::ShowEntry(const QString& entry)
@@ -100,20 +184,26 @@ void CFrequencyReadout::ShowEntry(const QString& entry)
     const qsizetype pointAt = entry.indexOf(QLatin1Char('.'));
     const QString whole = pointAt < 0 ? entry : entry.left(pointAt);
     const QString fraction = pointAt < 0 ? QString() : entry.mid(pointAt + 1);
-    // Laid out as the frequency of as many whole digits, then only the typed places shown.
-    ShowFrequency(whole.size() > 2 ? 10000 : 0, true);
+    // Laid out as a frequency on air with as many whole digits, then only the typed places shown, bright.
+    const auto shownState = std::tuple(value, onAir, connection);
+    std::tie(value, onAir, connection) =
+        std::tuple(whole.size() > 2 ? 10000 : 0, true, TransmitterCore::ConnectionState::Connected);
+    showDigits();
+    std::tie(value, onAir, connection) = shownState;
+    notice->hide();
+    hint->hide();
     QLabel* const wholePlaces[] = {units, tens, hundreds};
     for (qsizetype i = 0; i < 3; ++i) {
         wholePlaces[i]->setVisible(i < whole.size());
         if (i < whole.size())
-            wholePlaces[i]->setPixmap(digitPictures[whole[whole.size() - 1 - i].digitValue()]);
+            wholePlaces[i]->setPixmap(digitPictures[0][whole[whole.size() - 1 - i].digitValue()]);
     }
     point->setVisible(pointAt >= 0);
     QLabel* const fractionPlaces[] = {tenths, hundredths};
     for (qsizetype i = 0; i < 2; ++i) {
         fractionPlaces[i]->setVisible(i < fraction.size());
         if (i < fraction.size())
-            fractionPlaces[i]->setPixmap(digitPictures[fraction[i].digitValue()]);
+            fractionPlaces[i]->setPixmap(digitPictures[0][fraction[i].digitValue()]);
     }
-    display->setAccessibleName(QStringLiteral("Entry ") + entry);
+    SetAccessibleText(display, QStringLiteral("Entry ") + entry, {});
 }

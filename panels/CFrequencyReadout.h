@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/TransmitterCore.h"
+
 #include <array>
 #include <cstdint>
 #include <QObject>
 #include <QPixmap>
+#include <QString>
 
 class QLabel;
 class QWidget;
@@ -14,6 +17,10 @@ class QWidget;
 //
 // Assistive tools read the display instead of the pictures: a label over the whole display area, drawn
 // with nothing, named "90.00 MHz" while on air and "Off air" otherwise; a change of name is announced.
+//
+// Without a transmitter the digits show dimmed, on air or not, with a line saying why: "NO TRANSMITTER", or
+// "NO PERMISSION" and how to fix that. The display is then named "No transmitter" or "No permission for
+// the transmitter", and its description says what to do.
 class CFrequencyReadout final : public QObject
 {
     Q_OBJECT
@@ -25,6 +32,8 @@ public:
     // The digits d1 to d5 of a value, each shown as digitImages[digit]. Values outside 0 to 99999 (only a
     // damaged settings file brings them) show as the nearest end of that range.
     static std::array<int, 5> DigitsOf(std::int32_t value);
+    // A value as the digits show it: "90.00 MHz".
+    static QString FrequencyText(std::int32_t value);
 
     // Creates the controls hidden, as children of the main window.
     explicit CFrequencyReadout(QWidget* window);
@@ -35,12 +44,16 @@ public:
 
     // Shows value while on air, hides the whole read-out while off air.
     void ShowFrequency(std::int32_t value, bool onAir);
+    // Connected until told otherwise.
+    void ShowConnection(TransmitterCore::ConnectionState connection);
     // Shows a frequency being typed, on air or not: up to three digits, a point and up to two digits, each
     // where the digits of a frequency stand ("88." as 88.__ MHz); assistive tools read "Entry 88.".
     void ShowEntry(const QString& entry);
 
 private:
     QLabel* createPicture(int id);
+    void showState();
+    void showDigits();
 
     QLabel* hundreds;   // 1040
     QLabel* tens;       // 1041
@@ -49,6 +62,14 @@ private:
     QLabel* tenths;     // 1044
     QLabel* hundredths; // 1047
     QLabel* unitLabel;  // 1046
+    QLabel* notice;     // 1055: why there is no transmitter
+    QLabel* hint;       // 1056: how to fix it
     QLabel* display;
-    std::array<QPixmap, 10> digitPictures; // by digit
+    // By digit; the first row lit, the second dimmed.
+    std::array<std::array<QPixmap, 10>, 2> digitPictures;
+    std::array<QPixmap, 2> pointPictures;
+    std::array<QPixmap, 2> unitPictures;
+    std::int32_t value = 0;
+    bool onAir = false;
+    TransmitterCore::ConnectionState connection = TransmitterCore::ConnectionState::Connected;
 };

@@ -31,7 +31,7 @@ CMainPanel::CMainPanel(CSkinnedDialog* window, TransmitterCore& core)
     : QObject(window), window(window), core(core), stopPlay(createButton(1007)), mute(createButton(1008)),
       frequencyDown(createButton(1009)), frequencyUp(createButton(1010)), set(createButton(1000)),
       paSlider(new CSkinSlider(1006, window)), idlePicture(new QLabel(window)),
-      readout(new CFrequencyReadout(window)), typedEntry(new CTypedEntry(window, readout, idlePicture, core))
+      readout(new CFrequencyReadout(window)), typedEntry(new CTypedEntry(window, readout, core))
 {
     // Moves without a pressed button must reach the body and the buttons, or hover never happens.
     window->setMouseTracking(true);
@@ -55,6 +55,14 @@ CMainPanel::CMainPanel(CSkinnedDialog* window, TransmitterCore& core)
     connect(frequencyDown, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyDown);
     connect(frequencyUp, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyUp);
     connect(&core, &TransmitterCore::changed, this, &CMainPanel::onCoreChanged);
+    connect(typedEntry, &CTypedEntry::typing, this, [this](bool active) {
+        if (active) {
+            idlePicture->hide();
+            return;
+        }
+        readout->ShowFrequency(this->core.State().frequency, shownOnAir);
+        showConnection();
+    });
 }
 
 CBitmapButton* CMainPanel::createButton(int id)
@@ -132,7 +140,16 @@ void CMainPanel::PlaceButtons()
     shownOnAir = core.State().onAir;
     shownMuted = core.State().muted;
     shownFrequency = core.State().frequency;
+    readout->ShowFrequency(shownFrequency, shownOnAir);
+    showConnection();
     setUp = true;
+}
+
+void CMainPanel::showConnection()
+{
+    shownConnection = core.Connection();
+    idlePicture->setVisible(!shownOnAir && shownConnection == TransmitterCore::ConnectionState::Connected);
+    readout->ShowConnection(shownConnection);
 }
 
 CMainPanel::ButtonImages CMainPanel::imagesOf(const CBitmapButton* button) const
@@ -178,17 +195,19 @@ void CMainPanel::onCoreChanged()
         shownOnAir = core.State().onAir;
         if (shownOnAir) {
             stopPlay->LoadBitmaps(218, 169);
-            idlePicture->hide();
             setHoverRecord(stopPlay, 168, 169);
         } else {
             stopPlay->LoadBitmaps(220, 173);
-            idlePicture->show();
             setHoverRecord(stopPlay, 172, 173);
         }
         stopPlay->setChecked(shownOnAir);
-        if (!typedEntry->IsActive())
+        if (!typedEntry->IsActive()) {
             readout->ShowFrequency(core.State().frequency, shownOnAir);
+            showConnection();
+        }
     }
+    if (core.Connection() != shownConnection && !typedEntry->IsActive())
+        showConnection();
     if (core.State().muted != shownMuted) {
         shownMuted = core.State().muted;
         if (shownMuted) {

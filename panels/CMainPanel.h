@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TransmitterCore.h"
+
 #include <cstdint>
 #include <optional>
 #include <QObject>
@@ -12,7 +14,6 @@ class CTypedEntry;
 class QEvent;
 class QKeyEvent;
 class QLabel;
-class TransmitterCore;
 
 // Main window timers of the press-and-hold repeat; timer 1 is the frame's drag timer.
 inline constexpr int TIMER_STEP_UP = 2;
@@ -92,6 +93,8 @@ private:
     void stepFrequency(bool& engaged, bool (TransmitterCore::*step)());
     // Brings the controls up to the state: only what changed, so a hover look stays where nothing moved.
     void onCoreChanged();
+    // The idle picture stands for a transmitter off air; without one the read-out tells why.
+    void showConnection();
     void leaveCheck(const QPoint& globalPosition);
     // One step, then the repeat timer at delayMs unless the step ended the repeat.
     void stepAndRepeat(const FrequencyButton& frequencyButton, int delayMs);
@@ -123,5 +126,6 @@ private:
     bool shownOnAir = false;
     bool shownMuted = false;
     std::int32_t shownFrequency = 0;
+    TransmitterCore::ConnectionState shownConnection = TransmitterCore::ConnectionState::Connected;
     bool setUp = false; // changes repaint only once the set-up steps have given the controls their looks
 };

@@ -29,9 +29,8 @@ QString Megahertz(std::int32_t frequency)
 
 } // namespace
 
-CTypedEntry::CTypedEntry(QWidget* window, CFrequencyReadout* readout, QWidget* idlePicture,
-                         TransmitterCore& core)
-    : QObject(window), window(window), readout(readout), idlePicture(idlePicture), core(core)
+CTypedEntry::CTypedEntry(QWidget* window, CFrequencyReadout* readout, TransmitterCore& core)
+    : QObject(window), window(window), readout(readout), core(core)
 {
     pause.setSingleShot(true);
     pause.setInterval(abandonAfterMs);
@@ -68,8 +67,9 @@ bool CTypedEntry::TakeKey(QObject* receiver, QEvent* event)
         return false;
     // A key that cannot continue a frequency is taken and ignored, so it does nothing else either.
     if (Possible(entry + text)) {
+        if (!IsActive())
+            emit typing(true);
         entry += text;
-        idlePicture->hide();
         readout->ShowEntry(entry);
     }
     pause.start();
@@ -97,6 +97,5 @@ void CTypedEntry::end()
 {
     pause.stop();
     entry.clear();
-    idlePicture->setVisible(!core.State().onAir);
-    readout->ShowFrequency(core.State().frequency, core.State().onAir);
+    emit typing(false);
 }

@@ -18,21 +18,23 @@ class CTypedEntry final : public QObject
     Q_OBJECT
 
 public:
-    // idlePicture, shown off air, gives way to the entry.
-    CTypedEntry(QWidget* window, CFrequencyReadout* readout, QWidget* idlePicture, TransmitterCore& core);
+    CTypedEntry(QWidget* window, CFrequencyReadout* readout, TransmitterCore& core);
 
     bool IsActive() const { return !entry.isEmpty(); }
     // A key pressed in the window (receiver is where it arrived); true when the entry took it.
     bool TakeKey(QObject* receiver, QEvent* event);
 
+signals:
+    // An entry began (whatever else the display shows gives way to it) or ended (the display shows the
+    // transmitter again).
+    void typing(bool active);
+
 private:
     void enter();
-    // Ends the entry; the read-out shows the transmitter again.
     void end();
 
     QWidget* window;
     CFrequencyReadout* readout;
-    QWidget* idlePicture;
     TransmitterCore& core;
     QTimer pause;
     QString entry;

@@ -22,7 +22,7 @@ int RunHeadless(const StartOptions& options)
     if (options.onAirAtStart)
         session.KeepOnAirAtStart();
     session.StartTransmitter();
-    session.StartServices({});
+    session.StartServices({}, options.web);
 
     QEventLoop run;
     QObject::connect(&session, &Session::ending, &run, &QEventLoop::quit);

@@ -2,13 +2,14 @@
 
 #include "bus/BusNames.h"
 #include "bus/TransmitterBusObject.h"
+#include "core/ExitHook.h"
 #include "service/SessionBusProbe.h"
 
 #include <cstdio>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 
-Session::Session(QObject* parent) : QObject(parent), sound(core)
+Session::Session(QObject* parent) : QObject(parent), sound(core), web(core, &sound.Routing())
 {
     connect(&endSignals, &SessionEndSignals::sessionEnding, this, &Session::ending);
     connect(&sleepWatcher, &SleepWatcher::wokeUp, this, [this] {
@@ -52,11 +53,11 @@ void Session::KeepOnAirAtStart()
         std::fputs("tessaly: --on-air-at-start could not be stored, the option stays off\n", stderr);
 }
 
-void Session::StartServices(std::function<void()> show)
+void Session::StartServices(std::function<void()> show, bool switchWebOn)
 {
     if (bus || stopped)
         return;
-    bus = std::make_unique<TransmitterBusObject>(core, std::move(show), &sound.Routing());
+    bus = std::make_unique<TransmitterBusObject>(core, std::move(show), &sound.Routing(), &web.Control());
     if (!SessionBusSetAside() && bus->Register()) {
         // The session this run belongs to is over when its bus goes: end as at a logout.
         QDBusConnection::sessionBus().connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
@@ -64,6 +65,9 @@ void Session::StartServices(std::function<void()> show)
                                               QStringLiteral("Disconnected"), this, SIGNAL(ending()));
     }
     sound.Start();
+    web.Start(switchWebOn);
+    // A run ended by exit() (the display lost) gives the sound back before the transmitter goes off air.
+    soundExitHookKey = ArmExitHook([this] { sound.Routing().Finish(); });
     sleepWatcher.Start();
 }
 
@@ -72,8 +76,10 @@ void Session::Stop()
     if (stopped)
         return;
     stopped = true;
+    DisarmExitHook(soundExitHookKey);
     if (bus)
         bus->Unregister();
+    web.Control().Finish();
     sound.Routing().Finish();
     core.CloseDeviceLink();
 }

@@ -5,6 +5,7 @@
 #include "service/SingleInstanceLock.h"
 #include "service/SleepWatcher.h"
 #include "service/SoundRoutingLink.h"
+#include "service/WebLink.h"
 
 #include <functional>
 #include <memory>
@@ -15,7 +16,8 @@ class SoundRouting;
 class TransmitterBusObject;
 
 // One run of the program, with or without windows: the single-instance lock, the session-end signals, the
-// transmitter core, the sound routing and the bus object, started and stopped in one order.
+// transmitter core, the sound routing, the web page for phones and the bus object, started and stopped in
+// one order.
 class Session final : public QObject
 {
     Q_OBJECT
@@ -32,16 +34,18 @@ public:
 
     TransmitterCore& Core() { return core; }
     SoundRouting& Sound() { return sound.Routing(); }
+    WebControl& Web() { return web.Control(); }
 
     // The transmitter's side: the settings read, the device link opened (a missing companion library said
     // on stderr). The window does the same at its place in its initialisation.
     void StartTransmitter(HotplugWatcher* watcher = nullptr);
     // tessaly --on-air-at-start: the option switched on and kept, before the transmitter is opened.
     void KeepOnAirAtStart();
-    // Once the transmitter is set up (and the window shown): the session bus, the sound server and the
-    // system bus, whose wake-up tells the transmitter everything again. show is what the bus's Show() does;
-    // empty where there is no window.
-    void StartServices(std::function<void()> show);
+    // Once the transmitter is set up (and the window shown): the session bus, the sound server, the web
+    // page when it is switched on (switchWebOn: as --web, switched on and kept so) and the system bus, whose
+    // wake-up tells the transmitter everything again. show is what the bus's Show() does; empty where there
+    // is no window.
+    void StartServices(std::function<void()> show, bool switchWebOn = false);
     // The end, once: the bus first, so that no change comes after the last save; then the sound given
     // back; then the transmitter off air and closed, and the settings written.
     void Stop();
@@ -55,7 +59,9 @@ private:
     SessionEndSignals endSignals;
     TransmitterCore core;
     SoundRoutingLink sound;
+    WebLink web;
     SleepWatcher sleepWatcher;
     std::unique_ptr<TransmitterBusObject> bus;
+    int soundExitHookKey = 0;
     bool stopped = false;
 };

@@ -18,6 +18,10 @@ StartOptions ReadStartOptions(const QStringList& arguments)
     const QCommandLineOption background(
         QStringLiteral("background"),
         QStringLiteral("Start with the window hidden in the tray (headless when there is no display)."));
+    const QCommandLineOption web(
+        QStringLiteral("web"),
+        QStringLiteral(
+            "Switch the web page for phones on and keep that choice (see WebAddress on the bus)."));
     const QCommandLineOption onAirAtStart(
         QStringLiteral("on-air-at-start"),
         QStringLiteral(
@@ -27,7 +31,7 @@ StartOptions ReadStartOptions(const QStringList& arguments)
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
-    parser.addOptions({headless, background, onAirAtStart, help, version});
+    parser.addOptions({headless, background, web, onAirAtStart, help, version});
     // Qt's own options, taken by the application object where there is one: accepted on every path, the
     // headless one included. The platform is kept to judge whether a display can be had.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -62,6 +66,7 @@ StartOptions ReadStartOptions(const QStringList& arguments)
         options.output = QStringLiteral("tessaly %1\n").arg(QStringLiteral(TESSALY_VERSION));
     options.headless = parser.isSet(headless);
     options.background = parser.isSet(background);
+    options.web = parser.isSet(web);
     options.onAirAtStart = parser.isSet(onAirAtStart);
     options.platform =
         parser.isSet(platform) ? parser.value(platform) : qEnvironmentVariable("QT_QPA_PLATFORM");

@@ -9,6 +9,7 @@ struct StartOptions
 {
     bool headless = false;     // no windows, no tray, no display touched
     bool background = false;   // the main window starts hidden in the tray
+    bool web = false;          // switch the web page for phones on, and keep that choice
     bool onAirAtStart = false; // switches "on air at start" on and keeps it
     QString platform;          // Qt's platform (-platform or QT_QPA_PLATFORM); empty: Qt's choice
     QString display;           // the X display (-display or DISPLAY)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 
-// The notification-area icon (icon 128, tip "Tessaly"): a left click brings the main window back,
-// shown normally, raised and active, with a window open over it still on top. Every other activation is
-// ignored; there is no menu.
+// The notification-area icon (icon 128, icon 130 while on air; the tip as ShowStatus says, "Tessaly" until
+// then): a left click brings the main window back, shown normally, raised and active, with a window open
+// over it still on top; a right click opens Menu(), which the window fills. Every other activation is
+// ignored.
 class CTrayIcon final : public QObject
 {
     Q_OBJECT
@@ -25,9 +27,23 @@ public:
 
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
 
+    QMenu* Menu() { return &menu; }
+    // What the icon tells: its tip, and the on-air picture or the plain one.
+    void ShowStatus(const QString& tip, bool onAir);
+    QString ToolTip() const { return tip; }
+    bool ShowsOnAir() const { return onAir; }
+    // A message balloon from the icon; false (and nothing shown) where no tray shows the icon or its host
+    // shows no messages.
+    bool ShowMessage(const QString& title, const QString& text);
+
 private:
+    void showStatus(bool pictureChanges);
+
     QWidget* window;
+    QMenu menu;
     QSystemTrayIcon* icon = nullptr;
+    QString tip = QStringLiteral("Tessaly");
+    bool onAir = false;
     // Qt has a tray this icon can go to now or later: always on X11, elsewhere a StatusNotifier host.
     bool hasTray = false;
     bool added = false;

@@ -2,6 +2,8 @@
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
 #include "device/FakeTransmitterReports.h"
+#include "skin/CTrayIcon.h"
+#include "sound/SoundRouting.h"
 #include "state/SettingsFile.h"
 
 #include <algorithm>
@@ -75,6 +77,59 @@ private slots:
         QVERIFY(!dialog.Core().IsConnected());
         QCOMPARE(dialog.Core().State().onAir, onAirAfter);
         QCOMPARE(writeErrors, 0);
+    }
+
+    // The tray icon tells what the transmitter gets; its menu acts through the core and quits as the close
+    // button does.
+    void trayTellsAndOffers_data()
+    {
+        QTest::addColumn<int>("present");        // 0 absent, 1 present, 2 present but refused
+        QTest::addColumn<QStringList>("chosen"); // tray menu items, in turn
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("off air") << 1 << QStringList{} << "Tessaly — off air";
+        QTest::newRow("on air") << 1 << QStringList{"On air"} << "Tessaly — on air, 90.00 MHz";
+        QTest::newRow("muted") << 1 << QStringList{"On air", "Mute"} << "Tessaly — muted";
+        QTest::newRow("back off air") << 1 << QStringList{"On air", "Off air"} << "Tessaly — off air";
+        QTest::newRow("no transmitter") << 0 << QStringList{"On air"} << "Tessaly — no transmitter";
+        QTest::newRow("refused") << 2 << QStringList{} << "Tessaly — no permission for the transmitter";
+    }
+
+    void trayTellsAndOffers()
+    {
+        QFETCH(int, present);
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, tip);
+        FakeHid_SetPresent(present != 0);
+        FakeHid_SetDenied(present == 2);
+        CTransmitterDlg dialog;
+        dialog.OnInitDialog();
+        QSignalSpy ended(&dialog, &QDialog::finished);
+        for (const QString& text : chosen + QStringList{"Quit"}) {
+            const QList<QAction*> items = dialog.TrayIcon()->Menu()->actions();
+            const auto item = std::ranges::find(items, text, &QAction::text);
+            QVERIFY2(item != items.end(), qPrintable(text));
+            if (text == "Quit")
+                QCOMPARE(dialog.TrayIcon()->ToolTip(), tip);
+            (*item)->trigger();
+        }
+        QCOMPARE(dialog.TrayIcon()->ShowsOnAir(), tip.contains("on air,") || tip.contains("muted"));
+        QCOMPARE(ended.size(), 1);
+    }
+
+    void soundCardNotFoundIsToldOnce()
+    {
+        CTransmitterDlg dialog;
+        dialog.OnInitDialog();
+        QTemporaryDir dir;
+        SoundRouting routing(dir.filePath(QStringLiteral("Sound.ini")));
+        dialog.AddSoundRoutingItem(routing);
+        for (int search = 0; search < 3; ++search)
+            emit routing.cardNotFound();
+        // No tray shows offscreen: a note over the window, which blocks nothing.
+        const QList<QMessageBox*> notes = dialog.findChildren<QMessageBox*>();
+        QCOMPARE(notes.size(), 1);
+        QVERIFY(notes.first()->isVisible());
+        QVERIFY(!notes.first()->isModal());
     }
 
     void failedWritesShareOneMessageAtATime()

@@ -118,6 +118,37 @@ private slots:
         QCOMPARE(test.writeErrors, 0);
     }
 
+    // What the core tells of the transmitter follows the companion library's answer to each opening.
+    void connectionState_data()
+    {
+        using enum TransmitterCore::ConnectionState;
+        QTest::addColumn<bool>("deniedAtStart");
+        QTest::addColumn<TransmitterCore::ConnectionState>("then"); // what the library answers next
+        QTest::addColumn<bool>("arrival");
+        QTest::newRow("refused, replugged with the rule") << true << Connected << true;
+        QTest::newRow("refused, another device comes") << true << NoPermission << true;
+        QTest::newRow("refused, unplugged") << true << Absent << false;
+        QTest::newRow("open, unplugged") << false << Absent << false;
+    }
+
+    void connectionState()
+    {
+        using enum TransmitterCore::ConnectionState;
+        QFETCH(bool, deniedAtStart);
+        QFETCH(TransmitterCore::ConnectionState, then);
+        QFETCH(bool, arrival);
+        FakeHid_SetDenied(deniedAtStart);
+        TestCore test;
+        test.Start();
+        QCOMPARE(test.core.Connection(), deniedAtStart ? NoPermission : Connected);
+        QSignalSpy changes(&test.core, &TransmitterCore::changed);
+        FakeHid_SetPresent(then != Absent);
+        FakeHid_SetDenied(then == NoPermission);
+        arrival ? emit test.watcher->deviceArrived() : emit test.watcher->deviceRemoved();
+        QCOMPARE(test.core.Connection(), then);
+        QCOMPARE(changes.isEmpty(), then == NoPermission);
+    }
+
     void unplugWhileOnAirThenReplug()
     {
         TestCore test;

@@ -7,7 +7,8 @@
 #                listener hears them, through the program's own monitor: only the open node's removal closes
 #                the link; a transmitter failing every write never shows more than one message
 #   tray         under trayer, the icon raises the main window over a cover, also with the settings window
-#                open, which stays on top and keeps blocking the main window
+#                open, which stays on top and keeps blocking the main window; its right-click menu goes on
+#                air and quits as the close button does
 #   stall        a transmitter that stops reading: the window goes on answering, the transmitter gets the
 #                last frequency once it reads again, and SIGTERM still ends the run at once
 # Usage: desktop_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so>
@@ -131,10 +132,10 @@ above() {
     [ "$(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }' | xargs printf '%d\n' |
         grep -x -m 1 -e "$1" -e "$2")" = "$1" ]
 }
-click_icon() {
+click_icon() { # $1: the mouse button, 1 unless given
     xdotool mousemove --window "$(xdotool search --classname '^tessaly$' | while read -r window; do
         xdotool getwindowgeometry "$window" | grep -q 'Geometry: 22x22' && echo "$window"; done | head -n 1)" \
-        11 11 click 1 sleep 0.5
+        11 11 click "${1:-1}" sleep 0.5
 }
 
 tray() {
@@ -161,8 +162,16 @@ tray() {
         fail "with the settings window open the icon did not raise both, settings on top"
     click_at 37 267 # Stop/Play, which the settings window blocks
     xdotool windowfocus --sync "$settings" key Escape sleep 0.3
-    end
-    [ "$(grep -c '^report' "$dir/hid.log")" = 3 ] || fail "the main window took input under the settings window"
+    click_icon 3
+    xdotool key Down Return sleep 0.5 # On air, the menu's first item
+    click_icon 3
+    xdotool key Up Return # Quit, its last
+    wait "$program_pid" || fail "Quit in the tray menu: exit status $?"
+    stop_x
+    # The opening's two, the settings window's, the menu's on air, the teardown's off air.
+    [ "$(awk '$1 == "report" { print substr($3, 1, 6) substr($3, 13, 2) }' "$dir/hid.log" | paste -sd' ')" = \
+        "0000501A 00005100 00005100 00005009 0000500A" ] && [ "$(tail -n 1 "$dir/hid.log")" = CloseHIDDevice ] ||
+        fail "the main window took input under the settings window, or the tray menu failed:$(printf '\n')$(cat "$dir/hid.log")"
 }
 
 # The transmitter: a listener process that logs each report it reads, in hex, and reads nothing while stopped

@@ -16,7 +16,7 @@ require_x_tools() {
     done
 }
 
-# Copies the program, the headless program it hands --headless over to and its sound module, into a directory of its own with
+# Copies the program, the headless program it hands --headless over to and its sound and web modules, into a directory of its own with
 # a private runtime directory, which also holds its lock (TESSALY_TEST_LOCK_DIR), so that its Config.ini and
 # its lock land there and no companion library lies beside it.
 prepare_copy() {
@@ -24,7 +24,8 @@ prepare_copy() {
     mkdir -p "$dir/runtime"
     chmod 700 "$dir/runtime"
     cp "$program" "$dir/tessaly"
-    cp "$(dirname "$program")/tessaly-headless" "$(dirname "$program")/libtessaly-pulse.so" "$dir/"
+    cp "$(dirname "$program")/tessaly-headless" "$(dirname "$program")/libtessaly-pulse.so" \
+        "$(dirname "$program")/libtessaly-web.so" "$dir/"
 }
 
 # A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid. Without
@@ -94,4 +95,30 @@ owned_windows() {
 
 settings_hex() {
     od -An -v -tx1 "$1/Config.ini" | tr -d ' \n'
+}
+
+# Retries a check until it holds, for up to a minute on a loaded machine: a report reaches the fake's log a
+# moment after the call that caused it, and a program may take long to start.
+eventually() {
+    local deadline=$((SECONDS + 60))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+# The fake transmitter hands each report to this listener, which logs it at once; the fake alone would log
+# them only when the device closes. $dir/hid.log then holds the fake's calls and the reports in order.
+listen() {
+    kill ${listener_pid:-} 2>/dev/null || true
+    /usr/bin/python3 -c 'import socket, sys
+listener = socket.socket(socket.AF_UNIX, socket.SOCK_SEQPACKET)
+listener.bind(sys.argv[1])
+listener.listen(1)
+with open(sys.argv[2], "a", buffering=1) as log:
+    while True:
+        connection, _ = listener.accept()
+        while data := connection.recv(64):
+            log.write("report " + data.hex().upper() + "\n")' "$dir/hid.sock" "$dir/hid.log" &
+    listener_pid=$!
+    timeout 10 sh -c "until [ -S '$dir/hid.sock' ]; do sleep 0.1; done" || fail "the report listener did not start"
 }

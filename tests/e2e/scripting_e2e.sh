@@ -53,14 +53,6 @@ timeout 10 sh -c "until [ -s '$work/bus.address' ]; do sleep 0.1; done" || fail 
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus.address")
 export DBUS_SESSION_BUS_ADDRESS
 
-# Retries a check for up to 5 s: a report reaches the fake's log a moment after the call that caused it.
-eventually() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    "$@"
-}
 # expect STATUS ARGUMENTS...: runs tessalyctl, its output in $work/out and $work/err.
 expect() {
     local want=$1 status=0
@@ -73,22 +65,6 @@ property() {
     "$ctl" status --json | /usr/bin/python3 -c 'import json, sys; print(json.dumps(json.load(sys.stdin)[sys.argv[1]]))' "$1"
 }
 is() { [ "$(property "$1")" = "$2" ]; }
-# The fake transmitter hands each report to this listener, which logs it at once; the fake alone would log
-# them only when the device closes. $dir/hid.log then holds the fake's calls and the reports in order.
-listen() {
-    kill $listener_pid 2>/dev/null || true
-    /usr/bin/python3 -c 'import socket, sys
-listener = socket.socket(socket.AF_UNIX, socket.SOCK_SEQPACKET)
-listener.bind(sys.argv[1])
-listener.listen(1)
-with open(sys.argv[2], "a", buffering=1) as log:
-    while True:
-        connection, _ = listener.accept()
-        while data := connection.recv(64):
-            log.write("report " + data.hex().upper() + "\n")' "$dir/hid.sock" "$dir/hid.log" &
-    listener_pid=$!
-    timeout 10 sh -c "until [ -S '$dir/hid.sock' ]; do sleep 0.1; done" || fail "the report listener did not start"
-}
 # The newest TuneReport in $dir's log as "kHz power mode", the mode byte in hex.
 tune() {
     local hex
@@ -401,6 +377,31 @@ wait "$program_pid" || fail "broken lock: the second copy ended with $?"
 program_pid=$first_pid dir=$first_dir
 end_copy "broken lock"
 unset lock_dir
+
+# What reaches the radio: a change the transmitter does not take, and one stored while none is connected.
+for case in failing absent; do
+    dir=$work/$case
+    prepare_copy "$dir" "$tessaly"
+    fake=(LD_LIBRARY_PATH="$fake_dir" TESSALY_FAKE_HID_FAIL_WRITES=5)
+    [ "$case" = failing ] || fake=()
+    env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH "${fake[@]}" XDG_RUNTIME_DIR="$dir/runtime" \
+        TESSALY_TEST_LOCK_DIR="$dir/runtime" "$dir/tessaly" --headless 2>"$dir/stderr.log" &
+    program_pid=$!
+    eventually "$ctl" status >/dev/null 2>&1 || fail "$case: not on the bus; $(cat "$dir/stderr.log")"
+    if [ "$case" = failing ]; then
+        expect 1 on
+        grep -q 'did not take' "$work/err" || fail "failing transmitter: $(cat "$work/err")"
+        # The opening pair and the on failed: one line for the run of failures.
+        [ "$(grep -c 'USB Data Write Error' "$dir/stderr.log")" = 1 ] || fail "failing transmitter: $(cat "$dir/stderr.log")"
+    else
+        expect 0 on
+        grep -q 'stored' "$work/err" || fail "no transmitter: on said $(cat "$work/err")"
+        expect 0 status
+        grep -q '^On air: *yes (no transmitter connected)$' "$work/out" || fail "no transmitter: $(cat "$work/out")"
+    fi
+    kill -TERM "$program_pid"
+    wait "$program_pid" || fail "$case: exit status $?"
+done
 
 # --- started by the bus for the first command ----------------------------------------------------------------
 dir=$work/activated

@@ -2,6 +2,7 @@
 
 #include "FakeHIDApi.h"
 
+#include <errno.h>
 #include <fcntl.h>
 #include <linux/audit.h>
 #include <linux/filter.h>
@@ -21,6 +22,7 @@
 #include <unistd.h>
 
 static int present = 1;
+static int denied;
 /* The program closes its handles on a thread of its own: the peer is used under this lock. */
 static pthread_mutex_t peerLock = PTHREAD_RECURSIVE_MUTEX_INITIALIZER_NP;
 static int peer = -1;
@@ -183,8 +185,14 @@ static int openDevice(int vendorId, int productId, int reserved1, int reserved2,
              flags);
     appendToLog(line);
 
-    if (!present)
+    if (!present) {
+        errno = ENODEV;
         return -1;
+    }
+    if (denied || getenv("TESSALY_FAKE_HID_DENIED") != NULL) {
+        errno = EACCES;
+        return -1;
+    }
     const char* listener = getenv("TESSALY_FAKE_HID_SOCKET");
     if (listener != NULL)
         return connectToListener(listener);
@@ -239,6 +247,11 @@ void CloseHIDDevice(int handle)
 void FakeHid_SetPresent(int isPresent)
 {
     present = isPresent;
+}
+
+void FakeHid_SetDenied(int isDenied)
+{
+    denied = isDenied;
 }
 
 int FakeHid_FailWritesWith(int errnoValue)
@@ -318,6 +331,7 @@ int FakeHid_LastClosedHandle(void)
 void FakeHid_Reset(void)
 {
     present = 1;
+    denied = 0;
     FakeHid_ClosePeer();
     openCalls = 0;
     memset(lastOpenArguments, 0, sizeof lastOpenArguments);

@@ -26,6 +26,9 @@
  * With TESSALY_FAKE_HID_FAIL_WRITES holding an errno value, the handles fail their writes as after
  * FakeHid_FailWritesWith.
  *
+ * With TESSALY_FAKE_HID_DENIED set, the transmitter is present but may not be opened: OpenHIDDevice returns -1
+ * with errno EACCES, as without the udev rule (FakeHid_SetDenied in process).
+ *
  * With TESSALY_FAKE_HID_FEW_BUFFERS set when OpenHIDDevice runs, a handle holds only six reports its peer has
  * not read, as a transmitter's few receive buffers do: while the peer (the test, or the listener) stops
  * reading, the next write stalls until it reads again.
@@ -37,8 +40,10 @@
 extern "C" {
 #endif
 
-/* 0: OpenHIDDevice returns -1, as when the transmitter is unplugged. Present at load. */
+/* 0: OpenHIDDevice returns -1 with errno ENODEV, as when the transmitter is unplugged. Present at load. */
 HIDAPI_EXPORT void FakeHid_SetPresent(int present);
+/* 1: OpenHIDDevice returns -1 with errno EACCES, as for a transmitter its user may not write to. */
+HIDAPI_EXPORT void FakeHid_SetDenied(int denied);
 
 /* Closes the peer of the open handle, so the program's writes fail. */
 HIDAPI_EXPORT void FakeHid_ClosePeer(void);
@@ -64,7 +69,7 @@ HIDAPI_EXPORT int FakeHid_LastOpenedHandle(void);
 HIDAPI_EXPORT int FakeHid_CloseCalls(void);
 HIDAPI_EXPORT int FakeHid_LastClosedHandle(void);
 
-/* Back to the state at load: present, writes working, no calls recorded, peer closed. Open handles stay the
+/* Back to the state at load: present and allowed, writes working, no calls recorded, peer closed. Open handles stay the
  * program's. */
 HIDAPI_EXPORT void FakeHid_Reset(void);
 

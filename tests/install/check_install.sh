@@ -51,7 +51,7 @@ user_unit_file=$prefix/lib/systemd/user/tessaly.service
 
 # --- the tree --------------------------------------------------------------------------------------
 for file in "$private_dir/tessaly" "$private_dir/tessaly-headless" "$private_dir/libHIDApi.so" \
-    "$private_dir/libtessaly-pulse.so" "$desktop_file" "$metainfo_file" \
+    "$private_dir/libtessaly-pulse.so" "$private_dir/libtessaly-web.so" "$desktop_file" "$metainfo_file" \
     "${icon_paths[@]/#/$prefix/}" "$udev_rule" "$copyright_file" "$changelog_file" "$manual_file" \
     "$bus_service_file" "$user_unit_file" "$prefix/bin/tessalyctl"; do
     [ -f "$file" ] && [ ! -L "$file" ] || fail "missing regular file ${file#"$stage"}"
@@ -65,7 +65,8 @@ done
     fail "tessaly-headless links window code"
 # The sound server's client comes with its module, only where a server runs.
 for program in tessaly tessaly-headless; do
-    ! readelf -d "$private_dir/$program" | grep -q 'NEEDED.*pulse' || fail "$program links the sound client"
+    ! readelf -d "$private_dir/$program" | grep -q -E 'NEEDED.*(pulse|Network|HttpServer|qrencode)' ||
+        fail "$program links the sound client or the web page's server"
 done
 
 link_target=$(readlink "$prefix/bin/tessaly" || true)
@@ -76,7 +77,7 @@ link_target=$(readlink "$prefix/bin/tessaly" || true)
 # Anything else that lands in the prefix is a packaging mistake (a stray header, a build file).
 unexpected=$(cd "$prefix" && find . \( -type f -o -type l \) | sort | grep -v -x -F \
     -e ./bin/tessaly -e ./bin/tessalyctl -e ./lib/tessaly/tessaly -e ./lib/tessaly/tessaly-headless -e ./lib/tessaly/libHIDApi.so \
-    -e ./lib/tessaly/libtessaly-pulse.so \
+    -e ./lib/tessaly/libtessaly-pulse.so -e ./lib/tessaly/libtessaly-web.so \
     -e "./share/applications/$app_id.desktop" -e "./share/metainfo/$app_id.metainfo.xml" \
     "${icon_paths[@]/#/-e./}" -e ./lib/udev/rules.d/70-tessaly.rules -e ./share/doc/tessaly/copyright \
     -e ./share/doc/tessaly/changelog.gz -e ./share/man/man1/tessaly.1.gz -e ./share/man/man1/tessalyctl.1.gz \
@@ -86,7 +87,7 @@ unexpected=$(cd "$prefix" && find . \( -type f -o -type l \) | sort | grep -v -x
 # --- library search paths: the program's own directory only, never the working directory ------------
 # RPATH would outrank LD_LIBRARY_PATH; an empty or relative entry is resolved against the working directory.
 for binary in "$build/tessaly" "$private_dir/tessaly" "$build/tessaly-headless" "$private_dir/tessaly-headless" "$build/libHIDApi.so" "$private_dir/libHIDApi.so" \
-    "$build/libtessaly-pulse.so" "$private_dir/libtessaly-pulse.so" \
+    "$build/libtessaly-pulse.so" "$private_dir/libtessaly-pulse.so" "$build/libtessaly-web.so" "$private_dir/libtessaly-web.so" \
     "$prefix/bin/tessalyctl"; do
     expected=
     case "$(basename "$binary")" in tessaly | tessaly-headless) expected='(RUNPATH) Library runpath: [$ORIGIN]' ;; esac
@@ -177,7 +178,7 @@ deb=$(find "$stage/package" -maxdepth 1 -name '*.deb')
 
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/lib/tessaly/tessaly ./usr/lib/tessaly/tessaly-headless ./usr/lib/tessaly/libHIDApi.so \
-    ./usr/lib/tessaly/libtessaly-pulse.so "./usr/share/applications/$app_id.desktop" \
+    ./usr/lib/tessaly/libtessaly-pulse.so ./usr/lib/tessaly/libtessaly-web.so "./usr/share/applications/$app_id.desktop" \
     "./usr/share/metainfo/$app_id.metainfo.xml" "${icon_paths[@]/#/./usr/}" ./usr/lib/udev/rules.d/70-tessaly.rules \
     ./usr/share/doc/tessaly/copyright ./usr/share/doc/tessaly/changelog.gz ./usr/share/man/man1/tessaly.1.gz; do
     grep -q -E "^-[rwx-]{9} root/root .* ${path//./\\.}$" <<<"$contents" || fail "package lacks $path (root-owned file)"

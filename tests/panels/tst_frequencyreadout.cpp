@@ -1,7 +1,9 @@
 #include "panels/CFrequencyReadout.h"
+#include "res/Resources.h"
 #include "state/TransmitterState.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QtTest>
 
 using Images = QList<int>;
@@ -84,6 +86,44 @@ private slots:
         readout.ShowFrequency(9995, false);
         for (int id : ids)
             QVERIFY(!control(window, id)->isVisibleTo(&window));
+    }
+
+    // Without a transmitter the digits stay, dimmed, on air or not, under a notice (with the fix where the
+    // rule is missing); the display's name and description say the state and what to do.
+    void connection_data()
+    {
+        using enum TransmitterCore::ConnectionState;
+        QTest::addColumn<TransmitterCore::ConnectionState>("connection");
+        QTest::addColumn<bool>("onAir");
+        QTest::addColumn<QString>("spoken"); // the name, and a part of the description
+        QTest::newRow("on air") << Connected << true << "90.05 MHz|";
+        QTest::newRow("off air") << Connected << false << "Off air|";
+        QTest::newRow("absent") << Absent << false << "No transmitter|90.05 MHz";
+        QTest::newRow("no permission")
+            << NoPermission << true << "No permission for the transmitter|70-tessaly";
+    }
+
+    void connection()
+    {
+        QFETCH(TransmitterCore::ConnectionState, connection);
+        QFETCH(bool, onAir);
+        QFETCH(QString, spoken);
+        QWidget window;
+        CFrequencyReadout readout(&window);
+        readout.SetUp();
+        readout.ShowFrequency(9005, onAir);
+        readout.ShowConnection(connection);
+        const bool connected = connection == TransmitterCore::ConnectionState::Connected;
+        const QList<QLabel*> display = window.findChildren<QLabel*>(QRegularExpression("^$")); // no ID
+        QCOMPARE(display.size(), 1);
+        QCOMPARE(display[0]->accessibleName(), spoken.section('|', 0, 0));
+        QVERIFY(display[0]->accessibleDescription().contains(spoken.section('|', 1)));
+        QCOMPARE(display[0]->accessibleDescription().isEmpty(), connected);
+        QCOMPARE(control(window, 1041)->isVisibleTo(&window), onAir || !connected);
+        QCOMPARE(control(window, 1055)->isVisibleTo(&window), !connected);
+        QCOMPARE(control(window, 1056)->isVisibleTo(&window), spoken.contains("70-tessaly"));
+        // Lit digits are the digit pictures themselves; dimmed ones are not.
+        QCOMPARE(control(window, 1041)->pixmap().toImage() == LoadBitmap(205).toImage(), connected && onAir);
     }
 
     void picturesPassPressesThrough()

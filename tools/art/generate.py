@@ -39,6 +39,7 @@ LED_GHOST = (3, 16, 8)
 ORANGE_TOP = (255, 190, 92)
 ORANGE_BOTTOM = (236, 112, 8)
 RED = (222, 36, 36)
+ON_AIR = (255, 72, 48)  # the tray icon's mast while transmitting
 
 SKIN_SIZE = (475, 298)
 SKIN_RADIUS = 10
@@ -296,6 +297,20 @@ def idle_image(scale):
     c.paint(LED_GHOST, ImageChops.multiply(ring.point(lambda v: 255 if v == 40 else 0), ring))
     glow(c, ring.point(lambda v: 255 if v == 255 else 0), LED)
     glow(c, bars, LED)
+    c.frame(BLACK)
+    return c.result()
+
+
+def display_line(size, text, font_size, scale, colour, lit, spacing=0.0):
+    """A line of text on the display's black, leaning like the digits; a lit line glows as they do."""
+    c = Canvas(size, scale, BLACK)
+    text = c.text_mask(text, size[0] / 2, size[1] / 2, font_size, anchor="mm", spacing=spacing)
+    shear = (1, SKEW, -size[1] / 2 * SKEW * c.f, 0, 1, 0)
+    text = text.transform(text.size, Image.AFFINE, shear, resample=Image.BILINEAR)
+    if lit:
+        glow(c, text, colour)
+    else:
+        c.paint(colour, text)
     c.frame(BLACK)
     return c.result()
 
@@ -636,7 +651,7 @@ def settings_skin(scale):
 # ---------------------------------------------------------------- icons
 
 
-def icon(size, rich):
+def icon(size, rich, mast_colour=LED):
     """Application icons: the emblem's mast on a rounded badge, with a transparent surround."""
     c = Canvas((32, 32), size / 32, OUTLINE)
     shape = c.mask()
@@ -657,7 +672,7 @@ def icon(size, rich):
         draw_mast(c, mast, 16, 27, 11, 6, 2.4, 2, 6.5, braces=(0.6,))
     else:
         draw_mast(c, mast, 16, 25.5, 10, 6, 1.9, 2, 5)
-    c.paint(LED, ImageChops.multiply(mast, inner))
+    c.paint(mast_colour, ImageChops.multiply(mast, inner))
     if rich:
         tip = c.mask()
         c.ellipse(tip, 16, 10, 1.8)
@@ -753,6 +768,10 @@ def bitmaps(scale):
     yield 210, done_button(False, scale)
     yield 211, done_button(True, scale)
     yield 215, engraved_label((81, 28), "TX-GAIN", 12, scale, 2, 19, spacing=1.0)
+    yield 223, display_line((240, 24), "NO TRANSMITTER", 15, scale, LED, True, spacing=2.0)
+    yield 224, display_line((240, 24), "NO PERMISSION", 15, scale, LED, True, spacing=2.0)
+    yield 225, display_line((290, 16), "install 70-tessaly.rules, then replug", 10, scale,
+                            mix(BLACK, LED, 0.75), False)
 
 
 def save(image, path):
@@ -769,6 +788,8 @@ def main():
     save(icon(16, False), res / "icons" / "128" / "16.png")
     save(icon(32, False), res / "icons" / "128" / "32.png")
     save(icon(32, True), res / "icons" / "192" / "32.png")
+    save(icon(16, False, ON_AIR), res / "icons" / "130" / "16.png")
+    save(icon(32, False, ON_AIR), res / "icons" / "130" / "32.png")
     for size in THEME_ICON_SIZES:
         save(theme_icon(size), res / "icons" / "hicolor" / f"{size}.png")
 

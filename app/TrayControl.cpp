@@ -1,0 +1,71 @@
+#include "app/TrayControl.h"
+
+#include "app/CTransmitterDlg.h"
+#include "core/TransmitterCore.h"
+#include "panels/CFrequencyReadout.h"
+#include "skin/CTrayIcon.h"
+
+#include <QMessageBox>
+
+QString TrayToolTip(const TransmitterCore& core)
+{
+    const TransmitterState& state = core.State();
+    QString shown;
+    switch (core.Connection()) {
+    case TransmitterCore::ConnectionState::Absent:
+        shown = QStringLiteral("no transmitter");
+        break;
+    case TransmitterCore::ConnectionState::NoPermission:
+        shown = QStringLiteral("no permission for the transmitter");
+        break;
+    case TransmitterCore::ConnectionState::Connected:
+        if (!state.onAir)
+            shown = QStringLiteral("off air");
+        else if (state.muted)
+            shown = QStringLiteral("muted");
+        else
+            shown = QStringLiteral("on air, ") + CFrequencyReadout::FrequencyText(state.frequency);
+        break;
+    }
+    return QStringLiteral("Tessaly — ") + shown;
+}
+
+TrayControl::TrayControl(CTransmitterDlg& window) : QObject(&window), window(window)
+{
+    TransmitterCore& core = window.Core();
+    QMenu* menu = window.TrayIcon()->Menu();
+    onAir = menu->addAction(QString(), &core, &TransmitterCore::ToggleOnAir);
+    mute = menu->addAction(QStringLiteral("Mute"));
+    mute->setCheckable(true);
+    connect(mute, &QAction::triggered, &core, [&core](bool muted) {
+        if (muted != core.State().muted)
+            core.ToggleMute();
+    });
+    menu->addAction(QStringLiteral("Show window"), &window, &CTransmitterDlg::BringBack);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Quit"), &window, &CTransmitterDlg::EndRun);
+    connect(&core, &TransmitterCore::changed, this, &TrayControl::showState);
+    showState();
+}
+
+void TrayControl::showState()
+{
+    const TransmitterCore& core = window.Core();
+    // The item says what it does: go on air while off air, and back.
+    onAir->setText(core.State().onAir ? QStringLiteral("Off air") : QStringLiteral("On air"));
+    mute->setChecked(core.State().muted);
+    window.TrayIcon()->ShowStatus(TrayToolTip(core),
+                                  core.State().onAir &&
+                                      core.Connection() == TransmitterCore::ConnectionState::Connected);
+}
+
+void TrayControl::Tell(const QString& text)
+{
+    if (window.TrayIcon()->ShowMessage(QStringLiteral("Tessaly"), text))
+        return;
+    auto* note =
+        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tessaly"), text, QMessageBox::Ok, &window);
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->setWindowModality(Qt::NonModal);
+    note->show();
+}

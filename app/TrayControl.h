@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+class CTransmitterDlg;
+class QAction;
+class QString;
+class TransmitterCore;
+
+// The tray icon's tip for the transmitter's state: "Tessaly — on air, 88.10 MHz", "Tessaly — off air",
+// "Tessaly — muted", "Tessaly — no transmitter" or "Tessaly — no permission for the transmitter".
+QString TrayToolTip(const TransmitterCore& core);
+
+// The tray icon as a second face of the main window: its picture and tip follow the core's changes, its
+// menu goes on or off air, mutes, shows the window and quits as the close button does, all through the
+// core; and it passes on what the program tells without a box.
+class TrayControl final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TrayControl(CTransmitterDlg& window);
+
+    // A message balloon from the tray icon where a tray shows it, else a note over the window that waits
+    // for nobody.
+    void Tell(const QString& text);
+
+private:
+    void showState();
+
+    CTransmitterDlg& window;
+    QAction* onAir;
+    QAction* mute;
+};

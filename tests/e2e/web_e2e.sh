@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The web page for phones in a real browser (Chromium through Selenium, at a phone's size) against the
+# program without windows on a private session bus: started with --web, its address taken from the bus and
+# opened with its token, on air tapped and the fake transmitter's report seen, a frequency set by tessalyctl
+# shown by the page, a wrong token and another site's changes refused.
+# Usage: web_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> <tessalyctl executable>
+#        [screenshot.png]
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
+tessaly=$1
+fake_dir=$2
+ctl=$3
+for tool in chromium chromedriver dbus-run-session gdbus; do
+    command -v "$tool" >/dev/null || {
+        echo "SKIP: $tool is not installed"
+        exit 77
+    }
+done
+/usr/bin/python3 -c 'import selenium' 2>/dev/null || {
+    echo "SKIP: python3-selenium is not installed"
+    exit 77
+}
+# A session bus of our own for the whole run.
+if [ -z "${TESSALY_WEB_E2E_BUS:-}" ]; then
+    exec env TESSALY_WEB_E2E_BUS=1 dbus-run-session -- "$0" "$@"
+fi
+LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp"
+export LSAN_OPTIONS
+
+work=$(mktemp -d)
+dir=$work/headless
+trap 'status=$?; kill ${program_pid:-} ${listener_pid:-} 2>/dev/null || true; show_program_errors $status "$work"; rm -rf "$work"' EXIT
+prepare_copy "$dir" "$tessaly"
+port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+printf 'WebPort=%s\n' "$port" >"$dir/Web.ini"
+listen
+env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" XDG_RUNTIME_DIR="$dir/runtime" TESSALY_TEST_LOCK_DIR="$dir/runtime" \
+    TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$dir/tessaly" --headless --web \
+    2>"$dir/stderr.log" &
+program_pid=$!
+
+web_address() {
+    gdbus call --session -d org.tessaly.Tessaly -o /org/tessaly/Tessaly -m org.freedesktop.DBus.Properties.Get \
+        org.tessaly.Tessaly1 WebAddress 2>/dev/null | sed -n "s/.*'\(http[^']*\)'.*/\1/p"
+}
+has_address() { [ -n "$(web_address)" ]; }
+eventually has_address || eventually has_address || fail "no WebAddress on the bus"
+address=$(web_address)
+[[ $address == "http://127.0.0.1:$port/?token="* ]] || fail "address $address"
+grep -q '^WebControl=1$' "$dir/Web.ini" || fail "--web was not kept in Web.ini"
+[ "$(stat -c %a "$dir/WebToken")" = 600 ] || fail "WebToken is not private"
+
+/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/web_page.py" "$address" "$ctl" "$dir/hid.log" "$work" "${4:-}"
+kill -0 "$program_pid" || fail "the program ended"
+
+# The token renewed and the page switched off through the bus; a port out of range refused.
+bus() { gdbus call --session -d org.tessaly.Tessaly -o /org/tessaly/Tessaly -m "$@" >/dev/null 2>&1; }
+bus org.tessaly.Tessaly1.RenewWebToken || fail "RenewWebToken failed"
+[ "$(web_address)" != "$address" ] && has_address || fail "RenewWebToken left the address $(web_address)"
+! bus org.freedesktop.DBus.Properties.Set org.tessaly.Tessaly1 WebPort '<uint32 80>' || fail "WebPort 80 taken"
+bus org.freedesktop.DBus.Properties.Set org.tessaly.Tessaly1 WebControl '<false>' || fail "WebControl false failed"
+! has_address && grep -q '^WebControl=0$' "$dir/Web.ini" || fail "the page stayed on"
+echo "PASS"

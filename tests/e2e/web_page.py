@@ -1,0 +1,108 @@
+"""Drives the web page for phones in Chromium at a phone's size.
+
+Usage: web_page.py ADDRESS TESSALYCTL HID_LOG WORK_DIR [SCREENSHOT]
+"""
+import json
+import subprocess
+import sys
+import threading
+import urllib.error
+import urllib.request
+from http.server import BaseHTTPRequestHandler, HTTPServer
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
+address, ctl, hid_log, work = sys.argv[1:5]
+screenshot = sys.argv[5] if len(sys.argv) > 5 else ""
+base = address.split("/?")[0]
+
+
+def fail(text):
+    print("FAIL: " + text, file=sys.stderr)
+    sys.exit(1)
+
+
+def tune_reports():
+    """The TuneReports the fake transmitter received, as hex."""
+    with open(hid_log) as log:
+        reports = [line.split()[1] for line in log if line.startswith("report ")]
+    return [report for report in reports if report[4:6] == "50"]
+
+
+def on_air(report):
+    return int(report[12:14], 16) & 1 == 1
+
+
+def status():
+    return json.loads(subprocess.run([ctl, "status", "--json"], capture_output=True, check=True).stdout)
+
+
+def refused(url, code):
+    try:
+        urllib.request.urlopen(url)
+    except urllib.error.HTTPError as error:
+        return error.code == code
+    return False
+
+
+# Another site on this machine, whose page tries to change the transmitter with the page's cookie.
+class OtherSite(BaseHTTPRequestHandler):
+    def do_GET(self):
+        page = f"""<!doctype html><title>other</title><script>
+fetch("{base}/set", {{method: "POST", mode: "no-cors", credentials: "include",
+  body: JSON.stringify({{set: "OnAir", value: false}})}}).catch(() => {{}}).finally(() => {{
+  const socket = new WebSocket("{base.replace('http', 'ws')}/socket");
+  socket.onopen = () => socket.send(JSON.stringify({{set: "OnAir", value: false}}));
+  socket.onclose = () => {{ document.title = "done"; }};
+}});
+</script>""".encode()
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(page)))
+        self.end_headers()
+        self.wfile.write(page)
+
+    def log_message(self, *arguments):
+        pass
+
+
+options = webdriver.ChromeOptions()
+for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                 "--user-data-dir=" + work + "/chromium"):
+    options.add_argument(argument)
+options.add_experimental_option("mobileEmulation",
+                                {"deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 2.0}})
+driver = webdriver.Chrome(options=options, service=Service("/usr/bin/chromedriver"))
+# Generous: the machine is shared and the program may run under the sanitizers.
+wait = WebDriverWait(driver, 30)
+try:
+    driver.get(address)
+    wait.until(lambda d: d.find_element(By.ID, "onair").get_attribute("aria-pressed") == "false")
+    if "token" in driver.current_url:
+        fail("the token stayed in the address bar: " + driver.current_url)
+
+    sent = len(tune_reports())
+    driver.find_element(By.ID, "onair").click()
+    wait.until(lambda d: any(on_air(report) for report in tune_reports()[sent:]))
+    wait.until(lambda d: d.find_element(By.ID, "onair").get_attribute("aria-pressed") == "true")
+
+    subprocess.run([ctl, "frequency", "98.5"], check=True)
+    wait.until(lambda d: d.find_element(By.ID, "frequency").text == "98.50 MHz")
+    if screenshot:
+        driver.save_screenshot(screenshot)
+
+    if not refused(base + "/?token=" + "0" * 32, 401) or not refused(base + "/", 401):
+        fail("a wrong or missing token was not answered 401")
+
+    other = HTTPServer(("127.0.0.1", 0), OtherSite)
+    threading.Thread(target=other.serve_forever, daemon=True).start()
+    sent = len(tune_reports())
+    driver.get(f"http://127.0.0.1:{other.server_port}/")
+    wait.until(lambda d: d.title == "done")
+    if status()["OnAir"] is not True or len(tune_reports()) != sent:
+        fail("another site's page changed the transmitter")
+finally:
+    driver.quit()

@@ -1,0 +1,152 @@
+#include "web/WebControl.h"
+
+#include "web/WebToken.h"
+
+#include <climits>
+#include <cstdio>
+#include <dlfcn.h>
+#include <QDir>
+#include <unistd.h>
+
+namespace {
+
+// By its full path beside the program: a sanitizer's dlopen would not look there by itself.
+QByteArray ModulePath()
+{
+    char executable[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", executable, sizeof executable - 1);
+    if (length <= 0)
+        return webPageModule;
+    const QByteArray path(executable, length);
+    return path.left(path.lastIndexOf('/') + 1) + webPageModule;
+}
+
+} // namespace
+
+WebControl::WebControl(WebPageHost& host, const QString& directory, QObject* parent)
+    : QObject(parent), host(host), optionPath(QDir(directory).filePath(QStringLiteral("Web.ini"))),
+      tokenPath(QDir(directory).filePath(QStringLiteral("WebToken"))), option(ReadWebOption(optionPath))
+{}
+
+// The module stays loaded: Qt may still hold objects of its types until the process ends.
+WebControl::~WebControl() = default;
+
+QString WebControl::Address() const
+{
+    return page ? page->Address() : QString();
+}
+
+QrCodeModules WebControl::AddressQrCode() const
+{
+    return page ? page->QrCode(page->Address()) : QrCodeModules();
+}
+
+void WebControl::Start(bool switchOn)
+{
+    if (switchOn && !option.on) {
+        option.on = true;
+        WriteWebOption(optionPath, option);
+    }
+    if (!option.on)
+        return;
+    const QString problem = serve(option);
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "tessaly: the web page is not served: %s\n", qPrintable(problem));
+}
+
+QString WebControl::SetServed(bool on)
+{
+    if (on == IsServed())
+        return {};
+    WebOption wanted = option;
+    wanted.on = on;
+    if (on) {
+        if (QString problem = serve(wanted); !problem.isEmpty())
+            return problem;
+    } else {
+        page.reset();
+    }
+    option = wanted;
+    WriteWebOption(optionPath, option);
+    emit changed();
+    return {};
+}
+
+QString WebControl::SetNetworkAllowed(bool network)
+{
+    WebOption wanted = option;
+    wanted.network = network;
+    if (wanted == option)
+        return {};
+    if (IsServed()) {
+        if (QString problem = serve(wanted); !problem.isEmpty())
+            return problem;
+    }
+    option = wanted;
+    WriteWebOption(optionPath, option);
+    emit changed();
+    return {};
+}
+
+QString WebControl::SetPort(quint16 port)
+{
+    if (port < WebOption::lowestPort)
+        return QStringLiteral("WebPort takes a port from %1 to 65535").arg(WebOption::lowestPort);
+    WebOption wanted = option;
+    wanted.port = port;
+    if (wanted == option)
+        return {};
+    if (IsServed()) {
+        if (QString problem = serve(wanted); !problem.isEmpty())
+            return problem;
+    }
+    option = wanted;
+    WriteWebOption(optionPath, option);
+    emit changed();
+    return {};
+}
+
+bool WebControl::RenewToken()
+{
+    const QByteArray token = RenewWebToken(tokenPath);
+    if (token.isEmpty())
+        return false;
+    if (page)
+        page->SetToken(token);
+    emit changed();
+    return true;
+}
+
+void WebControl::HostChanged()
+{
+    if (page)
+        page->PropertiesChanged();
+}
+
+QString WebControl::serve(const WebOption& wanted)
+{
+    if (!loadModule())
+        return QStringLiteral("%1 could not be loaded: %2")
+            .arg(QLatin1String(webPageModule), QString::fromLocal8Bit(::dlerror()));
+    const bool starting = !page;
+    if (starting) {
+        const QByteArray token = LoadWebToken(tokenPath);
+        if (token.isEmpty())
+            return QStringLiteral("no token could be stored in %1").arg(tokenPath);
+        page.reset(create(host));
+        page->SetToken(token);
+    }
+    const QString problem = page->Listen(wanted.network, wanted.port);
+    if (!problem.isEmpty() && starting)
+        page.reset();
+    return problem;
+}
+
+bool WebControl::loadModule()
+{
+    if (create)
+        return true;
+    module = ::dlopen(ModulePath().constData(), RTLD_NOW | RTLD_LOCAL);
+    create = module ? reinterpret_cast<CreateWebPageFunction*>(::dlsym(module, "CreateWebPage")) : nullptr;
+    return create != nullptr;
+}

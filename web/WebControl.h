@@ -1,0 +1,59 @@
+#pragma once
+
+#include "web/WebOption.h"
+#include "web/WebPage.h"
+
+#include <memory>
+#include <QObject>
+
+// The web page for phones as the program sees it: the choices in Web.ini, the token in WebToken, and the
+// server module, loaded the first time the page is switched on and never before. Qt Core only.
+class WebControl final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // directory: where Web.ini and WebToken are kept (beside Config.ini).
+    WebControl(WebPageHost& host, const QString& directory, QObject* parent = nullptr);
+    ~WebControl() override;
+
+    bool IsServed() const { return page != nullptr; }
+    bool IsNetworkAllowed() const { return option.network; }
+    quint16 Port() const { return option.port; }
+    // The page's address with its token while served, else empty.
+    QString Address() const;
+    // The address as a QR code; empty while off.
+    QrCodeModules AddressQrCode() const;
+
+    // The start of a run: serves the page when the stored choice (or switchOn, which is then stored) says
+    // so. Why it cannot goes to stderr and the program runs on.
+    void Start(bool switchOn);
+    // Each stores the choice when done. Empty when done, else why the page could not be served; nothing
+    // is stored then and the page stays as it was.
+    QString SetServed(bool on);
+    QString SetNetworkAllowed(bool network);
+    QString SetPort(quint16 port);
+    // The end of a run: the page stops being served; the stored choice stays.
+    void Finish() { page.reset(); }
+    // A new token: the old address stops working. False when it could not be stored.
+    bool RenewToken();
+
+    // The host's properties changed; pages open on a phone show it.
+    void HostChanged();
+
+signals:
+    // Served, network, port, address or token changed.
+    void changed();
+
+private:
+    QString serve(const WebOption& wanted);
+    bool loadModule();
+
+    WebPageHost& host;
+    const QString optionPath;
+    const QString tokenPath;
+    WebOption option;
+    void* module = nullptr;
+    CreateWebPageFunction* create = nullptr;
+    std::unique_ptr<WebPage> page;
+};

@@ -1,0 +1,76 @@
+#include "web/WebOption.h"
+
+#include "web/PrivateFile.h"
+
+#include <cstdio>
+#include <QFile>
+#include <QList>
+
+namespace {
+
+void Complain(const QString& path, const char* what)
+{
+    std::fprintf(stderr, "tessaly: %s: %s\n", QFile::encodeName(path).constData(), what);
+}
+
+// "0" or "1"; anything else is no answer.
+std::optional<bool> Flag(const QByteArray& text)
+{
+    if (text == "0" || text == "1")
+        return text == "1";
+    return std::nullopt;
+}
+
+} // namespace
+
+WebOption ReadWebOption(const QString& path)
+{
+    bool missing = false;
+    const std::optional<QByteArray> text = ReadPrivateFile(path, &missing);
+    if (missing)
+        return {};
+    const char* const notUnderstood = "not understood, the web page stays off";
+    if (!text) {
+        Complain(path, "not a readable regular file, the web page stays off");
+        return {};
+    }
+    WebOption option;
+    std::optional<bool> on, network;
+    bool portRead = false;
+    for (const QByteArray& line : text->split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        const qsizetype equals = trimmed.indexOf('=');
+        const QByteArray key = trimmed.left(equals), value = trimmed.mid(equals + 1);
+        bool number = false;
+        const uint port = value.toUInt(&number);
+        if (equals > 0 && key == "WebControl" && !on && Flag(value)) {
+            on = Flag(value);
+        } else if (equals > 0 && key == "WebNetwork" && !network && Flag(value)) {
+            network = Flag(value);
+        } else if (equals > 0 && key == "WebPort" && !portRead && number && port >= WebOption::lowestPort &&
+                   port <= 65535) {
+            option.port = quint16(port);
+            portRead = true;
+        } else {
+            Complain(path, notUnderstood);
+            return {};
+        }
+    }
+    option.on = on.value_or(false);
+    option.network = network.value_or(false);
+    return option;
+}
+
+bool WriteWebOption(const QString& path, const WebOption& option)
+{
+    const QByteArray text = "WebControl=" + QByteArray::number(int(option.on)) +
+                            "\nWebNetwork=" + QByteArray::number(int(option.network)) +
+                            "\nWebPort=" + QByteArray::number(option.port) + '\n';
+    if (!WritePrivateFile(path, text, 0644)) {
+        Complain(path, "the web page's choices could not be stored");
+        return false;
+    }
+    return true;
+}

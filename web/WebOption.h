@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The page's choices, kept in "Web.ini" beside Config.ini: three lines "WebControl=0|1", "WebNetwork=0|1",
+// "WebPort=<1024..65535>". Missing: off, this machine only, port 8188.
+struct WebOption
+{
+    bool on = false;
+    bool network = false;
+    quint16 port = 8188;
+
+    static constexpr quint16 lowestPort = 1024;
+    friend bool operator==(const WebOption&, const WebOption&) = default;
+};
+
+// The stored choices. A missing file gives the defaults quietly; anything else not of that form (a link,
+// a directory, a FIFO, other text, a port out of range) gives the defaults, off, and one line on stderr.
+WebOption ReadWebOption(const QString& path);
+// Stores the choices atomically; false, with one line on stderr, when it could not or something other
+// than a regular file is in the way (left alone).
+bool WriteWebOption(const QString& path, const WebOption& option);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariantMap>
+
+// What the page sees of the program. Implemented by the program and reached from the module through
+// virtual calls only, so the module needs no symbol of the executable.
+class WebPageHost
+{
+public:
+    virtual ~WebPageHost() = default;
+    // The bus vocabulary: Frequency, OnAir, Muted, PaLevel, TxGain, Stereo, Connected, SoundState,
+    // Favourites where they exist.
+    virtual QVariantMap Properties() const = 0;
+    // As a bus write: empty when done, else what is accepted.
+    virtual QString WriteProperty(const QString& name, const QVariant& value) = 0;
+    // One tuning step; false off air.
+    virtual bool Step(bool up) = 0;
+};
+
+// A QR code as rows of modules, true for dark; empty when the text does not fit one.
+struct QrCodeModules
+{
+    int width = 0;
+    QByteArray dark; // width * width bytes, 1 dark, 0 light, row by row
+};
+
+// The page's server, in a module of its own (libtessaly-web.so beside the program): Qt's HTTP server, its
+// WebSockets and the QR code library are loaded only once the page is switched on.
+class WebPage
+{
+public:
+    virtual ~WebPage() = default;
+    // Serves on 127.0.0.1, or on every IPv4 address with network, at port; the server already
+    // listening stays when the new one cannot. Empty when served, else why not.
+    virtual QString Listen(bool network, quint16 port) = 0;
+    // Every request must carry this token; connections made with another one end.
+    virtual void SetToken(const QByteArray& token) = 0;
+    // The host's properties changed: connected pages hear of it.
+    virtual void PropertiesChanged() = 0;
+    // The address to open, token included: the machine's first network address with network, else
+    // 127.0.0.1.
+    virtual QString Address() const = 0;
+    virtual QrCodeModules QrCode(const QString& text) const = 0;
+};
+
+// The module's one entry point.
+using CreateWebPageFunction = WebPage*(WebPageHost& host);
+inline constexpr const char* webPageModule = "libtessaly-web.so";
