@@ -24,20 +24,27 @@ struct Probe
 // On a thread of its own, which a daemon that never answers keeps for the rest of the process.
 void AskForFirstAnswer(const std::shared_ptr<Probe>& probe, const QByteArray& address)
 {
-    DBusError error;
-    dbus_error_init(&error);
-    if (DBusConnection* connection = dbus_connection_open_private(address.constData(), &error)) {
-        dbus_bus_register(connection, &error);
-        dbus_connection_close(connection);
-        dbus_connection_unref(connection);
-    }
-    dbus_error_free(&error);
+    BusAnswers(address);
     const std::lock_guard lock(probe->mutex);
     probe->done = true;
     probe->finished.notify_all();
 }
 
 } // namespace
+
+bool BusAnswers(const QByteArray& address)
+{
+    DBusError error;
+    dbus_error_init(&error);
+    bool answered = false;
+    if (DBusConnection* connection = dbus_connection_open_private(address.constData(), &error)) {
+        answered = dbus_bus_register(connection, &error);
+        dbus_connection_close(connection);
+        dbus_connection_unref(connection);
+    }
+    dbus_error_free(&error);
+    return answered;
+}
 
 bool KeepSessionBusIfItAnswers(std::chrono::milliseconds limit)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <QByteArray>
 
 // A session bus whose daemon does not answer (stopped, or hung) would hold every bus call of Qt's, and with
 // them the tray icon's and the accessibility bridge's set-up, for ever. Before any of them exists, this asks
@@ -11,3 +12,7 @@ bool KeepSessionBusIfItAnswers(std::chrono::milliseconds limit);
 
 // True once the probe set the bus aside: nothing of the run tries it again.
 bool SessionBusSetAside();
+
+// Whether the bus at address gives its first answer; blocks until it does or the connection fails, which
+// for a bus that never answers may be never. For a thread of its own.
+bool BusAnswers(const QByteArray& address);

@@ -1,5 +1,7 @@
 #include "service/SleepWatcher.h"
 
+#include "service/SessionBusProbe.h"
+
 #include <QDBusConnection>
 #include <QFileInfo>
 #include <QThread>
@@ -36,8 +38,15 @@ void SleepWatcher::Start()
 {
     if (connecting || !SystemBusMayExist())
         return;
-    connecting =
-        QThread::create([] { QDBusConnection::connectToBus(QDBusConnection::SystemBus, connectionName); });
+    // Qt's bus connections share one thread of Qt's: a system bus that never answers must not hold it, and
+    // with it the session bus. libdbus asks first, on this thread alone.
+    connecting = QThread::create([] {
+        const QByteArray address = qEnvironmentVariableIsEmpty("DBUS_SYSTEM_BUS_ADDRESS")
+                                       ? QByteArray("unix:path=/run/dbus/system_bus_socket")
+                                       : qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
+        if (BusAnswers(address))
+            QDBusConnection::connectToBus(QDBusConnection::SystemBus, connectionName);
+    });
     connect(connecting, &QThread::finished, this, &SleepWatcher::listen);
     connecting->start();
 }
