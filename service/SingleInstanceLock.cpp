@@ -15,15 +15,6 @@
 
 namespace {
 
-// A real directory (not a link to one) that we own and nobody else may write into.
-bool IsPrivateDirectory(const QString& path)
-{
-    struct stat status;
-    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
-           S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
-           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
-}
-
 SingleInstanceLock Refuse(const QString& path, const char* reason)
 {
     std::fprintf(stderr,
@@ -36,21 +27,8 @@ SingleInstanceLock Refuse(const QString& path, const char* reason)
 
 QString singleInstanceLockPath()
 {
-    // The test suites' own place, so that their runs neither meet each other nor a Tessaly the user runs.
-    const QString testDir = QFile::decodeName(qgetenv("TESSALY_TEST_LOCK_DIR"));
-    if (IsPrivateDirectory(testDir))
-        return testDir + QStringLiteral("/Pellmark.lock");
-    // The user's runtime directory by its fixed place, not by XDG_RUNTIME_DIR: a start from ssh, su or
-    // cron inherits another value or none, and must still find the lock of a copy started in the session.
-    const QString runtimeDir = QStringLiteral("/run/user/%1").arg(::getuid());
-    if (IsPrivateDirectory(runtimeDir))
-        return runtimeDir + QStringLiteral("/Pellmark.lock");
-    const QString cacheDir = XdgBaseDirectory("XDG_CACHE_HOME", ".cache") + QStringLiteral("/tessaly");
-    QDir().mkpath(QFileInfo(cacheDir).path());
-    ::mkdir(QFile::encodeName(cacheDir).constData(), 0700);
-    if (IsPrivateDirectory(cacheDir))
-        return cacheDir + QStringLiteral("/Pellmark.lock");
-    return {};
+    const QString directory = PrivateRuntimeDirectory();
+    return directory.isEmpty() ? QString() : directory + QStringLiteral("/Pellmark.lock");
 }
 
 SingleInstanceLock AcquireSingleInstanceLock()

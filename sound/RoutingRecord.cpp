@@ -18,15 +18,6 @@ constexpr char RoutedKey[] = "RoutedSink=";
 // Sink names are short; anything longer is not ours.
 constexpr int MaxSize = 2048;
 
-// A real directory (not a link to one) that we own and nobody else may write into.
-bool IsPrivateDirectory(const QString& path)
-{
-    struct stat status;
-    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
-           S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
-           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
-}
-
 void Complain(const QString& path, const char* what)
 {
     std::fprintf(stderr, "tessaly: %s: %s\n", QFile::encodeName(path).constData(), what);
@@ -36,14 +27,9 @@ void Complain(const QString& path, const char* what)
 
 QString RoutingRecordPath()
 {
-    // The test suites' own place, then the runtime directory by its fixed place, as the lock finds them.
-    const QString testDir = QFile::decodeName(qgetenv("TESSALY_TEST_LOCK_DIR"));
-    const QString runtimeDir = QStringLiteral("/run/user/%1").arg(::getuid());
-    const QString cacheDir = XdgBaseDirectory("XDG_CACHE_HOME", ".cache") + QStringLiteral("/tessaly");
-    for (const QString& directory : {testDir, runtimeDir, cacheDir})
-        if (IsPrivateDirectory(directory))
-            return directory + QLatin1String(FileName);
-    return {};
+    // Beside the lock, where a later run finds it whatever its environment.
+    const QString directory = PrivateRuntimeDirectory();
+    return directory.isEmpty() ? QString() : directory + QLatin1String(FileName);
 }
 
 std::optional<RoutingRecord> ReadRoutingRecord(const QString& path)

@@ -3,27 +3,11 @@
 #include "sound/ServerSocket.h"
 #include "sound/SoundEngine.h"
 #include "sound/SoundOption.h"
+#include "state/UserDirectories.h"
 
-#include <climits>
 #include <cstdio>
 #include <dlfcn.h>
 #include <QFileSystemWatcher>
-#include <unistd.h>
-
-namespace {
-
-// By its full path beside the program: a sanitizer's dlopen would not look there by itself.
-QByteArray ModulePath()
-{
-    char executable[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", executable, sizeof executable - 1);
-    if (length <= 0)
-        return soundEngineModule;
-    const QByteArray path(executable, length);
-    return path.left(path.lastIndexOf('/') + 1) + soundEngineModule;
-}
-
-} // namespace
 
 SoundRouting::SoundRouting(const QString& optionPath, QObject* parent)
     : QObject(parent), optionPath(optionPath), enabled(ReadSoundOption(optionPath))
@@ -81,7 +65,7 @@ void SoundRouting::startEngineWhenServerAppears()
 
 bool SoundRouting::startEngine()
 {
-    module = ::dlopen(ModulePath().constData(), RTLD_NOW | RTLD_LOCAL);
+    module = ::dlopen(BesideProgram(soundEngineModule).constData(), RTLD_NOW | RTLD_LOCAL);
     auto* create =
         module ? reinterpret_cast<CreateSoundEngineFunction*>(::dlsym(module, "CreateSoundEngine")) : nullptr;
     if (!create) {

@@ -1,27 +1,11 @@
 #include "web/WebControl.h"
 
+#include "state/UserDirectories.h"
 #include "web/WebToken.h"
 
-#include <climits>
 #include <cstdio>
 #include <dlfcn.h>
 #include <QDir>
-#include <unistd.h>
-
-namespace {
-
-// By its full path beside the program: a sanitizer's dlopen would not look there by itself.
-QByteArray ModulePath()
-{
-    char executable[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", executable, sizeof executable - 1);
-    if (length <= 0)
-        return webPageModule;
-    const QByteArray path(executable, length);
-    return path.left(path.lastIndexOf('/') + 1) + webPageModule;
-}
-
-} // namespace
 
 WebControl::WebControl(WebPageHost& host, const QString& directory, QObject* parent)
     : QObject(parent), host(host), optionPath(QDir(directory).filePath(QStringLiteral("Web.ini"))),
@@ -76,16 +60,7 @@ QString WebControl::SetNetworkAllowed(bool network)
 {
     WebOption wanted = option;
     wanted.network = network;
-    if (wanted == option)
-        return {};
-    if (IsServed()) {
-        if (QString problem = serve(wanted); !problem.isEmpty())
-            return problem;
-    }
-    option = wanted;
-    WriteWebOption(optionPath, option);
-    emit changed();
-    return {};
+    return apply(wanted);
 }
 
 QString WebControl::SetPort(quint16 port)
@@ -94,8 +69,14 @@ QString WebControl::SetPort(quint16 port)
         return QStringLiteral("WebPort takes a port from %1 to 65535").arg(WebOption::lowestPort);
     WebOption wanted = option;
     wanted.port = port;
+    return apply(wanted);
+}
+
+QString WebControl::apply(const WebOption& wanted)
+{
     if (wanted == option)
         return {};
+    // A page being served moves to the new address first; where it cannot, nothing changes.
     if (IsServed()) {
         if (QString problem = serve(wanted); !problem.isEmpty())
             return problem;
@@ -146,7 +127,7 @@ bool WebControl::loadModule()
 {
     if (create)
         return true;
-    module = ::dlopen(ModulePath().constData(), RTLD_NOW | RTLD_LOCAL);
+    module = ::dlopen(BesideProgram(webPageModule).constData(), RTLD_NOW | RTLD_LOCAL);
     create = module ? reinterpret_cast<CreateWebPageFunction*>(::dlsym(module, "CreateWebPage")) : nullptr;
     return create != nullptr;
 }

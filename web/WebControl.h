@@ -47,6 +47,8 @@ signals:
 
 private:
     QString serve(const WebOption& wanted);
+    // Takes wanted as the choice: stored, and the page moved when served. The problem, or empty when done.
+    QString apply(const WebOption& wanted);
     bool loadModule();
 
     WebPageHost& host;
