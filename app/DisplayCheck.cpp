@@ -1,5 +1,6 @@
 #include "app/DisplayCheck.h"
 
+#include <dlfcn.h>
 #include <QFile>
 #include <QStringList>
 #include <wayland-client.h>
@@ -17,15 +18,23 @@ bool X11Usable(const QString& display)
     return usable;
 }
 
+// The client library is loaded only where a Wayland display is named: an X11 session never maps it.
 bool WaylandUsable()
 {
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return false;
-    wl_display* display = wl_display_connect(nullptr);
-    if (!display)
+    void* library = ::dlopen("libwayland-client.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!library)
         return false;
-    wl_display_disconnect(display);
-    return true;
+    auto* connectDisplay =
+        reinterpret_cast<decltype(wl_display_connect)*>(::dlsym(library, "wl_display_connect"));
+    auto* disconnectDisplay =
+        reinterpret_cast<decltype(wl_display_disconnect)*>(::dlsym(library, "wl_display_disconnect"));
+    wl_display* display = connectDisplay && disconnectDisplay ? connectDisplay(nullptr) : nullptr;
+    if (display)
+        disconnectDisplay(display);
+    // Left loaded: Qt's Wayland platform, about to start, uses the same library.
+    return display != nullptr;
 }
 
 } // namespace

@@ -84,19 +84,28 @@ QLabel* CFrequencyReadout::createPicture(int id)
 
 void CFrequencyReadout::SetUp()
 {
-    pointPictures = {LoadBitmap(pointImage), Dimmed(LoadBitmap(pointImage))};
-    unitPictures = {LoadBitmap(unitImage), Dimmed(LoadBitmap(unitImage))};
+    pointPictures[0] = LoadBitmap(pointImage);
+    unitPictures[0] = LoadBitmap(unitImage);
     for (const auto& [picture, pixmap] :
          {std::pair{point, pointPictures[0]}, std::pair{unitLabel, unitPictures[0]}}) {
         picture->setPixmap(pixmap);
         picture->resize(picture->sizeHint());
     }
     // Decoded once: a held button redraws the row ten times a second.
-    for (std::size_t digit = 0; digit < digitImages.size(); ++digit) {
+    for (std::size_t digit = 0; digit < digitImages.size(); ++digit)
         digitPictures[0][digit] = LoadBitmap(digitImages[digit]);
-        digitPictures[1][digit] = Dimmed(digitPictures[0][digit]);
-    }
     showState();
+}
+
+void CFrequencyReadout::makeDimmedPictures()
+{
+    // Only once a transmitter is missing: a run that has one from the start never pays for them.
+    if (!pointPictures[1].isNull())
+        return;
+    pointPictures[1] = Dimmed(pointPictures[0]);
+    unitPictures[1] = Dimmed(unitPictures[0]);
+    for (std::size_t digit = 0; digit < digitImages.size(); ++digit)
+        digitPictures[1][digit] = Dimmed(digitPictures[0][digit]);
 }
 
 void CFrequencyReadout::ShowFrequency(std::int32_t shownValue, bool shownOnAir)
@@ -170,6 +179,8 @@ void CFrequencyReadout::showDigits()
     for (QLabel* picture : {tens, units, tenths, hundredths, unitLabel, point})
         picture->show();
 
+    if (!connected)
+        makeDimmedPictures();
     const std::size_t look = connected ? 0 : 1;
     point->setPixmap(pointPictures[look]);
     unitLabel->setPixmap(unitPictures[look]);

@@ -54,6 +54,7 @@ private:
     QLabel* createPicture(int id);
     void showState();
     void showDigits();
+    void makeDimmedPictures();
 
     QLabel* hundreds;   // 1040
     QLabel* tens;       // 1041
@@ -65,7 +66,8 @@ private:
     QLabel* notice;     // 1055: why there is no transmitter
     QLabel* hint;       // 1056: how to fix it
     QLabel* display;
-    // By digit; the first row lit, the second dimmed.
+
+    // By digit; the first row lit, the second dimmed (made when first needed).
     std::array<std::array<QPixmap, 10>, 2> digitPictures;
     std::array<QPixmap, 2> pointPictures;
     std::array<QPixmap, 2> unitPictures;
