@@ -1,6 +1,7 @@
 #include "ctl/CtlCommand.h"
 
 #include "ctl/StatusText.h"
+#include "state/TransmitterValues.h"
 
 #include <algorithm>
 #include <optional>
@@ -31,9 +32,9 @@ struct Press
 constexpr Press presses[] = {{"up", "StepUp"}, {"down", "StepDown"}, {"show", "Show"}};
 
 // The widest range either band allows; which band is in use is the program's to judge.
-constexpr qint64 lowestKilohertz = 76000;
-constexpr qint64 highestKilohertz = 108000;
-constexpr qint64 gridKilohertz = 50;
+constexpr qint64 lowestKilohertz = qint64{LowBand.lower} * 10;
+constexpr qint64 highestKilohertz = qint64{WideBand.upper} * 10;
+constexpr qint64 gridKilohertz = qint64{FrequencyGrid} * 10;
 
 const char* const commandList =
     "Commands:\n"
@@ -224,9 +225,9 @@ std::optional<CtlCommand> valueCommand(const QString& word, const QStringList& v
     if (word == QLatin1String("frequency"))
         return withFrequency(word, text, [](uint kilohertz) { return setProperty("Frequency", kilohertz); });
     if (word == QLatin1String("power"))
-        return level(word, text, "PaLevel", 0, 90);
+        return level(word, text, "PaLevel", 0, PaLevelMaximum);
     if (word == QLatin1String("gain"))
-        return level(word, text, "TxGain", 0, 23);
+        return level(word, text, "TxGain", 0, TxGainMaximum);
     if (word == QLatin1String("band")) {
         if (text != QLatin1String("87.5-108") && text != QLatin1String("76-90"))
             return usage(QStringLiteral("band takes 87.5-108 or 76-90, not '%1'").arg(text));

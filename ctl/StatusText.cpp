@@ -1,5 +1,7 @@
 #include "ctl/StatusText.h"
 
+#include "state/TransmitterValues.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
@@ -70,11 +72,11 @@ const Line lines[] = {
     {"Muted", "Muted", [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
     {"Power", "PaLevel",
      [](const QVariant& v, const QVariantMap&) {
-         return QString::number(v.toUInt()) + QLatin1String(" of 90");
+         return QString::number(v.toUInt()) + QStringLiteral(" of %1").arg(PaLevelMaximum);
      }},
     {"Gain", "TxGain",
      [](const QVariant& v, const QVariantMap&) {
-         return QString::number(v.toUInt()) + QLatin1String(" of 23");
+         return QString::number(v.toUInt()) + QStringLiteral(" of %1").arg(TxGainMaximum);
      }},
     {"Audio", "Stereo",
      [](const QVariant& v, const QVariantMap&) {
