@@ -32,6 +32,15 @@ QString TrayToolTip(const TransmitterCore& core)
 
 TrayControl::TrayControl(CTransmitterDlg& window) : QObject(&window), window(window)
 {
+    connect(window.TrayIcon()->Menu(), &QMenu::aboutToShow, this, &TrayControl::fillMenu);
+    connect(&window.Core(), &TransmitterCore::changed, this, &TrayControl::showState);
+    showState();
+}
+
+void TrayControl::fillMenu()
+{
+    if (onAir)
+        return;
     TransmitterCore& core = window.Core();
     QMenu* menu = window.TrayIcon()->Menu();
     onAir = menu->addAction(QString(), &core, &TransmitterCore::ToggleOnAir);
@@ -44,16 +53,22 @@ TrayControl::TrayControl(CTransmitterDlg& window) : QObject(&window), window(win
     menu->addAction(QStringLiteral("Show window"), &window, &CTransmitterDlg::BringBack);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Quit"), &window, &CTransmitterDlg::EndRun);
-    connect(&core, &TransmitterCore::changed, this, &TrayControl::showState);
-    showState();
+    showMenuState();
+}
+
+void TrayControl::showMenuState()
+{
+    if (!onAir)
+        return;
+    // The item says what it does: go on air while off air, and back.
+    onAir->setText(window.Core().State().onAir ? QStringLiteral("Off air") : QStringLiteral("On air"));
+    mute->setChecked(window.Core().State().muted);
 }
 
 void TrayControl::showState()
 {
     const TransmitterCore& core = window.Core();
-    // The item says what it does: go on air while off air, and back.
-    onAir->setText(core.State().onAir ? QStringLiteral("Off air") : QStringLiteral("On air"));
-    mute->setChecked(core.State().muted);
+    showMenuState();
     window.TrayIcon()->ShowStatus(TrayToolTip(core),
                                   core.State().onAir &&
                                       core.Connection() == TransmitterCore::ConnectionState::Connected);

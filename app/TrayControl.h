@@ -27,8 +27,11 @@ public:
 
 private:
     void showState();
+    // The menu's items, made when it is first about to show: a run that never opens it never pays for them.
+    void fillMenu();
+    void showMenuState();
 
     CTransmitterDlg& window;
-    QAction* onAir;
-    QAction* mute;
+    QAction* onAir = nullptr;
+    QAction* mute = nullptr;
 };

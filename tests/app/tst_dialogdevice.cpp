@@ -105,6 +105,7 @@ private slots:
         dialog.OnInitDialog();
         QSignalSpy ended(&dialog, &QDialog::finished);
         for (const QString& text : chosen + QStringList{"Quit"}) {
+            emit dialog.TrayIcon()->Menu()->aboutToShow(); // as opening it does
             const QList<QAction*> items = dialog.TrayIcon()->Menu()->actions();
             const auto item = std::ranges::find(items, text, &QAction::text);
             QVERIFY2(item != items.end(), qPrintable(text));
