@@ -29,7 +29,7 @@ SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit)
     if (length < 0)
         return {SmallTextFile::Unreadable, {}};
     buffer.truncate(length);
-    return {SmallTextFile::Read, buffer.trimmed()};
+    return {SmallTextFile::Read, buffer.trimmed(), status.st_mode & 07777};
 }
 
 bool WriteSmallTextFile(const QString& path, const QByteArray& text)

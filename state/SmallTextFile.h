@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <sys/types.h>
 
 // The small option files kept beside Config.ini ("Sound.ini", "StartOnAir.ini", "Favourites.ini"): read and
 // written without ever following a link, and without a FIFO stalling the start.
@@ -14,7 +15,8 @@ struct SmallTextFile
         Unreadable, // a link, a directory, a device or a FIFO, or a read that failed
     };
     Status status = Missing;
-    QByteArray text; // at most the limit asked for, trimmed
+    QByteArray text;        // at most the limit asked for, trimmed
+    mode_t permissions = 0; // its permission bits, when read
 };
 
 SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit);

@@ -1,33 +1,9 @@
 #include "web/PrivateFile.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <QFile>
 #include <sys/stat.h>
 #include <unistd.h>
-
-std::optional<QByteArray> ReadPrivateFile(const QString& path, bool* missing, mode_t* mode)
-{
-    *missing = false;
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        *missing = errno == ENOENT;
-        return std::nullopt;
-    }
-    struct stat status;
-    char buffer[4096];
-    ssize_t length = -1;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
-        length = ::read(fd, buffer, sizeof buffer);
-    ::close(fd);
-    if (length < 0)
-        return std::nullopt;
-    if (mode)
-        *mode = status.st_mode & 07777;
-    return QByteArray(buffer, length);
-}
 
 bool WritePrivateFile(const QString& path, const QByteArray& bytes, mode_t mode)
 {

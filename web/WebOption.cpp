@@ -1,17 +1,12 @@
 #include "web/WebOption.h"
 
+#include "state/SmallTextFile.h"
 #include "web/PrivateFile.h"
 
-#include <cstdio>
-#include <QFile>
+#include <optional>
 #include <QList>
 
 namespace {
-
-void Complain(const QString& path, const char* what)
-{
-    std::fprintf(stderr, "tessaly: %s: %s\n", QFile::encodeName(path).constData(), what);
-}
 
 // "0" or "1"; anything else is no answer.
 std::optional<bool> Flag(const QByteArray& text)
@@ -25,19 +20,18 @@ std::optional<bool> Flag(const QByteArray& text)
 
 WebOption ReadWebOption(const QString& path)
 {
-    bool missing = false;
-    const std::optional<QByteArray> text = ReadPrivateFile(path, &missing);
-    if (missing)
+    const SmallTextFile file = ReadSmallTextFile(path, 4096);
+    if (file.status == SmallTextFile::Missing)
         return {};
     const char* const notUnderstood = "not understood, the web page stays off";
-    if (!text) {
-        Complain(path, "not a readable regular file, the web page stays off");
+    if (file.status == SmallTextFile::Unreadable) {
+        ComplainAboutFile(path, "not a readable regular file, the web page stays off");
         return {};
     }
     WebOption option;
     std::optional<bool> on, network;
     bool portRead = false;
-    for (const QByteArray& line : text->split('\n')) {
+    for (const QByteArray& line : file.text.split('\n')) {
         const QByteArray trimmed = line.trimmed();
         if (trimmed.isEmpty())
             continue;
@@ -54,7 +48,7 @@ WebOption ReadWebOption(const QString& path)
             option.port = quint16(port);
             portRead = true;
         } else {
-            Complain(path, notUnderstood);
+            ComplainAboutFile(path, notUnderstood);
             return {};
         }
     }
@@ -69,7 +63,7 @@ bool WriteWebOption(const QString& path, const WebOption& option)
                             "\nWebNetwork=" + QByteArray::number(int(option.network)) +
                             "\nWebPort=" + QByteArray::number(option.port) + '\n';
     if (!WritePrivateFile(path, text, 0644)) {
-        Complain(path, "the web page's choices could not be stored");
+        ComplainAboutFile(path, "the web page's choices could not be stored");
         return false;
     }
     return true;

@@ -1,10 +1,9 @@
 #include "web/WebToken.h"
 
+#include "state/SmallTextFile.h"
 #include "web/PrivateFile.h"
 
 #include <array>
-#include <cstdio>
-#include <QFile>
 #include <QRandomGenerator>
 
 namespace {
@@ -26,17 +25,15 @@ bool IsToken(const QByteArray& text)
 
 QByteArray LoadWebToken(const QString& path)
 {
-    bool missing = false;
-    mode_t mode = 0;
-    const std::optional<QByteArray> text = ReadPrivateFile(path, &missing, &mode);
-    if (text && IsToken(text->trimmed()) && (mode & 077) == 0)
-        return text->trimmed();
-    if (!missing) {
-        std::fprintf(stderr, "tessaly: %s: %s, a new token is made\n", QFile::encodeName(path).constData(),
-                     !text               ? "not a readable regular file"
-                     : (mode & 077) != 0 ? "readable by others"
-                                         : "not a token");
-    }
+    const SmallTextFile file = ReadSmallTextFile(path, 4096);
+    const bool readable = file.status == SmallTextFile::Read;
+    const bool secret = readable && (file.permissions & 077) == 0;
+    if (secret && IsToken(file.text))
+        return file.text;
+    if (file.status != SmallTextFile::Missing)
+        ComplainAboutFile(path, !readable ? "not a readable regular file, a new token is made"
+                                : !secret ? "readable by others, a new token is made"
+                                          : "not a token, a new token is made");
     return RenewWebToken(path);
 }
 
@@ -46,8 +43,7 @@ QByteArray RenewWebToken(const QString& path)
     QRandomGenerator::system()->fillRange(random.data(), random.size());
     const QByteArray token = QByteArray(reinterpret_cast<const char*>(random.data()), tokenBytes).toHex();
     if (!WritePrivateFile(path, token + '\n', 0600)) {
-        std::fprintf(stderr, "tessaly: %s: the web page's token could not be stored\n",
-                     QFile::encodeName(path).constData());
+        ComplainAboutFile(path, "the web page's token could not be stored");
         return {};
     }
     return token;
