@@ -24,9 +24,7 @@ int main(int argc, char* argv[])
     if (options.headless || (options.background && !displayUsable)) {
         HandOverToHeadless(argv);
         // Without its lighter sibling (a copy of this file alone) the same run goes on here.
-        QCoreApplication application(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
-        return RunHeadless(options);
+        return RunHeadless(argc, argv, options);
     }
 
     // The running copy is found before any display is opened: a start from ssh still reaches it.

@@ -6,10 +6,13 @@
 #include "service/WriteErrorLog.h"
 
 #include <cstdio>
+#include <QCoreApplication>
 #include <QEventLoop>
 
-int RunHeadless(const StartOptions& options)
+int RunHeadless(int& argc, char* argv[], const StartOptions& options)
 {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
     const SingleInstanceLock lock = Session::AcquireLock();
     if (lock == SingleInstanceLock::HeldByAnother ||
         (lock == SingleInstanceLock::Unavailable && !Session::ClaimBusName()))

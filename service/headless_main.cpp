@@ -2,8 +2,8 @@
 #include "service/SessionBusProbe.h"
 #include "service/StartOptions.h"
 
+#include <chrono>
 #include <csignal>
-#include <QCoreApplication>
 
 // tessaly --headless hands over to this program: the same run without any window library loaded.
 int main(int argc, char* argv[])
@@ -14,7 +14,5 @@ int main(int argc, char* argv[])
     if (!options.output.isEmpty() || !options.error.isEmpty())
         return AnswerStartOptions(options);
     KeepSessionBusIfItAnswers(std::chrono::seconds(2));
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
-    return RunHeadless(options);
+    return RunHeadless(argc, argv, options);
 }
