@@ -71,11 +71,8 @@ TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<
 QVariantMap TransmitterBusObject::properties() const
 {
     QVariantMap all = core.Properties();
-    if (soundRouting) {
-        all.insert(soundRoutingProperty, soundRouting->IsEnabled());
-        all.insert(QStringLiteral("SoundState"), soundRouting->State());
-        all.insert(QStringLiteral("SoundSink"), soundRouting->SinkDescription());
-    }
+    if (soundRouting)
+        all.insert(soundRouting->Properties());
     if (web) {
         all.insert(QStringLiteral("WebControl"), web->IsServed());
         all.insert(QStringLiteral("WebAddress"), web->Address());

@@ -120,8 +120,7 @@ void TransmitterCore::endAtExit()
         send(TuneReport);
         FlushReports(lastReportLimit);
     }
-    if (!settingsFile.isEmpty())
-        SaveSettingsFile(settingsFile, PersistedOf(state));
+    save();
 }
 
 void TransmitterCore::send(ReportKind kind)

@@ -12,8 +12,10 @@ WebLink::WebLink(TransmitterCore& core, SoundRouting* soundRouting, QObject* par
       control(*this, QFileInfo(settingsPath()).dir().path())
 {
     connect(&core, &TransmitterCore::changed, &control, &WebControl::HostChanged);
-    if (soundRouting)
+    if (soundRouting) {
         connect(soundRouting, &SoundRouting::enabledChanged, &control, &WebControl::HostChanged);
+        connect(soundRouting, &SoundRouting::stateChanged, &control, &WebControl::HostChanged);
+    }
 }
 
 void WebLink::Start(bool switchOn)
@@ -25,7 +27,7 @@ QVariantMap WebLink::Properties() const
 {
     QVariantMap all = core.Properties();
     if (soundRouting)
-        all.insert(QStringLiteral("SoundRouting"), soundRouting->IsEnabled());
+        all.insert(soundRouting->Properties());
     return all;
 }
 

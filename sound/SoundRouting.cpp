@@ -21,6 +21,13 @@ SoundRouting::~SoundRouting()
     // The engine's library stays: Qt may still hold objects of its types until the process ends.
 }
 
+QVariantMap SoundRouting::Properties() const
+{
+    return {{QStringLiteral("SoundRouting"), IsEnabled()},
+            {QStringLiteral("SoundState"), State()},
+            {QStringLiteral("SoundSink"), SinkDescription()}};
+}
+
 QString SoundRouting::SetEnabled(bool on)
 {
     if (on == enabled)

@@ -5,6 +5,7 @@
 #include <memory>
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 #include <sys/types.h>
 
 class QFileSystemWatcher;
@@ -35,6 +36,8 @@ public:
     QString State() const { return state; }
     // The routed sink's description; empty unless State() is "routed".
     QString SinkDescription() const { return sinkDescription; }
+    // The option and the state as the bus and the web page show them: SoundRouting, SoundState, SoundSink.
+    QVariantMap Properties() const;
 
     // Reaches the sound server, asynchronously; call once the window is shown (or the headless start is
     // done). Without a server: one line on stderr, and the server is reached when it appears.
