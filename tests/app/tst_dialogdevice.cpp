@@ -89,7 +89,6 @@ private slots:
         QTest::newRow("off air") << 1 << QStringList{} << "Tessaly — off air";
         QTest::newRow("on air") << 1 << QStringList{"On air"} << "Tessaly — on air, 90.00 MHz";
         QTest::newRow("muted") << 1 << QStringList{"On air", "Mute"} << "Tessaly — muted";
-        QTest::newRow("back off air") << 1 << QStringList{"On air", "Off air"} << "Tessaly — off air";
         QTest::newRow("no transmitter") << 0 << QStringList{"On air"} << "Tessaly — no transmitter";
         QTest::newRow("refused") << 2 << QStringList{} << "Tessaly — no permission for the transmitter";
     }

@@ -285,7 +285,6 @@ private slots:
         QTest::addColumn<bool>("onAir");
         QTest::newRow("on") << QByteArray("OnAirAtStart=1\n") << true;
         QTest::newRow("off") << QByteArray("OnAirAtStart=0\n") << false;
-        QTest::newRow("no file") << QByteArray() << false;
         QTest::newRow("damaged") << QByteArray("OnAirAtStart=yes\n") << false;
     }
 

@@ -1,6 +1,5 @@
 #include "device/DeviceWriter.h"
 
-#include <csignal>
 #include <QtTest>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -38,9 +37,6 @@ class TestDeviceWriter : public QObject
     Q_OBJECT
 
 private slots:
-    // A closed peer gives a failed write rather than SIGPIPE, as in the program.
-    void initTestCase() { std::signal(SIGPIPE, SIG_IGN); }
-
     void waitingReportsGiveWayToNewerOnes()
     {
         int ends[2];
@@ -69,19 +65,15 @@ private slots:
         QCOMPARE(modes, QList<std::uint8_t>({0, 0, RetuneBit}));
         QCOMPARE(done, (std::vector<Done>{{{1}, true}, {{2, 5}, true}, {{3, 4}, true}}));
 
-        // A failed write is told, and nothing reaches a forgotten context.
-        ::close(ends[1]);
-        QueueReport(ends[0], TuneReport, Report(TuneReport, 6), 6, &context, Record);
-        QVERIFY(FlushReports(std::chrono::seconds(10)));
-        QCoreApplication::sendPostedEvents(&context, QEvent::MetaCall);
-        QCOMPARE(done.back(), (Done{{6}, false}));
+        // Nothing reaches a forgotten context.
         QueuePause(std::chrono::milliseconds(200));
         QueueReport(ends[0], TuneReport, Report(TuneReport, 7), 7, &context, Record);
         ForgetReportContext(&context);
         QVERIFY(FlushReports(std::chrono::seconds(10)));
         QCoreApplication::sendPostedEvents(&context, QEvent::MetaCall);
-        QCOMPARE(done.back(), (Done{{6}, false}));
+        QCOMPARE(done.size(), std::size_t(3));
         ::close(ends[0]);
+        ::close(ends[1]);
     }
 };
 

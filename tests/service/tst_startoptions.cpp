@@ -22,7 +22,6 @@ private slots:
         QTest::newRow("Qt's options in either spelling")
             << QStringList{"--platform=minimal", "-style", "Fusion", "-reverse"} << true << false << "minimal";
         QTest::newRow("an unknown option") << QStringList{"--frobnicate"} << false << false << QString();
-        QTest::newRow("a stray argument") << QStringList{"--headless", "now"} << false << true << QString();
     }
 
     void commandLines()

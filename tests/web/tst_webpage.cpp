@@ -168,8 +168,6 @@ private slots:
         const QByteArray onAir = R"({"set":"OnAir","value":true})";
         QTest::newRow("page") << QByteArray("GET /") << QByteArray("{cookie}") << QByteArray() << 200 << "";
         QTest::newRow("no token") << QByteArray("GET /") << QByteArray() << QByteArray() << 401 << "";
-        QTest::newRow("wrong token") << QByteArray("GET /") << QByteArray("Cookie: tessaly_token=00\r\n")
-                                     << QByteArray() << 401 << "";
         QTest::newRow("rebound name")
             << QByteArray("GET /") << QByteArray("Host: evil.example:{port}\r\n{cookie}") << QByteArray()
             << 403 << "";
@@ -177,13 +175,8 @@ private slots:
                                 << "OnAir=true";
         QTest::newRow("step") << QByteArray("POST /set") << QByteArray("{cookie}{origin}")
                               << QByteArray(R"({"step":"up"})") << 200 << "step up";
-        QTest::newRow("change from another site")
-            << QByteArray("POST /set") << QByteArray("{cookie}Origin: http://evil.example\r\n") << onAir
-            << 403 << "";
         QTest::newRow("change without origin")
             << QByteArray("POST /set") << QByteArray("{cookie}") << onAir << 403 << "";
-        QTest::newRow("change without token")
-            << QByteArray("POST /set") << QByteArray("{origin}") << onAir << 401 << "";
         QTest::newRow("change by GET")
             << QByteArray("GET /set?set=OnAir") << QByteArray("{cookie}") << QByteArray() << 405 << "";
         QTest::newRow("read-only") << QByteArray("POST /set") << QByteArray("{cookie}{origin}")
@@ -259,18 +252,6 @@ private slots:
         control->HostChanged();
         QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 20000);
         QVERIFY(messages[1][0].toString().contains(R"("OnAir":true)"));
-    }
-
-    void webSocketFromAnotherSiteRefused()
-    {
-        QWebSocket page(QStringLiteral("http://evil.example"));
-        QNetworkRequest request(QUrl(QStringLiteral("ws://127.0.0.1:%1/socket").arg(port)));
-        request.setRawHeader("Cookie", "tessaly_token=" + token);
-        QSignalSpy closed(&page, &QWebSocket::disconnected);
-        QSignalSpy messages(&page, &QWebSocket::textMessageReceived);
-        page.open(request);
-        QTRY_COMPARE_WITH_TIMEOUT(closed.size(), 1, 20000);
-        QCOMPARE(messages.size(), 0);
     }
 };
 
