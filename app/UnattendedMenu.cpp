@@ -2,16 +2,12 @@
 
 #include "core/Favourites.h"
 #include "core/TransmitterCore.h"
+#include "panels/CFrequencyReadout.h"
 
 #include <algorithm>
 #include <QMenu>
 
 namespace {
-
-QString Megahertz(std::int32_t frequency)
-{
-    return QStringLiteral("%1.%2 MHz").arg(frequency / 100).arg(frequency % 100, 2, 10, QLatin1Char('0'));
-}
 
 void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core)
 {
@@ -19,7 +15,7 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core)
     const TransmitterState& state = core.State();
     const std::vector<std::int32_t>& favourites = core.Favourites();
     for (const std::int32_t frequency : favourites) {
-        QAction* item = favouritesMenu.addAction(Megahertz(frequency), &core,
+        QAction* item = favouritesMenu.addAction(CFrequencyReadout::FrequencyText(frequency), &core,
                                                  [&core, frequency] { core.TuneTo(frequency); });
         item->setCheckable(true);
         item->setChecked(frequency == state.frequency);
@@ -30,12 +26,14 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core)
         favouritesMenu.addSeparator();
     const std::int32_t current = state.frequency;
     const bool isFavourite = std::find(favourites.begin(), favourites.end(), current) != favourites.end();
-    QAction* add = favouritesMenu.addAction(QStringLiteral("Add ") + Megahertz(current), &core,
-                                            [&core, current] { core.AddFavourite(current); });
+    QAction* add =
+        favouritesMenu.addAction(QStringLiteral("Add ") + CFrequencyReadout::FrequencyText(current), &core,
+                                 [&core, current] { core.AddFavourite(current); });
     add->setEnabled(!isFavourite && favourites.size() < FavouritesMaximum &&
                     Tunable(current, state.optionFlags));
-    QAction* remove = favouritesMenu.addAction(QStringLiteral("Remove ") + Megahertz(current), &core,
-                                               [&core, current] { core.RemoveFavourite(current); });
+    QAction* remove =
+        favouritesMenu.addAction(QStringLiteral("Remove ") + CFrequencyReadout::FrequencyText(current), &core,
+                                 [&core, current] { core.RemoveFavourite(current); });
     remove->setEnabled(isFavourite);
 }
 

@@ -22,11 +22,6 @@ bool Possible(const QString& entry)
     return form.match(entry).hasMatch();
 }
 
-QString Megahertz(std::int32_t frequency)
-{
-    return QStringLiteral("%1.%2").arg(frequency / 100).arg(frequency % 100, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 CTypedEntry::CTypedEntry(QWidget* window, CFrequencyReadout* readout, TransmitterCore& core)
@@ -88,8 +83,10 @@ void CTypedEntry::enter()
         return;
     const BandLimits band = BandOf(core.State().optionFlags);
     QToolTip::showText(window->mapToGlobal(hintPlace),
-                       QStringLiteral("%1 MHz: only %2-%3 MHz in 0.05 MHz steps")
-                           .arg(Megahertz(frequency), Megahertz(band.lower), Megahertz(band.upper)),
+                       QStringLiteral("%1: only %2 to %3 in 0.05 MHz steps")
+                           .arg(CFrequencyReadout::FrequencyText(frequency),
+                                CFrequencyReadout::FrequencyText(band.lower),
+                                CFrequencyReadout::FrequencyText(band.upper)),
                        window);
 }
 
