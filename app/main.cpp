@@ -3,23 +3,16 @@
 #include "service/HeadlessRun.h"
 #include "service/RunningInstance.h"
 #include "service/Session.h"
-#include "service/SessionBusProbe.h"
 #include "service/StartOptions.h"
 
-#include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    // A vanished device peer must fail the write, not end the process.
-    std::signal(SIGPIPE, SIG_IGN);
-    const StartOptions options = ReadStartOptions(argc, argv);
-    if (!options.output.isEmpty() || !options.error.isEmpty())
-        return AnswerStartOptions(options);
-    // Before anything of Qt's may reach the bus: one that does not answer would hold it for ever.
-    KeepSessionBusIfItAnswers(std::chrono::seconds(2));
+    StartOptions options;
+    if (const std::optional<int> answered = BeginStart(argc, argv, options))
+        return *answered;
     const bool displayUsable = !options.headless && DisplayUsable(options.platform, options.display);
     if (options.headless || (options.background && !displayUsable)) {
         HandOverToHeadless(argv);

@@ -1,6 +1,10 @@
 #include "service/StartOptions.h"
 
+#include "service/SessionBusProbe.h"
+
+#include <chrono>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <QCommandLineParser>
 #include <unistd.h>
@@ -80,6 +84,16 @@ StartOptions ReadStartOptions(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     return ReadStartOptions(arguments);
+}
+
+std::optional<int> BeginStart(int argc, char* argv[], StartOptions& options)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    options = ReadStartOptions(argc, argv);
+    if (!options.output.isEmpty() || !options.error.isEmpty())
+        return AnswerStartOptions(options);
+    KeepSessionBusIfItAnswers(std::chrono::seconds(2));
+    return std::nullopt;
 }
 
 int AnswerStartOptions(const StartOptions& options)

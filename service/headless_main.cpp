@@ -1,18 +1,11 @@
 #include "service/HeadlessRun.h"
-#include "service/SessionBusProbe.h"
 #include "service/StartOptions.h"
-
-#include <chrono>
-#include <csignal>
 
 // tessaly --headless hands over to this program: the same run without any window library loaded.
 int main(int argc, char* argv[])
 {
-    // A vanished device peer must fail the write, not end the process.
-    std::signal(SIGPIPE, SIG_IGN);
-    const StartOptions options = ReadStartOptions(argc, argv);
-    if (!options.output.isEmpty() || !options.error.isEmpty())
-        return AnswerStartOptions(options);
-    KeepSessionBusIfItAnswers(std::chrono::seconds(2));
+    StartOptions options;
+    if (const std::optional<int> answered = BeginStart(argc, argv, options))
+        return *answered;
     return RunHeadless(argc, argv, options);
 }
