@@ -29,7 +29,8 @@ export LSAN_OPTIONS
 
 work=$(mktemp -d)
 dir=$work/headless
-trap 'status=$?; kill ${program_pid:-} ${listener_pid:-} 2>/dev/null || true; show_program_errors $status "$work"; rm -rf "$work"' EXIT
+# The program is waited for before its directory goes: it writes its settings there as it ends.
+trap 'status=$?; kill ${program_pid:-} ${listener_pid:-} 2>/dev/null || true; wait 2>/dev/null; show_program_errors $status "$work"; rm -rf "$work"' EXIT
 prepare_copy "$dir" "$tessaly"
 port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 printf 'WebPort=%s\n' "$port" >"$dir/Web.ini"
@@ -60,4 +61,6 @@ bus org.tessaly.Tessaly1.RenewWebToken || fail "RenewWebToken failed"
 ! bus org.freedesktop.DBus.Properties.Set org.tessaly.Tessaly1 WebPort '<uint32 80>' || fail "WebPort 80 taken"
 bus org.freedesktop.DBus.Properties.Set org.tessaly.Tessaly1 WebControl '<false>' || fail "WebControl false failed"
 ! has_address && grep -q '^WebControl=0$' "$dir/Web.ini" || fail "the page stayed on"
+kill -TERM "$program_pid"
+wait "$program_pid" || fail "the program's exit status $? after SIGTERM"
 echo "PASS"
