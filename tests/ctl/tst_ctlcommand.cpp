@@ -192,7 +192,6 @@ void TestCtlCommand::statusOfTheNewerProgram_data()
         {QStringLiteral("Sound: through USB Audio (the transmitter)")});
     row("no card", sound("not found"),
         {QStringLiteral("Sound: not routed, the transmitter's sound card was not found")});
-    row("switched off", sound("off"), {QStringLiteral("Sound: off")});
     row("connected on air", {{QStringLiteral("OnAir"), true}, {QStringLiteral("Connected"), true}},
         {QStringLiteral("On air: yes")});
     row("favourites",
@@ -203,8 +202,6 @@ void TestCtlCommand::statusOfTheNewerProgram_data()
         {{QStringLiteral("WebControl"), true},
          {QStringLiteral("WebAddress"), QStringLiteral("http://h:8188/?t=x")}},
         {QStringLiteral("Web page: http://h:8188/?t=x")});
-    row("web off", {{QStringLiteral("WebControl"), false}, {QStringLiteral("WebAddress"), QString()}},
-        {QStringLiteral("Web page: off")});
 }
 
 void TestCtlCommand::statusOfTheNewerProgram()
