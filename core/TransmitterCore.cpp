@@ -9,6 +9,7 @@
 #include "state/StartOnAirFile.h"
 #include "state/TransmitterValues.h"
 
+#include <algorithm>
 #include <optional>
 #include <QMetaType>
 #include <utility>
@@ -21,6 +22,10 @@ constexpr int saveDelayMs = 1000;
 constexpr std::chrono::seconds lastReportLimit(1);
 // The transmitter needs time to retune before it takes the setup report; the writer waits it out.
 constexpr std::chrono::milliseconds retuneTime(20);
+
+const QStringList readOnly = {QStringLiteral("Connected"), QStringLiteral("Connection"),
+                              QStringLiteral("Delivered"), QStringLiteral("WriteFailedAt"),
+                              QStringLiteral("Favourites")};
 
 const QString wideBand = QStringLiteral("87.5-108");
 const QString lowBand = QStringLiteral("76-90");
@@ -201,6 +206,8 @@ bool TransmitterCore::storeFavourites(std::vector<std::int32_t> kept)
 
 void TransmitterCore::onClosed()
 {
+    // Nothing is owed to a transmitter that went: the next one is told everything.
+    delivered = true;
     // Its TuneReport is dropped: no connection is open any more.
     if (state.onAir)
         ToggleOnAir();
@@ -209,6 +216,15 @@ void TransmitterCore::onClosed()
 
 void TransmitterCore::onReportsDone(const std::vector<std::uint64_t>& tickets, bool written)
 {
+    const bool latest = std::find(tickets.cbegin(), tickets.cend(), lastTicket) != tickets.cend();
+    if (!written && delivered) {
+        delivered = false;
+        failedWriteTime = QTime::currentTime();
+        emit changed();
+    } else if (written && latest && !delivered) {
+        delivered = true;
+        emit changed();
+    }
     if (!written)
         emit writeFailed();
     emit reportsDone(tickets, written);
@@ -277,27 +293,35 @@ bool TransmitterCore::stepFrequency(std::int32_t (*stepped)(std::int32_t, std::i
     return true;
 }
 
-void TransmitterCore::ChangePaLevel(int paLevel)
+bool TransmitterCore::ChangePaLevel(int paLevel)
 {
+    if (paLevel < 0 || paLevel > PaLevelMaximum)
+        return false;
     if (paLevel == state.paLevel)
-        return;
+        return true;
     state.paLevel = paLevel;
     send(TuneReport);
     scheduleSave();
     emit changed();
+    return true;
 }
 
-void TransmitterCore::ChangeTxGain(int txGainIndex, int optionFlags)
+bool TransmitterCore::ChangeTxGain(int txGainIndex, int optionFlags)
 {
+    if (txGainIndex < 0 || txGainIndex > TxGainMaximum)
+        return false;
     state.optionFlags = optionFlags;
     state.txGainIndex = txGainIndex;
     send(SetupReport);
     scheduleSave();
     emit changed();
+    return true;
 }
 
-void TransmitterCore::ApplySettings(int optionFlags, int txGainIndex)
+bool TransmitterCore::ApplySettings(int optionFlags, int txGainIndex)
 {
+    if (txGainIndex < 0 || txGainIndex > TxGainMaximum)
+        return false;
     state.optionFlags = optionFlags;
     state.txGainIndex = txGainIndex;
     if (const auto clamped = BandClamped(state.frequency, state.optionFlags)) {
@@ -308,6 +332,20 @@ void TransmitterCore::ApplySettings(int optionFlags, int txGainIndex)
     send(SetupReport);
     scheduleSave();
     emit changed();
+    return true;
+}
+
+QString TransmitterCore::ConnectionName() const
+{
+    switch (Connection()) {
+    case ConnectionState::Connected:
+        return QStringLiteral("connected");
+    case ConnectionState::NoPermission:
+        return QStringLiteral("no-permission");
+    case ConnectionState::Absent:
+        break;
+    }
+    return QStringLiteral("absent");
 }
 
 QVariantMap TransmitterCore::Properties() const
@@ -327,6 +365,10 @@ QVariantMap TransmitterCore::Properties() const
         {QStringLiteral("Step"), uint(StepOf(state.optionFlags) * 10)},
         {QStringLiteral("Deemphasis"), uint(options.deemphasis75 ? 75 : 50)},
         {QStringLiteral("Connected"), IsConnected()},
+        {QStringLiteral("Connection"), ConnectionName()},
+        {QStringLiteral("Delivered"), delivered},
+        {QStringLiteral("WriteFailedAt"),
+         delivered ? QString() : failedWriteTime.toString(QStringLiteral("hh:mm:ss"))},
         {QStringLiteral("OnAirAtStart"), onAirAtStart},
         {QStringLiteral("Favourites"), QVariant::fromValue(favouritesInKHz)},
     };
@@ -334,7 +376,7 @@ QVariantMap TransmitterCore::Properties() const
 
 QString TransmitterCore::WriteProperty(const QString& name, const QVariant& value)
 {
-    if (name == QLatin1String("Connected") || name == QLatin1String("Favourites"))
+    if (readOnly.contains(name))
         return name + QStringLiteral(" is read-only");
     if (name == QLatin1String("OnAirAtStart")) {
         if (!hasType(value, QMetaType::Bool))
@@ -353,9 +395,9 @@ QString TransmitterCore::WriteProperty(const QString& name, const QVariant& valu
         return {};
     }
     if (name == QLatin1String("PaLevel")) {
-        if (!hasType(value, QMetaType::UInt) || value.toUInt() > PaLevelMaximum)
+        if (!hasType(value, QMetaType::UInt) || value.toUInt() > PaLevelMaximum ||
+            !ChangePaLevel(int(value.toUInt())))
             return QStringLiteral("PaLevel takes an unsigned integer from 0 to %1").arg(PaLevelMaximum);
-        ChangePaLevel(int(value.toUInt()));
         return {};
     }
     return writeOptions(name, value);

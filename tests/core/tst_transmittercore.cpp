@@ -115,6 +115,11 @@ private slots:
                                     << R{tune("0118", "5A", "09")} << 9000 << 0x25;
         QTest::newRow("PaLevel above 90")
             << true << 9000 << write("PaLevel", 91u) << false << R{} << 9000 << 0x25;
+        QTest::newRow("the core refuses a level beyond the device's range itself")
+            << true << 9000 << Operation([](TransmitterCore& core) {
+                   return core.ChangePaLevel(226) ? QString() : QStringLiteral("refused");
+               })
+            << false << R{} << 9000 << 0x25;
         QTest::newRow("TxGain 5") << true << 9000 << write("TxGain", 5u) << true << R{SetupBytes("53", "25")}
                                   << 9000 << 0x25;
         QTest::newRow("TxGain above 23")
@@ -204,6 +209,9 @@ private slots:
             QVERIFY2(core.WriteProperty(it.key(), it.value()).isEmpty(), qPrintable(it.key()));
         QVariantMap expected = written;
         expected.insert(QStringLiteral("Connected"), false);
+        expected.insert(QStringLiteral("Connection"), QStringLiteral("absent"));
+        expected.insert(QStringLiteral("Delivered"), true);
+        expected.insert(QStringLiteral("WriteFailedAt"), QString());
         expected.insert(QStringLiteral("Favourites"), QVariant::fromValue(QList<uint>()));
         QCOMPARE(core.Properties(), expected);
         QVERIFY(ReadStartOnAir(StartOnAirPath(test.settingsFile())));

@@ -194,6 +194,18 @@ void TestCtlCommand::statusOfTheNewerProgram_data()
         {QStringLiteral("Sound: not routed, the transmitter's sound card was not found")});
     row("connected on air", {{QStringLiteral("OnAir"), true}, {QStringLiteral("Connected"), true}},
         {QStringLiteral("On air: yes")});
+    row("write not taken",
+        {{QStringLiteral("OnAir"), true},
+         {QStringLiteral("Connection"), QStringLiteral("connected")},
+         {QStringLiteral("Delivered"), false},
+         {QStringLiteral("WriteFailedAt"), QStringLiteral("12:03:04")}},
+        {QStringLiteral(
+            "On air: yes — the transmitter did not take the last change (write failed at 12:03:04)")});
+    row("no permission",
+        {{QStringLiteral("OnAir"), false}, {QStringLiteral("Connection"), QStringLiteral("no-permission")}},
+        {QStringLiteral(
+            "On air: no (no permission for the transmitter: install 70-tessaly.rules, then plug it "
+            "in again)")});
     row("favourites",
         {{QStringLiteral("Favourites"), QVariantList{88500u, 100100u}},
          {QStringLiteral("OnAirAtStart"), true}},
