@@ -27,8 +27,8 @@ const QStringList readOnly = {QStringLiteral("Connected"), QStringLiteral("Conne
                               QStringLiteral("Delivered"), QStringLiteral("WriteFailedAt"),
                               QStringLiteral("Favourites")};
 
-const QString wideBand = QStringLiteral("87.5-108");
-const QString lowBand = QStringLiteral("76-90");
+const QString wideBand = QLatin1String(WideBandName);
+const QString lowBand = QLatin1String(LowBandName);
 
 // The step's code in the option flags for a step in kHz, as the settings window composes it.
 std::optional<StepCode> stepCode(uint stepKHz)

@@ -245,6 +245,10 @@ void TestCtlCommand::favouriteRound_data()
     QTest::newRow("below all") << three << 87500u << qint64(88500) << qint64(100100);
     QTest::newRow("only itself") << QList<uint>{95000} << 95000u << qint64(95000) << qint64(95000);
     QTest::newRow("none") << QList<uint>{} << 95000u << qint64(-1) << qint64(-1);
+    // 80.00 MHz belongs to the other band only and waits for it.
+    QTest::newRow("the other band's skipped")
+        << QList<uint>{80000, 95000, 100100} << 100100u << qint64(95000) << qint64(95000);
+    QTest::newRow("only the other band's") << QList<uint>{80000} << 95000u << qint64(-1) << qint64(-1);
 }
 
 void TestCtlCommand::favouriteRound()
@@ -254,8 +258,8 @@ void TestCtlCommand::favouriteRound()
     QFETCH(qint64, next);
     QFETCH(qint64, previous);
 
-    QCOMPARE(neighbourFavourite(favourites, frequency, true), next);
-    QCOMPARE(neighbourFavourite(favourites, frequency, false), previous);
+    QCOMPARE(neighbourFavourite(favourites, frequency, true, WideBand), next);
+    QCOMPARE(neighbourFavourite(favourites, frequency, false, WideBand), previous);
 }
 
 void TestCtlCommand::refusalExplained_data()
