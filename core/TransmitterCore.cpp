@@ -6,6 +6,7 @@
 #include "device/HotplugWatcher.h"
 #include "state/FavouritesFile.h"
 #include "state/SettingsFile.h"
+#include "state/SmallTextFile.h"
 #include "state/StartOnAirFile.h"
 #include "state/TransmitterValues.h"
 
@@ -83,7 +84,20 @@ void TransmitterCore::LoadState(const QString& file)
     state.paLevel = settings.paLevel;
     state.txGainIndex = settings.txGainIndex;
     state.optionFlags = settings.optionFlags;
-    favourites = KeptFavourites(ReadFavouritesFile(FavouritesPath(settingsFile)));
+    const QString favouritesPath = FavouritesPath(settingsFile);
+    const std::vector<std::int32_t> storedFavourites = ReadFavouritesFile(favouritesPath);
+    favourites = KeptFavourites(storedFavourites);
+    // What the rules leave out stays in the file until the favourites change, and then in a copy of it.
+    favouritesBackupOwed = favourites.size() < storedFavourites.size();
+    if (favouritesBackupOwed)
+        ComplainAboutFile(
+            favouritesPath,
+            qPrintable(QStringLiteral("only %1 of its %2 lines are used (the lowest %3 on the grid "
+                                      "of either band, each once); the file stays as it is, and is "
+                                      "kept as Favourites.ini.bak once the favourites change")
+                           .arg(favourites.size())
+                           .arg(storedFavourites.size())
+                           .arg(FavouritesMaximum)));
     onAirAtStart = ReadStartOnAir(StartOnAirPath(settingsFile));
     firstArrivalPending = true;
     exitHookKey = ArmExitHook([this] { endAtExit(); });
@@ -197,8 +211,12 @@ QString TransmitterCore::settingsFileInUse() const
 
 bool TransmitterCore::storeFavourites(std::vector<std::int32_t> kept)
 {
-    if (!WriteFavouritesFile(FavouritesPath(settingsFileInUse()), kept))
+    const QString path = FavouritesPath(settingsFileInUse());
+    if (favouritesBackupOwed && !KeepFavouritesBackup(path))
         return false;
+    if (!WriteFavouritesFile(path, kept))
+        return false;
+    favouritesBackupOwed = false;
     favourites = std::move(kept);
     emit changed();
     return true;

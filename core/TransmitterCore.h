@@ -145,6 +145,7 @@ private:
     QTimer saveTimer;
     QString settingsFile;
     std::vector<std::int32_t> favourites;
+    bool favouritesBackupOwed = false; // the file holds lines the favourites left out
     bool onAirAtStart = false;
     bool firstArrivalPending = false;
     std::uint64_t lastTicket = 0;
