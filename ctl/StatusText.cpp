@@ -86,7 +86,10 @@ const Line lines[] = {
     {"Muted", "Muted", [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
     {"Power", "PaLevel",
      [](const QVariant& v, const QVariantMap&) {
-         return QString::number(v.toUInt()) + QStringLiteral(" of %1").arg(PaLevelMaximum);
+         return QStringLiteral("%1 of %2, PA-VALUE %3")
+             .arg(v.toUInt())
+             .arg(PaLevelMaximum)
+             .arg(v.toUInt() + PaLevelOffset);
      }},
     {"Gain", "TxGain",
      [](const QVariant& v, const QVariantMap&) {
