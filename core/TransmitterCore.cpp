@@ -5,6 +5,7 @@
 #include "device/DeviceWriter.h"
 #include "device/HotplugWatcher.h"
 #include "state/FavouritesFile.h"
+#include "state/Properties.h"
 #include "state/SettingsFile.h"
 #include "state/SmallTextFile.h"
 #include "state/StartOnAirFile.h"
@@ -23,10 +24,6 @@ constexpr int saveDelayMs = 1000;
 constexpr std::chrono::seconds lastReportLimit(1);
 // The transmitter needs time to retune before it takes the setup report; the writer waits it out.
 constexpr std::chrono::milliseconds retuneTime(20);
-
-const QStringList readOnly = {QStringLiteral("Connected"), QStringLiteral("Connection"),
-                              QStringLiteral("Delivered"), QStringLiteral("WriteFailedAt"),
-                              QStringLiteral("Favourites")};
 
 const QString wideBand = QLatin1String(WideBandName);
 const QString lowBand = QLatin1String(LowBandName);
@@ -373,46 +370,46 @@ QVariantMap TransmitterCore::Properties() const
     for (const std::int32_t frequency : favourites)
         favouritesInKHz.append(uint(frequency * 10));
     return {
-        {QStringLiteral("Frequency"), uint(state.frequency * 10)},
-        {QStringLiteral("OnAir"), state.onAir},
-        {QStringLiteral("Muted"), state.muted},
-        {QStringLiteral("PaLevel"), uint(state.paLevel)},
-        {QStringLiteral("TxGain"), uint(state.txGainIndex)},
-        {QStringLiteral("Stereo"), !options.mono},
-        {QStringLiteral("Band"), options.lowBand ? lowBand : wideBand},
-        {QStringLiteral("Step"), uint(StepOf(state.optionFlags) * 10)},
-        {QStringLiteral("Deemphasis"), uint(options.deemphasis75 ? 75 : 50)},
-        {QStringLiteral("Connected"), IsConnected()},
-        {QStringLiteral("Connection"), ConnectionName()},
-        {QStringLiteral("Delivered"), delivered},
-        {QStringLiteral("WriteFailedAt"),
+        {Property::Name(Property::Frequency), uint(state.frequency * 10)},
+        {Property::Name(Property::OnAir), state.onAir},
+        {Property::Name(Property::Muted), state.muted},
+        {Property::Name(Property::PaLevel), uint(state.paLevel)},
+        {Property::Name(Property::TxGain), uint(state.txGainIndex)},
+        {Property::Name(Property::Stereo), !options.mono},
+        {Property::Name(Property::Band), options.lowBand ? lowBand : wideBand},
+        {Property::Name(Property::Step), uint(StepOf(state.optionFlags) * 10)},
+        {Property::Name(Property::Deemphasis), uint(options.deemphasis75 ? 75 : 50)},
+        {Property::Name(Property::Connected), IsConnected()},
+        {Property::Name(Property::Connection), ConnectionName()},
+        {Property::Name(Property::Delivered), delivered},
+        {Property::Name(Property::WriteFailedAt),
          delivered ? QString() : failedWriteTime.toString(QStringLiteral("hh:mm:ss"))},
-        {QStringLiteral("OnAirAtStart"), onAirAtStart},
-        {QStringLiteral("Favourites"), QVariant::fromValue(favouritesInKHz)},
+        {Property::Name(Property::OnAirAtStart), onAirAtStart},
+        {Property::Name(Property::Favourites), QVariant::fromValue(favouritesInKHz)},
     };
 }
 
 QString TransmitterCore::WriteProperty(const QString& name, const QVariant& value)
 {
-    if (readOnly.contains(name))
+    if (const Property::Row* row = Property::Find(name); row && row->changedBy == Property::Nobody)
         return name + QStringLiteral(" is read-only");
-    if (name == QLatin1String("OnAirAtStart")) {
+    if (name == Property::Name(Property::OnAirAtStart)) {
         if (!hasType(value, QMetaType::Bool))
             return QStringLiteral("OnAirAtStart takes a boolean");
         return SetOnAirAtStart(value.toBool()) ? QString()
                                                : QStringLiteral("OnAirAtStart could not be stored");
     }
-    if (name == QLatin1String("Frequency"))
+    if (name == Property::Name(Property::Frequency))
         return writeFrequency(value);
-    if (name == QLatin1String("OnAir") || name == QLatin1String("Muted")) {
+    if (name == Property::Name(Property::OnAir) || name == Property::Name(Property::Muted)) {
         if (!hasType(value, QMetaType::Bool))
             return name + QStringLiteral(" takes a boolean");
-        const bool current = name == QLatin1String("OnAir") ? state.onAir : state.muted;
+        const bool current = name == Property::Name(Property::OnAir) ? state.onAir : state.muted;
         if (value.toBool() != current)
-            name == QLatin1String("OnAir") ? ToggleOnAir() : ToggleMute();
+            name == Property::Name(Property::OnAir) ? ToggleOnAir() : ToggleMute();
         return {};
     }
-    if (name == QLatin1String("PaLevel")) {
+    if (name == Property::Name(Property::PaLevel)) {
         if (!hasType(value, QMetaType::UInt) || value.toUInt() > PaLevelMaximum ||
             !ChangePaLevel(int(value.toUInt())))
             return QStringLiteral("PaLevel takes an unsigned integer from 0 to %1").arg(PaLevelMaximum);
@@ -456,25 +453,25 @@ QString TransmitterCore::writeOptions(const QString& name, const QVariant& value
 {
     Options options = DecodeOptions(state.optionFlags);
     std::int32_t gain = state.txGainIndex;
-    if (name == QLatin1String("TxGain")) {
+    if (name == Property::Name(Property::TxGain)) {
         if (!hasType(value, QMetaType::UInt) || value.toUInt() > TxGainMaximum)
             return QStringLiteral("TxGain takes an unsigned integer from 0 to %1").arg(TxGainMaximum);
         gain = std::int32_t(value.toUInt());
-    } else if (name == QLatin1String("Stereo")) {
+    } else if (name == Property::Name(Property::Stereo)) {
         if (!hasType(value, QMetaType::Bool))
             return QStringLiteral("Stereo takes a boolean");
         options.mono = !value.toBool();
-    } else if (name == QLatin1String("Band")) {
+    } else if (name == Property::Name(Property::Band)) {
         const QString band = hasType(value, QMetaType::QString) ? value.toString() : QString();
         if (band != wideBand && band != lowBand)
             return QStringLiteral("Band takes \"%1\" or \"%2\"").arg(wideBand, lowBand);
         options.lowBand = band == lowBand;
-    } else if (name == QLatin1String("Step")) {
+    } else if (name == Property::Name(Property::Step)) {
         const auto code = hasType(value, QMetaType::UInt) ? stepCode(value.toUInt()) : std::nullopt;
         if (!code)
             return QStringLiteral("Step takes 200, 100 or 50 (kHz)");
         options.step = *code;
-    } else if (name == QLatin1String("Deemphasis")) {
+    } else if (name == Property::Name(Property::Deemphasis)) {
         const uint microseconds = hasType(value, QMetaType::UInt) ? value.toUInt() : 0;
         if (microseconds != 50 && microseconds != 75)
             return QStringLiteral("Deemphasis takes 50 or 75 (µs)");

@@ -1,6 +1,7 @@
 #include "ctl/CtlCommand.h"
 
 #include "ctl/StatusText.h"
+#include "state/Properties.h"
 #include "state/TransmitterValues.h"
 
 #include <algorithm>
@@ -19,8 +20,9 @@ struct Switch
     bool value;
 };
 constexpr Switch switches[] = {
-    {"on", "OnAir", true},      {"off", "OnAir", false},    {"mute", "Muted", true},
-    {"unmute", "Muted", false}, {"stereo", "Stereo", true}, {"mono", "Stereo", false},
+    {"on", Property::OnAir.name, true},      {"off", Property::OnAir.name, false},
+    {"mute", Property::Muted.name, true},    {"unmute", Property::Muted.name, false},
+    {"stereo", Property::Stereo.name, true}, {"mono", Property::Stereo.name, false},
 };
 
 // Commands that call one method without arguments.
@@ -71,9 +73,11 @@ const char* const commandList =
 
 // Properties and methods whose change goes out to the transmitter in a report.
 const QStringList transmitterProperties = {
-    QStringLiteral("Frequency"), QStringLiteral("OnAir"),  QStringLiteral("Muted"),
-    QStringLiteral("PaLevel"),   QStringLiteral("TxGain"), QStringLiteral("Stereo"),
-    QStringLiteral("Band"),      QStringLiteral("Step"),   QStringLiteral("Deemphasis"),
+    Property::Name(Property::Frequency),  Property::Name(Property::OnAir),
+    Property::Name(Property::Muted),      Property::Name(Property::PaLevel),
+    Property::Name(Property::TxGain),     Property::Name(Property::Stereo),
+    Property::Name(Property::Band),       Property::Name(Property::Step),
+    Property::Name(Property::Deemphasis),
 };
 const QStringList transmitterMethods = {QStringLiteral("StepUp"), QStringLiteral("StepDown")};
 
@@ -171,12 +175,12 @@ CtlCommand favourite(const QStringList& values)
     }
     if (what == QLatin1String("list") && rest.isEmpty()) {
         command.action = CtlCommand::Action::ListFavourites;
-        command.property = QStringLiteral("Favourites");
+        command.property = Property::Name(Property::Favourites);
         return command;
     }
     if ((what == QLatin1String("next") || what == QLatin1String("previous")) && rest.isEmpty()) {
         command.action = CtlCommand::Action::TuneFavourite;
-        command.property = QStringLiteral("Frequency");
+        command.property = Property::Name(Property::Frequency);
         command.upward = what == QLatin1String("next");
         return command;
     }
@@ -190,21 +194,21 @@ CtlCommand web(const QStringList& values)
     const QString what = values.value(0);
     CtlCommand command;
     if (values.size() == 1 && (what == QLatin1String("on") || what == QLatin1String("off")))
-        return onOff(QStringLiteral("web"), what, "WebControl");
+        return onOff(QStringLiteral("web"), what, Property::WebControl.name);
     if (values.size() == 1 && what == QLatin1String("address")) {
         command.action = CtlCommand::Action::Print;
-        command.property = QStringLiteral("WebAddress");
+        command.property = Property::Name(Property::WebAddress);
         return command;
     }
     if (values.size() == 1 && what == QLatin1String("renew")) {
         command = call("RenewWebToken");
-        command.property = QStringLiteral("WebAddress");
+        command.property = Property::Name(Property::WebAddress);
         return command;
     }
     if (values.size() == 2 && what == QLatin1String("network"))
-        return onOff(QStringLiteral("web network"), values.last(), "WebNetwork");
+        return onOff(QStringLiteral("web network"), values.last(), Property::WebNetwork.name);
     if (values.size() == 2 && what == QLatin1String("port"))
-        return level(QStringLiteral("web port"), values.last(), "WebPort", 1024, 65535);
+        return level(QStringLiteral("web port"), values.last(), Property::WebPort.name, 1024, 65535);
     return usage(QStringLiteral("web takes on, off, address, renew, network on|off or port N, not '%1'")
                      .arg(values.join(QLatin1Char(' '))));
 }
@@ -223,29 +227,31 @@ std::optional<CtlCommand> valueCommand(const QString& word, const QStringList& v
         return usage(QStringLiteral("%1 takes one value").arg(word));
     const QString& text = values.first();
     if (word == QLatin1String("frequency"))
-        return withFrequency(word, text, [](uint kilohertz) { return setProperty("Frequency", kilohertz); });
+        return withFrequency(word, text,
+                             [](uint kilohertz) { return setProperty(Property::Frequency.name, kilohertz); });
     if (word == QLatin1String("power"))
-        return level(word, text, "PaLevel", 0, PaLevelMaximum);
+        return level(word, text, Property::PaLevel.name, 0, PaLevelMaximum);
     if (word == QLatin1String("gain"))
-        return level(word, text, "TxGain", 0, TxGainMaximum);
+        return level(word, text, Property::TxGain.name, 0, TxGainMaximum);
     if (word == QLatin1String("band")) {
         if (text != QLatin1String("87.5-108") && text != QLatin1String("76-90"))
             return usage(QStringLiteral("band takes 87.5-108 or 76-90, not '%1'").arg(text));
-        return setProperty("Band", text);
+        return setProperty(Property::Band.name, text);
     }
     if (word == QLatin1String("step")) {
         const int step = wholeNumber(text, 200);
         if (step != 200 && step != 100 && step != 50)
             return usage(QStringLiteral("step takes 200, 100 or 50 (kHz), not '%1'").arg(text));
-        return setProperty("Step", uint(step));
+        return setProperty(Property::Step.name, uint(step));
     }
     if (word == QLatin1String("deemphasis")) {
         const int deemphasis = wholeNumber(text, 75);
         if (deemphasis != 50 && deemphasis != 75)
             return usage(QStringLiteral("deemphasis takes 50 or 75 (microseconds), not '%1'").arg(text));
-        return setProperty("Deemphasis", uint(deemphasis));
+        return setProperty(Property::Deemphasis.name, uint(deemphasis));
     }
-    return onOff(word, text, word == QLatin1String("sound") ? "SoundRouting" : "OnAirAtStart");
+    return onOff(word, text,
+                 word == QLatin1String("sound") ? Property::SoundRouting.name : Property::OnAirAtStart.name);
 }
 
 // Commands that stand alone; nullopt for any other word.
@@ -254,7 +260,7 @@ std::optional<CtlCommand> bareCommand(const QString& word, const QStringList& va
     CtlCommand command;
     if (word == QLatin1String("toggle")) {
         command.action = CtlCommand::Action::Toggle;
-        command.property = QStringLiteral("OnAir");
+        command.property = Property::Name(Property::OnAir);
     }
     for (const Switch& entry : switches) {
         if (word == QLatin1String(entry.word))

@@ -26,7 +26,7 @@ struct CtlCommand
     };
 
     Action action = Action::Usage;
-    QString property; // SetProperty, Print: the bus property; Toggle: "OnAir"; TuneFavourite: "Frequency"
+    QString property; // SetProperty, Print: the bus property; Toggle: on air; TuneFavourite: the frequency
     QVariant value;   // typed as the bus property or argument is (uint, bool or QString)
     QString method;   // Call; AddFavourite without a value adds the frequency in use
     bool json = false;
