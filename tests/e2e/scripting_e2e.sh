@@ -384,7 +384,8 @@ for case in failing absent; do
     prepare_copy "$dir" "$tessaly"
     fake=(LD_LIBRARY_PATH="$fake_dir" TESSALY_FAKE_HID_FAIL_WRITES=5)
     [ "$case" = failing ] || fake=()
-    env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH "${fake[@]}" XDG_RUNTIME_DIR="$dir/runtime" \
+    env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH -u PULSE_SERVER -u PULSE_RUNTIME_PATH "${fake[@]}" \
+        XDG_RUNTIME_DIR="$dir/runtime" \
         TESSALY_TEST_LOCK_DIR="$dir/runtime" "$dir/tessaly" --headless 2>"$dir/stderr.log" &
     program_pid=$!
     eventually "$ctl" status >/dev/null 2>&1 || fail "$case: not on the bus; $(cat "$dir/stderr.log")"
@@ -396,6 +397,10 @@ for case in failing absent; do
     else
         expect 0 on
         grep -q 'stored' "$work/err" || fail "no transmitter: on said $(cat "$work/err")"
+        # No sound server either: the routing is stored for when one runs, and said so as above.
+        expect 0 sound off && expect 0 sound on
+        grep -q 'no sound server.*stored' "$work/err" && grep -qx 'PlaySoundThroughTransmitter=1' "$dir/Sound.ini" ||
+            fail "no sound server: sound on said $(cat "$work/err")"
     fi
     kill -TERM "$program_pid"
     wait "$program_pid" || fail "$case: exit status $?"
