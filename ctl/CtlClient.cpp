@@ -262,8 +262,8 @@ CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus, QDeadlin
             QStringLiteral("no transmitter is connected: the change is stored and goes out when one is "
                            "plugged in"));
     // Routing waits for a sound server as a setting waits for a transmitter: kept, and said so.
-    if (command.property == QLatin1String("SoundRouting") && command.value == QVariant(true) &&
-        requests.peek(QStringLiteral("SoundState")) == QVariant(QStringLiteral("no sound server")))
+    if (command.property == Property::Name(Property::SoundRouting) && command.value == QVariant(true) &&
+        requests.peek(Property::Name(Property::SoundState)) == QVariant(QStringLiteral("no sound server")))
         printError(QStringLiteral("no sound server is running: the choice is stored and the sound is routed "
                                   "once one is"));
     return CtlExit::Done;
