@@ -9,6 +9,7 @@
 #include "state/StartOnAirFile.h"
 #include "state/TransmitterValues.h"
 
+#include <cstdio>
 #include <optional>
 #include <QMetaType>
 #include <utility>
@@ -38,6 +39,14 @@ std::optional<StepCode> stepCode(uint stepKHz)
     default:
         return std::nullopt;
     }
+}
+
+// The end does not wait longer for a transmitter that does not read; its user learns what that means.
+void warnOffAirUntaken()
+{
+    std::fputs("tessaly: the transmitter took no report in the last second: ending with its off-air report "
+               "queued but not taken, so it may still be on air\n",
+               stderr);
 }
 
 bool hasType(const QVariant& value, QMetaType::Type type)
@@ -102,9 +111,11 @@ void TransmitterCore::CloseDeviceLink()
         return;
     running = false;
     saveTimer.stop();
-    if (state.onAir && link.IsOpen())
+    const bool goingOffAir = state.onAir && link.IsOpen();
+    if (goingOffAir)
         ToggleOnAir();
-    link.Stop(lastReportLimit);
+    if (!link.Stop(lastReportLimit) && goingOffAir)
+        warnOffAirUntaken();
     linkStarted = false;
     save();
     DisarmExitHook(exitHookKey);
@@ -118,7 +129,8 @@ void TransmitterCore::endAtExit()
     if (state.onAir && link.IsOpen()) {
         state.onAir = false;
         send(TuneReport);
-        FlushReports(lastReportLimit);
+        if (!FlushReports(lastReportLimit))
+            warnOffAirUntaken();
     }
     save();
 }
