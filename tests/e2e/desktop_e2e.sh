@@ -88,9 +88,12 @@ announce() {
 }
 calls() { grep -c -x "$1.*" "$dir/hid.log" || true; }
 messages() { owned_windows | wc -l; }
+messages_are() { [ "$(messages)" "$@" ]; }
+# Waits for a message, answers it and waits until it is gone.
 dismiss() {
+    eventually messages_are -ge 1 || fail "no message came up"
     xdotool windowfocus --sync "$(owned_windows | head -n 1)" key Return
-    sleep 0.3
+    eventually messages_are = 0 || fail "the message stayed"
 }
 
 hotplug() {
@@ -122,9 +125,9 @@ hotplug() {
     click_at 37 267 # on air, and its message
     dismiss
     xdotool mousemove $((win_x + 147)) $((win_y + 267)) mousedown 1 sleep 1.5 mouseup 1
-    [ "$(messages)" = 1 ] || fail "$(messages) messages during a held Frequency up"
+    eventually messages_are = 1 || fail "$(messages) messages during a held Frequency up"
     dismiss
-    sleep 1.5
+    sleep 1.5 # time for a wrong second message to come up
     [ "$(messages)" = 0 ] || fail "another message followed the dismissed one"
     end
     [ "$(settings_hex "$dir")" = 2d2300005a0000000000000025000000 ] || fail "the hold stepped on after its message"
@@ -153,13 +156,13 @@ tray() {
     xmessage -geometry 1000x700+10+40 cover 2>/dev/null &
     others="$others $!"
     local cover settings
-    cover=$(timeout 10 xdotool search --sync --onlyvisible --name '^xmessage$' | head -n 1)
+    cover=$(timeout 60 xdotool search --sync --onlyvisible --name '^xmessage$' | head -n 1)
     above "$cover" "$main_window" || fail "the cover is not above the main window"
     click_icon
     above "$main_window" "$cover" || fail "the tray icon did not raise the covered main window"
 
     click_at 262 267 # Set
-    settings=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tessaly Set$' | head -n 1)
+    settings=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tessaly Set$' | head -n 1)
     xdotool windowmove "$settings" 0 0 windowraise "$cover" sleep 0.3
     click_icon
     above "$main_window" "$cover" && above "$settings" "$main_window" ||
@@ -194,7 +197,7 @@ with open(sys.argv[2], "w", buffering=1) as log:
             print(report.hex().upper(), file=log)
 ' "$socket" "$received" &
     listener=$!
-    timeout 10 sh -c "until [ -S $socket ]; do sleep 0.1; done" || fail "the listener did not start"
+    timeout 60 sh -c "until [ -S $socket ]; do sleep 0.1; done" || fail "the listener did not start"
     begin stall TESSALY_FAKE_HID_SOCKET="$socket" TESSALY_FAKE_HID_FEW_BUFFERS=1
     click_at 37 267 # on air
     kill -STOP "$listener"
