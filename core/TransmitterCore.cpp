@@ -44,8 +44,8 @@ std::optional<StepCode> stepCode(uint stepKHz)
 // The end does not wait longer for a transmitter that does not read; its user learns what that means.
 void warnOffAirUntaken()
 {
-    std::fputs("tessaly: the transmitter took no report in the last second: ending with its off-air report "
-               "queued but not taken, so it may still be on air\n",
+    std::fputs("tessaly: the transmitter did not take its reports within a second: ending with its off-air "
+               "report queued but not taken, so it may still be on air\n",
                stderr);
 }
 
