@@ -1,6 +1,7 @@
 #include "app/CTransmitterDlg.h"
 
 #include "app/CWebControlDlg.h"
+#include "app/DisplayCheck.h"
 #include "app/TrayControl.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
@@ -109,13 +110,15 @@ void CTransmitterDlg::DestroyWindow()
     if (tornDown)
         return;
     tornDown = true;
-    // Gone from the screen at once: a transmitter that does not read may hold the end for a second or two.
+    // Gone from the screen at once, the tray icon too, before the end waits for the transmitter: one that
+    // does not read holds it for seconds, and the display server must see the unmap before that.
     hide();
+    trayIcon->Remove();
+    SendPendingDisplayRequests();
     if (teardown)
         teardown();
     else
         core.CloseDeviceLink();
-    trayIcon->Remove();
 }
 
 void CTransmitterDlg::ToggleOnAir()

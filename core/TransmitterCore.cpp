@@ -12,6 +12,7 @@
 #include "state/TransmitterValues.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <QMetaType>
 #include <utility>
@@ -24,6 +25,14 @@ constexpr int saveDelayMs = 1000;
 constexpr std::chrono::seconds lastReportLimit(1);
 // The transmitter needs time to retune before it takes the setup report; the writer waits it out.
 constexpr std::chrono::milliseconds retuneTime(20);
+
+// The end does not wait longer for a transmitter that does not read; its user learns what that means.
+void warnOffAirUntaken()
+{
+    std::fputs("tessaly: the transmitter did not take its reports within a second: ending with its off-air "
+               "report queued but not taken, so it may still be on air\n",
+               stderr);
+}
 
 } // namespace
 
@@ -95,9 +104,11 @@ void TransmitterCore::CloseDeviceLink()
         return;
     running = false;
     saveTimer.stop();
-    if (state.onAir && link.IsOpen())
+    const bool goingOffAir = state.onAir && link.IsOpen();
+    if (goingOffAir)
         ToggleOnAir();
-    link.Stop(lastReportLimit);
+    if (!link.Stop(lastReportLimit) && goingOffAir)
+        warnOffAirUntaken();
     linkStarted = false;
     save();
     DisarmExitHook(exitHookKey);
@@ -111,7 +122,8 @@ void TransmitterCore::endAtExit()
     if (state.onAir && link.IsOpen()) {
         state.onAir = false;
         send(TuneReport);
-        FlushReports(lastReportLimit);
+        if (!FlushReports(lastReportLimit))
+            warnOffAirUntaken();
     }
     save();
 }

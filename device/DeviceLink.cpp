@@ -44,14 +44,15 @@ bool DeviceLink::Start(HotplugWatcher* hotplugWatcher)
     return library.IsLoaded();
 }
 
-void DeviceLink::Stop(std::chrono::milliseconds limit)
+bool DeviceLink::Stop(std::chrono::milliseconds limit)
 {
     delete watcher;
     watcher = nullptr;
     close();
     refused = false;
-    FlushReports(limit);
+    const bool done = FlushReports(limit);
     library.Release();
+    return done;
 }
 
 void DeviceLink::open()

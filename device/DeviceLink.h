@@ -33,8 +33,9 @@ public:
     // loaded; without it arrivals open nothing.
     bool Start(HotplugWatcher* watcher = nullptr);
     // Closes the connection after the reports queued for it and gives the writer up to limit for them; the
-    // library is released unless the writer is still busy then (a transmitter that does not read).
-    void Stop(std::chrono::milliseconds limit);
+    // library is released unless the writer is still busy then (a transmitter that does not read). False
+    // when it is.
+    bool Stop(std::chrono::milliseconds limit);
 
     bool IsLibraryLoaded() const { return library.IsLoaded(); }
     bool IsOpen() const { return handle >= 0; }

@@ -35,7 +35,7 @@ start_x
 # A tray, so that --background hides the window in it rather than minimizing it.
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
 tray_pid=$!
-timeout 10 xdotool search --sync --classname '^trayer$' >/dev/null || fail "trayer did not start"
+timeout 60 xdotool search --sync --classname '^trayer$' >/dev/null || fail "trayer did not start"
 
 # A bus of our own that can start nothing until the last part puts a service file in its directory.
 mkdir "$work/services"
@@ -49,7 +49,7 @@ cat >"$work/bus.conf" <<EOF
 EOF
 dbus-daemon --config-file="$work/bus.conf" --nofork --print-address=3 3>"$work/bus.address" 2>/dev/null &
 bus_pid=$!
-timeout 10 sh -c "until [ -s '$work/bus.address' ]; do sleep 0.1; done" || fail "dbus-daemon did not start"
+timeout 60 sh -c "until [ -s '$work/bus.address' ]; do sleep 0.1; done" || fail "dbus-daemon did not start"
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus.address")
 export DBUS_SESSION_BUS_ADDRESS
 
@@ -95,16 +95,16 @@ program=(env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb 
 program_pid=$!
 eventually "$ctl" status >/dev/null 2>&1 || fail "the program did not come onto the bus"
 [ -z "$(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null)" ] || fail "--background showed a window"
-timeout 10 "${program[@]}" 2>"$work/err" || fail "the second start did not end at once with status 0"
+timeout 60 "${program[@]}" 2>"$work/err" || fail "the second start did not end at once with status 0"
 grep -q 'already running: its window was raised' "$work/err" || fail "the second start said: $(cat "$work/err")"
-main_window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
+main_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
     fail "the second start did not show the window"
 eval "$(xdotool getwindowgeometry --shell "$main_window" | sed -n 's/^X=/win_x=/p; s/^Y=/win_y=/p')"
 
 # --- the window's own change, seen on the bus ------------------------------------------------------------
 gdbus monitor --session --dest org.tessaly.Tessaly --object-path /org/tessaly/Tessaly >"$work/monitor.log" &
 monitor_pid=$!
-timeout 10 sh -c "until grep -q owned '$work/monitor.log' 2>/dev/null; do sleep 0.1; done" || fail "gdbus monitor did not start"
+timeout 60 sh -c "until grep -q owned '$work/monitor.log' 2>/dev/null; do sleep 0.1; done" || fail "gdbus monitor did not start"
 click_at 37 267 # Stop/Play
 eventually grep -q "PropertiesChanged ('org.tessaly.Tessaly1', {.*'OnAir': <true>" "$work/monitor.log" ||
     fail "no PropertiesChanged for the click:$(printf '\n')$(cat "$work/monitor.log")"
@@ -226,7 +226,7 @@ sed -e 's|<type>session</type>|<type>system</type>|' -e "s|unix:dir=$work|unix:d
 mkdir "$work/system"
 dbus-daemon --config-file="$work/system.conf" --nofork --print-address=3 3>"$work/system.address" 2>/dev/null &
 system_bus_pid=$!
-timeout 10 sh -c "until [ -s '$work/system.address' ]; do sleep 0.1; done" || fail "the system bus did not start"
+timeout 60 sh -c "until [ -s '$work/system.address' ]; do sleep 0.1; done" || fail "the system bus did not start"
 DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 "$work/system.address")
 # The login manager's name taken, PrepareForSleep($1) announced, the name given up.
 login_manager() {
@@ -249,7 +249,7 @@ env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTI
     TESSALY_TEST_LOCK_DIR="$dir/runtime" TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" \
     "$dir/tessaly" --on-air-at-start 2>"$dir/stderr.log" &
 program_pid=$!
-main_window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) || fail "no window"
+main_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) || fail "no window"
 eventually tune_is "90000 90 09" || fail "--on-air-at-start: not on air at start: $(tune)"
 grep -qx 'OnAirAtStart=1' "$dir/StartOnAir.ini" || fail "--on-air-at-start was not kept"
 [ "$(awk '$1 == "report" { print substr($2, 5, 2) }' "$dir/hid.log" | tr '\n' ' ')" = "50 51 50 " ] ||
@@ -336,7 +336,7 @@ kill -CONT "$bus_pid"
 # A bus of its own that goes away under it, as when its session ends.
 dbus-daemon --session --nofork --print-address=3 3>"$work/lost.address" 2>/dev/null &
 lost_bus_pid=$!
-timeout 10 sh -c "until [ -s '$work/lost.address' ]; do sleep 0.1; done" || fail "the second dbus-daemon did not start"
+timeout 60 sh -c "until [ -s '$work/lost.address' ]; do sleep 0.1; done" || fail "the second dbus-daemon did not start"
 headless "$work/lost-bus" DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/lost.address")"
 eventually grep -q OpenHIDDevice "$dir/hid.log" || fail "lost bus: the run did not start"
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/lost.address") eventually "$ctl" on >/dev/null 2>&1 ||
@@ -422,5 +422,5 @@ expect 0 on --timeout 60 # the limit covers the program's start too
 program_pid=$(bus_call org.freedesktop.DBus.GetConnectionUnixProcessID org.tessaly.Tessaly | sed 's/.* \([0-9]*\),)$/\1/')
 eventually tune_is "90000 90 09" || fail "activated: on sent $(tune)"
 kill -TERM "$program_pid"
-timeout 10 tail --pid="$program_pid" -f /dev/null || fail "activated: SIGTERM did not end it"
+timeout 60 tail --pid="$program_pid" -f /dev/null || fail "activated: SIGTERM did not end it"
 echo "PASS"
