@@ -175,6 +175,33 @@ expect 0 status --json
 /usr/bin/python3 -c 'import json, sys; keys = set(json.load(open(sys.argv[1])))
 assert keys >= set("Frequency OnAir Muted PaLevel TxGain Stereo Band Step Deemphasis Connected".split()), keys' \
     "$work/out" || fail "status --json: $(cat "$work/out")"
+# The table's round trip: every property the bus lets a client change (but WebControl, whose page the web
+# run serves) set through the bus to another value and read back through status --json, then set back.
+/usr/bin/python3 - "$ctl" <<'PYTHON' || fail "a property did not read back as it was set"
+import json, re, subprocess, sys
+def status():
+    return json.loads(subprocess.run([sys.argv[1], "status", "--json"], capture_output=True, check=True).stdout)
+def set_property(name, value):
+    text = {bool: lambda v: "<%s>" % str(v).lower(), int: lambda v: "<uint32 %d>" % v, str: lambda v: '<"%s">' % v}
+    subprocess.run(["gdbus", "call", "--session", "--dest", "org.tessaly.Tessaly", "--object-path",
+                    "/org/tessaly/Tessaly", "--method", "org.freedesktop.DBus.Properties.Set",
+                    "org.tessaly.Tessaly1", name, text[type(value)](value)], check=True, capture_output=True)
+introspection = subprocess.run(["gdbus", "introspect", "--session", "--dest", "org.tessaly.Tessaly",
+                                "--object-path", "/org/tessaly/Tessaly"], capture_output=True, text=True).stdout
+writable = re.findall(r"readwrite \w+ (\w+) =", introspection)
+assert "Frequency" in writable and "Connected" not in writable, writable
+other = {"Frequency": lambda v: 88600 if v != 88600 else 88700, "Band": lambda v: "76-90" if v != "76-90" else "87.5-108",
+         "Step": lambda v: 100 if v != 100 else 200, "Deemphasis": lambda v: 125 - v, "WebPort": lambda v: v + 1}
+before = status()
+for name in writable:
+    if name == "WebControl" or name not in before:
+        continue
+    value = before[name]
+    changed = (not value) if isinstance(value, bool) else other.get(name, lambda v: v - 1 if v else 1)(value)
+    for wanted in (changed, value):
+        set_property(name, wanted)
+        assert status()[name] == wanted, (name, wanted, status()[name])
+PYTHON
 
 xdotool windowfocus --sync "$main_window" key Escape
 wait "$program_pid" || fail "the window's exit status $?"
