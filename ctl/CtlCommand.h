@@ -54,9 +54,6 @@ enum class CtlExit
     NoAnswer = 4,   // the program did not answer in time; a change may still take effect
 };
 
-// "88.5" or "88.50" MHz in kHz on the transmitter's 50 kHz grid; -1 when text is not such a frequency.
-qint64 kilohertzFromMegahertz(const QString& text);
-
 // The favourite after (upward) or before kilohertz among the favourites inside band, wrapping round; -1
 // when there is none. Those of the other band wait for it, as in the window's menu.
 qint64 neighbourFavourite(const QList<uint>& favourites, uint kilohertz, bool upward, const BandLimits& band);
