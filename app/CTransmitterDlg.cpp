@@ -73,7 +73,7 @@ bool CTransmitterDlg::OnInitDialog()
 {
     // The transmitter gets its settings first. Nothing below shows before the window's first paint, and
     // the device sees neither the window nor the tray, so only the time it waits changes.
-    connect(&core, &TransmitterCore::writeFailed, this, [this] { ShowWriteErrorMessage(this); });
+    connect(&core, &TransmitterCore::writeFailed, this, [this] { ShowWriteErrorMessage(this, writeErrorMessage); });
     core.LoadState();
     const bool libraryLoaded = core.OpenDeviceLink();
 

@@ -2,7 +2,6 @@
 
 #include "core/ExitHook.h"
 #include "core/Tuning.h"
-#include "device/DeviceWriter.h"
 #include "device/HotplugWatcher.h"
 #include "state/FavouritesFile.h"
 #include "state/Properties.h"
@@ -118,11 +117,11 @@ void TransmitterCore::CloseDeviceLink()
 void TransmitterCore::endAtExit()
 {
     // Nothing may reach objects of an application being torn down any more.
-    StopReportNotifications();
+    link.EndNotifications();
     if (state.onAir && link.IsOpen()) {
         state.onAir = false;
         send(TuneReport);
-        if (!FlushReports(lastReportLimit))
+        if (!link.Flush(lastReportLimit))
             warnOffAirUntaken();
     }
     save();

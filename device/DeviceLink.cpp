@@ -50,7 +50,7 @@ bool DeviceLink::Stop(std::chrono::milliseconds limit)
     watcher = nullptr;
     close();
     refused = false;
-    const bool done = FlushReports(limit);
+    const bool done = Flush(limit);
     library.Release();
     return done;
 }
@@ -113,4 +113,14 @@ std::uint64_t DeviceLink::Send(ReportKind kind, const ReportBytes& report)
 void DeviceLink::Pause(std::chrono::milliseconds pause)
 {
     QueuePause(pause);
+}
+
+void DeviceLink::EndNotifications()
+{
+    StopReportNotifications();
+}
+
+bool DeviceLink::Flush(std::chrono::milliseconds limit)
+{
+    return FlushReports(limit);
 }
