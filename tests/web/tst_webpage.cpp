@@ -420,8 +420,11 @@ private slots:
             QCoreApplication::processEvents();
             most = std::max(most, ResidentBytes());
         }
-        // Unbounded, this grew by hundreds of megabytes; the fine figure is the benchmark's.
+        // Unbounded, this grew by hundreds of megabytes; the fine figure is the benchmark's. AddressSanitizer
+        // holds freed memory back (its quarantine, 256 MB), so only the plain build can tell.
+#ifndef __SANITIZE_ADDRESS__
         QVERIFY2(most - before < 32 * 1024 * 1024, qPrintable(QString::number(most - before)));
+#endif
         ::close(client);
         QVERIFY(OpenPage());
     }
