@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QUrl>
 
 namespace {
 
@@ -33,7 +34,9 @@ QPixmap QrPixmap(const QrCodeModules& modules)
 CWebControlDlg::CWebControlDlg(WebControl& web, QWidget* parent)
     : QDialog(parent), web(web), served(new QCheckBox(QStringLiteral("Serve the page"), this)),
       network(new QCheckBox(QStringLiteral("Let other devices on the network reach it"), this)),
-      port(new QSpinBox(this)), address(new QLabel(this)), qrCode(new QLabel(this)), problem(new QLabel(this))
+      port(new QSpinBox(this)), address(new QLabel(this)), reach(new QLabel(this)),
+      letPhoneReach(new QPushButton(QStringLiteral("Let my phone reach it"), this)), qrCode(new QLabel(this)),
+      otherAddresses(new QLabel(this)), problem(new QLabel(this))
 {
     setObjectName(QStringLiteral("webControl"));
     setWindowTitle(QStringLiteral("Control from a phone"));
@@ -45,6 +48,14 @@ CWebControlDlg::CWebControlDlg(WebControl& web, QWidget* parent)
     address->setObjectName(QStringLiteral("webAddress"));
     address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     address->setAccessibleName(QStringLiteral("Address"));
+    reach->setObjectName(QStringLiteral("webReach"));
+    reach->setWordWrap(true);
+    letPhoneReach->setObjectName(QStringLiteral("webLetPhoneReach"));
+    letPhoneReach->setToolTip(
+        QStringLiteral("Anyone on the same network who has the code can then control the transmitter"));
+    otherAddresses->setObjectName(QStringLiteral("webOtherAddresses"));
+    otherAddresses->setWordWrap(true);
+    otherAddresses->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     qrCode->setObjectName(QStringLiteral("webQrCode"));
     qrCode->setAccessibleName(QStringLiteral("QR code of the address"));
     problem->setObjectName(QStringLiteral("webProblem"));
@@ -58,12 +69,17 @@ CWebControlDlg::CWebControlDlg(WebControl& web, QWidget* parent)
     layout->addRow(network);
     layout->addRow(QStringLiteral("Port:"), port);
     layout->addRow(QStringLiteral("Address:"), address);
+    layout->addRow(reach);
+    layout->addRow(letPhoneReach);
     layout->addRow(qrCode);
+    layout->addRow(otherAddresses);
     layout->addRow(renew);
     layout->addRow(problem);
 
     connect(served, &QCheckBox::clicked, this, [this](bool on) { report(this->web.SetServed(on)); });
     connect(network, &QCheckBox::clicked, this, [this](bool on) { report(this->web.SetNetworkAllowed(on)); });
+    connect(letPhoneReach, &QPushButton::clicked, this,
+            [this] { report(this->web.SetNetworkAllowed(true)); });
     connect(port, &QSpinBox::editingFinished, this,
             [this] { report(this->web.SetPort(quint16(this->port->value()))); });
     connect(renew, &QPushButton::clicked, this, [this] {
@@ -84,6 +100,26 @@ void CWebControlDlg::showState()
     served->setChecked(web.IsServed());
     network->setChecked(web.IsNetworkAllowed());
     port->setValue(web.Port());
-    address->setText(web.IsServed() ? web.Address() : QStringLiteral("The page is off."));
-    qrCode->setPixmap(QrPixmap(web.AddressQrCode()));
+    const QString url = web.Address();
+    const bool loopback = QUrl(url).host() == QLatin1String("127.0.0.1");
+    address->setText(web.IsServed() ? url : QStringLiteral("The page is off."));
+    letPhoneReach->setVisible(web.IsServed() && !web.IsNetworkAllowed());
+    if (!web.IsServed())
+        reach->clear();
+    else if (!web.IsNetworkAllowed())
+        reach->setText(
+            QStringLiteral("Only this computer may open the page: a phone cannot reach this address. "
+                           "Once you let it, anyone on the same network who has the code can "
+                           "control the transmitter."));
+    else if (loopback)
+        reach->setText(QStringLiteral("This computer has no network a phone could share: connect it to the "
+                                      "phone's network (for example its Wi-Fi) first."));
+    else
+        reach->setText(QStringLiteral("Scan the code with a phone on the same network as this computer."));
+    // A code for an address no phone can open would only mislead.
+    qrCode->setPixmap(web.IsServed() && !loopback ? QrPixmap(web.AddressQrCode()) : QPixmap());
+    const QStringList others = web.OtherAddresses();
+    otherAddresses->setText(others.isEmpty()
+                                ? QString()
+                                : QStringLiteral("Also reachable at: ") + others.join(QStringLiteral(", ")));
 }

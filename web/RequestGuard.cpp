@@ -7,20 +7,13 @@
 namespace {
 
 const QByteArray cookieName = "tessaly_token";
-// A page makes a handful of requests at once and a message per tap; a burst of this many is allowed,
-// refilled at this many a second.
-constexpr double burst = 60;
-constexpr double refillPerSecond = 20;
-// Failures before an address must wait, and how long it waits then (doubling with each further one).
-constexpr int failuresAllowed = 5;
-constexpr qint64 firstWaitMs = 5000;
-constexpr qint64 longestWaitMs = 300000;
-// Addresses remembered at most; a flood of new ones forgets the quiet ones first.
-constexpr int peersKept = 1024;
+// Wrong tokens answered a second, in all: a person mistyping never meets the limit, and guessing 128 bits
+// at this rate is hopeless.
+constexpr double failuresPerSecond = 10;
 
 } // namespace
 
-RequestGuard::RequestGuard()
+RequestGuard::RequestGuard() : failureAllowance(failuresPerSecond)
 {
     clock.start();
 }
@@ -82,43 +75,14 @@ QByteArray RequestGuard::SetCookieHeader(const QByteArray& token)
     return cookieName + '=' + token + "; Path=/; HttpOnly; SameSite=Strict; Max-Age=31536000";
 }
 
-RequestGuard::Peer& RequestGuard::peer(const QHostAddress& address)
+bool RequestGuard::AdmitFailure()
 {
-    const QString key = address.toString();
-    if (!peers.contains(key) && peers.size() >= peersKept) {
-        const qint64 now = clock.elapsed();
-        for (auto it = peers.begin(); it != peers.end();)
-            it = it->waitUntil < now && now - it->lastRequest > 60000 ? peers.erase(it) : std::next(it);
-    }
-    auto it = peers.find(key);
-    if (it == peers.end())
-        it = peers.insert(key, Peer{burst, clock.elapsed(), 0, 0});
-    return *it;
-}
-
-bool RequestGuard::Admit(const QHostAddress& address)
-{
-    Peer& asking = peer(address);
     const qint64 now = clock.elapsed();
-    asking.allowance =
-        std::min(burst, asking.allowance + double(now - asking.lastRequest) * refillPerSecond / 1000);
-    asking.lastRequest = now;
-    if (now < asking.waitUntil || asking.allowance < 1)
+    failureAllowance =
+        std::min(failuresPerSecond, failureAllowance + double(now - lastFailure) * failuresPerSecond / 1000);
+    lastFailure = now;
+    if (failureAllowance < 1)
         return false;
-    asking.allowance -= 1;
+    failureAllowance -= 1;
     return true;
-}
-
-void RequestGuard::Failed(const QHostAddress& address)
-{
-    Peer& failing = peer(address);
-    if (++failing.failures < failuresAllowed)
-        return;
-    const int doublings = std::min(failing.failures - failuresAllowed, 6);
-    failing.waitUntil = clock.elapsed() + std::min(firstWaitMs << doublings, longestWaitMs);
-}
-
-void RequestGuard::Succeeded(const QHostAddress& address)
-{
-    peer(address).failures = 0;
 }

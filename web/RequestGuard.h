@@ -2,12 +2,10 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
-#include <QHash>
-#include <QHostAddress>
 
-// What the page's server checks before it looks at a request: the Host it was sent to (against DNS
-// rebinding), the origin of a change (against other sites in the same browser), the token, and how often
-// one address asks or fails.
+// What the page's server checks of a request besides its form: the Host it was sent to (against DNS
+// rebinding), the origin of a change (against other sites in the same browser) and the token, with wrong
+// tokens slowed down.
 class RequestGuard final
 {
 public:
@@ -26,25 +24,16 @@ public:
     static QByteArray CookieToken(const QByteArray& cookieHeader);
     static QByteArray SetCookieHeader(const QByteArray& token);
 
-    // Whether a request from address may be handled now: false while it asks too often or, after
-    // repeated failures, until its wait is over.
-    bool Admit(const QHostAddress& address);
-    void Failed(const QHostAddress& address);
-    void Succeeded(const QHostAddress& address);
+    // A wrong token: whether it may be answered as such now. Wrong tokens are limited for all clients at
+    // once, whatever their address, so spreading guesses over addresses gains nothing, no table of
+    // addresses grows, and the owner's right token is never refused.
+    bool AdmitFailure();
 
 private:
-    struct Peer
-    {
-        double allowance = 0; // requests it may still make
-        qint64 lastRequest = 0;
-        int failures = 0;
-        qint64 waitUntil = 0;
-    };
-    Peer& peer(const QHostAddress& address);
-
     QByteArray token;
     bool network = false;
     quint16 port = 0;
     QElapsedTimer clock;
-    QHash<QString, Peer> peers;
+    double failureAllowance;
+    qint64 lastFailure = 0;
 };

@@ -20,6 +20,11 @@ QString WebControl::Address() const
     return page ? page->Address() : QString();
 }
 
+QStringList WebControl::OtherAddresses() const
+{
+    return page ? page->OtherAddresses() : QStringList();
+}
+
 QrCodeModules WebControl::AddressQrCode() const
 {
     return page ? page->QrCode(page->Address()) : QrCodeModules();
@@ -47,11 +52,15 @@ QString WebControl::SetServed(bool on)
     if (on) {
         if (QString problem = serve(wanted); !problem.isEmpty())
             return problem;
-    } else {
-        page.reset();
     }
+    if (!WriteWebOption(optionPath, wanted)) {
+        if (on)
+            page.reset();
+        return notStored();
+    }
+    if (!on)
+        page.reset();
     option = wanted;
-    WriteWebOption(optionPath, option);
     emit changed();
     return {};
 }
@@ -81,10 +90,20 @@ QString WebControl::apply(const WebOption& wanted)
         if (QString problem = serve(wanted); !problem.isEmpty())
             return problem;
     }
+    if (!WriteWebOption(optionPath, wanted)) {
+        if (IsServed())
+            serve(option);
+        return notStored();
+    }
     option = wanted;
-    WriteWebOption(optionPath, option);
     emit changed();
     return {};
+}
+
+QString WebControl::notStored() const
+{
+    return QStringLiteral("%1 could not be written: the choice is not stored, and the page stays as it was")
+        .arg(optionPath);
 }
 
 bool WebControl::RenewToken()

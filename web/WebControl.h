@@ -22,14 +22,16 @@ public:
     quint16 Port() const { return option.port; }
     // The page's address with its token while served, else empty.
     QString Address() const;
+    // With network, the page at the machine's other addresses; else empty.
+    QStringList OtherAddresses() const;
     // The address as a QR code; empty while off.
     QrCodeModules AddressQrCode() const;
 
     // The start of a run: serves the page when the stored choice (or switchOn, which is then stored) says
     // so. Why it cannot goes to stderr and the program runs on.
     void Start(bool switchOn);
-    // Each stores the choice when done. Empty when done, else why the page could not be served; nothing
-    // is stored then and the page stays as it was.
+    // Each stores the choice when done. Empty when done, else why the page could not be served or the
+    // choice not stored; nothing changes then.
     QString SetServed(bool on);
     QString SetNetworkAllowed(bool network);
     QString SetPort(quint16 port);
@@ -49,6 +51,7 @@ private:
     QString serve(const WebOption& wanted);
     // Takes wanted as the choice: stored, and the page moved when served. The problem, or empty when done.
     QString apply(const WebOption& wanted);
+    QString notStored() const;
     bool loadModule();
 
     WebPageHost& host;

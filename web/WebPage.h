@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 // What the page sees of the program. Implemented by the program and reached from the module through
@@ -26,22 +27,26 @@ struct QrCodeModules
     QByteArray dark; // width * width bytes, 1 dark, 0 light, row by row
 };
 
-// The page's server, in a module of its own (libtessaly-web.so beside the program): Qt's HTTP server, its
+// The page's server, in a module of its own (libtessaly-web.so beside the program): Qt Network, its
 // WebSockets and the QR code library are loaded only once the page is switched on.
 class WebPage
 {
 public:
     virtual ~WebPage() = default;
-    // Serves on 127.0.0.1, or on every IPv4 address with network, at port; the server already
-    // listening stays when the new one cannot. Empty when served, else why not.
+    // Serves on 127.0.0.1, or on every IPv4 address with network, at port; what was served before stays
+    // when the new choice cannot be. Connections the new choice does not allow end. Empty when served,
+    // else why not.
     virtual QString Listen(bool network, quint16 port) = 0;
-    // Every request must carry this token; connections made with another one end.
+    // Every request must carry this token; pages opened with another one are told it was renewed.
     virtual void SetToken(const QByteArray& token) = 0;
     // The host's properties changed: connected pages hear of it.
     virtual void PropertiesChanged() = 0;
-    // The address to open, token included: the machine's first network address with network, else
-    // 127.0.0.1.
+    // The address to open, token included: with network, that of the interface carrying the default
+    // route; else, or without a network, 127.0.0.1.
     virtual QString Address() const = 0;
+    // With network, the page at the machine's other addresses, which a phone on another of its networks
+    // reaches.
+    virtual QStringList OtherAddresses() const = 0;
     virtual QrCodeModules QrCode(const QString& text) const = 0;
 };
 

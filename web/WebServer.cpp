@@ -1,56 +1,35 @@
 #include "web/WebServer.h"
 
-#include "web/ConnectionLimit.h"
+#include "web/ReachableAddress.h"
 
+#include <QElapsedTimer>
 #include <QFile>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QNetworkInterface>
 #include <QNetworkRequest>
 #include <qrencode.h>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrlQuery>
 #include <QWebSocket>
 
 namespace {
 
-using Status = QHttpServerResponder::StatusCode;
-
-// The most a request body or a message from the page may hold.
-constexpr qsizetype largestChange = 4096;
+constexpr int mostConnections = 32;
+// What a page sends a second at most, a few small messages per tap; more is a flood, and ends the
+// connection before its pongs or refusals can pile up.
+constexpr qint64 largestWebSocketTrafficPerSecond = 16 * 1024;
+// Answers a client has not taken yet, beyond which it is not reading and is let go.
+constexpr qint64 largestBacklog = 256 * 1024;
+// Told to a page opened with a token that was since renewed; the page understands it and stops trying.
+constexpr auto renewedCloseCode = QWebSocketProtocol::CloseCode(4001);
 
 // What the page may change; the rest of the host's properties it only shows.
 const QStringList writable = {QStringLiteral("OnAir"),     QStringLiteral("Muted"),
                               QStringLiteral("Frequency"), QStringLiteral("PaLevel"),
                               QStringLiteral("TxGain"),    QStringLiteral("Stereo")};
 
-using Headers = QList<std::pair<QByteArray, QByteArray>>;
-
-// Every answer carries these; extra adds a cookie or a new location.
-void Respond(QHttpServerResponder& responder, Status status, const QByteArray& type, const QByteArray& body,
-             const Headers& extra = {})
-{
-    responder.writeStatusLine(status);
-    responder.writeHeader("Content-Type", type);
-    responder.writeHeader("Content-Length", QByteArray::number(body.size()));
-    responder.writeHeader("Cache-Control", "no-store");
-    responder.writeHeader("X-Content-Type-Options", "nosniff");
-    // The address with its token must not leave in a Referer.
-    responder.writeHeader("Referrer-Policy", "no-referrer");
-    responder.writeHeader("Content-Security-Policy",
-                          "default-src 'none'; style-src 'unsafe-inline'; script-src 'unsafe-inline'; "
-                          "connect-src 'self'; frame-ancestors 'none'");
-    for (const auto& [name, value] : extra)
-        responder.writeHeader(name, value);
-    responder.writeBody(body);
-}
-
-void RespondText(QHttpServerResponder& responder, Status status, const QByteArray& text)
-{
-    Respond(responder, status, "text/plain; charset=utf-8", text + '\n');
-}
+const QByteArray plainText = "text/plain; charset=utf-8";
 
 QByteArray PageBytes()
 {
@@ -89,61 +68,238 @@ QByteArray Message(const char* key, const QJsonValue& value)
     return QJsonDocument(QJsonObject{{QLatin1String(key), value}}).toJson(QJsonDocument::Compact);
 }
 
+QString Megahertz(double kHz)
+{
+    return QString::number(kHz / 1000, 'f', 2) + QStringLiteral(" MHz");
+}
+
+// A frequency refused, in MHz as the page's user typed it: the band in use and its grid.
+QString FrequencyRefusal(uint kHz, const QVariantMap& properties)
+{
+    const bool lowBand = properties.value(QStringLiteral("Band")).toString().startsWith(QLatin1String("76"));
+    const uint step = properties.value(QStringLiteral("Step")).toUInt();
+    return QStringLiteral("%1: only %2 to %3 in %4 steps")
+        .arg(Megahertz(kHz), Megahertz(lowBand ? 76000 : 87500), Megahertz(lowBand ? 90000 : 108000),
+             Megahertz(step));
+}
+
 } // namespace
 
-WebServer::WebServer(WebPageHost& host) : host(host)
+WebServer::WebServer(WebPageHost& host)
+    : host(host), webSockets(QStringLiteral("Tessaly"), QWebSocketServer::NonSecureMode)
 {
-    connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &WebServer::acceptWebSocket);
+    connect(&webSockets, &QWebSocketServer::newConnection, this, &WebServer::adoptWebSockets);
 }
 
 WebServer::~WebServer()
 {
     // Closing, a client would tell this half-destroyed server that it went.
-    for (const auto& client : clients)
+    for (QWebSocket* client : std::as_const(clients))
         client->disconnect(this);
+    for (QTcpSocket* socket : std::as_const(open))
+        socket->disconnect(this);
 }
 
 QString WebServer::Listen(bool networkAllowed, quint16 newPort)
 {
-    // Parented only once bound: until then it is no server of ours.
-    auto server = std::make_unique<ConnectionLimit>();
-    if (!server->listen(networkAllowed ? QHostAddress::AnyIPv4 : QHostAddress::LocalHost, newPort)) {
-        const QString problem =
+    const auto where = [](bool network) { return network ? QHostAddress::AnyIPv4 : QHostAddress::LocalHost; };
+    // The port we serve on is ours: it is let go first, so that the new choice can take it.
+    const bool samePort = listener && newPort == port;
+    if (samePort)
+        listener->close();
+    auto server = std::make_unique<QTcpServer>();
+    if (!server->listen(where(networkAllowed), newPort)) {
+        QString problem =
             server->serverError() == QAbstractSocket::AddressInUseError
                 ? QStringLiteral("port %1 is in use by another program; choose another port").arg(newPort)
                 : QStringLiteral("port %1: %2").arg(newPort).arg(server->errorString());
+        if (samePort && !listener->listen(where(network), port))
+            return problem + QStringLiteral("; the page could not be served again as it was");
         return problem;
     }
-    for (QTcpServer* old : servers())
-        delete old;
-    bind(server.release());
+    const bool allClosed = listener && newPort != port;
+    listener = std::move(server);
+    connect(listener.get(), &QTcpServer::newConnection, this, &WebServer::accept);
     network = networkAllowed;
     port = newPort;
     guard.SetListening(network, port);
+    closeConnections(allClosed);
     return {};
+}
+
+void WebServer::closeConnections(bool all)
+{
+    // Copied: an aborted socket leaves the set at once.
+    const QSet<QTcpSocket*> current = open;
+    for (QTcpSocket* socket : current) {
+        if (all || (!network && !socket->peerAddress().isLoopback()))
+            socket->abort();
+    }
+}
+
+void WebServer::accept()
+{
+    while (listener->hasPendingConnections()) {
+        QTcpSocket* socket = listener->nextPendingConnection();
+        if (open.size() >= mostConnections) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        hold(socket);
+        auto* connection = new HttpConnection(socket, this);
+        connect(connection, &HttpConnection::requested, this,
+                [this, connection](const HttpHead& head, const QByteArray& body) {
+                    answer(*connection, head, body);
+                });
+        connect(connection, &HttpConnection::upgradeRequested, this,
+                [this, connection](const HttpHead& head) { upgrade(*connection, head); });
+    }
+}
+
+void WebServer::hold(QTcpSocket* socket)
+{
+    // The place is free the moment the connection ends, whoever ends it and whenever the socket goes.
+    open.insert(socket);
+    connect(socket, &QTcpSocket::disconnected, this, [this, socket] { open.remove(socket); });
+    connect(socket, &QObject::destroyed, this, [this, socket] { open.remove(socket); });
+}
+
+std::pair<int, QByteArray> WebServer::admission(const HttpHead& head, const QByteArray& offeredToken)
+{
+    if (!guard.HostAllowed(head.Field("Host")))
+        return {403, "This page is reached by the machine's own name or address."};
+    if (guard.TokenMatches(offeredToken))
+        return {0, {}};
+    if (!guard.AdmitFailure())
+        return {429, "Too many wrong tokens: wait a little."};
+    return {401, "Open the address with its token, as the program shows it (or its QR code)."};
+}
+
+void WebServer::answer(HttpConnection& connection, const HttpHead& head, const QByteArray& body)
+{
+    const QUrlQuery query(QString::fromLatin1(head.query));
+    const bool tokenInAddress = query.hasQueryItem(QStringLiteral("token"));
+    const QByteArray offered = tokenInAddress ? query.queryItemValue(QStringLiteral("token")).toLatin1()
+                                              : RequestGuard::CookieToken(head.Field("Cookie"));
+    if (const auto [status, text] = admission(head, offered); status != 0) {
+        connection.Respond(status, plainText, text + '\n');
+        return;
+    }
+    const bool isGet = head.method == "GET", isPost = head.method == "POST";
+    if (head.path == "/" && isGet && tokenInAddress) {
+        // The token moves into the cookie and out of the address bar and the history.
+        connection.Respond(303, plainText, {},
+                           {{"Location", "/"}, {"Set-Cookie", RequestGuard::SetCookieHeader(offered)}});
+    } else if (head.path == "/" && isGet) {
+        connection.Respond(200, "text/html; charset=utf-8", PageBytes());
+    } else if (head.path == "/set" && isPost) {
+        if (!RequestGuard::SameOrigin(head.Field("Origin"), head.Field("Host"))) {
+            connection.Respond(403, plainText, "Changes come only from the page itself.\n");
+            return;
+        }
+        const QString refusal = apply(body);
+        if (refusal.isEmpty())
+            connection.Respond(200, "application/json", stateMessage());
+        else
+            connection.Respond(400, "application/json", Message("refused", refusal));
+    } else if (head.path == "/" || head.path == "/set") {
+        connection.Respond(405, plainText, "Not with this method.\n");
+    } else {
+        connection.Respond(404, plainText, "Not here.\n");
+    }
+}
+
+void WebServer::upgrade(HttpConnection& connection, const HttpHead& head)
+{
+    const bool wellFormed = head.method == "GET" && head.FieldHas("Connection", "upgrade") &&
+                            head.Field("Sec-WebSocket-Version") == "13" &&
+                            head.Field("Sec-WebSocket-Key").size() == 24;
+    if (!wellFormed || head.path != "/socket") {
+        connection.Respond(400, plainText, "Not a WebSocket this page opens.\n");
+        return;
+    }
+    if (const auto [status, text] = admission(head, RequestGuard::CookieToken(head.Field("Cookie")));
+        status != 0) {
+        connection.Respond(status, plainText, text + '\n');
+        return;
+    }
+    if (!RequestGuard::SameOrigin(head.Field("Origin"), head.Field("Host"))) {
+        connection.Respond(403, plainText, "Changes come only from the page itself.\n");
+        return;
+    }
+    QTcpSocket* socket = connection.HandOn();
+    socket->setParent(this);
+    watchWebSocketTraffic(socket);
+    webSockets.handleConnection(socket);
+}
+
+void WebServer::watchWebSocketTraffic(QTcpSocket* socket)
+{
+    // Connected before the WebSocket's own reader, so it sees each arrival before it is taken.
+    auto window = std::make_shared<std::pair<QElapsedTimer, qint64>>();
+    window->first.start();
+    connect(socket, &QTcpSocket::readyRead, this, [socket, window] {
+        if (window->first.hasExpired(1000)) {
+            window->first.restart();
+            window->second = 0;
+        }
+        window->second += socket->bytesAvailable();
+        if (window->second > largestWebSocketTrafficPerSecond || socket->bytesToWrite() > largestBacklog)
+            socket->abort();
+    });
+}
+
+void WebServer::adoptWebSockets()
+{
+    while (webSockets.hasPendingConnections()) {
+        QWebSocket* client = webSockets.nextPendingConnection();
+        client->setParent(this);
+        client->setMaxAllowedIncomingMessageSize(HttpConnection::largestBody);
+        client->setMaxAllowedIncomingFrameSize(HttpConnection::largestBody);
+        connect(client, &QWebSocket::textMessageReceived, this,
+                [this, client](const QString& message) { receive(client, message); });
+        connect(client, &QWebSocket::disconnected, this, [this, client] {
+            clients.removeOne(client);
+            client->deleteLater();
+        });
+        clients.append(client);
+        send(client, stateMessage());
+    }
 }
 
 void WebServer::SetToken(const QByteArray& newToken)
 {
     token = newToken;
     guard.SetToken(token);
-    // Pages opened with the old token lose their connection and, reloading, are refused.
-    for (const auto& client : clients)
-        client->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("the token was renewed"));
+    // Copied: each client leaves the list as it closes.
+    const QList<QWebSocket*> renewed = clients;
+    for (QWebSocket* client : renewed)
+        client->close(renewedCloseCode, QStringLiteral("renewed"));
+}
+
+QString WebServer::url(const QHostAddress& address) const
+{
+    return QStringLiteral("http://%1:%2/?token=%3")
+        .arg(address.toString())
+        .arg(port)
+        .arg(QString::fromLatin1(token));
 }
 
 QString WebServer::Address() const
 {
-    QString where = QStringLiteral("127.0.0.1");
+    const QHostAddress reachable = network ? ReachableAddressesNow().primary : QHostAddress();
+    return url(reachable.isNull() ? QHostAddress(QHostAddress::LocalHost) : reachable);
+}
+
+QStringList WebServer::OtherAddresses() const
+{
+    QStringList others;
     if (network) {
-        for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) {
-                where = address.toString();
-                break;
-            }
-        }
+        for (const QHostAddress& address : ReachableAddressesNow().others)
+            others.append(url(address));
     }
-    return QStringLiteral("http://%1:%2/?token=%3").arg(where).arg(port).arg(QString::fromLatin1(token));
+    return others;
 }
 
 QrCodeModules WebServer::QrCode(const QString& text) const
@@ -166,8 +322,22 @@ void WebServer::PropertiesChanged()
     if (message == lastSent)
         return;
     lastSent = message;
-    for (const auto& client : clients)
-        client->sendTextMessage(QString::fromUtf8(message));
+    const QList<QWebSocket*> current = clients;
+    for (QWebSocket* client : current)
+        send(client, message);
+}
+
+void WebServer::send(QWebSocket* client, const QByteArray& message)
+{
+    client->sendTextMessage(QString::fromUtf8(message));
+    // A page that does not read its messages gets no more of them.
+    for (QTcpSocket* socket : std::as_const(open)) {
+        if (socket->peerPort() == client->peerPort() && socket->peerAddress() == client->peerAddress() &&
+            socket->bytesToWrite() > largestBacklog) {
+            client->abort();
+            return;
+        }
+    }
 }
 
 QByteArray WebServer::stateMessage() const
@@ -179,125 +349,20 @@ QByteArray WebServer::stateMessage() const
     return Message("state", state);
 }
 
-bool WebServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
-{
-    // Qt's server hands a WebSocket upgrade on to acceptWebSocket(), which checks it; no answer here.
-    if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
-        return true;
-    QHttpServerResponder responder = makeResponder(request, socket);
-    const QHostAddress from = request.remoteAddress();
-    if (!guard.Admit(from)) {
-        RespondText(responder, Status::TooManyRequests, "Too many requests: wait a little.");
-        return true;
-    }
-    const QByteArray hostHeader = request.value("Host");
-    if (!guard.HostAllowed(hostHeader)) {
-        RespondText(responder, Status::Forbidden,
-                    "This page is reached by the machine's own name or address.");
-        return true;
-    }
-    if (request.body().size() > largestChange) {
-        RespondText(responder, Status::PayloadTooLarge, "Too large.");
-        return true;
-    }
-    const QString path = request.url().path();
-    const QByteArray offered = request.query().hasQueryItem(QStringLiteral("token"))
-                                   ? request.query().queryItemValue(QStringLiteral("token")).toLatin1()
-                                   : RequestGuard::CookieToken(request.value("Cookie"));
-    if (!guard.TokenMatches(offered)) {
-        guard.Failed(from);
-        RespondText(responder, Status::Unauthorized,
-                    "Open the address with its token, as the program shows it (or its QR code).");
-        return true;
-    }
-    guard.Succeeded(from);
-    const bool isGet = request.method() == QHttpServerRequest::Method::Get;
-    const bool isPost = request.method() == QHttpServerRequest::Method::Post;
-    if (path == QLatin1String("/") && isGet && request.query().hasQueryItem(QStringLiteral("token"))) {
-        // The token moves into the cookie and out of the address bar and the history.
-        Respond(responder, Status::SeeOther, "text/plain; charset=utf-8", {},
-                {{"Location", "/"}, {"Set-Cookie", RequestGuard::SetCookieHeader(offered)}});
-        return true;
-    }
-    if (path == QLatin1String("/") && isGet) {
-        Respond(responder, Status::Ok, "text/html; charset=utf-8", PageBytes());
-        return true;
-    }
-    if (path == QLatin1String("/set") && isPost) {
-        if (!RequestGuard::SameOrigin(request.value("Origin"), hostHeader)) {
-            RespondText(responder, Status::Forbidden, "Changes come only from the page itself.");
-            return true;
-        }
-        const QString refusal = apply(QJsonDocument::fromJson(request.body()).object());
-        if (refusal.isEmpty())
-            Respond(responder, Status::Ok, "application/json", stateMessage());
-        else
-            Respond(responder, Status::BadRequest, "application/json", Message("refused", refusal));
-        return true;
-    }
-    if (path == QLatin1String("/") || path == QLatin1String("/set"))
-        RespondText(responder, Status::MethodNotAllowed, "Not with this method.");
-    else
-        RespondText(responder, Status::NotFound, "Not here.");
-    return true;
-}
-
-void WebServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
-{
-    QHttpServerResponder responder = makeResponder(request, socket);
-    RespondText(responder, Status::NotFound, "Not here.");
-}
-
-void WebServer::acceptWebSocket()
-{
-    while (hasPendingWebSocketConnections()) {
-        std::unique_ptr<QWebSocket> client = nextPendingWebSocketConnection();
-        const QNetworkRequest handshake = client->request();
-        const QByteArray hostHeader = handshake.rawHeader("Host");
-        const QHostAddress from = client->peerAddress();
-        const bool admitted = guard.Admit(from);
-        const bool tokenMatches =
-            admitted && guard.TokenMatches(RequestGuard::CookieToken(handshake.rawHeader("Cookie")));
-        if (admitted && !tokenMatches)
-            guard.Failed(from);
-        if (!admitted || !tokenMatches || !guard.HostAllowed(hostHeader) ||
-            handshake.url().path() != QLatin1String("/socket") ||
-            !RequestGuard::SameOrigin(client->origin().toLatin1(), hostHeader)) {
-            client->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("refused"));
-            client.release()->deleteLater();
-            continue;
-        }
-        client->setMaxAllowedIncomingMessageSize(largestChange);
-        client->setMaxAllowedIncomingFrameSize(largestChange);
-        QWebSocket* added = client.get();
-        connect(added, &QWebSocket::textMessageReceived, this,
-                [this, added](const QString& message) { receive(added, message); });
-        connect(added, &QWebSocket::disconnected, this, [this, added] {
-            const auto it = std::find_if(clients.begin(), clients.end(),
-                                         [added](const auto& client) { return client.get() == added; });
-            if (it == clients.end())
-                return;
-            it->release()->deleteLater();
-            clients.erase(it);
-        });
-        added->sendTextMessage(QString::fromUtf8(stateMessage()));
-        clients.push_back(std::move(client));
-    }
-}
-
 void WebServer::receive(QWebSocket* client, const QString& message)
 {
-    if (!guard.Admit(client->peerAddress())) {
-        client->sendTextMessage(QString::fromUtf8(Message("refused", QStringLiteral("too many changes"))));
-        return;
-    }
-    const QString refusal = apply(QJsonDocument::fromJson(message.toUtf8()).object());
+    const QString refusal = apply(message.toUtf8());
     if (!refusal.isEmpty())
-        client->sendTextMessage(QString::fromUtf8(Message("refused", refusal)));
+        send(client, Message("refused", refusal));
 }
 
-QString WebServer::apply(const QJsonObject& change)
+QString WebServer::apply(const QByteArray& text)
 {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return QStringLiteral("not JSON");
+    const QJsonObject change = document.object();
     if (change.contains(QLatin1String("step"))) {
         const QString direction = change.value(QLatin1String("step")).toString();
         if (direction != QLatin1String("up") && direction != QLatin1String("down"))
@@ -309,10 +374,14 @@ QString WebServer::apply(const QJsonObject& change)
     const QString name = change.value(QLatin1String("set")).toString();
     if (!writable.contains(name))
         return QStringLiteral("the page changes only %1").arg(writable.join(QStringLiteral(", ")));
-    const QVariant value = PropertyValue(host.Properties().value(name), change.value(QLatin1String("value")));
+    const QVariantMap properties = host.Properties();
+    const QVariant value = PropertyValue(properties.value(name), change.value(QLatin1String("value")));
     if (!value.isValid())
         return QStringLiteral("%1 does not take this value").arg(name);
-    return host.WriteProperty(name, value);
+    const QString refusal = host.WriteProperty(name, value);
+    if (!refusal.isEmpty() && name == QLatin1String("Frequency"))
+        return FrequencyRefusal(value.toUInt(), properties);
+    return refusal;
 }
 
 extern "C" __attribute__((visibility("default"))) WebPage* CreateWebPage(WebPageHost& host)

@@ -1,19 +1,24 @@
 #pragma once
 
+#include "web/HttpConnection.h"
 #include "web/RequestGuard.h"
 #include "web/WebPage.h"
 
 #include <memory>
-#include <QAbstractHttpServer>
 #include <QJsonObject>
-#include <vector>
+#include <QList>
+#include <QSet>
+#include <QWebSocketServer>
 
+class QTcpServer;
+class QTcpSocket;
 class QWebSocket;
 
 // The page's server: GET / with the token gives the page, POST /set and the WebSocket /socket carry its
-// changes to the host and the host's state to it. Every request passes the guard first; nothing is read
-// from disk.
-class WebServer final : public QAbstractHttpServer, public WebPage
+// changes to the host and the host's state to it. It owns every connection from its first byte, with at
+// most 32 open at once, and hands a checked WebSocket upgrade on to Qt's WebSocket server. Nothing is
+// read from disk.
+class WebServer final : public QObject, public WebPage
 {
     Q_OBJECT
 
@@ -25,24 +30,36 @@ public:
     void SetToken(const QByteArray& token) override;
     void PropertiesChanged() override;
     QString Address() const override;
+    QStringList OtherAddresses() const override;
     QrCodeModules QrCode(const QString& text) const override;
 
-protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
-    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
-
 private:
-    void acceptWebSocket();
+    void accept();
+    void hold(QTcpSocket* socket);
+    void answer(HttpConnection& connection, const HttpHead& head, const QByteArray& body);
+    void upgrade(HttpConnection& connection, const HttpHead& head);
+    // Host and token, as every request must pass them: the refusal, or 0 and nothing when it passes.
+    std::pair<int, QByteArray> admission(const HttpHead& head, const QByteArray& offeredToken);
+    void watchWebSocketTraffic(QTcpSocket* socket);
+    void adoptWebSockets();
     void receive(QWebSocket* client, const QString& message);
+    void send(QWebSocket* client, const QByteArray& message);
+    // Ends the connections the listening choice no longer allows.
+    void closeConnections(bool all);
     // A change as the page sends it: {"set": name, "value": v} or {"step": "up"|"down"}. Empty when done.
-    QString apply(const QJsonObject& change);
+    QString apply(const QByteArray& change);
     QByteArray stateMessage() const;
+    QString url(const QHostAddress& address) const;
 
     WebPageHost& host;
     RequestGuard guard;
     QByteArray token;
     bool network = false;
     quint16 port = 0;
-    std::vector<std::unique_ptr<QWebSocket>> clients;
+    std::unique_ptr<QTcpServer> listener;
+    QWebSocketServer webSockets;
+    // Every connection open now, HTTP or WebSocket, by its socket.
+    QSet<QTcpSocket*> open;
+    QList<QWebSocket*> clients;
     QByteArray lastSent;
 };

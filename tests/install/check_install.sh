@@ -65,7 +65,7 @@ done
     fail "tessaly-headless links window code"
 # The sound server's client comes with its module, only where a server runs.
 for program in tessaly tessaly-headless; do
-    ! readelf -d "$private_dir/$program" | grep -q -E 'NEEDED.*(pulse|Network|HttpServer|qrencode)' ||
+    ! readelf -d "$private_dir/$program" | grep -q -E 'NEEDED.*(pulse|Network|WebSockets|qrencode)' ||
         fail "$program links the sound client or the web page's server"
 done
 
