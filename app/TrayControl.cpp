@@ -25,6 +25,8 @@ QString TrayToolTip(const TransmitterCore& core)
             shown = QStringLiteral("muted");
         else
             shown = QStringLiteral("on air, ") + CFrequencyReadout::FrequencyText(state.frequency);
+        if (!core.Delivered())
+            shown += QStringLiteral(" — the transmitter did not take the last change");
         break;
     }
     return QStringLiteral("Tessaly — ") + shown;

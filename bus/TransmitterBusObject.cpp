@@ -28,6 +28,9 @@ const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
 <property name="Step" type="u" access="readwrite"/>
 <property name="Deemphasis" type="u" access="readwrite"/>
 <property name="Connected" type="b" access="read"/>
+<property name="Connection" type="s" access="read"/>
+<property name="Delivered" type="b" access="read"/>
+<property name="WriteFailedAt" type="s" access="read"/>
 <property name="SoundRouting" type="b" access="readwrite"/>
 <property name="SoundState" type="s" access="read"/>
 <property name="SoundSink" type="s" access="read"/>

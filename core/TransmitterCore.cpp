@@ -6,9 +6,11 @@
 #include "device/HotplugWatcher.h"
 #include "state/FavouritesFile.h"
 #include "state/SettingsFile.h"
+#include "state/SmallTextFile.h"
 #include "state/StartOnAirFile.h"
 #include "state/TransmitterValues.h"
 
+#include <algorithm>
 #include <optional>
 #include <QMetaType>
 #include <utility>
@@ -22,8 +24,12 @@ constexpr std::chrono::seconds lastReportLimit(1);
 // The transmitter needs time to retune before it takes the setup report; the writer waits it out.
 constexpr std::chrono::milliseconds retuneTime(20);
 
-const QString wideBand = QStringLiteral("87.5-108");
-const QString lowBand = QStringLiteral("76-90");
+const QStringList readOnly = {QStringLiteral("Connected"), QStringLiteral("Connection"),
+                              QStringLiteral("Delivered"), QStringLiteral("WriteFailedAt"),
+                              QStringLiteral("Favourites")};
+
+const QString wideBand = QLatin1String(WideBandName);
+const QString lowBand = QLatin1String(LowBandName);
 
 // The step's code in the option flags for a step in kHz, as the settings window composes it.
 std::optional<StepCode> stepCode(uint stepKHz)
@@ -78,7 +84,20 @@ void TransmitterCore::LoadState(const QString& file)
     state.paLevel = settings.paLevel;
     state.txGainIndex = settings.txGainIndex;
     state.optionFlags = settings.optionFlags;
-    favourites = KeptFavourites(ReadFavouritesFile(FavouritesPath(settingsFile)));
+    const QString favouritesPath = FavouritesPath(settingsFile);
+    const std::vector<std::int32_t> storedFavourites = ReadFavouritesFile(favouritesPath);
+    favourites = KeptFavourites(storedFavourites);
+    // What the rules leave out stays in the file until the favourites change, and then in a copy of it.
+    favouritesBackupOwed = favourites.size() < storedFavourites.size();
+    if (favouritesBackupOwed)
+        ComplainAboutFile(
+            favouritesPath,
+            qPrintable(QStringLiteral("only %1 of its %2 lines are used (the lowest %3 on the grid "
+                                      "of either band, each once); the file stays as it is, and is "
+                                      "kept as Favourites.ini.bak once the favourites change")
+                           .arg(favourites.size())
+                           .arg(storedFavourites.size())
+                           .arg(FavouritesMaximum)));
     onAirAtStart = ReadStartOnAir(StartOnAirPath(settingsFile));
     firstArrivalPending = true;
     exitHookKey = ArmExitHook([this] { endAtExit(); });
@@ -192,8 +211,12 @@ QString TransmitterCore::settingsFileInUse() const
 
 bool TransmitterCore::storeFavourites(std::vector<std::int32_t> kept)
 {
-    if (!WriteFavouritesFile(FavouritesPath(settingsFileInUse()), kept))
+    const QString path = FavouritesPath(settingsFileInUse());
+    if (favouritesBackupOwed && !KeepFavouritesBackup(path))
         return false;
+    if (!WriteFavouritesFile(path, kept))
+        return false;
+    favouritesBackupOwed = false;
     favourites = std::move(kept);
     emit changed();
     return true;
@@ -201,6 +224,8 @@ bool TransmitterCore::storeFavourites(std::vector<std::int32_t> kept)
 
 void TransmitterCore::onClosed()
 {
+    // Nothing is owed to a transmitter that went: the next one is told everything.
+    delivered = true;
     // Its TuneReport is dropped: no connection is open any more.
     if (state.onAir)
         ToggleOnAir();
@@ -209,6 +234,15 @@ void TransmitterCore::onClosed()
 
 void TransmitterCore::onReportsDone(const std::vector<std::uint64_t>& tickets, bool written)
 {
+    const bool latest = std::find(tickets.cbegin(), tickets.cend(), lastTicket) != tickets.cend();
+    if (!written && delivered) {
+        delivered = false;
+        failedWriteTime = QTime::currentTime();
+        emit changed();
+    } else if (written && latest && !delivered) {
+        delivered = true;
+        emit changed();
+    }
     if (!written)
         emit writeFailed();
     emit reportsDone(tickets, written);
@@ -277,27 +311,35 @@ bool TransmitterCore::stepFrequency(std::int32_t (*stepped)(std::int32_t, std::i
     return true;
 }
 
-void TransmitterCore::ChangePaLevel(int paLevel)
+bool TransmitterCore::ChangePaLevel(int paLevel)
 {
+    if (paLevel < 0 || paLevel > PaLevelMaximum)
+        return false;
     if (paLevel == state.paLevel)
-        return;
+        return true;
     state.paLevel = paLevel;
     send(TuneReport);
     scheduleSave();
     emit changed();
+    return true;
 }
 
-void TransmitterCore::ChangeTxGain(int txGainIndex, int optionFlags)
+bool TransmitterCore::ChangeTxGain(int txGainIndex, int optionFlags)
 {
+    if (txGainIndex < 0 || txGainIndex > TxGainMaximum)
+        return false;
     state.optionFlags = optionFlags;
     state.txGainIndex = txGainIndex;
     send(SetupReport);
     scheduleSave();
     emit changed();
+    return true;
 }
 
-void TransmitterCore::ApplySettings(int optionFlags, int txGainIndex)
+bool TransmitterCore::ApplySettings(int optionFlags, int txGainIndex)
 {
+    if (txGainIndex < 0 || txGainIndex > TxGainMaximum)
+        return false;
     state.optionFlags = optionFlags;
     state.txGainIndex = txGainIndex;
     if (const auto clamped = BandClamped(state.frequency, state.optionFlags)) {
@@ -308,6 +350,20 @@ void TransmitterCore::ApplySettings(int optionFlags, int txGainIndex)
     send(SetupReport);
     scheduleSave();
     emit changed();
+    return true;
+}
+
+QString TransmitterCore::ConnectionName() const
+{
+    switch (Connection()) {
+    case ConnectionState::Connected:
+        return QStringLiteral("connected");
+    case ConnectionState::NoPermission:
+        return QStringLiteral("no-permission");
+    case ConnectionState::Absent:
+        break;
+    }
+    return QStringLiteral("absent");
 }
 
 QVariantMap TransmitterCore::Properties() const
@@ -327,6 +383,10 @@ QVariantMap TransmitterCore::Properties() const
         {QStringLiteral("Step"), uint(StepOf(state.optionFlags) * 10)},
         {QStringLiteral("Deemphasis"), uint(options.deemphasis75 ? 75 : 50)},
         {QStringLiteral("Connected"), IsConnected()},
+        {QStringLiteral("Connection"), ConnectionName()},
+        {QStringLiteral("Delivered"), delivered},
+        {QStringLiteral("WriteFailedAt"),
+         delivered ? QString() : failedWriteTime.toString(QStringLiteral("hh:mm:ss"))},
         {QStringLiteral("OnAirAtStart"), onAirAtStart},
         {QStringLiteral("Favourites"), QVariant::fromValue(favouritesInKHz)},
     };
@@ -334,7 +394,7 @@ QVariantMap TransmitterCore::Properties() const
 
 QString TransmitterCore::WriteProperty(const QString& name, const QVariant& value)
 {
-    if (name == QLatin1String("Connected") || name == QLatin1String("Favourites"))
+    if (readOnly.contains(name))
         return name + QStringLiteral(" is read-only");
     if (name == QLatin1String("OnAirAtStart")) {
         if (!hasType(value, QMetaType::Bool))
@@ -353,9 +413,9 @@ QString TransmitterCore::WriteProperty(const QString& name, const QVariant& valu
         return {};
     }
     if (name == QLatin1String("PaLevel")) {
-        if (!hasType(value, QMetaType::UInt) || value.toUInt() > PaLevelMaximum)
+        if (!hasType(value, QMetaType::UInt) || value.toUInt() > PaLevelMaximum ||
+            !ChangePaLevel(int(value.toUInt())))
             return QStringLiteral("PaLevel takes an unsigned integer from 0 to %1").arg(PaLevelMaximum);
-        ChangePaLevel(int(value.toUInt()));
         return {};
     }
     return writeOptions(name, value);

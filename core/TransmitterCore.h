@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <QObject>
 #include <QString>
+#include <QTime>
 #include <QTimer>
 #include <QVariantMap>
 #include <sys/types.h>
@@ -50,6 +51,8 @@ public:
     };
     Q_ENUM(ConnectionState)
     ConnectionState Connection() const;
+    // The same for scripts: "connected", "absent" or "no-permission".
+    QString ConnectionName() const;
     // The open transmitter's device number, 0 when none is open or it cannot be told.
     dev_t ConnectedNode() const { return link.OpenNode(); }
 
@@ -59,12 +62,14 @@ public:
     // One step within the band; false (and nothing done) off air.
     bool StepFrequencyUp();
     bool StepFrequencyDown();
-    // PA-VALUE moved; an unchanged level sends nothing.
-    void ChangePaLevel(int paLevel);
+    // PA-VALUE moved; an unchanged level sends nothing. False, and nothing done, outside 0..PaLevelMaximum.
+    bool ChangePaLevel(int paLevel);
     // TX-GAIN moved while the settings window is open: the gain and the window's options go out at once.
-    void ChangeTxGain(int txGainIndex, int optionFlags);
+    // False, and nothing done, for a gain outside 0..TxGainMaximum.
+    bool ChangeTxGain(int txGainIndex, int optionFlags);
     // The settings window closed with these choices: the frequency brought into the band, then the setup.
-    void ApplySettings(int optionFlags, int txGainIndex);
+    // False, and nothing done, for a gain outside 0..TxGainMaximum.
+    bool ApplySettings(int optionFlags, int txGainIndex);
 
     // Tunes as a step does (the retune bit armed, sent only on air), also off air, where it is stored for
     // the next report. False, and nothing done, off the grid or outside the band in use.
@@ -83,11 +88,19 @@ public:
     FavouriteAnswer RemoveFavourite(std::int32_t frequency);
 
     // The scripting view of the state, keyed by property name: Frequency (kHz), OnAir, Muted, PaLevel,
-    // TxGain, Stereo, Band, Step (kHz), Deemphasis (µs), Connected, OnAirAtStart, Favourites (kHz).
+    // TxGain, Stereo, Band, Step (kHz), Deemphasis (µs), Connected, Connection ("connected", "absent" or
+    // "no-permission"), Delivered, WriteFailedAt ("hh:mm:ss" while not delivered, else empty),
+    // OnAirAtStart, Favourites (kHz).
     QVariantMap Properties() const;
     // Does what the control showing the property does. A refused value (wrong type, out of range, unknown,
     // read-only) changes and sends nothing; the returned text says what is accepted. Empty: done.
     QString WriteProperty(const QString& name, const QVariant& value);
+
+    // Whether the transmitter took the state as it stands: false from a report it did not take until the
+    // latest report is written; true without a transmitter, which is told everything when it arrives.
+    // FailedWriteTime() is when the write failed (local time). A change comes with changed().
+    bool Delivered() const { return delivered; }
+    QTime FailedWriteTime() const { return failedWriteTime; }
 
     // The ticket of the last report handed to the device writer (0 before any); reportsDone() tells when
     // it was written.
@@ -132,9 +145,12 @@ private:
     QTimer saveTimer;
     QString settingsFile;
     std::vector<std::int32_t> favourites;
+    bool favouritesBackupOwed = false; // the file holds lines the favourites left out
     bool onAirAtStart = false;
     bool firstArrivalPending = false;
     std::uint64_t lastTicket = 0;
+    bool delivered = true;
+    QTime failedWriteTime;
     int exitHookKey = 0;
     bool running = false; // between the start of a run and its end
     bool linkStarted = false;

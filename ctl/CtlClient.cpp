@@ -197,15 +197,19 @@ bool tuneFavourite(Requests& requests, bool upward)
     const std::optional<QVariant> favourites = requests.get(QStringLiteral("Favourites"));
     const std::optional<QVariant> frequency =
         favourites ? requests.get(QStringLiteral("Frequency")) : std::nullopt;
-    if (!frequency)
+    const std::optional<QVariant> band = frequency ? requests.get(QStringLiteral("Band")) : std::nullopt;
+    if (!band)
         return false;
     QList<uint> list;
     for (const QVariant& kilohertz : favourites->toList())
         list += kilohertz.toUInt();
-    const qint64 next = neighbourFavourite(list, frequency->toUInt(), upward);
-    if (next < 0)
+    if (list.isEmpty())
         return requests.refuse(
             QStringLiteral("there are no favourites; 'tessalyctl favourite add' adds one"));
+    const bool lowBand = band->toString() == QLatin1String(LowBandName);
+    const qint64 next = neighbourFavourite(list, frequency->toUInt(), upward, lowBand ? LowBand : WideBand);
+    if (next < 0)
+        return requests.refuse(QStringLiteral("no favourite in the band in use"));
     return requests.set(QStringLiteral("Frequency"), uint(next));
 }
 

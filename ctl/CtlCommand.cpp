@@ -344,8 +344,13 @@ qint64 kilohertzFromMegahertz(const QString& text)
     return match.captured(1).toLongLong() * 1000 + fraction.toLongLong();
 }
 
-qint64 neighbourFavourite(const QList<uint>& favourites, uint kilohertz, bool upward)
+qint64 neighbourFavourite(const QList<uint>& all, uint kilohertz, bool upward, const BandLimits& band)
 {
+    QList<uint> favourites;
+    for (const uint favourite : all) {
+        if (favourite >= uint(band.lower) * 10 && favourite <= uint(band.upper) * 10)
+            favourites.append(favourite);
+    }
     if (favourites.isEmpty())
         return -1;
     qint64 found = -1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/TransmitterValues.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -55,5 +57,6 @@ enum class CtlExit
 // "88.5" or "88.50" MHz in kHz on the transmitter's 50 kHz grid; -1 when text is not such a frequency.
 qint64 kilohertzFromMegahertz(const QString& text);
 
-// The favourite after (upward) or before kilohertz among favourites, wrapping round; -1 when there is none.
-qint64 neighbourFavourite(const QList<uint>& favourites, uint kilohertz, bool upward);
+// The favourite after (upward) or before kilohertz among the favourites inside band, wrapping round; -1
+// when there is none. Those of the other band wait for it, as in the window's menu.
+qint64 neighbourFavourite(const QList<uint>& favourites, uint kilohertz, bool upward, const BandLimits& band);

@@ -38,6 +38,24 @@ QString sound(const QVariantMap& properties)
     return state; // "off", or a state this client does not know yet, as the program names it
 }
 
+// What keeps the transmitter from having the state shown: none there, no permission, or a write it did
+// not take. A program older than Connection tells only Connected.
+QString transmitterNote(const QVariantMap& properties)
+{
+    const QString connection = properties.value(QStringLiteral("Connection")).toString();
+    const QVariant connected = properties.value(QStringLiteral("Connected"));
+    if (connection == QLatin1String("no-permission"))
+        return QStringLiteral(
+            " (no permission for the transmitter: install 70-tessaly.rules, then plug it in "
+            "again)");
+    if (connection == QLatin1String("absent") || (connected.isValid() && !connected.toBool()))
+        return QStringLiteral(" (no transmitter connected)");
+    if (properties.value(QStringLiteral("Delivered")) == QVariant(false))
+        return QStringLiteral(" — the transmitter did not take the last change (write failed at %1)")
+            .arg(properties.value(QStringLiteral("WriteFailedAt")).toString());
+    return {};
+}
+
 QString favourites(const QVariant& value)
 {
     QStringList shown;
@@ -64,11 +82,7 @@ struct Line
 const Line lines[] = {
     {"Frequency", "Frequency", [](const QVariant& v, const QVariantMap&) { return megahertz(v); }},
     {"On air", "OnAir",
-     [](const QVariant& v, const QVariantMap& p) {
-         const QVariant connected = p.value(QStringLiteral("Connected"));
-         const bool none = connected.isValid() && !connected.toBool();
-         return yesNo(v) + (none ? QStringLiteral(" (no transmitter connected)") : QString());
-     }},
+     [](const QVariant& v, const QVariantMap& p) { return yesNo(v) + transmitterNote(p); }},
     {"Muted", "Muted", [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
     {"Power", "PaLevel",
      [](const QVariant& v, const QVariantMap&) {

@@ -132,12 +132,25 @@ void CFrequencyReadout::ShowConnection(TransmitterCore::ConnectionState shownCon
     showState();
 }
 
+void CFrequencyReadout::ShowDelivered(bool shownDelivered, const QTime& shownFailedAt)
+{
+    if (shownDelivered == delivered && shownFailedAt == failedAt)
+        return;
+    delivered = shownDelivered;
+    failedAt = shownFailedAt;
+    showState();
+}
+
 void CFrequencyReadout::showState()
 {
     using enum TransmitterCore::ConnectionState;
     switch (connection) {
     case Connected:
-        SetAccessibleText(display, onAir ? FrequencyText(value) : QStringLiteral("Off air"), {});
+        SetAccessibleText(display, onAir ? FrequencyText(value) : QStringLiteral("Off air"),
+                          delivered ? QString()
+                                    : QStringLiteral("The transmitter did not take the last change (write "
+                                                     "failed at %1).")
+                                          .arg(failedAt.toString(QStringLiteral("hh:mm:ss"))));
         break;
     case Absent:
         SetAccessibleText(display, QStringLiteral("No transmitter"),
@@ -179,9 +192,10 @@ void CFrequencyReadout::showDigits()
     for (QLabel* picture : {tens, units, tenths, hundredths, unitLabel, point})
         picture->show();
 
-    if (!connected)
+    // Dimmed too while the transmitter has not taken what is shown.
+    const std::size_t look = connected && delivered ? 0 : 1;
+    if (look != 0)
         makeDimmedPictures();
-    const std::size_t look = connected ? 0 : 1;
     point->setPixmap(pointPictures[look]);
     unitLabel->setPixmap(unitPictures[look]);
     const std::array<int, 5> shownDigits = DigitsOf(value);

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QString>
+#include <QTime>
 
 class QLabel;
 class QWidget;
@@ -46,6 +47,8 @@ public:
     void ShowFrequency(std::int32_t value, bool onAir);
     // Connected until told otherwise.
     void ShowConnection(TransmitterCore::ConnectionState connection);
+    // Whether the transmitter took what is shown: dimmed, and said so to assistive tools, while it did not.
+    void ShowDelivered(bool delivered, const QTime& failedAt);
     // Shows a frequency being typed, on air or not: up to three digits, a point and up to two digits, each
     // where the digits of a frequency stand ("88." as 88.__ MHz); assistive tools read "Entry 88.".
     void ShowEntry(const QString& entry);
@@ -74,4 +77,6 @@ private:
     std::int32_t value = 0;
     bool onAir = false;
     TransmitterCore::ConnectionState connection = TransmitterCore::ConnectionState::Connected;
+    bool delivered = true;
+    QTime failedAt;
 };

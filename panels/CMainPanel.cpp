@@ -150,6 +150,7 @@ void CMainPanel::showConnection()
     shownConnection = core.Connection();
     idlePicture->setVisible(!shownOnAir && shownConnection == TransmitterCore::ConnectionState::Connected);
     readout->ShowConnection(shownConnection);
+    readout->ShowDelivered(core.Delivered(), core.FailedWriteTime());
 }
 
 CMainPanel::ButtonImages CMainPanel::imagesOf(const CBitmapButton* button) const
@@ -208,6 +209,8 @@ void CMainPanel::onCoreChanged()
     }
     if (core.Connection() != shownConnection && !typedEntry->IsActive())
         showConnection();
+    if (!typedEntry->IsActive())
+        readout->ShowDelivered(core.Delivered(), core.FailedWriteTime());
     if (core.State().muted != shownMuted) {
         shownMuted = core.State().muted;
         if (shownMuted) {

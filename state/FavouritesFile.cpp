@@ -7,8 +7,8 @@
 
 namespace {
 
-// Far more than the favourites' lines: a larger file is not ours.
-constexpr qsizetype readLimit = 4096;
+// Far more than the favourites' lines: what lies beyond is not read, and said so.
+constexpr qsizetype readLimit = 64 * 1024;
 
 } // namespace
 
@@ -19,9 +19,11 @@ QString FavouritesPath(const QString& settingsFile)
 
 std::vector<std::int32_t> ReadFavouritesFile(const QString& path)
 {
-    const SmallTextFile file = ReadSmallTextFile(path, readLimit);
+    const SmallTextFile file = ReadSmallTextFile(path, readLimit + 1);
     if (file.status == SmallTextFile::Unreadable)
         ComplainAboutFile(path, "not a readable regular file, no favourites");
+    if (file.text.size() > readLimit)
+        ComplainAboutFile(path, "longer than 64 KiB: only its beginning is read");
     std::vector<std::int32_t> frequencies;
     bool understood = true;
     for (const QByteArray& line : file.text.split('\n')) {
@@ -37,6 +39,12 @@ std::vector<std::int32_t> ReadFavouritesFile(const QString& path)
     if (!understood)
         ComplainAboutFile(path, "lines that are no frequency in kHz were left out");
     return frequencies;
+}
+
+bool KeepFavouritesBackup(const QString& path)
+{
+    const SmallTextFile file = ReadSmallTextFile(path, readLimit + 1);
+    return file.status == SmallTextFile::Read && WriteSmallTextFile(path + QStringLiteral(".bak"), file.text);
 }
 
 bool WriteFavouritesFile(const QString& path, const std::vector<std::int32_t>& frequencies)

@@ -57,6 +57,9 @@ struct BandLimits
 
 inline constexpr BandLimits WideBand{8750, 10800};
 inline constexpr BandLimits LowBand{7600, 9000};
+// The bands as scripts and the web page name them, in MHz.
+inline constexpr char WideBandName[] = "87.5-108";
+inline constexpr char LowBandName[] = "76-90";
 
 // The band follows from the option flags each time it is needed.
 constexpr BandLimits BandOf(std::int32_t optionFlags)

@@ -115,6 +115,11 @@ private slots:
                                     << R{tune("0118", "5A", "09")} << 9000 << 0x25;
         QTest::newRow("PaLevel above 90")
             << true << 9000 << write("PaLevel", 91u) << false << R{} << 9000 << 0x25;
+        QTest::newRow("the core refuses a level beyond the device's range itself")
+            << true << 9000 << Operation([](TransmitterCore& core) {
+                   return core.ChangePaLevel(226) ? QString() : QStringLiteral("refused");
+               })
+            << false << R{} << 9000 << 0x25;
         QTest::newRow("TxGain 5") << true << 9000 << write("TxGain", 5u) << true << R{SetupBytes("53", "25")}
                                   << 9000 << 0x25;
         QTest::newRow("TxGain above 23")
@@ -204,6 +209,9 @@ private slots:
             QVERIFY2(core.WriteProperty(it.key(), it.value()).isEmpty(), qPrintable(it.key()));
         QVariantMap expected = written;
         expected.insert(QStringLiteral("Connected"), false);
+        expected.insert(QStringLiteral("Connection"), QStringLiteral("absent"));
+        expected.insert(QStringLiteral("Delivered"), true);
+        expected.insert(QStringLiteral("WriteFailedAt"), QString());
         expected.insert(QStringLiteral("Favourites"), QVariant::fromValue(QList<uint>()));
         QCOMPARE(core.Properties(), expected);
         QVERIFY(ReadStartOnAir(StartOnAirPath(test.settingsFile())));
@@ -234,6 +242,9 @@ private slots:
         QTest::newRow("one already there with twelve")
             << twelve << 0x25 << add(8850) << FavouriteAnswer::Done << twelveKHz;
         QTest::newRow("a thirteenth") << twelve << 0x25 << add(9000) << FavouriteAnswer::Full << twelveKHz;
+        QTest::newRow("more than twelve, then a change")
+            << twelve + "76000\n"
+            << 0x25 << remove(7600) << FavouriteAnswer::Done << twelveKHz.mid(0, 11);
         QTest::newRow("off the grid")
             << QByteArray() << 0x25 << add(8812) << FavouriteAnswer::Refused << QList<uint>{};
         QTest::newRow("outside the low band in use")
@@ -267,11 +278,19 @@ private slots:
         }
         test.core.LoadState(test.settingsFile());
         const std::vector<std::int32_t> before = test.core.Favourites();
+        const bool leftOut = ReadFavouritesFile(path).size() > before.size();
         QSignalSpy changes(&test.core, &TransmitterCore::changed);
 
         QCOMPARE(operation(test.core), answer);
         QCOMPARE(test.core.Properties().value(QStringLiteral("Favourites")).value<QList<uint>>(), after);
         QCOMPARE(changes.isEmpty(), test.core.Favourites() == before);
+        // Nothing the file held is lost: a rewrite that leaves lines out keeps the file as it was.
+        QCOMPARE(QFile::exists(path + ".bak"), leftOut && !changes.isEmpty());
+        if (QFile::exists(path + ".bak")) {
+            QFile backup(path + ".bak");
+            QVERIFY(backup.open(QIODevice::ReadOnly));
+            QCOMPARE(backup.readAll().trimmed(), file.trimmed());
+        }
         // Read again as the next start reads it.
         if (!changes.isEmpty())
             QCOMPARE(KeptFavourites(ReadFavouritesFile(path)), test.core.Favourites());

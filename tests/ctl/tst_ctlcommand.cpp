@@ -194,6 +194,18 @@ void TestCtlCommand::statusOfTheNewerProgram_data()
         {QStringLiteral("Sound: not routed, the transmitter's sound card was not found")});
     row("connected on air", {{QStringLiteral("OnAir"), true}, {QStringLiteral("Connected"), true}},
         {QStringLiteral("On air: yes")});
+    row("write not taken",
+        {{QStringLiteral("OnAir"), true},
+         {QStringLiteral("Connection"), QStringLiteral("connected")},
+         {QStringLiteral("Delivered"), false},
+         {QStringLiteral("WriteFailedAt"), QStringLiteral("12:03:04")}},
+        {QStringLiteral(
+            "On air: yes — the transmitter did not take the last change (write failed at 12:03:04)")});
+    row("no permission",
+        {{QStringLiteral("OnAir"), false}, {QStringLiteral("Connection"), QStringLiteral("no-permission")}},
+        {QStringLiteral(
+            "On air: no (no permission for the transmitter: install 70-tessaly.rules, then plug it "
+            "in again)")});
     row("favourites",
         {{QStringLiteral("Favourites"), QVariantList{88500u, 100100u}},
          {QStringLiteral("OnAirAtStart"), true}},
@@ -233,6 +245,10 @@ void TestCtlCommand::favouriteRound_data()
     QTest::newRow("below all") << three << 87500u << qint64(88500) << qint64(100100);
     QTest::newRow("only itself") << QList<uint>{95000} << 95000u << qint64(95000) << qint64(95000);
     QTest::newRow("none") << QList<uint>{} << 95000u << qint64(-1) << qint64(-1);
+    // 80.00 MHz belongs to the other band only and waits for it.
+    QTest::newRow("the other band's skipped")
+        << QList<uint>{80000, 95000, 100100} << 100100u << qint64(95000) << qint64(95000);
+    QTest::newRow("only the other band's") << QList<uint>{80000} << 95000u << qint64(-1) << qint64(-1);
 }
 
 void TestCtlCommand::favouriteRound()
@@ -242,8 +258,8 @@ void TestCtlCommand::favouriteRound()
     QFETCH(qint64, next);
     QFETCH(qint64, previous);
 
-    QCOMPARE(neighbourFavourite(favourites, frequency, true), next);
-    QCOMPARE(neighbourFavourite(favourites, frequency, false), previous);
+    QCOMPARE(neighbourFavourite(favourites, frequency, true, WideBand), next);
+    QCOMPARE(neighbourFavourite(favourites, frequency, false, WideBand), previous);
 }
 
 void TestCtlCommand::refusalExplained_data()

@@ -59,7 +59,6 @@ private slots:
         row("lowest stored value", TuneReport, INT32_MIN, 90, 0, 37, false, false, false,
             "0000500077780A00 00");
         row("power zero", TuneReport, 9000, 0, 0, 37, false, false, false, "00005001181E0A00 00");
-        row("power wraps", TuneReport, 9000, 250, 0, 37, false, false, false, "0000500118180A00 00");
         row("gain top", SetupReport, 9000, 90, 23, 0x12, false, false, false, "0000515012 00000000");
         row("gain middle", SetupReport, 9000, 90, 13, 37, false, false, false, "0000511125 00000000");
         row("option low byte only", SetupReport, 9000, 90, 5, 0x1FF, false, false, false,

@@ -40,6 +40,10 @@ def status():
     return json.loads(subprocess.run([ctl, "status", "--json"], capture_output=True, check=True).stdout)
 
 
+def web_address():
+    return subprocess.run([ctl, "web", "address"], capture_output=True, check=True, text=True).stdout.strip()
+
+
 def refused(url, code):
     try:
         urllib.request.urlopen(url)
@@ -73,24 +77,34 @@ options = webdriver.ChromeOptions()
 for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
                  "--user-data-dir=" + work + "/chromium"):
     options.add_argument(argument)
+# The narrowest phones in use.
 options.add_experimental_option("mobileEmulation",
-                                {"deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 2.0}})
+                                {"deviceMetrics": {"width": 320, "height": 640, "pixelRatio": 2.0}})
 driver = webdriver.Chrome(options=options, service=Service("/usr/bin/chromedriver"))
 # Generous: the machine is shared and the program may run under the sanitizers.
 wait = WebDriverWait(driver, 30)
 try:
     driver.get(address)
-    wait.until(lambda d: d.find_element(By.ID, "onair").get_attribute("aria-pressed") == "false")
+    wait.until(lambda d: d.find_element(By.ID, "onair").text == "Off air")
     if "token" in driver.current_url:
         fail("the token stayed in the address bar: " + driver.current_url)
+    if driver.execute_script("return document.documentElement.scrollWidth") > 320:
+        fail("the page scrolls sideways at 320 px")
 
     sent = len(tune_reports())
     driver.find_element(By.ID, "onair").click()
     wait.until(lambda d: any(on_air(report) for report in tune_reports()[sent:]))
-    wait.until(lambda d: d.find_element(By.ID, "onair").get_attribute("aria-pressed") == "true")
+    wait.until(lambda d: d.find_element(By.ID, "onair").text == "On air")
 
     subprocess.run([ctl, "frequency", "98.5"], check=True)
     wait.until(lambda d: d.find_element(By.ID, "frequency").text == "98.50 MHz")
+
+    # A refusal, in MHz as typed, where a thumb scrolled down to the sliders still sees it.
+    driver.execute_script("window.scrollTo(0, document.body.scrollHeight)")
+    driver.find_element(By.ID, "typed").send_keys("120\n")
+    wait.until(lambda d: d.find_element(By.ID, "message").text.startswith("120.00 MHz: only 87.50 MHz"))
+    if driver.execute_script("return document.getElementById('message').getBoundingClientRect().top") < 0:
+        fail("the refusal is out of sight")
     if screenshot:
         driver.save_screenshot(screenshot)
 
@@ -104,5 +118,22 @@ try:
     wait.until(lambda d: d.title == "done")
     if status()["OnAir"] is not True or len(tune_reports()) != sent:
         fail("another site's page changed the transmitter")
+
+    # The phone let in: the page at the address of the network with the default route, not the bridge's.
+    subprocess.run([ctl, "web", "network", "on"], check=True)
+    phone_address = web_address()
+    if not phone_address.startswith("http://198.51.100.7:"):
+        fail("the address for a phone is " + phone_address)
+    driver.get(phone_address)
+    wait.until(lambda d: d.find_element(By.ID, "frequency").text == "98.50 MHz")
+    # Let out again: that page is cut off at once, and tries again.
+    subprocess.run([ctl, "web", "network", "off"], check=True)
+    wait.until(lambda d: "trying again" in d.find_element(By.ID, "status").text)
+
+    # Renewed: a page that is open says so and stops trying.
+    driver.get(address)
+    wait.until(lambda d: d.find_element(By.ID, "frequency").text == "98.50 MHz")
+    subprocess.run([ctl, "web", "renew"], check=True)
+    wait.until(lambda d: "This address was renewed" in d.find_element(By.ID, "message").text)
 finally:
     driver.quit()

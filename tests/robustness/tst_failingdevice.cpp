@@ -1,4 +1,5 @@
 #include "app/CTransmitterDlg.h"
+#include "app/TrayControl.h"
 #include "core/TransmitterCore.h"
 #include "device/FakeTransmitterReports.h"
 #include "device/HotplugWatcher.h"
@@ -96,6 +97,11 @@ private slots:
         QVERIFY(dialog->Core().State().muted);
         QVERIFY(dialog->Core().State().onAir);
         QVERIFY(dialog->Core().IsConnected());
+        // Every face says so until a write is taken.
+        QVERIFY(!dialog->Core().Delivered());
+        QVERIFY(TrayToolTip(dialog->Core())
+                    .endsWith(QStringLiteral("the transmitter did not take the last change")));
+        QVERIFY(!dialog->Core().Properties().value(QStringLiteral("WriteFailedAt")).toString().isEmpty());
 
         // Replugged and working: the transmitter is told what the user set while it failed.
         QCOMPARE(FakeHid_FailWritesWith(0), 0);
@@ -107,6 +113,7 @@ private slots:
         QCOMPARE(TakeReports(),
                  (QList<QByteArray>{"000050011978160000", "000051032500000000", "000050011978050000"}));
         QCOMPARE(writeErrors, errorsBefore);
+        QVERIFY(dialog->Core().Delivered());
     }
 
     void deviceVanishesDuringHeldRepeat_data()
