@@ -1,6 +1,7 @@
 #include "app/CTransmitterDlg.h"
 
 #include "app/CWebControlDlg.h"
+#include "app/DisplayCheck.h"
 #include "app/TrayControl.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
@@ -68,7 +69,7 @@ bool CTransmitterDlg::OnInitDialog()
 {
     // The transmitter gets its settings first. Nothing below shows before the window's first paint, and
     // the device sees neither the window nor the tray, so only the time it waits changes.
-    connect(&core, &TransmitterCore::writeFailed, this, [this] { ShowWriteErrorMessage(this); });
+    connect(&core, &TransmitterCore::writeFailed, this, [this] { ShowWriteErrorMessage(this, writeErrorMessage); });
     core.LoadState();
     const bool libraryLoaded = core.OpenDeviceLink();
 
@@ -105,13 +106,15 @@ void CTransmitterDlg::DestroyWindow()
     if (tornDown)
         return;
     tornDown = true;
-    // Gone from the screen at once: a transmitter that does not read may hold the end for a second or two.
+    // Gone from the screen at once, the tray icon too, before the end waits for the transmitter: one that
+    // does not read holds it for seconds, and the display server must see the unmap before that.
     hide();
+    trayIcon->Remove();
+    SendPendingDisplayRequests();
     if (teardown)
         teardown();
     else
         core.CloseDeviceLink();
-    trayIcon->Remove();
 }
 
 void CTransmitterDlg::ToggleOnAir()

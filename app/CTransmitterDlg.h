@@ -3,6 +3,9 @@
 #include "skin/CSkinnedDialog.h"
 
 #include <functional>
+#include <QPointer>
+
+class QMessageBox;
 
 class CMainPanel;
 class CSystemMenu;
@@ -63,6 +66,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // "USB Data Write Error!" while it is shown: one at a time.
+    QPointer<QMessageBox> writeErrorMessage;
     // Before core: building a core of its own already sends this window events that reach the panel hook.
     CMainPanel* panel = nullptr;
     TransmitterCore& core;

@@ -1,7 +1,9 @@
 #include "app/DisplayCheck.h"
 
 #include <dlfcn.h>
+#include <QAbstractEventDispatcher>
 #include <QFile>
+#include <QGuiApplication>
 #include <QStringList>
 #include <wayland-client.h>
 #include <xcb/xcb.h>
@@ -52,4 +54,18 @@ bool DisplayUsable(const QString& platform, const QString& x11Display)
             return true;
     }
     return false;
+}
+
+void SendPendingDisplayRequests()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    // The offscreen platform answers too, without a connection.
+    if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr) {
+        xcb_flush(connection);
+        return;
+    }
+    // What the event loop announces before it waits: the Wayland platform sends its buffered requests then
+    // (a destroyed surface among them). Qt offers its connection no other way on every version we build on.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        emit dispatcher->aboutToBlock();
 }

@@ -5,9 +5,8 @@
 #include <QPointer>
 #include <QTimer>
 
-void ShowWriteErrorMessage(QWidget* owner)
+void ShowWriteErrorMessage(QWidget* owner, QPointer<QMessageBox>& openMessage)
 {
-    static QPointer<QMessageBox> openMessage;
     if (openMessage)
         return;
     QWidget* modalWindow = QApplication::activeModalWidget();
@@ -15,7 +14,6 @@ void ShowWriteErrorMessage(QWidget* owner)
                                   QMessageBox::Ok, modalWindow ? modalWindow : owner);
     openMessage->setAttribute(Qt::WA_DeleteOnClose);
     openMessage->setWindowModality(Qt::WindowModal);
-    QObject::connect(openMessage, &QDialog::finished, openMessage, [] { openMessage = nullptr; });
     // Shown once the event loop runs: a failure during the window's initialisation then finds the window
     // placed, and the message is centred on it.
     QTimer::singleShot(0, openMessage, &QWidget::show);

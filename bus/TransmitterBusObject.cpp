@@ -3,6 +3,7 @@
 #include "bus/BusNames.h"
 #include "core/TransmitterCore.h"
 #include "sound/SoundRouting.h"
+#include "state/Properties.h"
 #include "web/WebControl.h"
 
 #include <algorithm>
@@ -15,39 +16,51 @@
 
 namespace {
 
-const QString soundRoutingProperty = QStringLiteral("SoundRouting");
-
-const char* const interfaceXml = R"(<interface name="org.tessaly.Tessaly1">
-<property name="Frequency" type="u" access="readwrite"/>
-<property name="OnAir" type="b" access="readwrite"/>
-<property name="Muted" type="b" access="readwrite"/>
-<property name="PaLevel" type="u" access="readwrite"/>
-<property name="TxGain" type="u" access="readwrite"/>
-<property name="Stereo" type="b" access="readwrite"/>
-<property name="Band" type="s" access="readwrite"/>
-<property name="Step" type="u" access="readwrite"/>
-<property name="Deemphasis" type="u" access="readwrite"/>
-<property name="Connected" type="b" access="read"/>
-<property name="Connection" type="s" access="read"/>
-<property name="Delivered" type="b" access="read"/>
-<property name="WriteFailedAt" type="s" access="read"/>
-<property name="SoundRouting" type="b" access="readwrite"/>
-<property name="SoundState" type="s" access="read"/>
-<property name="SoundSink" type="s" access="read"/>
-<property name="OnAirAtStart" type="b" access="readwrite"/>
-<property name="Favourites" type="au" access="read"/>
-<property name="WebControl" type="b" access="readwrite"/>
-<property name="WebAddress" type="s" access="read"/>
-<property name="WebNetwork" type="b" access="readwrite"/>
-<property name="WebPort" type="u" access="readwrite"/>
-<method name="StepUp"/>
+const char* const methodsXml = R"(<method name="StepUp"/>
 <method name="StepDown"/>
 <method name="Show"/>
 <method name="AddFavourite"><arg name="kHz" type="u" direction="in"/></method>
 <method name="RemoveFavourite"><arg name="kHz" type="u" direction="in"/></method>
 <method name="RenewWebToken"/>
-</interface>
 )";
+
+QString InterfaceXml()
+{
+    QString xml = QStringLiteral("<interface name=\"%1\">\n").arg(BusNames::interface);
+    for (const Property::Row* row : Property::all)
+        xml += QStringLiteral("<property name=\"%1\" type=\"%2\" access=\"%3\"/>\n")
+                   .arg(Property::Name(*row), QLatin1String(row->busType),
+                        row->changedBy & Property::Bus ? QLatin1String("readwrite") : QLatin1String("read"));
+    return xml + QLatin1String(methodsXml) + QLatin1String("</interface>\n");
+}
+
+// What a property of that row takes, for a value of another type.
+QString TypeRefusal(const Property::Row& row)
+{
+    const QString name = Property::Name(row);
+    if (row.busType == QLatin1String("b"))
+        return name + QStringLiteral(" takes a boolean");
+    if (row.busType == QLatin1String("s"))
+        return name + QStringLiteral(" takes a string");
+    if (row.lowest < row.highest)
+        return name +
+               QStringLiteral(" takes an unsigned integer from %1 to %2").arg(row.lowest).arg(row.highest);
+    return name + QStringLiteral(" takes an unsigned integer");
+}
+
+bool HasBusType(const QVariant& value, const Property::Row& row)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::Bool:
+        return row.busType == QLatin1String("b");
+    case QMetaType::UInt:
+        return row.busType == QLatin1String("u");
+    case QMetaType::QString:
+        return row.busType == QLatin1String("s");
+    default:
+        return false;
+    }
+}
 
 QDBusMessage invalidArgs(const QDBusMessage& message, const QString& text)
 {
@@ -77,10 +90,10 @@ QVariantMap TransmitterBusObject::properties() const
     if (soundRouting)
         all.insert(soundRouting->Properties());
     if (web) {
-        all.insert(QStringLiteral("WebControl"), web->IsServed());
-        all.insert(QStringLiteral("WebAddress"), web->Address());
-        all.insert(QStringLiteral("WebNetwork"), web->IsNetworkAllowed());
-        all.insert(QStringLiteral("WebPort"), uint(web->Port()));
+        all.insert(Property::Name(Property::WebControl), web->IsServed());
+        all.insert(Property::Name(Property::WebAddress), web->Address());
+        all.insert(Property::Name(Property::WebNetwork), web->IsNetworkAllowed());
+        all.insert(Property::Name(Property::WebPort), uint(web->Port()));
     }
     return all;
 }
@@ -88,41 +101,37 @@ QVariantMap TransmitterBusObject::properties() const
 QDBusMessage TransmitterBusObject::writeProperty(const QDBusMessage& message, const QString& name,
                                                  const QVariant& value)
 {
-    if (name == QLatin1String("SoundState") || name == QLatin1String("SoundSink") ||
-        name == QLatin1String("WebAddress"))
+    const Property::Row* row = Property::Find(name);
+    if (!row || !properties().contains(name))
+        return invalidArgs(message, QStringLiteral("no property %1").arg(name));
+    if (!(row->changedBy & Property::Bus))
         return invalidArgs(message, name + QStringLiteral(" is read-only"));
-    if (name.startsWith(QLatin1String("Web")))
-        return writeWebProperty(message, name, value);
+    if (!HasBusType(value, *row))
+        return invalidArgs(message, TypeRefusal(*row));
+    if (row == &Property::WebControl || row == &Property::WebNetwork || row == &Property::WebPort)
+        return writeWebProperty(message, *row, value);
     // A choice that could not be kept is the program's failure, not a bad value.
-    if (name == QLatin1String("OnAirAtStart") && value.metaType().id() == QMetaType::Bool &&
-        !core.SetOnAirAtStart(value.toBool()))
-        return message.createErrorReply(QDBusError::Failed,
-                                        QStringLiteral("OnAirAtStart could not be stored"));
-    if (name != soundRoutingProperty) {
+    if (row == &Property::OnAirAtStart && !core.SetOnAirAtStart(value.toBool()))
+        return message.createErrorReply(QDBusError::Failed, name + QStringLiteral(" could not be stored"));
+    if (row != &Property::SoundRouting) {
         const QString refusal = core.WriteProperty(name, value);
         return refusal.isEmpty() ? message.createReply() : invalidArgs(message, refusal);
     }
-    if (value.metaType().id() != QMetaType::Bool)
-        return invalidArgs(message, QStringLiteral("SoundRouting takes a boolean"));
     const QString failure = soundRouting->SetEnabled(value.toBool());
     return failure.isEmpty() ? message.createReply() : message.createErrorReply(QDBusError::Failed, failure);
 }
 
-QDBusMessage TransmitterBusObject::writeWebProperty(const QDBusMessage& message, const QString& name,
+QDBusMessage TransmitterBusObject::writeWebProperty(const QDBusMessage& message, const Property::Row& row,
                                                     const QVariant& value)
 {
-    const int type = value.metaType().id();
     QString problem;
-    if (name == QLatin1String("WebPort")) {
-        if (type != QMetaType::UInt || value.toUInt() < WebOption::lowestPort || value.toUInt() > 65535)
-            return invalidArgs(
-                message, QStringLiteral("WebPort takes a port from %1 to 65535").arg(WebOption::lowestPort));
+    if (&row == &Property::WebPort) {
+        if (value.toUInt() < Property::WebPort.lowest || value.toUInt() > Property::WebPort.highest)
+            return invalidArgs(message, TypeRefusal(row));
         problem = web->SetPort(quint16(value.toUInt()));
-    } else if (type != QMetaType::Bool) {
-        return invalidArgs(message, name + QStringLiteral(" takes a boolean"));
     } else {
-        problem = name == QLatin1String("WebControl") ? web->SetServed(value.toBool())
-                                                      : web->SetNetworkAllowed(value.toBool());
+        problem = &row == &Property::WebControl ? web->SetServed(value.toBool())
+                                                : web->SetNetworkAllowed(value.toBool());
     }
     return problem.isEmpty() ? message.createReply()
                              : message.createErrorReply(BusNames::webUnavailableError, problem);
@@ -198,7 +207,7 @@ void TransmitterBusObject::answer(const PendingAnswer& pending)
 
 QString TransmitterBusObject::introspect(const QString&) const
 {
-    return QString::fromLatin1(interfaceXml);
+    return InterfaceXml();
 }
 
 bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBusConnection& connection)
@@ -283,7 +292,7 @@ QDBusMessage TransmitterBusObject::favouriteCall(const QDBusMessage& message)
         return invalidArgs(message,
                            QStringLiteral("a favourite is in kHz inside the band in use, %1 MHz, in steps "
                                           "of 50 kHz")
-                               .arg(current.value(QStringLiteral("Band")).toString()));
+                               .arg(current.value(Property::Name(Property::Band)).toString()));
     }
     case FavouriteAnswer::Full:
         return message.createErrorReply(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/Properties.h"
+
 #include <cstdint>
 #include <functional>
 #include <QDBusConnection>
@@ -52,7 +54,8 @@ private:
     void announceChanges();
     QDBusMessage propertiesCall(const QDBusMessage& message);
     QDBusMessage interfaceCall(const QDBusMessage& message);
-    QDBusMessage writeWebProperty(const QDBusMessage& message, const QString& name, const QVariant& value);
+    QDBusMessage writeWebProperty(const QDBusMessage& message, const Property::Row& row,
+                                  const QVariant& value);
     void onReportsDone(const std::vector<std::uint64_t>& tickets, bool written);
     // An answer waiting for the reports that carry its change.
     struct PendingAnswer

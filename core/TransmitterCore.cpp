@@ -2,15 +2,16 @@
 
 #include "core/ExitHook.h"
 #include "core/Tuning.h"
-#include "device/DeviceWriter.h"
 #include "device/HotplugWatcher.h"
 #include "state/FavouritesFile.h"
+#include "state/Properties.h"
 #include "state/SettingsFile.h"
 #include "state/SmallTextFile.h"
 #include "state/StartOnAirFile.h"
 #include "state/TransmitterValues.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <QMetaType>
 #include <utility>
@@ -24,31 +25,12 @@ constexpr std::chrono::seconds lastReportLimit(1);
 // The transmitter needs time to retune before it takes the setup report; the writer waits it out.
 constexpr std::chrono::milliseconds retuneTime(20);
 
-const QStringList readOnly = {QStringLiteral("Connected"), QStringLiteral("Connection"),
-                              QStringLiteral("Delivered"), QStringLiteral("WriteFailedAt"),
-                              QStringLiteral("Favourites")};
-
-const QString wideBand = QLatin1String(WideBandName);
-const QString lowBand = QLatin1String(LowBandName);
-
-// The step's code in the option flags for a step in kHz, as the settings window composes it.
-std::optional<StepCode> stepCode(uint stepKHz)
+// The end does not wait longer for a transmitter that does not read; its user learns what that means.
+void warnOffAirUntaken()
 {
-    switch (stepKHz) {
-    case 200:
-        return Step200kHz;
-    case 100:
-        return Step100kHz;
-    case 50:
-        return Step50kHz;
-    default:
-        return std::nullopt;
-    }
-}
-
-bool hasType(const QVariant& value, QMetaType::Type type)
-{
-    return value.metaType().id() == type;
+    std::fputs("tessaly: the transmitter did not take its reports within a second: ending with its off-air "
+               "report queued but not taken, so it may still be on air\n",
+               stderr);
 }
 
 } // namespace
@@ -121,9 +103,11 @@ void TransmitterCore::CloseDeviceLink()
         return;
     running = false;
     saveTimer.stop();
-    if (state.onAir && link.IsOpen())
+    const bool goingOffAir = state.onAir && link.IsOpen();
+    if (goingOffAir)
         ToggleOnAir();
-    link.Stop(lastReportLimit);
+    if (!link.Stop(lastReportLimit) && goingOffAir)
+        warnOffAirUntaken();
     linkStarted = false;
     save();
     DisarmExitHook(exitHookKey);
@@ -133,11 +117,12 @@ void TransmitterCore::CloseDeviceLink()
 void TransmitterCore::endAtExit()
 {
     // Nothing may reach objects of an application being torn down any more.
-    StopReportNotifications();
+    link.EndNotifications();
     if (state.onAir && link.IsOpen()) {
         state.onAir = false;
         send(TuneReport);
-        FlushReports(lastReportLimit);
+        if (!link.Flush(lastReportLimit))
+            warnOffAirUntaken();
     }
     save();
 }
@@ -149,6 +134,15 @@ void TransmitterCore::send(ReportKind kind)
     lastTicket = link.Send(kind, BuildReport(kind, state));
     if (kind == TuneReport)
         state.retunePending = false;
+}
+
+void TransmitterCore::carryOut(std::initializer_list<ReportKind> reports, bool saved)
+{
+    for (const ReportKind kind : reports)
+        send(kind);
+    if (saved)
+        scheduleSave();
+    emit changed();
 }
 
 void TransmitterCore::onOpened()
@@ -278,15 +272,13 @@ void TransmitterCore::save()
 void TransmitterCore::ToggleOnAir()
 {
     state.onAir = !state.onAir;
-    send(TuneReport);
-    emit changed();
+    carryOut({TuneReport}, false);
 }
 
 void TransmitterCore::ToggleMute()
 {
     state.muted = !state.muted;
-    send(TuneReport);
-    emit changed();
+    carryOut({TuneReport}, false);
 }
 
 bool TransmitterCore::StepFrequencyUp()
@@ -305,9 +297,7 @@ bool TransmitterCore::stepFrequency(std::int32_t (*stepped)(std::int32_t, std::i
         return false;
     state.retunePending = true;
     state.frequency = stepped(state.frequency, state.optionFlags);
-    send(TuneReport);
-    scheduleSave();
-    emit changed();
+    carryOut({TuneReport});
     return true;
 }
 
@@ -318,9 +308,7 @@ bool TransmitterCore::ChangePaLevel(int paLevel)
     if (paLevel == state.paLevel)
         return true;
     state.paLevel = paLevel;
-    send(TuneReport);
-    scheduleSave();
-    emit changed();
+    carryOut({TuneReport});
     return true;
 }
 
@@ -330,9 +318,7 @@ bool TransmitterCore::ChangeTxGain(int txGainIndex, int optionFlags)
         return false;
     state.optionFlags = optionFlags;
     state.txGainIndex = txGainIndex;
-    send(SetupReport);
-    scheduleSave();
-    emit changed();
+    carryOut({SetupReport});
     return true;
 }
 
@@ -342,98 +328,15 @@ bool TransmitterCore::ApplySettings(int optionFlags, int txGainIndex)
         return false;
     state.optionFlags = optionFlags;
     state.txGainIndex = txGainIndex;
-    if (const auto clamped = BandClamped(state.frequency, state.optionFlags)) {
-        state.frequency = *clamped;
-        state.retunePending = true;
-        send(TuneReport);
+    const auto clamped = BandClamped(state.frequency, state.optionFlags);
+    if (!clamped) {
+        carryOut({SetupReport});
+        return true;
     }
-    send(SetupReport);
-    scheduleSave();
-    emit changed();
+    state.frequency = *clamped;
+    state.retunePending = true;
+    carryOut({TuneReport, SetupReport});
     return true;
-}
-
-QString TransmitterCore::ConnectionName() const
-{
-    switch (Connection()) {
-    case ConnectionState::Connected:
-        return QStringLiteral("connected");
-    case ConnectionState::NoPermission:
-        return QStringLiteral("no-permission");
-    case ConnectionState::Absent:
-        break;
-    }
-    return QStringLiteral("absent");
-}
-
-QVariantMap TransmitterCore::Properties() const
-{
-    const Options options = DecodeOptions(state.optionFlags);
-    QList<uint> favouritesInKHz;
-    for (const std::int32_t frequency : favourites)
-        favouritesInKHz.append(uint(frequency * 10));
-    return {
-        {QStringLiteral("Frequency"), uint(state.frequency * 10)},
-        {QStringLiteral("OnAir"), state.onAir},
-        {QStringLiteral("Muted"), state.muted},
-        {QStringLiteral("PaLevel"), uint(state.paLevel)},
-        {QStringLiteral("TxGain"), uint(state.txGainIndex)},
-        {QStringLiteral("Stereo"), !options.mono},
-        {QStringLiteral("Band"), options.lowBand ? lowBand : wideBand},
-        {QStringLiteral("Step"), uint(StepOf(state.optionFlags) * 10)},
-        {QStringLiteral("Deemphasis"), uint(options.deemphasis75 ? 75 : 50)},
-        {QStringLiteral("Connected"), IsConnected()},
-        {QStringLiteral("Connection"), ConnectionName()},
-        {QStringLiteral("Delivered"), delivered},
-        {QStringLiteral("WriteFailedAt"),
-         delivered ? QString() : failedWriteTime.toString(QStringLiteral("hh:mm:ss"))},
-        {QStringLiteral("OnAirAtStart"), onAirAtStart},
-        {QStringLiteral("Favourites"), QVariant::fromValue(favouritesInKHz)},
-    };
-}
-
-QString TransmitterCore::WriteProperty(const QString& name, const QVariant& value)
-{
-    if (readOnly.contains(name))
-        return name + QStringLiteral(" is read-only");
-    if (name == QLatin1String("OnAirAtStart")) {
-        if (!hasType(value, QMetaType::Bool))
-            return QStringLiteral("OnAirAtStart takes a boolean");
-        return SetOnAirAtStart(value.toBool()) ? QString()
-                                               : QStringLiteral("OnAirAtStart could not be stored");
-    }
-    if (name == QLatin1String("Frequency"))
-        return writeFrequency(value);
-    if (name == QLatin1String("OnAir") || name == QLatin1String("Muted")) {
-        if (!hasType(value, QMetaType::Bool))
-            return name + QStringLiteral(" takes a boolean");
-        const bool current = name == QLatin1String("OnAir") ? state.onAir : state.muted;
-        if (value.toBool() != current)
-            name == QLatin1String("OnAir") ? ToggleOnAir() : ToggleMute();
-        return {};
-    }
-    if (name == QLatin1String("PaLevel")) {
-        if (!hasType(value, QMetaType::UInt) || value.toUInt() > PaLevelMaximum ||
-            !ChangePaLevel(int(value.toUInt())))
-            return QStringLiteral("PaLevel takes an unsigned integer from 0 to %1").arg(PaLevelMaximum);
-        return {};
-    }
-    return writeOptions(name, value);
-}
-
-QString TransmitterCore::writeFrequency(const QVariant& value)
-{
-    const BandLimits band = BandOf(state.optionFlags);
-    const QString accepted = QStringLiteral("Frequency takes kHz from %1 to %2 in steps of %3 kHz")
-                                 .arg(band.lower * 10)
-                                 .arg(band.upper * 10)
-                                 .arg(FrequencyGrid * 10);
-    if (!hasType(value, QMetaType::UInt))
-        return accepted;
-    const uint kHz = value.toUInt();
-    if (kHz % 10 != 0 || kHz > uint(band.upper * 10) || !TuneTo(std::int32_t(kHz / 10)))
-        return accepted;
-    return {};
 }
 
 bool TransmitterCore::TuneTo(std::int32_t frequency)
@@ -446,42 +349,8 @@ bool TransmitterCore::TuneTo(std::int32_t frequency)
     // On air it retunes as a step does; off air the retune goes out with the next report.
     state.retunePending = true;
     if (state.onAir)
-        send(TuneReport);
-    scheduleSave();
-    emit changed();
+        carryOut({TuneReport});
+    else
+        carryOut({});
     return true;
-}
-
-QString TransmitterCore::writeOptions(const QString& name, const QVariant& value)
-{
-    Options options = DecodeOptions(state.optionFlags);
-    std::int32_t gain = state.txGainIndex;
-    if (name == QLatin1String("TxGain")) {
-        if (!hasType(value, QMetaType::UInt) || value.toUInt() > TxGainMaximum)
-            return QStringLiteral("TxGain takes an unsigned integer from 0 to %1").arg(TxGainMaximum);
-        gain = std::int32_t(value.toUInt());
-    } else if (name == QLatin1String("Stereo")) {
-        if (!hasType(value, QMetaType::Bool))
-            return QStringLiteral("Stereo takes a boolean");
-        options.mono = !value.toBool();
-    } else if (name == QLatin1String("Band")) {
-        const QString band = hasType(value, QMetaType::QString) ? value.toString() : QString();
-        if (band != wideBand && band != lowBand)
-            return QStringLiteral("Band takes \"%1\" or \"%2\"").arg(wideBand, lowBand);
-        options.lowBand = band == lowBand;
-    } else if (name == QLatin1String("Step")) {
-        const auto code = hasType(value, QMetaType::UInt) ? stepCode(value.toUInt()) : std::nullopt;
-        if (!code)
-            return QStringLiteral("Step takes 200, 100 or 50 (kHz)");
-        options.step = *code;
-    } else if (name == QLatin1String("Deemphasis")) {
-        const uint microseconds = hasType(value, QMetaType::UInt) ? value.toUInt() : 0;
-        if (microseconds != 50 && microseconds != 75)
-            return QStringLiteral("Deemphasis takes 50 or 75 (µs)");
-        options.deemphasis75 = microseconds == 75;
-    } else {
-        return QStringLiteral("no property %1").arg(name);
-    }
-    ApplySettings(EncodeOptions(options), gain);
-    return {};
 }

@@ -5,6 +5,7 @@
 #include "state/TransmitterState.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <QObject>
 #include <QString>
 #include <QTime>
@@ -118,6 +119,9 @@ private:
     // Builds the report from the state now and hands it to the link; a TuneReport that goes out takes the
     // retune bit with it. Nothing is built while no transmitter is open.
     void send(ReportKind kind);
+    // The tail of every change: the reports that carry it, in order, the settings saved a second later
+    // unless unsaved (on air and mute are not kept), and changed().
+    void carryOut(std::initializer_list<ReportKind> reports, bool saved = true);
     bool stepFrequency(std::int32_t (*stepped)(std::int32_t, std::int32_t));
     QString writeFrequency(const QVariant& value);
     QString writeOptions(const QString& name, const QVariant& value);

@@ -2,6 +2,7 @@
 
 #include "bus/BusNames.h"
 #include "ctl/StatusText.h"
+#include "state/Properties.h"
 
 namespace {
 
@@ -59,8 +60,8 @@ CtlOutcome explain(const BusRefusal& refusal)
         }
         // The client checks the grid and the widest range itself; what the program still refuses of a
         // frequency is outside the band in use.
-        const QVariant band = refusal.properties.value(QStringLiteral("Band"));
-        if ((refusal.target == QLatin1String("Frequency") ||
+        const QVariant band = refusal.properties.value(Property::Name(Property::Band));
+        if ((refusal.target == Property::Name(Property::Frequency) ||
              refusal.target == QLatin1String("AddFavourite")) &&
             refusal.value.metaType().id() == QMetaType::UInt && band.isValid()) {
             return {CtlExit::Usage, QStringLiteral("%1 MHz is outside the band in use, %2 MHz")

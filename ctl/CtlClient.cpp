@@ -3,6 +3,7 @@
 #include "bus/BusNames.h"
 #include "ctl/BusRefusal.h"
 #include "ctl/StatusText.h"
+#include "state/Properties.h"
 
 #include <cstdio>
 #include <optional>
@@ -153,7 +154,7 @@ bool callMethod(Requests& requests, const CtlCommand& command)
 {
     QVariant argument = command.value;
     if (!argument.isValid() && command.method == QLatin1String("AddFavourite")) {
-        const std::optional<QVariant> frequency = requests.get(QStringLiteral("Frequency"));
+        const std::optional<QVariant> frequency = requests.get(Property::Name(Property::Frequency));
         if (!frequency)
             return false;
         argument = QVariant(frequency->toUInt());
@@ -173,7 +174,7 @@ bool callMethod(Requests& requests, const CtlCommand& command)
 
 bool printWebAddress(Requests& requests)
 {
-    const std::optional<QVariant> address = requests.get(QStringLiteral("WebAddress"));
+    const std::optional<QVariant> address = requests.get(Property::Name(Property::WebAddress));
     if (!address)
         return false;
     if (address->toString().isEmpty())
@@ -184,7 +185,7 @@ bool printWebAddress(Requests& requests)
 
 bool listFavourites(Requests& requests)
 {
-    const std::optional<QVariant> favourites = requests.get(QStringLiteral("Favourites"));
+    const std::optional<QVariant> favourites = requests.get(Property::Name(Property::Favourites));
     if (!favourites)
         return false;
     for (const QVariant& kilohertz : favourites->toList())
@@ -194,10 +195,11 @@ bool listFavourites(Requests& requests)
 
 bool tuneFavourite(Requests& requests, bool upward)
 {
-    const std::optional<QVariant> favourites = requests.get(QStringLiteral("Favourites"));
+    const std::optional<QVariant> favourites = requests.get(Property::Name(Property::Favourites));
     const std::optional<QVariant> frequency =
-        favourites ? requests.get(QStringLiteral("Frequency")) : std::nullopt;
-    const std::optional<QVariant> band = frequency ? requests.get(QStringLiteral("Band")) : std::nullopt;
+        favourites ? requests.get(Property::Name(Property::Frequency)) : std::nullopt;
+    const std::optional<QVariant> band =
+        frequency ? requests.get(Property::Name(Property::Band)) : std::nullopt;
     if (!band)
         return false;
     QList<uint> list;
@@ -210,7 +212,7 @@ bool tuneFavourite(Requests& requests, bool upward)
     const qint64 next = neighbourFavourite(list, frequency->toUInt(), upward, lowBand ? LowBand : WideBand);
     if (next < 0)
         return requests.refuse(QStringLiteral("no favourite in the band in use"));
-    return requests.set(QStringLiteral("Frequency"), uint(next));
+    return requests.set(Property::Name(Property::Frequency), uint(next));
 }
 
 } // namespace
@@ -255,9 +257,14 @@ CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus, QDeadlin
     }
     if (!done)
         return requests.failure;
-    if (command.reachesTransmitter() && requests.peek(QStringLiteral("Connected")) == QVariant(false))
+    if (command.reachesTransmitter() && requests.peek(Property::Name(Property::Connected)) == QVariant(false))
         printError(
             QStringLiteral("no transmitter is connected: the change is stored and goes out when one is "
                            "plugged in"));
+    // Routing waits for a sound server as a setting waits for a transmitter: kept, and said so.
+    if (command.property == Property::Name(Property::SoundRouting) && command.value == QVariant(true) &&
+        requests.peek(Property::Name(Property::SoundState)) == QVariant(QStringLiteral("no sound server")))
+        printError(QStringLiteral("no sound server is running: the choice is stored and the sound is routed "
+                                  "once one is"));
     return CtlExit::Done;
 }

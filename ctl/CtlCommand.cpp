@@ -1,40 +1,14 @@
 #include "ctl/CtlCommand.h"
 
-#include "ctl/StatusText.h"
+#include "ctl/ValueParsers.h"
+#include "state/Properties.h"
 #include "state/TransmitterValues.h"
 
 #include <algorithm>
 #include <optional>
 #include <QCommandLineParser>
-#include <QRegularExpression>
-#include <variant>
 
 namespace {
-
-// Commands that write one boolean property.
-struct Switch
-{
-    const char* word;
-    const char* property;
-    bool value;
-};
-constexpr Switch switches[] = {
-    {"on", "OnAir", true},      {"off", "OnAir", false},    {"mute", "Muted", true},
-    {"unmute", "Muted", false}, {"stereo", "Stereo", true}, {"mono", "Stereo", false},
-};
-
-// Commands that call one method without arguments.
-struct Press
-{
-    const char* word;
-    const char* method;
-};
-constexpr Press presses[] = {{"up", "StepUp"}, {"down", "StepDown"}, {"show", "Show"}};
-
-// The widest range either band allows; which band is in use is the program's to judge.
-constexpr qint64 lowestKilohertz = qint64{LowBand.lower} * 10;
-constexpr qint64 highestKilohertz = qint64{WideBand.upper} * 10;
-constexpr qint64 gridKilohertz = qint64{FrequencyGrid} * 10;
 
 const char* const commandList =
     "Commands:\n"
@@ -71,9 +45,11 @@ const char* const commandList =
 
 // Properties and methods whose change goes out to the transmitter in a report.
 const QStringList transmitterProperties = {
-    QStringLiteral("Frequency"), QStringLiteral("OnAir"),  QStringLiteral("Muted"),
-    QStringLiteral("PaLevel"),   QStringLiteral("TxGain"), QStringLiteral("Stereo"),
-    QStringLiteral("Band"),      QStringLiteral("Step"),   QStringLiteral("Deemphasis"),
+    Property::Name(Property::Frequency),  Property::Name(Property::OnAir),
+    Property::Name(Property::Muted),      Property::Name(Property::PaLevel),
+    Property::Name(Property::TxGain),     Property::Name(Property::Stereo),
+    Property::Name(Property::Band),       Property::Name(Property::Step),
+    Property::Name(Property::Deemphasis),
 };
 const QStringList transmitterMethods = {QStringLiteral("StepUp"), QStringLiteral("StepDown")};
 
@@ -84,203 +60,175 @@ CtlCommand usage(const QString& error)
     return command;
 }
 
-CtlCommand setProperty(const char* property, const QVariant& value)
+using Action = CtlCommand::Action;
+
+// What follows a command's words.
+enum class Takes
+{
+    Nothing,
+    Json,      // nothing but --json, which may stand before or after it
+    Frequency, // megahertz
+    Level,     // a whole number in the property's range
+    OnOff,
+    Band,
+    Step,
+    Deemphasis,
+};
+
+// One command: its words, what it takes, and what it sends.
+struct Command
+{
+    const char* word;
+    const char* sub; // the second word, for favourite and web; empty for the other commands
+    Takes takes;
+    Action action;
+    const Property::Row* property; // what is written or read, or printed after the call
+    const char* method;            // Call's
+    bool yes;                      // Takes::Nothing: the boolean SetProperty writes; TuneFavourite: upward
+};
+
+// The commands in the order they are tried; a word's rows stand together.
+constexpr Command commands[] = {
+    {"status", "", Takes::Json, Action::Status, nullptr, nullptr, false},
+    {"on", "", Takes::Nothing, Action::SetProperty, &Property::OnAir, nullptr, true},
+    {"off", "", Takes::Nothing, Action::SetProperty, &Property::OnAir, nullptr, false},
+    {"toggle", "", Takes::Nothing, Action::Toggle, &Property::OnAir, nullptr, false},
+    {"mute", "", Takes::Nothing, Action::SetProperty, &Property::Muted, nullptr, true},
+    {"unmute", "", Takes::Nothing, Action::SetProperty, &Property::Muted, nullptr, false},
+    {"stereo", "", Takes::Nothing, Action::SetProperty, &Property::Stereo, nullptr, true},
+    {"mono", "", Takes::Nothing, Action::SetProperty, &Property::Stereo, nullptr, false},
+    {"up", "", Takes::Nothing, Action::Call, nullptr, "StepUp", false},
+    {"down", "", Takes::Nothing, Action::Call, nullptr, "StepDown", false},
+    {"show", "", Takes::Nothing, Action::Call, nullptr, "Show", false},
+    {"frequency", "", Takes::Frequency, Action::SetProperty, &Property::Frequency, nullptr, false},
+    {"power", "", Takes::Level, Action::SetProperty, &Property::PaLevel, nullptr, false},
+    {"gain", "", Takes::Level, Action::SetProperty, &Property::TxGain, nullptr, false},
+    {"band", "", Takes::Band, Action::SetProperty, &Property::Band, nullptr, false},
+    {"step", "", Takes::Step, Action::SetProperty, &Property::Step, nullptr, false},
+    {"deemphasis", "", Takes::Deemphasis, Action::SetProperty, &Property::Deemphasis, nullptr, false},
+    {"sound", "", Takes::OnOff, Action::SetProperty, &Property::SoundRouting, nullptr, false},
+    {"start-on-air", "", Takes::OnOff, Action::SetProperty, &Property::OnAirAtStart, nullptr, false},
+    {"favourite", "list", Takes::Nothing, Action::ListFavourites, &Property::Favourites, nullptr, false},
+    {"favourite", "add", Takes::Nothing, Action::Call, nullptr, "AddFavourite", false}, // the one in use
+    {"favourite", "add", Takes::Frequency, Action::Call, nullptr, "AddFavourite", false},
+    {"favourite", "remove", Takes::Frequency, Action::Call, nullptr, "RemoveFavourite", false},
+    {"favourite", "next", Takes::Nothing, Action::TuneFavourite, &Property::Frequency, nullptr, true},
+    {"favourite", "previous", Takes::Nothing, Action::TuneFavourite, &Property::Frequency, nullptr, false},
+    {"web", "on", Takes::Nothing, Action::SetProperty, &Property::WebControl, nullptr, true},
+    {"web", "off", Takes::Nothing, Action::SetProperty, &Property::WebControl, nullptr, false},
+    {"web", "address", Takes::Nothing, Action::Print, &Property::WebAddress, nullptr, false},
+    {"web", "renew", Takes::Nothing, Action::Call, &Property::WebAddress, "RenewWebToken", false},
+    {"web", "network", Takes::OnOff, Action::SetProperty, &Property::WebNetwork, nullptr, false},
+    {"web", "port", Takes::Level, Action::SetProperty, &Property::WebPort, nullptr, false},
+};
+
+// What the commands with a second word take, as their usage errors list it.
+struct Group
+{
+    const char* word;
+    const char* choices;
+};
+constexpr Group groups[] = {
+    {"favourite", "list, add [MHZ], remove MHZ, next or previous"},
+    {"web", "on, off, address, renew, network on|off or port N"},
+};
+
+bool grouped(const Command& row)
+{
+    return *row.sub != '\0';
+}
+
+bool takesValue(const Command& row)
+{
+    return row.takes != Takes::Nothing && row.takes != Takes::Json;
+}
+
+// Whether values, the words after the command's first, are the ones row takes; its value comes last.
+bool fits(const Command& row, const QStringList& values)
+{
+    if (grouped(row) && values.value(0) != QLatin1String(row.sub))
+        return false;
+    return values.size() == qsizetype{grouped(row)} + qsizetype{takesValue(row)};
+}
+
+// The usage error for values that fit none of the rows of row's word.
+QString misfit(const Command& row, const QStringList& values)
+{
+    const QString word = QLatin1String(row.word);
+    const QString given = values.join(QLatin1Char(' '));
+    for (const Group& group : groups) {
+        if (word == QLatin1String(group.word))
+            return QStringLiteral("%1 takes %2, not '%3'").arg(word, QLatin1String(group.choices), given);
+    }
+    if (row.takes == Takes::Nothing)
+        return QStringLiteral("%1 takes no value, not '%2'").arg(word, given);
+    if (row.takes == Takes::Json)
+        return QStringLiteral("%1 takes only --json, not '%2'").arg(word, given);
+    return QStringLiteral("%1 takes one value").arg(word);
+}
+
+// The value text gives what row takes.
+ParsedValue parsedValue(const Command& row, const QString& text)
+{
+    const QString word = grouped(row) ? QLatin1String(row.word) + QLatin1Char(' ') + QLatin1String(row.sub)
+                                      : QLatin1String(row.word);
+    switch (row.takes) {
+    case Takes::Frequency:
+        return frequencyValue(word, text);
+    case Takes::Level:
+        return levelValue(word, text, int(row.property->lowest), int(row.property->highest));
+    case Takes::OnOff:
+        return onOffValue(word, text);
+    case Takes::Band:
+        return bandValue(text);
+    case Takes::Step:
+        return stepValue(text);
+    case Takes::Deemphasis:
+        return deemphasisValue(text);
+    case Takes::Nothing:
+    case Takes::Json:
+        break;
+    }
+    return {};
+}
+
+// What row sends for values, which fit it.
+CtlCommand fromRow(const Command& row, const QStringList& values, bool json)
 {
     CtlCommand command;
-    command.action = CtlCommand::Action::SetProperty;
-    command.property = QLatin1String(property);
-    command.value = value;
+    command.action = row.action;
+    if (row.property)
+        command.property = Property::Name(*row.property);
+    if (row.method)
+        command.method = QLatin1String(row.method);
+    command.json = json;
+    command.upward = row.action == Action::TuneFavourite && row.yes;
+    if (row.takes == Takes::Nothing && row.action == Action::SetProperty)
+        command.value = row.yes;
+    if (!takesValue(row))
+        return command;
+    const ParsedValue parsed = parsedValue(row, values.last());
+    if (!parsed.error.isEmpty())
+        return usage(parsed.error);
+    command.value = parsed.value;
     return command;
 }
 
-CtlCommand call(const char* method, const QVariant& argument = {})
+// The command word and the values after it ask for, walking the table; json is whether --json was given.
+CtlCommand lookUp(const QString& word, const QStringList& values, bool json)
 {
-    CtlCommand command;
-    command.action = CtlCommand::Action::Call;
-    command.method = QLatin1String(method);
-    command.value = argument;
-    return command;
-}
-
-// A whole number from 0 to highest, or -1.
-int wholeNumber(const QString& text, int highest)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
-    if (!digits.match(text).hasMatch())
-        return -1;
-    const int number = text.toInt();
-    return number <= highest ? number : -1;
-}
-
-// A frequency the transmitter can be tuned to, in kHz, or the usage error saying why text is none.
-std::variant<uint, CtlCommand> frequency(const QString& word, const QString& text)
-{
-    const qint64 kilohertz = kilohertzFromMegahertz(text);
-    if (kilohertz < lowestKilohertz || kilohertz > highestKilohertz)
-        return usage(
-            QStringLiteral("%1 takes megahertz from 76 to 108 (e.g. 88.5), not '%2'").arg(word, text));
-    if (kilohertz % gridKilohertz != 0) {
-        const qint64 below = kilohertz - kilohertz % gridKilohertz;
-        return usage(
-            QStringLiteral("%1 MHz is off the transmitter's 50 kHz grid; the nearest are %2 and %3 MHz")
-                .arg(text, megahertzText(below), megahertzText(below + gridKilohertz)));
+    const auto named = [&word](const Command& row) { return word == QLatin1String(row.word); };
+    const Command* const first = std::find_if(std::begin(commands), std::end(commands), named);
+    const Command* const end = std::find_if_not(first, std::end(commands), named);
+    if (json && (first == end || first->takes != Takes::Json))
+        return usage(QStringLiteral("--json goes with status only"));
+    if (first == end)
+        return usage(QStringLiteral("unknown command '%1'").arg(word));
+    for (const Command* row = first; row != end; ++row) {
+        if (fits(*row, values))
+            return fromRow(*row, values, json);
     }
-    return uint(kilohertz);
-}
-
-// A command that passes the frequency in text on, or the usage error.
-template <typename Make> CtlCommand withFrequency(const QString& word, const QString& text, Make make)
-{
-    std::variant<uint, CtlCommand> kilohertz = frequency(word, text);
-    if (const uint* valid = std::get_if<uint>(&kilohertz))
-        return make(*valid);
-    return std::get<CtlCommand>(kilohertz);
-}
-
-CtlCommand level(const QString& word, const QString& text, const char* property, int lowest, int highest)
-{
-    const int value = wholeNumber(text, highest);
-    if (value < lowest)
-        return usage(QStringLiteral("%1 takes a whole number from %2 to %3, not '%4'")
-                         .arg(word)
-                         .arg(lowest)
-                         .arg(highest)
-                         .arg(text));
-    return setProperty(property, uint(value));
-}
-
-CtlCommand onOff(const QString& word, const QString& text, const char* property)
-{
-    if (text != QLatin1String("on") && text != QLatin1String("off"))
-        return usage(QStringLiteral("%1 takes on or off, not '%2'").arg(word, text));
-    return setProperty(property, text == QLatin1String("on"));
-}
-
-// "favourite list|add [MHZ]|remove MHZ|next|previous".
-CtlCommand favourite(const QStringList& values)
-{
-    const QString what = values.value(0);
-    const QStringList rest = values.mid(1);
-    CtlCommand command;
-    if (what == QLatin1String("add") && rest.isEmpty())
-        return call("AddFavourite");
-    if ((what == QLatin1String("add") || what == QLatin1String("remove")) && rest.size() == 1) {
-        const char* method = what == QLatin1String("add") ? "AddFavourite" : "RemoveFavourite";
-        return withFrequency(QLatin1String("favourite ") + what, rest.first(),
-                             [method](uint kilohertz) { return call(method, kilohertz); });
-    }
-    if (what == QLatin1String("list") && rest.isEmpty()) {
-        command.action = CtlCommand::Action::ListFavourites;
-        command.property = QStringLiteral("Favourites");
-        return command;
-    }
-    if ((what == QLatin1String("next") || what == QLatin1String("previous")) && rest.isEmpty()) {
-        command.action = CtlCommand::Action::TuneFavourite;
-        command.property = QStringLiteral("Frequency");
-        command.upward = what == QLatin1String("next");
-        return command;
-    }
-    return usage(QStringLiteral("favourite takes list, add [MHZ], remove MHZ, next or previous, not '%1'")
-                     .arg(values.join(QLatin1Char(' '))));
-}
-
-// "web on|off|address|renew", "web network on|off", "web port N".
-CtlCommand web(const QStringList& values)
-{
-    const QString what = values.value(0);
-    CtlCommand command;
-    if (values.size() == 1 && (what == QLatin1String("on") || what == QLatin1String("off")))
-        return onOff(QStringLiteral("web"), what, "WebControl");
-    if (values.size() == 1 && what == QLatin1String("address")) {
-        command.action = CtlCommand::Action::Print;
-        command.property = QStringLiteral("WebAddress");
-        return command;
-    }
-    if (values.size() == 1 && what == QLatin1String("renew")) {
-        command = call("RenewWebToken");
-        command.property = QStringLiteral("WebAddress");
-        return command;
-    }
-    if (values.size() == 2 && what == QLatin1String("network"))
-        return onOff(QStringLiteral("web network"), values.last(), "WebNetwork");
-    if (values.size() == 2 && what == QLatin1String("port"))
-        return level(QStringLiteral("web port"), values.last(), "WebPort", 1024, 65535);
-    return usage(QStringLiteral("web takes on, off, address, renew, network on|off or port N, not '%1'")
-                     .arg(values.join(QLatin1Char(' '))));
-}
-
-// Commands followed by one value; nullopt for any other word.
-std::optional<CtlCommand> valueCommand(const QString& word, const QStringList& values)
-{
-    static const QStringList words = {
-        QStringLiteral("frequency"), QStringLiteral("power"),        QStringLiteral("gain"),
-        QStringLiteral("band"),      QStringLiteral("step"),         QStringLiteral("deemphasis"),
-        QStringLiteral("sound"),     QStringLiteral("start-on-air"),
-    };
-    if (!words.contains(word))
-        return std::nullopt;
-    if (values.size() != 1)
-        return usage(QStringLiteral("%1 takes one value").arg(word));
-    const QString& text = values.first();
-    if (word == QLatin1String("frequency"))
-        return withFrequency(word, text, [](uint kilohertz) { return setProperty("Frequency", kilohertz); });
-    if (word == QLatin1String("power"))
-        return level(word, text, "PaLevel", 0, PaLevelMaximum);
-    if (word == QLatin1String("gain"))
-        return level(word, text, "TxGain", 0, TxGainMaximum);
-    if (word == QLatin1String("band")) {
-        if (text != QLatin1String("87.5-108") && text != QLatin1String("76-90"))
-            return usage(QStringLiteral("band takes 87.5-108 or 76-90, not '%1'").arg(text));
-        return setProperty("Band", text);
-    }
-    if (word == QLatin1String("step")) {
-        const int step = wholeNumber(text, 200);
-        if (step != 200 && step != 100 && step != 50)
-            return usage(QStringLiteral("step takes 200, 100 or 50 (kHz), not '%1'").arg(text));
-        return setProperty("Step", uint(step));
-    }
-    if (word == QLatin1String("deemphasis")) {
-        const int deemphasis = wholeNumber(text, 75);
-        if (deemphasis != 50 && deemphasis != 75)
-            return usage(QStringLiteral("deemphasis takes 50 or 75 (microseconds), not '%1'").arg(text));
-        return setProperty("Deemphasis", uint(deemphasis));
-    }
-    return onOff(word, text, word == QLatin1String("sound") ? "SoundRouting" : "OnAirAtStart");
-}
-
-// Commands that stand alone; nullopt for any other word.
-std::optional<CtlCommand> bareCommand(const QString& word, const QStringList& values)
-{
-    CtlCommand command;
-    if (word == QLatin1String("toggle")) {
-        command.action = CtlCommand::Action::Toggle;
-        command.property = QStringLiteral("OnAir");
-    }
-    for (const Switch& entry : switches) {
-        if (word == QLatin1String(entry.word))
-            command = setProperty(entry.property, entry.value);
-    }
-    for (const Press& entry : presses) {
-        if (word == QLatin1String(entry.word))
-            command = call(entry.method);
-    }
-    if (command.action == CtlCommand::Action::Usage)
-        return std::nullopt;
-    if (!values.isEmpty())
-        return usage(QStringLiteral("%1 takes no value, not '%2'").arg(word, values.join(QLatin1Char(' '))));
-    return command;
-}
-
-// Seconds as "5" or "0.5", in milliseconds; -1 when text is no such positive number.
-int milliseconds(const QString& text)
-{
-    static const QRegularExpression seconds(QStringLiteral("^([0-9]{1,5})(?:\\.([0-9]{1,3}))?$"));
-    const QRegularExpressionMatch match = seconds.match(text);
-    if (!match.hasMatch())
-        return -1;
-    const int total =
-        match.captured(1).toInt() * 1000 + match.captured(2).leftJustified(3, QLatin1Char('0')).toInt();
-    return total > 0 ? total : -1;
+    return usage(misfit(*first, values));
 }
 
 // Takes the options given after the command out of words (the parser takes all that follows the command
@@ -331,17 +279,6 @@ bool CtlCommand::reachesTransmitter() const
     if (action == Action::Call)
         return transmitterMethods.contains(method);
     return changes() && transmitterProperties.contains(property);
-}
-
-qint64 kilohertzFromMegahertz(const QString& text)
-{
-    // Whole kilohertz only: further decimals must be zeros; a point needs a digit after it.
-    static const QRegularExpression megahertz(QStringLiteral("^([0-9]{1,3})(?:\\.([0-9]{1,3})0*)?$"));
-    const QRegularExpressionMatch match = megahertz.match(text);
-    if (!match.hasMatch())
-        return -1;
-    const QString fraction = match.captured(2).leftJustified(3, QLatin1Char('0'));
-    return match.captured(1).toLongLong() * 1000 + fraction.toLongLong();
 }
 
 qint64 neighbourFavourite(const QList<uint>& all, uint kilohertz, bool upward, const BandLimits& band)
@@ -412,25 +349,7 @@ CtlCommand CtlCommand::parse(const QStringList& arguments)
             QStringLiteral("--timeout takes seconds above 0, such as 5 or 0.5, not '%1'").arg(timeout));
 
     const QString word = words.isEmpty() ? QStringLiteral("status") : words.takeFirst();
-    if (word == QLatin1String("status")) {
-        if (!words.isEmpty())
-            return usage(
-                QStringLiteral("status takes only --json, not '%1'").arg(words.join(QLatin1Char(' '))));
-        command.action = Action::Status;
-        command.json = json;
-    } else if (json) {
-        return usage(QStringLiteral("--json goes with status only"));
-    } else if (word == QLatin1String("favourite")) {
-        command = favourite(words);
-    } else if (word == QLatin1String("web")) {
-        command = web(words);
-    } else if (std::optional<CtlCommand> valued = valueCommand(word, words)) {
-        command = *valued;
-    } else if (std::optional<CtlCommand> bare = bareCommand(word, words)) {
-        command = *bare;
-    } else {
-        return usage(QStringLiteral("unknown command '%1'").arg(word));
-    }
-    command.timeoutMs = timeoutMs;
-    return command;
+    CtlCommand asked = lookUp(word, words, json);
+    asked.timeoutMs = timeoutMs;
+    return asked;
 }

@@ -26,7 +26,7 @@ struct CtlCommand
     };
 
     Action action = Action::Usage;
-    QString property; // SetProperty, Print: the bus property; Toggle: "OnAir"; TuneFavourite: "Frequency"
+    QString property; // SetProperty, Print: the bus property; Toggle: on air; TuneFavourite: the frequency
     QVariant value;   // typed as the bus property or argument is (uint, bool or QString)
     QString method;   // Call; AddFavourite without a value adds the frequency in use
     bool json = false;
@@ -53,9 +53,6 @@ enum class CtlExit
     NotRunning = 3, // no program to talk to, none could be started, or the bus did not answer
     NoAnswer = 4,   // the program did not answer in time; a change may still take effect
 };
-
-// "88.5" or "88.50" MHz in kHz on the transmitter's 50 kHz grid; -1 when text is not such a frequency.
-qint64 kilohertzFromMegahertz(const QString& text);
 
 // The favourite after (upward) or before kilohertz among the favourites inside band, wrapping round; -1
 // when there is none. Those of the other band wait for it, as in the window's menu.

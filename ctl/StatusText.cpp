@@ -1,6 +1,6 @@
 #include "ctl/StatusText.h"
 
-#include "state/TransmitterValues.h"
+#include "state/Properties.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,10 +26,10 @@ QString megahertz(const QVariant& kilohertz)
 // Where the sound goes, from SoundState, naming the output it plays through while routed.
 QString sound(const QVariantMap& properties)
 {
-    const QString state = properties.value(QStringLiteral("SoundState")).toString();
+    const QString state = properties.value(Property::Name(Property::SoundState)).toString();
     if (state == QLatin1String("routed"))
         return QStringLiteral("through %1 (the transmitter)")
-            .arg(properties.value(QStringLiteral("SoundSink")).toString());
+            .arg(properties.value(Property::Name(Property::SoundSink)).toString());
     if (state == QLatin1String("not found"))
         return QStringLiteral("not routed, the transmitter's sound card was not found");
     if (state == QLatin1String("no sound server") ||
@@ -42,17 +42,17 @@ QString sound(const QVariantMap& properties)
 // not take. A program older than Connection tells only Connected.
 QString transmitterNote(const QVariantMap& properties)
 {
-    const QString connection = properties.value(QStringLiteral("Connection")).toString();
-    const QVariant connected = properties.value(QStringLiteral("Connected"));
+    const QString connection = properties.value(Property::Name(Property::Connection)).toString();
+    const QVariant connected = properties.value(Property::Name(Property::Connected));
     if (connection == QLatin1String("no-permission"))
         return QStringLiteral(
             " (no permission for the transmitter: install 70-tessaly.rules, then plug it in "
             "again)");
     if (connection == QLatin1String("absent") || (connected.isValid() && !connected.toBool()))
         return QStringLiteral(" (no transmitter connected)");
-    if (properties.value(QStringLiteral("Delivered")) == QVariant(false))
+    if (properties.value(Property::Name(Property::Delivered)) == QVariant(false))
         return QStringLiteral(" — the transmitter did not take the last change (write failed at %1)")
-            .arg(properties.value(QStringLiteral("WriteFailedAt")).toString());
+            .arg(properties.value(Property::Name(Property::WriteFailedAt)).toString());
     return {};
 }
 
@@ -66,55 +66,54 @@ QString favourites(const QVariant& value)
 
 QString webPage(const QVariantMap& properties)
 {
-    if (!properties.value(QStringLiteral("WebControl")).toBool())
+    if (!properties.value(Property::Name(Property::WebControl)).toBool())
         return QStringLiteral("off");
-    const QString address = properties.value(QStringLiteral("WebAddress")).toString();
+    const QString address = properties.value(Property::Name(Property::WebAddress)).toString();
     return address.isEmpty() ? QStringLiteral("on, but not served") : address;
 }
 
 struct Line
 {
-    const char* label;
-    const char* property; // the line is shown when the program offers this property
+    const Property::Row& property; // the line is shown, with its label, when the program offers it
     QString (*text)(const QVariant& value, const QVariantMap& properties);
 };
 
 const Line lines[] = {
-    {"Frequency", "Frequency", [](const QVariant& v, const QVariantMap&) { return megahertz(v); }},
-    {"On air", "OnAir",
-     [](const QVariant& v, const QVariantMap& p) { return yesNo(v) + transmitterNote(p); }},
-    {"Muted", "Muted", [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
-    {"Power", "PaLevel",
+    {Property::Frequency, [](const QVariant& v, const QVariantMap&) { return megahertz(v); }},
+    {Property::OnAir, [](const QVariant& v, const QVariantMap& p) { return yesNo(v) + transmitterNote(p); }},
+    {Property::Muted, [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
+    {Property::PaLevel,
      [](const QVariant& v, const QVariantMap&) {
-         return QString::number(v.toUInt()) + QStringLiteral(" of %1").arg(PaLevelMaximum);
+         return QStringLiteral("%1 of %2, PA-VALUE %3")
+             .arg(v.toUInt())
+             .arg(PaLevelMaximum)
+             .arg(v.toUInt() + PaLevelOffset);
      }},
-    {"Gain", "TxGain",
+    {Property::TxGain,
      [](const QVariant& v, const QVariantMap&) {
          return QString::number(v.toUInt()) + QStringLiteral(" of %1").arg(TxGainMaximum);
      }},
-    {"Audio", "Stereo",
+    {Property::Stereo,
      [](const QVariant& v, const QVariantMap&) {
          return v.toBool() ? QStringLiteral("stereo") : QStringLiteral("mono");
      }},
-    {"Band", "Band",
+    {Property::Band,
      [](const QVariant& v, const QVariantMap&) { return v.toString() + QLatin1String(" MHz"); }},
-    {"Step", "Step",
-     [](const QVariant& v, const QVariantMap&) {
-         return QString::number(v.toUInt()) + QLatin1String(" kHz");
-     }},
-    {"De-emphasis", "Deemphasis",
+    {Property::Step, [](const QVariant& v,
+                        const QVariantMap&) { return QString::number(v.toUInt()) + QLatin1String(" kHz"); }},
+    {Property::Deemphasis,
      [](const QVariant& v, const QVariantMap&) {
          return QString::number(v.toUInt()) + QString::fromUtf8(" \u00b5s");
      }},
-    {"Sound", "SoundState", [](const QVariant&, const QVariantMap& p) { return sound(p); }},
+    {Property::SoundState, [](const QVariant&, const QVariantMap& p) { return sound(p); }},
     // A program older than SoundState tells only whether routing is switched on.
-    {"Sound routing", "SoundRouting",
+    {Property::SoundRouting,
      [](const QVariant& v, const QVariantMap& p) {
-         return p.contains(QStringLiteral("SoundState")) ? QString() : onOff(v);
+         return p.contains(Property::Name(Property::SoundState)) ? QString() : onOff(v);
      }},
-    {"Favourites", "Favourites", [](const QVariant& v, const QVariantMap&) { return favourites(v); }},
-    {"On air at start", "OnAirAtStart", [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
-    {"Web page", "WebControl", [](const QVariant&, const QVariantMap& p) { return webPage(p); }},
+    {Property::Favourites, [](const QVariant& v, const QVariantMap&) { return favourites(v); }},
+    {Property::OnAirAtStart, [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
+    {Property::WebControl, [](const QVariant&, const QVariantMap& p) { return webPage(p); }},
 };
 
 } // namespace
@@ -128,11 +127,12 @@ QString statusText(const QVariantMap& properties)
 {
     QString text;
     for (const Line& line : lines) {
-        const auto found = properties.constFind(QLatin1String(line.property));
+        const auto found = properties.constFind(Property::Name(line.property));
         const QString value = found == properties.constEnd() ? QString() : line.text(*found, properties);
         if (!value.isEmpty())
-            text +=
-                QStringLiteral("%1 %2\n").arg(QLatin1String(line.label) + QLatin1Char(':'), -16).arg(value);
+            text += QStringLiteral("%1 %2\n")
+                        .arg(QLatin1String(line.property.label) + QLatin1Char(':'), -16)
+                        .arg(value);
     }
     return text;
 }

@@ -44,14 +44,15 @@ bool DeviceLink::Start(HotplugWatcher* hotplugWatcher)
     return library.IsLoaded();
 }
 
-void DeviceLink::Stop(std::chrono::milliseconds limit)
+bool DeviceLink::Stop(std::chrono::milliseconds limit)
 {
     delete watcher;
     watcher = nullptr;
     close();
     refused = false;
-    FlushReports(limit);
+    const bool done = Flush(limit);
     library.Release();
+    return done;
 }
 
 void DeviceLink::open()
@@ -112,4 +113,14 @@ std::uint64_t DeviceLink::Send(ReportKind kind, const ReportBytes& report)
 void DeviceLink::Pause(std::chrono::milliseconds pause)
 {
     QueuePause(pause);
+}
+
+void DeviceLink::EndNotifications()
+{
+    StopReportNotifications();
+}
+
+bool DeviceLink::Flush(std::chrono::milliseconds limit)
+{
+    return FlushReports(limit);
 }

@@ -33,8 +33,9 @@ public:
     // loaded; without it arrivals open nothing.
     bool Start(HotplugWatcher* watcher = nullptr);
     // Closes the connection after the reports queued for it and gives the writer up to limit for them; the
-    // library is released unless the writer is still busy then (a transmitter that does not read).
-    void Stop(std::chrono::milliseconds limit);
+    // library is released unless the writer is still busy then (a transmitter that does not read). False
+    // when it is.
+    bool Stop(std::chrono::milliseconds limit);
 
     bool IsLibraryLoaded() const { return library.IsLoaded(); }
     bool IsOpen() const { return handle >= 0; }
@@ -50,6 +51,11 @@ public:
     std::uint64_t Send(ReportKind kind, const ReportBytes& report);
     // The next report goes out no sooner than pause after the previous write ended.
     void Pause(std::chrono::milliseconds pause);
+    // The process is ending without the end of its run (exit()): no notification reaches its objects any
+    // more.
+    void EndNotifications();
+    // Waits for what was sent, at most limit; false when the transmitter had not taken it by then.
+    bool Flush(std::chrono::milliseconds limit);
 
 signals:
     // A transmitter was opened, at the start or on its arrival.

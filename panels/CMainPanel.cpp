@@ -12,26 +12,18 @@
 #include "skin/UpdateTipText.h"
 #include "state/TransmitterValues.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTimer>
-#include <utility>
-
-namespace {
-
-constexpr int firstRepeatMs = 500;
-constexpr int repeatMs = 100;
-// How long a Space release waits for the press of the same instant that would make it a key repeat.
-constexpr int releaseConfirmMs = 50;
-
-} // namespace
 
 CMainPanel::CMainPanel(CSkinnedDialog* window, TransmitterCore& core)
     : QObject(window), window(window), core(core), stopPlay(createButton(1007)), mute(createButton(1008)),
       frequencyDown(createButton(1009)), frequencyUp(createButton(1010)), set(createButton(1000)),
       paSlider(new CSkinSlider(1006, window)), idlePicture(new QLabel(window)),
-      readout(new CFrequencyReadout(window)), typedEntry(new CTypedEntry(window, readout, core))
+      readout(new CFrequencyReadout(window)), typedEntry(new CTypedEntry(window, readout, core)),
+      frequencyDownRepeat(window, frequencyDown, PanelButtons::frequencyDown.off, TIMER_STEP_DOWN, core,
+                          &TransmitterCore::StepFrequencyDown),
+      frequencyUpRepeat(window, frequencyUp, PanelButtons::frequencyUp.off, TIMER_STEP_UP, core,
+                        &TransmitterCore::StepFrequencyUp)
 {
     // Moves without a pressed button must reach the body and the buttons, or hover never happens.
     window->setMouseTracking(true);
@@ -51,9 +43,6 @@ CMainPanel::CMainPanel(CSkinnedDialog* window, TransmitterCore& core)
     connect(set, &QAbstractButton::clicked, this, &CMainPanel::OpenSettings);
     connect(paSlider, &CSkinSlider::sliderChanged, this,
             [this](int controlId, int) { OnPaLevelChanged(controlId); });
-    // An assistive tool's press is a click: one step, no repeat.
-    connect(frequencyDown, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyDown);
-    connect(frequencyUp, &CBitmapButton::pressActionRun, this, &CMainPanel::StepFrequencyUp);
     connect(&core, &TransmitterCore::changed, this, &CMainPanel::onCoreChanged);
     connect(typedEntry, &CTypedEntry::typing, this, [this](bool active) {
         if (active) {
@@ -77,8 +66,8 @@ CBitmapButton* CMainPanel::createButton(int id)
 
 void CMainPanel::SetUpSliderAndReadout()
 {
-    upEngaged = false;
-    downEngaged = false;
+    frequencyUpRepeat.Disengage();
+    frequencyDownRepeat.Disengage();
     paSlider->SetChannelImages(176, 177, false, KEY_COLOUR_FROM_PIXEL, 0, 0);
     paSlider->SetThumbImages(178, 179, true, KEY_COLOUR_FROM_PIXEL, 0, 0);
     paSlider->EnableFocusRect(false, false);
@@ -106,23 +95,11 @@ void CMainPanel::RegisterSliderTip()
 void CMainPanel::SetUpButtons()
 {
     hoverRecord = {};
-    const struct
-    {
-        CBitmapButton* button;
-        int normal;
-        int pressed;
-        const char* text;
-        const char* name; // what assistive tools read
-    } buttons[] = {{stopPlay, 172, 173, "Stop", "Transmit"},
-                   {mute, 166, 167, "Mute", "Mute"},
-                   {frequencyUp, 182, 183, "Frequency add", "Frequency up"},
-                   {frequencyDown, 174, 181, "Frequency dec", "Frequency down"},
-                   {set, 170, 171, "Set", "Settings"}};
-    for (const auto& entry : buttons) {
-        entry.button->LoadBitmaps(entry.normal, entry.pressed);
-        entry.button->SizeToContent();
-        entry.button->setToolTip(QString::fromLatin1(entry.text));
-        entry.button->setAccessibleName(QString::fromLatin1(entry.name));
+    for (const auto& [button, looks] : buttonsAndLooks()) {
+        button->LoadBitmaps(looks.off.normal, looks.off.pressed);
+        button->SizeToContent();
+        button->setToolTip(QString::fromLatin1(looks.tip));
+        button->setAccessibleName(QString::fromLatin1(looks.name));
     }
     // The two toggles show their on/off state to assistive tools.
     stopPlay->setCheckable(true);
@@ -153,28 +130,33 @@ void CMainPanel::showConnection()
     readout->ShowDelivered(core.Delivered(), core.FailedWriteTime());
 }
 
-CMainPanel::ButtonImages CMainPanel::imagesOf(const CBitmapButton* button) const
+std::array<CMainPanel::ButtonAndLooks, 5> CMainPanel::buttonsAndLooks() const
 {
-    if (button == stopPlay)
-        return core.State().onAir ? ButtonImages{168, 218, 169} : ButtonImages{172, 220, 173};
-    if (button == mute)
-        return core.State().muted ? ButtonImages{165, 216, 180} : ButtonImages{166, 217, 167};
-    if (button == frequencyDown)
-        return {174, 221, 181};
-    if (button == frequencyUp)
-        return {182, 222, 183};
-    return {170, 219, 171};
+    return {{{stopPlay, PanelButtons::stopPlay},
+             {mute, PanelButtons::mute},
+             {frequencyUp, PanelButtons::frequencyUp},
+             {frequencyDown, PanelButtons::frequencyDown},
+             {set, PanelButtons::set}}};
 }
 
-bool CMainPanel::isPanelButton(const QObject* object) const
+const PanelButtonLooks* CMainPanel::looksOf(const QObject* object) const
 {
-    return object == stopPlay || object == mute || object == frequencyDown || object == frequencyUp ||
-           object == set;
+    for (const auto& [button, looks] : buttonsAndLooks()) {
+        if (object == button)
+            return &looks;
+    }
+    return nullptr;
 }
 
-void CMainPanel::setHoverRecord(CBitmapButton* button, int normalImage, int pressedImage)
+bool CMainPanel::isOn(const QObject* button) const
 {
-    hoverRecord = {button, normalImage, pressedImage};
+    return (button == stopPlay && core.State().onAir) || (button == mute && core.State().muted);
+}
+
+void CMainPanel::showHover(CBitmapButton* button, const ButtonLook& look)
+{
+    button->LoadBitmaps(look.hover, look.pressed);
+    hoverRecord = {button, look.normal, look.pressed};
 }
 
 void CMainPanel::ToggleOnAir()
@@ -191,17 +173,9 @@ void CMainPanel::onCoreChanged()
 {
     if (!setUp)
         return;
-    // The hover image of the new state: the pointer is normally over the button.
     if (core.State().onAir != shownOnAir) {
         shownOnAir = core.State().onAir;
-        if (shownOnAir) {
-            stopPlay->LoadBitmaps(218, 169);
-            setHoverRecord(stopPlay, 168, 169);
-        } else {
-            stopPlay->LoadBitmaps(220, 173);
-            setHoverRecord(stopPlay, 172, 173);
-        }
-        stopPlay->setChecked(shownOnAir);
+        showToggle(stopPlay, shownOnAir);
         if (!typedEntry->IsActive()) {
             readout->ShowFrequency(core.State().frequency, shownOnAir);
             showConnection();
@@ -213,14 +187,7 @@ void CMainPanel::onCoreChanged()
         readout->ShowDelivered(core.Delivered(), core.FailedWriteTime());
     if (core.State().muted != shownMuted) {
         shownMuted = core.State().muted;
-        if (shownMuted) {
-            mute->LoadBitmaps(216, 180);
-            setHoverRecord(mute, 165, 180);
-        } else {
-            mute->LoadBitmaps(217, 167);
-            setHoverRecord(mute, 166, 167);
-        }
-        mute->setChecked(shownMuted);
+        showToggle(mute, shownMuted);
     }
     if (core.State().frequency != shownFrequency) {
         shownFrequency = core.State().frequency;
@@ -233,22 +200,21 @@ void CMainPanel::onCoreChanged()
     }
 }
 
+// The hover look of the new state: the pointer is normally over the button.
+void CMainPanel::showToggle(CBitmapButton* button, bool on)
+{
+    showHover(button, looksOf(button)->Look(on));
+    button->setChecked(on);
+}
+
 void CMainPanel::StepFrequencyUp()
 {
-    stepFrequency(upEngaged, &TransmitterCore::StepFrequencyUp);
+    frequencyUpRepeat.TakeStep();
 }
 
 void CMainPanel::StepFrequencyDown()
 {
-    stepFrequency(downEngaged, &TransmitterCore::StepFrequencyDown);
-}
-
-void CMainPanel::stepFrequency(bool& engaged, bool (TransmitterCore::*step)())
-{
-    if (!core.State().onAir)
-        return;
-    engaged = true;
-    (core.*step)();
+    frequencyDownRepeat.TakeStep();
 }
 
 void CMainPanel::OpenSettings()
@@ -275,47 +241,31 @@ void CMainPanel::PreTranslateMessage(QObject* receiver, QEvent* event)
     case QEvent::MouseMove:
         onPointerMove(receiver, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         break;
-    case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            onFrequencyButtonPress(receiver);
-        break;
-    case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            onFrequencyButtonRelease(receiver);
-        break;
-    case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            onFrequencyButtonDoubleClick(receiver);
-        break;
     case QEvent::WindowBlocked:
         // A modal window (above all the write-error message) takes the input away mid-hold: the release
         // would never arrive.
         if (receiver == window)
             EndRepeat();
         break;
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        onSpace(receiver, static_cast<QKeyEvent*>(event));
-        break;
-    case QEvent::FocusOut:
-        // The button no longer looks held once the focus has left it.
-        if (receiver == spaceHeld)
-            endSpaceHold();
-        break;
     default:
+        passToFrequencyButtons(receiver, event);
         break;
     }
 }
 
+void CMainPanel::passToFrequencyButtons(QObject* receiver, QEvent* event)
+{
+    const bool forUp = receiver == frequencyUp;
+    (forUp ? frequencyDownRepeat : frequencyUpRepeat).Handle(receiver, event);
+    (forUp ? frequencyUpRepeat : frequencyDownRepeat).Handle(receiver, event);
+}
+
 void CMainPanel::onPointerMove(QObject* receiver, const QPoint& globalPosition)
 {
-    if (upEngaged || downEngaged) {
+    if (frequencyUpRepeat.IsEngaged() || frequencyDownRepeat.IsEngaged()) {
         leaveCheck(globalPosition);
-    } else if (isPanelButton(receiver) && hoverRecord.normalImage == 0) {
-        auto* button = static_cast<CBitmapButton*>(receiver);
-        const ButtonImages images = imagesOf(button);
-        button->LoadBitmaps(images.hover, images.pressed);
-        setHoverRecord(button, images.normal, images.pressed);
+    } else if (const PanelButtonLooks* looks = looksOf(receiver); looks && hoverRecord.normalImage == 0) {
+        showHover(static_cast<CBitmapButton*>(receiver), looks->Look(isOn(receiver)));
     }
     // A move over the body itself puts the last hovered button back to its plain look.
     if (receiver == window && hoverRecord.normalImage != 0) {
@@ -326,127 +276,21 @@ void CMainPanel::onPointerMove(QObject* receiver, const QPoint& globalPosition)
 
 void CMainPanel::leaveCheck(const QPoint& globalPosition)
 {
-    // Only the button engaged first is looked at: up before down.
-    const FrequencyButton& engagedButton = upEngaged ? frequencyButtons[0] : frequencyButtons[1];
-    CBitmapButton* const button = this->*engagedButton.button;
-    if (!(this->*engagedButton.engaged) ||
-        QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(globalPosition))
+    // Only the button engaged first is looked at, up before down; leaving it stops both repeats.
+    const bool upFirst = frequencyUpRepeat.IsEngaged();
+    CRepeatButton& engaged = upFirst ? frequencyUpRepeat : frequencyDownRepeat;
+    if (!engaged.LeaveCheck(globalPosition))
         return;
-    window->KillTimer(TIMER_STEP_UP);
-    window->KillTimer(TIMER_STEP_DOWN);
-    this->*engagedButton.engaged = false;
-    button->LoadBitmaps(engagedButton.normalImage, engagedButton.normalImage);
-    setHoverRecord(button, engagedButton.normalImage, engagedButton.normalImage);
-}
-
-const CMainPanel::FrequencyButton CMainPanel::frequencyButtons[2] = {
-    {&CMainPanel::frequencyUp, &CMainPanel::upEngaged, &CMainPanel::StepFrequencyUp, TIMER_STEP_UP, 182, 183},
-    {&CMainPanel::frequencyDown, &CMainPanel::downEngaged, &CMainPanel::StepFrequencyDown, TIMER_STEP_DOWN,
-     174, 181},
-};
-
-const CMainPanel::FrequencyButton* CMainPanel::frequencyButtonOf(const QObject* receiver) const
-{
-    for (const FrequencyButton& frequencyButton : frequencyButtons) {
-        if (receiver == this->*frequencyButton.button)
-            return &frequencyButton;
-    }
-    return nullptr;
+    (upFirst ? frequencyDownRepeat : frequencyUpRepeat).StopTimer();
+    CBitmapButton* const button = upFirst ? frequencyUp : frequencyDown;
+    const int normalImage = looksOf(button)->off.normal;
+    hoverRecord = {button, normalImage, normalImage};
 }
 
 void CMainPanel::EndRepeat()
 {
-    endSpaceHold();
-    for (const FrequencyButton& frequencyButton : frequencyButtons) {
-        window->KillTimer(frequencyButton.timerId);
-        this->*frequencyButton.engaged = false;
-        CBitmapButton* const button = this->*frequencyButton.button;
-        button->setDown(false);
-        button->LoadBitmaps(frequencyButton.normalImage, frequencyButton.pressedImage);
-    }
-}
-
-void CMainPanel::stepAndRepeat(const FrequencyButton& frequencyButton, int delayMs)
-{
-    (this->*frequencyButton.step)();
-    // The step may have ended the repeat (its report failed and the message took the input away).
-    if (this->*frequencyButton.engaged && core.State().onAir)
-        window->SetTimer(frequencyButton.timerId, delayMs);
-}
-
-void CMainPanel::onFrequencyButtonPress(QObject* receiver)
-{
-    const FrequencyButton* pressed = frequencyButtonOf(receiver);
-    if (!pressed || !core.State().onAir)
-        return;
-    stepAndRepeat(*pressed, firstRepeatMs);
-    (this->*pressed->button)->LoadBitmaps(pressed->normalImage, pressed->pressedImage);
-}
-
-void CMainPanel::onFrequencyButtonRelease(QObject* receiver)
-{
-    if (const FrequencyButton* released = frequencyButtonOf(receiver)) {
-        window->KillTimer(released->timerId);
-        (this->*released->button)->LoadBitmaps(released->normalImage, released->pressedImage);
-    }
-}
-
-void CMainPanel::onFrequencyButtonDoubleClick(QObject* receiver)
-{
-    // The second press of a double-click: one step and one repeat start, never also the plain press.
-    const FrequencyButton* clicked = frequencyButtonOf(receiver);
-    if (!clicked)
-        return;
-    (this->*clicked->button)->LoadBitmaps(clicked->pressedImage, clicked->pressedImage);
-    stepAndRepeat(*clicked, firstRepeatMs);
-}
-
-// Space holds a focused frequency button as the left mouse button does, and the button's own timer repeats
-// the step; the keyboard's repeats neither step nor restart that timer. Releasing Space ends the hold
-// wherever the focus went meanwhile.
-//
-// An X server repeats a held key as a release and a press of the same instant, and Qt marks the pair as a
-// repeat only when both have arrived by the time it handles the release. So a release ends the hold only
-// once no press of its instant has followed within releaseConfirmMs; a repeat step falling due meanwhile
-// waits for that answer.
-void CMainPanel::onSpace(QObject* receiver, const QKeyEvent* event)
-{
-    if (event->key() != Qt::Key_Space || event->isAutoRepeat())
-        return;
-    if (event->type() == QEvent::KeyRelease) {
-        if (!spaceHeld)
-            return;
-        spaceReleasedAt = event->timestamp();
-        QTimer::singleShot(releaseConfirmMs, this, [this, releasedAt = event->timestamp()] {
-            if (spaceReleasedAt == releasedAt)
-                endSpaceHold();
-        });
-        return;
-    }
-    if (spaceHeld == receiver && spaceReleasedAt == event->timestamp()) {
-        spaceReleasedAt.reset();
-        resumeSpaceHold();
-        return;
-    }
-    endSpaceHold();
-    if (frequencyButtonOf(receiver)) {
-        spaceHeld = receiver;
-        onFrequencyButtonPress(receiver);
-    }
-}
-
-void CMainPanel::resumeSpaceHold()
-{
-    const FrequencyButton* held = frequencyButtonOf(spaceHeld);
-    if (!window->IsTimerActive(held->timerId))
-        stepAndRepeat(*held, repeatMs);
-}
-
-void CMainPanel::endSpaceHold()
-{
-    spaceReleasedAt.reset();
-    if (spaceHeld)
-        onFrequencyButtonRelease(std::exchange(spaceHeld, nullptr));
+    frequencyUpRepeat.EndRepeat();
+    frequencyDownRepeat.EndRepeat();
 }
 
 bool CMainPanel::TakeTypedKey(QObject* receiver, QEvent* event)
@@ -456,15 +300,5 @@ bool CMainPanel::TakeTypedKey(QObject* receiver, QEvent* event)
 
 bool CMainPanel::OnTimer(int timerId)
 {
-    // Stopped before the step and restarted after it, so a step that blocks never lets ticks pile up.
-    for (const FrequencyButton& repeating : frequencyButtons) {
-        if (repeating.timerId == timerId) {
-            window->KillTimer(timerId);
-            if (spaceReleasedAt && spaceHeld == this->*repeating.button)
-                return true;
-            stepAndRepeat(repeating, repeatMs);
-            return true;
-        }
-    }
-    return false;
+    return frequencyUpRepeat.OnTimer(timerId) || frequencyDownRepeat.OnTimer(timerId);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/TransmitterCore.h"
+#include "panels/CRepeatButton.h"
+#include "panels/PanelButtonLooks.h"
 
+#include <array>
 #include <cstdint>
-#include <optional>
 #include <QObject>
 
 class CBitmapButton;
@@ -12,7 +14,6 @@ class CSkinSlider;
 class CSkinnedDialog;
 class CTypedEntry;
 class QEvent;
-class QKeyEvent;
 class QLabel;
 
 // Main window timers of the press-and-hold repeat; timer 1 is the frame's drag timer.
@@ -65,45 +66,30 @@ private:
         int normalImage = 0; // 0: the record is empty
         int pressedImage = 0;
     };
-    struct ButtonImages
+    struct ButtonAndLooks
     {
-        int normal;
-        int hover;
-        int pressed;
+        CBitmapButton* button;
+        const PanelButtonLooks& looks;
     };
-
-    // What differs between the two frequency buttons; everything else of their handling is shared.
-    struct FrequencyButton
-    {
-        CBitmapButton* CMainPanel::*button;
-        bool CMainPanel::*engaged;
-        void (CMainPanel::*step)();
-        int timerId;
-        int normalImage;
-        int pressedImage;
-    };
-    static const FrequencyButton frequencyButtons[2];
-    const FrequencyButton* frequencyButtonOf(const QObject* receiver) const;
 
     CBitmapButton* createButton(int id);
-    ButtonImages imagesOf(const CBitmapButton* button) const;
-    bool isPanelButton(const QObject* object) const;
-    void setHoverRecord(CBitmapButton* button, int normalImage, int pressedImage);
+    // The five buttons with what they show, in the order they are set up.
+    std::array<ButtonAndLooks, 5> buttonsAndLooks() const;
+    const PanelButtonLooks* looksOf(const QObject* object) const;
+    // Whether what the button switches is on: the transmitter on air, the sound muted.
+    bool isOn(const QObject* button) const;
+    // Gives the button its look under the pointer, and records the look a move over the body puts back.
+    void showHover(CBitmapButton* button, const ButtonLook& look);
     void onPointerMove(QObject* receiver, const QPoint& globalPosition);
-    void stepFrequency(bool& engaged, bool (TransmitterCore::*step)());
+    // Passes an event on to the frequency buttons, the one it is for last: a Space hold of the other one
+    // ends before its own begins.
+    void passToFrequencyButtons(QObject* receiver, QEvent* event);
     // Brings the controls up to the state: only what changed, so a hover look stays where nothing moved.
     void onCoreChanged();
+    void showToggle(CBitmapButton* button, bool on);
     // The idle picture stands for a transmitter off air; without one the read-out tells why.
     void showConnection();
     void leaveCheck(const QPoint& globalPosition);
-    // One step, then the repeat timer at delayMs unless the step ended the repeat.
-    void stepAndRepeat(const FrequencyButton& frequencyButton, int delayMs);
-    void onFrequencyButtonPress(QObject* receiver);
-    void onFrequencyButtonRelease(QObject* receiver);
-    void onFrequencyButtonDoubleClick(QObject* receiver);
-    void onSpace(QObject* receiver, const QKeyEvent* event);
-    void resumeSpaceHold();
-    void endSpaceHold();
 
     CSkinnedDialog* window;
     TransmitterCore& core;
@@ -116,11 +102,9 @@ private:
     QLabel* idlePicture;
     CFrequencyReadout* readout;
     CTypedEntry* typedEntry;
+    CRepeatButton frequencyDownRepeat;
+    CRepeatButton frequencyUpRepeat;
 
-    bool upEngaged = false;
-    bool downEngaged = false;
-    QObject* spaceHeld = nullptr;           // the frequency button Space holds down
-    std::optional<quint64> spaceReleasedAt; // a Space release not yet known to be a repeat
     HoverRecord hoverRecord;
     // What the controls show, to tell which of them a change concerns.
     bool shownOnAir = false;

@@ -35,27 +35,7 @@ CSettingsDlg::CSettingsDlg(TransmitterCore& core, QWidget* parent)
     // Modal to the main window only: the tray icon must still reach the main window.
     setWindowModality(Qt::WindowModal);
 
-    // The boxes go first so that they lie beneath the radio buttons they frame.
-    for (const SettingsRadioGroup& group : settingsRadioGroups) {
-        auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
-        box->setObjectName(QString::number(group.groupBoxId));
-        box->setGeometry(group.box);
-        QPalette palette = box->palette();
-        palette.setBrush(QPalette::Window, backgroundBrush);
-        box->setPalette(palette);
-        box->setAutoFillBackground(true);
-    }
-    // Radios in dialog order, which is also the tab order; each button's ID in its group is its index.
-    for (std::size_t group = 0; group < settingsRadioGroups.size(); ++group) {
-        radioGroups[group] = new QButtonGroup(this);
-        for (int index = 0; index < settingsRadioGroups[group].radioCount; ++index) {
-            const SettingsRadio& values = settingsRadioGroups[group].radios[index];
-            auto* radio = new QRadioButton(QString::fromUtf8(values.text), this);
-            radio->setObjectName(QString::number(values.id));
-            radio->setGeometry(values.rect);
-            radioGroups[group]->addButton(radio, index);
-        }
-    }
+    createRadioGroups();
 
     txGainSlider = new CSkinSlider(SETTINGS_TX_GAIN_SLIDER_ID, this);
     txGainSlider->setFocusPolicy(Qt::StrongFocus);
@@ -89,6 +69,31 @@ CSettingsDlg::CSettingsDlg(TransmitterCore& core, QWidget* parent)
     setTabOrder(txGainSlider, doneButton);
     setTabOrder(doneButton, CaptionButton(1036));
     connect(&core, &TransmitterCore::changed, this, &CSettingsDlg::onCoreChanged);
+}
+
+void CSettingsDlg::createRadioGroups()
+{
+    // The boxes go first so that they lie beneath the radio buttons they frame.
+    for (const SettingsRadioGroup& group : settingsRadioGroups) {
+        auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
+        box->setObjectName(QString::number(group.groupBoxId));
+        box->setGeometry(group.box);
+        QPalette palette = box->palette();
+        palette.setBrush(QPalette::Window, backgroundBrush);
+        box->setPalette(palette);
+        box->setAutoFillBackground(true);
+    }
+    // Radios in dialog order, which is also the tab order; each button's ID in its group is its index.
+    for (std::size_t group = 0; group < settingsRadioGroups.size(); ++group) {
+        radioGroups[group] = new QButtonGroup(this);
+        for (int index = 0; index < settingsRadioGroups[group].radioCount; ++index) {
+            const SettingsRadio& values = settingsRadioGroups[group].radios[index];
+            auto* radio = new QRadioButton(QString::fromUtf8(values.text), this);
+            radio->setObjectName(QString::number(values.id));
+            radio->setGeometry(values.rect);
+            radioGroups[group]->addButton(radio, index);
+        }
+    }
 }
 
 // Showing stands for the dialog's creation and hiding for its destruction: every way a run ends hides

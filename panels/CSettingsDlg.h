@@ -36,6 +36,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The framing boxes and the radio buttons they hold.
+    void createRadioGroups();
     bool OnInitDialog();
     // Applies the radios, the slider and the composed option byte through the core.
     void CommitSettings();

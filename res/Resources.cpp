@@ -2,14 +2,25 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageReader>
 
 namespace {
 
+// Every picture is a PNG and read as one outright: left to guess, Qt's image reader first loads every image
+// format plugin there is (JPEG, GIF, ICO, with their libraries) to ask whether it reads the format.
+QImage readPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+// Decoded now: the window icon's sizes are all decoded anyway as the window manager is given them.
 void addEverySize(QIcon& icon, const QString& folder)
 {
     const QDir sizes(folder);
     for (const QFileInfo& file : sizes.entryInfoList(QDir::Files))
-        icon.addFile(file.filePath());
+        icon.addPixmap(QPixmap::fromImage(readPng(file.filePath())));
 }
 
 // Unlike QIcon, QPixmap does not look for an @2x twin by itself. Decoded through QImage, not by QPixmap's
@@ -17,13 +28,13 @@ void addEverySize(QIcon& icon, const QString& folder)
 QPixmap loadForScreen(const QString& folder, int id)
 {
     if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0) {
-        QImage sharp(QStringLiteral("%1/%2@2x.png").arg(folder).arg(id));
+        QImage sharp = readPng(QStringLiteral("%1/%2@2x.png").arg(folder).arg(id));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return QPixmap::fromImage(std::move(sharp));
         }
     }
-    return QPixmap::fromImage(QImage(QStringLiteral("%1/%2.png").arg(folder).arg(id)));
+    return QPixmap::fromImage(readPng(QStringLiteral("%1/%2.png").arg(folder).arg(id)));
 }
 
 } // namespace
@@ -40,7 +51,7 @@ QPixmap LoadTitle(int skinId)
 
 QImage LoadBitmapImage(int id)
 {
-    return QImage(QStringLiteral(":/bitmaps/%1.png").arg(id));
+    return readPng(QStringLiteral(":/bitmaps/%1.png").arg(id));
 }
 
 QIcon LoadAppIcon(int id)

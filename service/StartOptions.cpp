@@ -9,39 +9,41 @@
 #include <QCommandLineParser>
 #include <unistd.h>
 
-StartOptions ReadStartOptions(const QStringList& arguments)
+namespace {
+
+// The options a command line may hold: the program's own, shown by --help in this order, then the two of
+// Qt's that are kept to judge whether a display can be had.
+struct CommandLine
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Controls a USB FM transmitter. While it runs, tessalyctl and the session bus "
-        "(org.tessaly.Tessaly) control it too; a second start shows the running one's window."));
-    const QCommandLineOption headless(
-        QStringLiteral("headless"),
-        QStringLiteral("Run without windows or tray, needing no display: "
-                       "the transmitter, its settings and the session bus only."));
-    const QCommandLineOption background(
+    QCommandLineOption headless{QStringLiteral("headless"),
+                                QStringLiteral("Run without windows or tray, needing no display: "
+                                               "the transmitter, its settings and the session bus only.")};
+    QCommandLineOption background{
         QStringLiteral("background"),
-        QStringLiteral("Start with the window hidden in the tray (headless when there is no display)."));
-    const QCommandLineOption web(
+        QStringLiteral("Start with the window hidden in the tray (headless when there is no display).")};
+    QCommandLineOption web{
         QStringLiteral("web"),
         QStringLiteral(
-            "Switch the web page for phones on and keep that choice (see WebAddress on the bus)."));
-    const QCommandLineOption onAirAtStart(
+            "Switch the web page for phones on and keep that choice (see WebAddress on the bus).")};
+    QCommandLineOption onAirAtStart{
         QStringLiteral("on-air-at-start"),
         QStringLiteral(
             "Go on air as soon as a transmitter is connected after the start, from now on: the "
-            "choice is kept ('tessalyctl start-on-air off' or the window's menu switches it off)."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOptions({headless, background, web, onAirAtStart, help, version});
-    // Qt's own options, taken by the application object where there is one: accepted on every path, the
-    // headless one included. The platform is kept to judge whether a display can be had.
+            "choice is kept ('tessalyctl start-on-air off' or the window's menu switches it off).")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version and exit.")};
+    QCommandLineOption platform{QStringLiteral("platform"), QString(), QStringLiteral("name")};
+    QCommandLineOption display{QStringLiteral("display"), QString(), QStringLiteral("name")};
+};
+
+// Qt's own options, taken by the application object where there is one: accepted on every path, the
+// headless one included, and left out of the help.
+void AddQtOptions(QCommandLineParser& parser, const CommandLine& line)
+{
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    QCommandLineOption platform(QStringLiteral("platform"), QString(), QStringLiteral("name"));
-    QCommandLineOption display(QStringLiteral("display"), QString(), QStringLiteral("name"));
-    QList<QCommandLineOption> qtOptions = {platform, display};
+    QList<QCommandLineOption> qtOptions = {line.platform, line.display};
     for (const char* name :
          {"platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowtitle", "qwindowicon",
           "style", "stylesheet", "session", "geometry", "name", "title", "visual", "ncols", "qmljsdebugger"})
@@ -52,6 +54,40 @@ StartOptions ReadStartOptions(const QStringList& arguments)
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
     }
+}
+
+// What a command line the parser took asks for.
+StartOptions OptionsOf(const QCommandLineParser& parser, const CommandLine& line)
+{
+    StartOptions options;
+    // Read before any application object exists, the parser cannot know the program's name.
+    if (parser.isSet(line.help))
+        options.output =
+            parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tessaly"));
+    else if (parser.isSet(line.version))
+        options.output = QStringLiteral("tessaly %1\n").arg(QStringLiteral(TESSALY_VERSION));
+    options.headless = parser.isSet(line.headless);
+    options.background = parser.isSet(line.background);
+    options.web = parser.isSet(line.web);
+    options.onAirAtStart = parser.isSet(line.onAirAtStart);
+    options.platform =
+        parser.isSet(line.platform) ? parser.value(line.platform) : qEnvironmentVariable("QT_QPA_PLATFORM");
+    options.display =
+        parser.isSet(line.display) ? parser.value(line.display) : qEnvironmentVariable("DISPLAY");
+    return options;
+}
+
+} // namespace
+
+StartOptions ReadStartOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Controls a USB FM transmitter. While it runs, tessalyctl and the session bus "
+        "(org.tessaly.Tessaly) control it too; a second start shows the running one's window."));
+    const CommandLine line;
+    parser.addOptions({line.headless, line.background, line.web, line.onAirAtStart, line.help, line.version});
+    AddQtOptions(parser, line);
 
     StartOptions options;
     if (!parser.parse(arguments)) {
@@ -62,20 +98,7 @@ StartOptions ReadStartOptions(const QStringList& arguments)
         options.error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
         return options;
     }
-    // Read before any application object exists, the parser cannot know the program's name.
-    if (parser.isSet(help))
-        options.output =
-            parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tessaly"));
-    else if (parser.isSet(version))
-        options.output = QStringLiteral("tessaly %1\n").arg(QStringLiteral(TESSALY_VERSION));
-    options.headless = parser.isSet(headless);
-    options.background = parser.isSet(background);
-    options.web = parser.isSet(web);
-    options.onAirAtStart = parser.isSet(onAirAtStart);
-    options.platform =
-        parser.isSet(platform) ? parser.value(platform) : qEnvironmentVariable("QT_QPA_PLATFORM");
-    options.display = parser.isSet(display) ? parser.value(display) : qEnvironmentVariable("DISPLAY");
-    return options;
+    return OptionsOf(parser, line);
 }
 
 StartOptions ReadStartOptions(int argc, char* argv[])

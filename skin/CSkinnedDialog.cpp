@@ -28,10 +28,11 @@ bool IsKeyColour(QRgb pixel)
     return (pixel & RGB_MASK) == (SKIN_KEY_COLOUR & RGB_MASK);
 }
 
-// The skin as served for the screen (at its density), with its key-coloured pixels fully transparent.
-QPixmap WithoutKeyColour(const QPixmap& skinPixmap)
+// The skin, taken out of its pixmap so that it has the only reference, with its key-coloured pixels fully
+// transparent: changed in place, so that the window's start never holds more than one copy of the picture.
+QImage WithoutKeyColour(QImage image)
 {
-    QImage image = skinPixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    image = std::move(image).convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -39,9 +40,7 @@ QPixmap WithoutKeyColour(const QPixmap& skinPixmap)
                 line[x] = qRgba(0, 0, 0, 0);
         }
     }
-    QPixmap transparent = QPixmap::fromImage(image);
-    transparent.setDevicePixelRatio(skinPixmap.devicePixelRatio());
-    return transparent;
+    return image;
 }
 
 bool IsWayland()
@@ -104,15 +103,19 @@ void CSkinnedDialog::SizeToSkin()
 
 void CSkinnedDialog::MakeKeyColourTransparent()
 {
-    const QImage skinImage = LoadBitmapImage(frame.skinId).convertToFormat(QImage::Format_RGB32);
     // Without a skin an empty mask would take the whole window away; stay opaque instead.
-    if (skinImage.isNull())
+    if (skin.isNull())
         return;
+    const qreal density = skin.devicePixelRatio();
+    QImage image = std::exchange(skin, QPixmap()).toImage();
     // The mask shapes the window on X11; on Wayland it only limits input, so the corners are also painted
-    // transparent.
-    setMask(QPixmap::fromImage(skinImage).createMaskFromColor(QColor(SKIN_KEY_COLOUR), Qt::MaskInColor));
+    // transparent. It is in layout units: on a dense screen it comes from the picture of layout size.
+    setMask(QBitmap::fromImage((density == 1.0 ? image : LoadBitmapImage(frame.skinId))
+                                   .convertToFormat(QImage::Format_RGB32)
+                                   .createMaskFromColor(SKIN_KEY_COLOUR, Qt::MaskInColor)));
     setAttribute(Qt::WA_TranslucentBackground);
-    skin = WithoutKeyColour(skin);
+    skin = QPixmap::fromImage(WithoutKeyColour(std::move(image)));
+    skin.setDevicePixelRatio(density);
 }
 
 void CSkinnedDialog::SetUpTitle()

@@ -3,6 +3,7 @@
 #include "sound/ServerSocket.h"
 #include "sound/SoundEngine.h"
 #include "sound/SoundOption.h"
+#include "state/Properties.h"
 #include "state/UserDirectories.h"
 
 #include <cstdio>
@@ -23,9 +24,9 @@ SoundRouting::~SoundRouting()
 
 QVariantMap SoundRouting::Properties() const
 {
-    return {{QStringLiteral("SoundRouting"), IsEnabled()},
-            {QStringLiteral("SoundState"), State()},
-            {QStringLiteral("SoundSink"), SinkDescription()}};
+    return {{Property::Name(Property::SoundRouting), IsEnabled()},
+            {Property::Name(Property::SoundState), State()},
+            {Property::Name(Property::SoundSink), SinkDescription()}};
 }
 
 QString SoundRouting::SetEnabled(bool on)

@@ -1,5 +1,6 @@
 #include "web/WebOption.h"
 
+#include "state/Properties.h"
 #include "state/SmallTextFile.h"
 #include "web/PrivateFile.h"
 
@@ -39,12 +40,12 @@ WebOption ReadWebOption(const QString& path)
         const QByteArray key = trimmed.left(equals), value = trimmed.mid(equals + 1);
         bool number = false;
         const uint port = value.toUInt(&number);
-        if (equals > 0 && key == "WebControl" && !on && Flag(value)) {
+        if (equals > 0 && key == Property::WebControl.name && !on && Flag(value)) {
             on = Flag(value);
-        } else if (equals > 0 && key == "WebNetwork" && !network && Flag(value)) {
+        } else if (equals > 0 && key == Property::WebNetwork.name && !network && Flag(value)) {
             network = Flag(value);
-        } else if (equals > 0 && key == "WebPort" && !portRead && number && port >= WebOption::lowestPort &&
-                   port <= 65535) {
+        } else if (equals > 0 && key == Property::WebPort.name && !portRead && number &&
+                   port >= WebOption::lowestPort && port <= 65535) {
             option.port = quint16(port);
             portRead = true;
         } else {
@@ -59,9 +60,10 @@ WebOption ReadWebOption(const QString& path)
 
 bool WriteWebOption(const QString& path, const WebOption& option)
 {
-    const QByteArray text = "WebControl=" + QByteArray::number(int(option.on)) +
-                            "\nWebNetwork=" + QByteArray::number(int(option.network)) +
-                            "\nWebPort=" + QByteArray::number(option.port) + '\n';
+    // The keys are the bus's names of the same choices.
+    const QByteArray text = QByteArray(Property::WebControl.name) + '=' + QByteArray::number(int(option.on)) +
+                            '\n' + Property::WebNetwork.name + '=' + QByteArray::number(int(option.network)) +
+                            '\n' + Property::WebPort.name + '=' + QByteArray::number(option.port) + '\n';
     if (!WritePrivateFile(path, text, 0644)) {
         ComplainAboutFile(path, "the web page's choices could not be stored");
         return false;

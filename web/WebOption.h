@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/Properties.h"
+
 #include <QString>
 
 // The page's choices, kept in "Web.ini" beside Config.ini: three lines "WebControl=0|1", "WebNetwork=0|1",
@@ -10,7 +12,7 @@ struct WebOption
     bool network = false;
     quint16 port = 8188;
 
-    static constexpr quint16 lowestPort = 1024;
+    static constexpr quint16 lowestPort = Property::WebPort.lowest;
     friend bool operator==(const WebOption&, const WebOption&) = default;
 };
 

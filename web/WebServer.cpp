@@ -1,5 +1,6 @@
 #include "web/WebServer.h"
 
+#include "state/Properties.h"
 #include "web/ReachableAddress.h"
 
 #include <QElapsedTimer>
@@ -25,9 +26,15 @@ constexpr qint64 largestBacklog = 256 * 1024;
 constexpr auto renewedCloseCode = QWebSocketProtocol::CloseCode(4001);
 
 // What the page may change; the rest of the host's properties it only shows.
-const QStringList writable = {QStringLiteral("OnAir"),     QStringLiteral("Muted"),
-                              QStringLiteral("Frequency"), QStringLiteral("PaLevel"),
-                              QStringLiteral("TxGain"),    QStringLiteral("Stereo")};
+QStringList PageWritable()
+{
+    QStringList names;
+    for (const Property::Row* row : Property::all) {
+        if (row->changedBy & Property::Page)
+            names.append(Property::Name(*row));
+    }
+    return names;
+}
 
 const QByteArray plainText = "text/plain; charset=utf-8";
 
@@ -76,8 +83,9 @@ QString Megahertz(double kHz)
 // A frequency refused, in MHz as the page's user typed it: the band in use and its grid.
 QString FrequencyRefusal(uint kHz, const QVariantMap& properties)
 {
-    const bool lowBand = properties.value(QStringLiteral("Band")).toString().startsWith(QLatin1String("76"));
-    const uint step = properties.value(QStringLiteral("Step")).toUInt();
+    const bool lowBand =
+        properties.value(Property::Name(Property::Band)).toString() == QLatin1String(LowBandName);
+    const uint step = properties.value(Property::Name(Property::Step)).toUInt();
     return QStringLiteral("%1: only %2 to %3 in %4 steps")
         .arg(Megahertz(kHz), Megahertz(lowBand ? 76000 : 87500), Megahertz(lowBand ? 90000 : 108000),
              Megahertz(step));
@@ -372,6 +380,7 @@ QString WebServer::apply(const QByteArray& text)
                    : QStringLiteral("off air: the frequency steps only on air");
     }
     const QString name = change.value(QLatin1String("set")).toString();
+    static const QStringList writable = PageWritable();
     if (!writable.contains(name))
         return QStringLiteral("the page changes only %1").arg(writable.join(QStringLiteral(", ")));
     const QVariantMap properties = host.Properties();
@@ -379,7 +388,7 @@ QString WebServer::apply(const QByteArray& text)
     if (!value.isValid())
         return QStringLiteral("%1 does not take this value").arg(name);
     const QString refusal = host.WriteProperty(name, value);
-    if (!refusal.isEmpty() && name == QLatin1String("Frequency"))
+    if (!refusal.isEmpty() && name == Property::Name(Property::Frequency))
         return FrequencyRefusal(value.toUInt(), properties);
     return refusal;
 }

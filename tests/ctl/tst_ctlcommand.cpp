@@ -75,6 +75,8 @@ void TestCtlCommand::accepted_data()
     row("web on", Action::SetProperty, "WebControl", true);
     row("web address", Action::Print, "WebAddress", {});
     row("web renew", Action::Call, "RenewWebToken", {});
+    row("web network on", Action::SetProperty, "WebNetwork", true);
+    row("web port 8188", Action::SetProperty, "WebPort", 8188u);
     // Options after the command, as scripts write them.
     row("on --timeout 2", Action::SetProperty, "OnAir", true, false, 2000);
     row("--timeout=0.5 status --json", Action::Status, "", {}, true, 500);
@@ -113,6 +115,7 @@ void TestCtlCommand::refused_data()
     row("on now", "no value");
     row("status --verbose", "--json");
     row("--json on", "status");
+    row("--json retune", "status");
     row("frequency", "one value");
     row("frequency 88.5 89.5", "one value");
     row("frequency 88.53", "88.50 and 88.55");
@@ -135,6 +138,7 @@ void TestCtlCommand::refused_data()
     row("start-on-air", "one value");
     row("web port 80", "1024 to 65535");
     row("web port 65536", "1024 to 65535");
+    row("web network loud", "on or off");
     row("on --timeout", "--timeout");
     row("on --timeout 0", "--timeout");
 }

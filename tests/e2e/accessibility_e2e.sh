@@ -20,7 +20,7 @@ if [ "${1:-}" = --session ]; then
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$2" &
     program=$!
     wait "$walker" || fail "the walk through the tree failed"
-    timeout 30 tail --pid="$program" -f /dev/null || fail "the close button's Press did not end the program"
+    timeout 60 tail --pid="$program" -f /dev/null || fail "the close button's Press did not end the program"
     wait "$program" || fail "exit status $?"
     exit 0
 fi

@@ -12,12 +12,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 if [ "${1:-}" = --session ]; then
     "$2" &
     program=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
         fail "no window titled Tessaly appeared"
-    timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
+    timeout 60 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
     xdotool key --clearmodifiers Escape
     status=0
-    timeout 30 tail --pid="$program" -f /dev/null || fail "Escape did not end the program"
+    timeout 60 tail --pid="$program" -f /dev/null || fail "Escape did not end the program"
     wait "$program" || status=$?
     echo "$status"
     exit 0
@@ -48,7 +48,8 @@ check_settings() {
     [ "$bytes" = "$default_settings" ] || fail "Config.ini holds $bytes, not the defaults"
 }
 
-# With the fake: the opening reports 18 to 60 ms apart, then the close through CloseHIDDevice.
+# With the fake: the opening reports at least 18 ms apart (the transmitter's time to retune), then the close
+# through CloseHIDDevice.
 with_fake=$work/with-fake
 status=$(run_copy "$with_fake" LD_LIBRARY_PATH="$fake_dir")
 [ "$status" = 0 ] || fail "exit status $status with the fake library"
@@ -60,7 +61,7 @@ awk '
     NR == 3 && !($1 == "report" && $3 == "000051032500000000") { print "line 3: " $0; bad = 1 }
     NR == 4 && $0 != "CloseHIDDevice" { print "line 4: " $0; bad = 1 }
     NR == 2 { tune = $2 }
-    NR == 3 { gap = $2 - tune; if (gap < 18000 || gap > 60000) { print "reports " gap " us apart"; bad = 1 } }
+    NR == 3 { gap = $2 - tune; if (gap < 18000) { print "reports " gap " us apart"; bad = 1 } }
     END { if (NR != 4) { print NR " lines"; bad = 1 } exit bad }
 ' "$with_fake/hid.log" || fail "unexpected device traffic:$(printf '\n')$(cat "$with_fake/hid.log")"
 

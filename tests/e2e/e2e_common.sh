@@ -36,7 +36,7 @@ start_x() {
     number_file=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" 2>/dev/null &
     x_pid=$!
-    timeout 10 sh -c "until [ -s $number_file ]; do sleep 0.1; done" || fail "Xvfb did not start"
+    timeout 60 sh -c "until [ -s $number_file ]; do sleep 0.1; done" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$number_file")"
 }
 
@@ -70,13 +70,15 @@ start_program() {
         TESSALY_TEST_LOCK_DIR="$dir/runtime" TESSALY_FAKE_HID_LOG="$dir/hid.log" "$@" "$dir/tessaly" \
         2>"$dir/stderr.log" &
     program_pid=$!
-    for _ in $(seq 300); do # the skin's size tells the main window from a message sharing its title
+    local deadline=$((SECONDS + 60))
+    while [ -z "$main_window" ] && [ "$SECONDS" -lt "$deadline" ]; do
+        # The skin's size tells the main window from a message sharing its title.
         for window in $(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null); do
-            xdotool getwindowgeometry "$window" | grep -q 'Geometry: 475x298' && main_window=$window && break 2
+            xdotool getwindowgeometry "$window" | grep -q 'Geometry: 475x298' && main_window=$window && break
         done
         sleep 0.1
     done
-    [ -n "${main_window:-}" ] || fail "no window titled Tessaly appeared"
+    [ -n "$main_window" ] || fail "no window titled Tessaly appeared"
     eval "$(xdotool getwindowgeometry --shell "$main_window" | sed -n 's/^X=/win_x=/p; s/^Y=/win_y=/p')"
 }
 
@@ -120,5 +122,5 @@ with open(sys.argv[2], "a", buffering=1) as log:
         while data := connection.recv(64):
             log.write("report " + data.hex().upper() + "\n")' "$dir/hid.sock" "$dir/hid.log" &
     listener_pid=$!
-    timeout 10 sh -c "until [ -S '$dir/hid.sock' ]; do sleep 0.1; done" || fail "the report listener did not start"
+    timeout 60 sh -c "until [ -S '$dir/hid.sock' ]; do sleep 0.1; done" || fail "the report listener did not start"
 }

@@ -35,7 +35,7 @@ start_x
 # A tray, so that --background hides the window in it rather than minimizing it.
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
 tray_pid=$!
-timeout 10 xdotool search --sync --classname '^trayer$' >/dev/null || fail "trayer did not start"
+timeout 60 xdotool search --sync --classname '^trayer$' >/dev/null || fail "trayer did not start"
 
 # A bus of our own that can start nothing until the last part puts a service file in its directory.
 mkdir "$work/services"
@@ -49,7 +49,7 @@ cat >"$work/bus.conf" <<EOF
 EOF
 dbus-daemon --config-file="$work/bus.conf" --nofork --print-address=3 3>"$work/bus.address" 2>/dev/null &
 bus_pid=$!
-timeout 10 sh -c "until [ -s '$work/bus.address' ]; do sleep 0.1; done" || fail "dbus-daemon did not start"
+timeout 60 sh -c "until [ -s '$work/bus.address' ]; do sleep 0.1; done" || fail "dbus-daemon did not start"
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus.address")
 export DBUS_SESSION_BUS_ADDRESS
 
@@ -95,16 +95,16 @@ program=(env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb 
 program_pid=$!
 eventually "$ctl" status >/dev/null 2>&1 || fail "the program did not come onto the bus"
 [ -z "$(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null)" ] || fail "--background showed a window"
-timeout 10 "${program[@]}" 2>"$work/err" || fail "the second start did not end at once with status 0"
+timeout 60 "${program[@]}" 2>"$work/err" || fail "the second start did not end at once with status 0"
 grep -q 'already running: its window was raised' "$work/err" || fail "the second start said: $(cat "$work/err")"
-main_window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
+main_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
     fail "the second start did not show the window"
 eval "$(xdotool getwindowgeometry --shell "$main_window" | sed -n 's/^X=/win_x=/p; s/^Y=/win_y=/p')"
 
 # --- the window's own change, seen on the bus ------------------------------------------------------------
 gdbus monitor --session --dest org.tessaly.Tessaly --object-path /org/tessaly/Tessaly >"$work/monitor.log" &
 monitor_pid=$!
-timeout 10 sh -c "until grep -q owned '$work/monitor.log' 2>/dev/null; do sleep 0.1; done" || fail "gdbus monitor did not start"
+timeout 60 sh -c "until grep -q owned '$work/monitor.log' 2>/dev/null; do sleep 0.1; done" || fail "gdbus monitor did not start"
 click_at 37 267 # Stop/Play
 eventually grep -q "PropertiesChanged ('org.tessaly.Tessaly1', {.*'OnAir': <true>" "$work/monitor.log" ||
     fail "no PropertiesChanged for the click:$(printf '\n')$(cat "$work/monitor.log")"
@@ -175,6 +175,33 @@ expect 0 status --json
 /usr/bin/python3 -c 'import json, sys; keys = set(json.load(open(sys.argv[1])))
 assert keys >= set("Frequency OnAir Muted PaLevel TxGain Stereo Band Step Deemphasis Connected".split()), keys' \
     "$work/out" || fail "status --json: $(cat "$work/out")"
+# The table's round trip: every property the bus lets a client change (but WebControl, whose page the web
+# run serves) set through the bus to another value and read back through status --json, then set back.
+/usr/bin/python3 - "$ctl" <<'PYTHON' || fail "a property did not read back as it was set"
+import json, re, subprocess, sys
+def status():
+    return json.loads(subprocess.run([sys.argv[1], "status", "--json"], capture_output=True, check=True).stdout)
+def set_property(name, value):
+    text = {bool: lambda v: "<%s>" % str(v).lower(), int: lambda v: "<uint32 %d>" % v, str: lambda v: '<"%s">' % v}
+    subprocess.run(["gdbus", "call", "--session", "--dest", "org.tessaly.Tessaly", "--object-path",
+                    "/org/tessaly/Tessaly", "--method", "org.freedesktop.DBus.Properties.Set",
+                    "org.tessaly.Tessaly1", name, text[type(value)](value)], check=True, capture_output=True)
+introspection = subprocess.run(["gdbus", "introspect", "--session", "--dest", "org.tessaly.Tessaly",
+                                "--object-path", "/org/tessaly/Tessaly"], capture_output=True, text=True).stdout
+writable = re.findall(r"readwrite \w+ (\w+) =", introspection)
+assert "Frequency" in writable and "Connected" not in writable, writable
+other = {"Frequency": lambda v: 88600 if v != 88600 else 88700, "Band": lambda v: "76-90" if v != "76-90" else "87.5-108",
+         "Step": lambda v: 100 if v != 100 else 200, "Deemphasis": lambda v: 125 - v, "WebPort": lambda v: v + 1}
+before = status()
+for name in writable:
+    if name == "WebControl" or name not in before:
+        continue
+    value = before[name]
+    changed = (not value) if isinstance(value, bool) else other.get(name, lambda v: v - 1 if v else 1)(value)
+    for wanted in (changed, value):
+        set_property(name, wanted)
+        assert status()[name] == wanted, (name, wanted, status()[name])
+PYTHON
 
 xdotool windowfocus --sync "$main_window" key Escape
 wait "$program_pid" || fail "the window's exit status $?"
@@ -226,7 +253,7 @@ sed -e 's|<type>session</type>|<type>system</type>|' -e "s|unix:dir=$work|unix:d
 mkdir "$work/system"
 dbus-daemon --config-file="$work/system.conf" --nofork --print-address=3 3>"$work/system.address" 2>/dev/null &
 system_bus_pid=$!
-timeout 10 sh -c "until [ -s '$work/system.address' ]; do sleep 0.1; done" || fail "the system bus did not start"
+timeout 60 sh -c "until [ -s '$work/system.address' ]; do sleep 0.1; done" || fail "the system bus did not start"
 DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 "$work/system.address")
 # The login manager's name taken, PrepareForSleep($1) announced, the name given up.
 login_manager() {
@@ -249,7 +276,7 @@ env -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" QT_QPA_PLATFORM=xcb XDG_RUNTI
     TESSALY_TEST_LOCK_DIR="$dir/runtime" TESSALY_FAKE_HID_LOG="$dir/hid.log" TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" \
     "$dir/tessaly" --on-air-at-start 2>"$dir/stderr.log" &
 program_pid=$!
-main_window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) || fail "no window"
+main_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) || fail "no window"
 eventually tune_is "90000 90 09" || fail "--on-air-at-start: not on air at start: $(tune)"
 grep -qx 'OnAirAtStart=1' "$dir/StartOnAir.ini" || fail "--on-air-at-start was not kept"
 [ "$(awk '$1 == "report" { print substr($2, 5, 2) }' "$dir/hid.log" | tr '\n' ' ')" = "50 51 50 " ] ||
@@ -336,7 +363,7 @@ kill -CONT "$bus_pid"
 # A bus of its own that goes away under it, as when its session ends.
 dbus-daemon --session --nofork --print-address=3 3>"$work/lost.address" 2>/dev/null &
 lost_bus_pid=$!
-timeout 10 sh -c "until [ -s '$work/lost.address' ]; do sleep 0.1; done" || fail "the second dbus-daemon did not start"
+timeout 60 sh -c "until [ -s '$work/lost.address' ]; do sleep 0.1; done" || fail "the second dbus-daemon did not start"
 headless "$work/lost-bus" DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/lost.address")"
 eventually grep -q OpenHIDDevice "$dir/hid.log" || fail "lost bus: the run did not start"
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/lost.address") eventually "$ctl" on >/dev/null 2>&1 ||
@@ -384,7 +411,8 @@ for case in failing absent; do
     prepare_copy "$dir" "$tessaly"
     fake=(LD_LIBRARY_PATH="$fake_dir" TESSALY_FAKE_HID_FAIL_WRITES=5)
     [ "$case" = failing ] || fake=()
-    env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH "${fake[@]}" XDG_RUNTIME_DIR="$dir/runtime" \
+    env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH -u PULSE_SERVER -u PULSE_RUNTIME_PATH "${fake[@]}" \
+        XDG_RUNTIME_DIR="$dir/runtime" \
         TESSALY_TEST_LOCK_DIR="$dir/runtime" "$dir/tessaly" --headless 2>"$dir/stderr.log" &
     program_pid=$!
     eventually "$ctl" status >/dev/null 2>&1 || fail "$case: not on the bus; $(cat "$dir/stderr.log")"
@@ -396,6 +424,10 @@ for case in failing absent; do
     else
         expect 0 on
         grep -q 'stored' "$work/err" || fail "no transmitter: on said $(cat "$work/err")"
+        # No sound server either: the routing is stored for when one runs, and said so as above.
+        expect 0 sound off && expect 0 sound on
+        grep -q 'no sound server.*stored' "$work/err" && grep -qx 'PlaySoundThroughTransmitter=1' "$dir/Sound.ini" ||
+            fail "no sound server: sound on said $(cat "$work/err")"
     fi
     kill -TERM "$program_pid"
     wait "$program_pid" || fail "$case: exit status $?"
@@ -417,5 +449,5 @@ expect 0 on --timeout 60 # the limit covers the program's start too
 program_pid=$(bus_call org.freedesktop.DBus.GetConnectionUnixProcessID org.tessaly.Tessaly | sed 's/.* \([0-9]*\),)$/\1/')
 eventually tune_is "90000 90 09" || fail "activated: on sent $(tune)"
 kill -TERM "$program_pid"
-timeout 10 tail --pid="$program_pid" -f /dev/null || fail "activated: SIGTERM did not end it"
+timeout 60 tail --pid="$program_pid" -f /dev/null || fail "activated: SIGTERM did not end it"
 echo "PASS"

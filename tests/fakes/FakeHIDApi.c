@@ -39,17 +39,65 @@ enum
     FailingHandleBase = 900
 };
 
-/* A trapped write returns half its length, as if the device took that much. */
-static void takeHalf(int signalNumber, siginfo_t* info, void* context)
+static void appendToLog(const char* line);
+
+/* A stalled write in flight, and how many have ended: a close, and the end of the process, wait for one. */
+static pthread_mutex_t stallLock = PTHREAD_MUTEX_INITIALIZER;
+static pthread_cond_t stallEnded = PTHREAD_COND_INITIALIZER;
+static int stalling;
+static unsigned stallsEnded;
+
+enum
+{
+    StallSeconds = 5 /* usbhid's output-report time-out */
+};
+
+/* As usbhid with a transmitter that stopped reading: the write waits its whole time-out, whatever signal
+ * comes (the handler runs with every signal blocked, and a wake-up sleeps on to the deadline), then fails
+ * with ETIMEDOUT. */
+static long stallWrite(const unsigned char* report, long length)
+{
+    pthread_mutex_lock(&stallLock);
+    stalling = 1;
+    pthread_mutex_unlock(&stallLock);
+    char line[32 + 2 * 64] = "stalled ";
+    size_t used = strlen(line);
+    for (long i = 0; i < length && i < 64; ++i)
+        used += (size_t)snprintf(line + used, sizeof line - used, "%02X", report[i]);
+    snprintf(line + used, sizeof line - used, "\n");
+    appendToLog(line);
+    struct timespec deadline;
+    clock_gettime(CLOCK_MONOTONIC, &deadline);
+    deadline.tv_sec += StallSeconds;
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, NULL) == EINTR)
+        ;
+    pthread_mutex_lock(&stallLock);
+    stalling = 0;
+    ++stallsEnded;
+    pthread_cond_broadcast(&stallEnded);
+    pthread_mutex_unlock(&stallLock);
+    return -ETIMEDOUT;
+}
+
+/* A trapped write stalls on the stalling descriptor; elsewhere it returns half its length, as if the device
+ * took that much. */
+static void trapWrite(int signalNumber, siginfo_t* info, void* context)
 {
     (void)signalNumber;
     (void)info;
     mcontext_t* registers = &((ucontext_t*)context)->uc_mcontext;
 #if defined(__x86_64__)
-    registers->gregs[REG_RAX] = registers->gregs[REG_RDX] / 2;
+    greg_t* const result = &registers->gregs[REG_RAX];
+    const long fd = registers->gregs[REG_RDI];
+    const unsigned char* const report = (const unsigned char*)registers->gregs[REG_RSI];
+    const long length = registers->gregs[REG_RDX];
 #elif defined(__aarch64__)
-    registers->regs[0] = registers->regs[2] / 2;
+    unsigned long long* const result = &registers->regs[0];
+    const long fd = (long)registers->regs[0];
+    const unsigned char* const report = (const unsigned char*)registers->regs[1];
+    const long length = (long)registers->regs[2];
 #endif
+    *result = fd == FailingHandleBase + FAKEHID_STALLED_WRITE ? stallWrite(report, length) : length / 2;
 }
 
 /* Makes every write(2) to descriptor fd fail with errnoValue (or take half, for FAKEHID_SHORT_WRITE), for the
@@ -66,6 +114,7 @@ static int installWriteFailure(int fd, int errnoValue)
     return -1;
 #endif
 #if defined(__x86_64__) || defined(__aarch64__)
+    const int trapped = errnoValue == FAKEHID_SHORT_WRITE || errnoValue == FAKEHID_STALLED_WRITE;
     struct sock_filter program[] = {
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, arch)),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, arch, 1, 0),
@@ -77,12 +126,13 @@ static int installWriteFailure(int fd, int errnoValue)
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, args[0])),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, (unsigned int)fd, 1, 0),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-        BPF_STMT(BPF_RET | BPF_K, errnoValue == FAKEHID_SHORT_WRITE
+        BPF_STMT(BPF_RET | BPF_K, trapped
                                       ? SECCOMP_RET_TRAP
                                       : SECCOMP_RET_ERRNO | ((unsigned int)errnoValue & SECCOMP_RET_DATA)),
     };
-    struct sigaction trap = {.sa_sigaction = takeHalf, .sa_flags = SA_SIGINFO};
-    if (errnoValue == FAKEHID_SHORT_WRITE && sigaction(SIGSYS, &trap, NULL) != 0)
+    struct sigaction trap = {.sa_sigaction = trapWrite, .sa_flags = SA_SIGINFO};
+    sigfillset(&trap.sa_mask);
+    if (trapped && sigaction(SIGSYS, &trap, NULL) != 0)
         return -1;
     struct sock_fprog filter = {(unsigned short)(sizeof program / sizeof program[0]), program};
     if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
@@ -175,6 +225,22 @@ static int connectToListener(const char* path)
     return handle;
 }
 
+/* Until the stalled write in flight, if any, has returned. */
+static void waitForStalledWrite(void)
+{
+    pthread_mutex_lock(&stallLock);
+    const unsigned seen = stallsEnded;
+    while (stalling && stallsEnded == seen)
+        pthread_cond_wait(&stallEnded, &stallLock);
+    pthread_mutex_unlock(&stallLock);
+}
+
+/* The kernel lets a process whose thread sits in a stalled write end only once that write has returned. */
+__attribute__((destructor)) static void endAfterStalledWrite(void)
+{
+    waitForStalledWrite();
+}
+
 static int openDevice(int vendorId, int productId, int reserved1, int reserved2, int flags)
 {
     ++openCalls;
@@ -202,6 +268,8 @@ static int openDevice(int vendorId, int productId, int reserved1, int reserved2,
     const char* failure = getenv("TESSALY_FAKE_HID_FAIL_WRITES");
     if (failure != NULL)
         FakeHid_FailWritesWith(atoi(failure));
+    if (getenv("TESSALY_FAKE_HID_STALL") != NULL)
+        FakeHid_FailWritesWith(FAKEHID_STALLED_WRITE);
     int ends[2];
     if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0)
         return -1;
@@ -236,6 +304,8 @@ void CloseHIDDevice(int handle)
     lastClosedHandle = handle;
     if (handle < 0)
         return;
+    /* As hidraw's release: a close waits for the write in flight on the handle. */
+    waitForStalledWrite();
     pthread_mutex_lock(&peerLock);
     close(handle);
     if (handle == peerHandle)
@@ -256,7 +326,7 @@ void FakeHid_SetDenied(int isDenied)
 
 int FakeHid_FailWritesWith(int errnoValue)
 {
-    if (errnoValue < 0 || errnoValue > FAKEHID_SHORT_WRITE)
+    if (errnoValue < 0 || errnoValue > FAKEHID_STALLED_WRITE)
         return -1;
     failWritesWith = errnoValue;
     return 0;

@@ -26,8 +26,11 @@
  * With TESSALY_FAKE_HID_FAIL_WRITES holding an errno value, the handles fail their writes as after
  * FakeHid_FailWritesWith.
  *
- * With TESSALY_FAKE_HID_DENIED set, the transmitter is present but may not be opened: OpenHIDDevice returns -1
- * with errno EACCES, as without the udev rule (FakeHid_SetDenied in process).
+ * With TESSALY_FAKE_HID_STALL set, the handles stall their writes as after
+ * FakeHid_FailWritesWith(FAKEHID_STALLED_WRITE).
+ *
+ * With TESSALY_FAKE_HID_DENIED set, the transmitter is present but may not be opened: OpenHIDDevice returns
+ * -1 with errno EACCES, as without the udev rule (FakeHid_SetDenied in process).
  *
  * With TESSALY_FAKE_HID_FEW_BUFFERS set when OpenHIDDevice runs, a handle holds only six reports its peer has
  * not read, as a transmitter's few receive buffers do: while the peer (the test, or the listener) stops
@@ -55,6 +58,10 @@ HIDAPI_EXPORT void FakeHid_ClosePeer(void);
 HIDAPI_EXPORT int FakeHid_FailWritesWith(int errnoValue);
 /* For FakeHid_FailWritesWith: each write takes only half the report, and says so. */
 #define FAKEHID_SHORT_WRITE 100
+/* For FakeHid_FailWritesWith: a transmitter that stopped reading, on usbhid. Each write waits 5 s, which no
+ * signal shortens, then fails with ETIMEDOUT; CloseHIDDevice, and the end of the process, wait for a write in
+ * flight. The log gets "stalled <hex bytes>" as each write begins. */
+#define FAKEHID_STALLED_WRITE 101
 
 /* Takes the next report from the peer without waiting. Returns its length (the report is cut to size), 0 once
  * the program closed the handle and every report was taken, -1 when nothing is waiting or no peer exists.
@@ -69,8 +76,8 @@ HIDAPI_EXPORT int FakeHid_LastOpenedHandle(void);
 HIDAPI_EXPORT int FakeHid_CloseCalls(void);
 HIDAPI_EXPORT int FakeHid_LastClosedHandle(void);
 
-/* Back to the state at load: present and allowed, writes working, no calls recorded, peer closed. Open handles stay the
- * program's. */
+/* Back to the state at load: present and allowed, writes working, no calls recorded, peer closed. Open
+ * handles stay the program's. */
 HIDAPI_EXPORT void FakeHid_Reset(void);
 
 #ifdef __cplusplus

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Fails on an include that runs against the direction the libraries link in.
+"""Fails on an include that runs against the direction the libraries link in, and on a property's name
+spelled outside the one table of properties.
 
 Every folder of the tree is a library that may use only the folders below it. The include root is the whole
 tree, so the compiler alone would let an upward include through; this check does not.
@@ -24,8 +25,12 @@ ALLOWED = {
     "skin": {"res"},
     "panels": {"skin", "res", "core", "state"},
     "app": {"service", "panels", "skin", "res", "bus", "core", "sound", "device", "state", "web"},
-    "ctl": {"bus/BusNames.h", "state/TransmitterValues.h"},
+    "ctl": {"bus/BusNames.h", "state/TransmitterValues.h", "state/Properties.h"},
 }
+TABLE = "state/Properties.h"
+ROW = re.compile(r'inline constexpr Row \w+\{"(\w+)"')
+# The same word meaning something else: an HTTP header.
+ELSEWHERE = {("web/HttpHead.cpp", "Connection"), ("web/WebServer.cpp", "Connection")}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/([^"]+)"', re.MULTILINE)
 
 
@@ -39,12 +44,26 @@ def violations(root):
                     yield f"{path.relative_to(root)}: includes {target}/{rest}, above or beside {folder}/"
 
 
+def spelled_names(root):
+    names = ROW.findall((root / TABLE).read_text(encoding="utf-8"))
+    literal = re.compile(r'"(%s)"' % "|".join(names))
+    # res/ holds the windows' own labels, which name the controls as people read them.
+    for folder in set(ALLOWED) - {"res"}:
+        for path in sorted((root / folder).rglob("*")):
+            relative = str(path.relative_to(root))
+            if path.suffix not in {".h", ".c", ".cpp"} or relative == TABLE:
+                continue
+            for name in literal.findall(path.read_text(encoding="utf-8")):
+                if (relative, name) not in ELSEWHERE:
+                    yield f"{relative}: spells the property {name}, which only {TABLE} names"
+
+
 def main():
     root = pathlib.Path(sys.argv[1])
-    found = list(violations(root))
+    found = list(violations(root)) + list(spelled_names(root))
     for line in found:
         print(line)
-    print(f"{len(ALLOWED)} folders checked, {len(found)} includes against the link direction")
+    print(f"{len(ALLOWED)} folders checked, {len(found)} includes against the link direction or names spelled twice")
     return 1 if found else 0
 
 

@@ -304,9 +304,7 @@ void TestResources::appIcons_data()
     QTest::addColumn<QList<QSize>>("sizes");
     QTest::newRow("128") << 128 << QList<QSize>{QSize(16, 16), QSize(32, 32)};
     QTest::newRow("130, on air") << 130 << QList<QSize>{QSize(16, 16), QSize(32, 32)};
-    QTest::newRow("192") << 192
-                         << QList<QSize>{QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128),
-                                         QSize(256, 256)};
+    QTest::newRow("192") << 192 << QList<QSize>{QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128)};
 }
 
 void TestResources::appIcons()

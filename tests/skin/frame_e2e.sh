@@ -40,7 +40,7 @@ click() {
 if [ "${1:-}" = --session ]; then
     "$2" &
     program=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tessaly$' | head -n 1) ||
         fail "no window titled Tessaly appeared"
     sleep 0.5
 
@@ -71,7 +71,7 @@ if [ "${1:-}" = --session ]; then
 
     click $((x3 + 436 + 14)) $((y3 + 5 + 8))
     status=0
-    timeout 30 tail --pid="$program" -f /dev/null || fail "the close button did not end the program"
+    timeout 60 tail --pid="$program" -f /dev/null || fail "the close button did not end the program"
     wait "$program" || status=$?
     echo "$status"
     exit 0

@@ -1,0 +1,108 @@
+#include "ctl/ValueParsers.h"
+
+#include "ctl/StatusText.h"
+#include "state/Properties.h"
+#include "state/TransmitterValues.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+constexpr qint64 gridKilohertz = qint64{FrequencyGrid} * 10;
+
+ParsedValue refused(const QString& error)
+{
+    return {{}, error};
+}
+
+// A whole number from 0 to highest, or -1.
+int wholeNumber(const QString& text, int highest)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
+    if (!digits.match(text).hasMatch())
+        return -1;
+    const int number = text.toInt();
+    return number <= highest ? number : -1;
+}
+
+} // namespace
+
+ParsedValue frequencyValue(const QString& word, const QString& text)
+{
+    // The widest range either band allows; which band is in use is the program's to judge.
+    const qint64 kilohertz = kilohertzFromMegahertz(text);
+    if (kilohertz < Property::Frequency.lowest || kilohertz > Property::Frequency.highest)
+        return refused(
+            QStringLiteral("%1 takes megahertz from 76 to 108 (e.g. 88.5), not '%2'").arg(word, text));
+    if (kilohertz % gridKilohertz != 0) {
+        const qint64 below = kilohertz - kilohertz % gridKilohertz;
+        return refused(
+            QStringLiteral("%1 MHz is off the transmitter's 50 kHz grid; the nearest are %2 and %3 MHz")
+                .arg(text, megahertzText(below), megahertzText(below + gridKilohertz)));
+    }
+    return {uint(kilohertz), {}};
+}
+
+ParsedValue levelValue(const QString& word, const QString& text, int lowest, int highest)
+{
+    const int value = wholeNumber(text, highest);
+    if (value < lowest)
+        return refused(QStringLiteral("%1 takes a whole number from %2 to %3, not '%4'")
+                           .arg(word)
+                           .arg(lowest)
+                           .arg(highest)
+                           .arg(text));
+    return {uint(value), {}};
+}
+
+ParsedValue onOffValue(const QString& word, const QString& text)
+{
+    if (text != QLatin1String("on") && text != QLatin1String("off"))
+        return refused(QStringLiteral("%1 takes on or off, not '%2'").arg(word, text));
+    return {text == QLatin1String("on"), {}};
+}
+
+ParsedValue bandValue(const QString& text)
+{
+    if (text != QLatin1String(WideBandName) && text != QLatin1String(LowBandName))
+        return refused(QStringLiteral("band takes 87.5-108 or 76-90, not '%1'").arg(text));
+    return {text, {}};
+}
+
+ParsedValue stepValue(const QString& text)
+{
+    const int step = wholeNumber(text, 200);
+    if (step != 200 && step != 100 && step != 50)
+        return refused(QStringLiteral("step takes 200, 100 or 50 (kHz), not '%1'").arg(text));
+    return {uint(step), {}};
+}
+
+ParsedValue deemphasisValue(const QString& text)
+{
+    const int deemphasis = wholeNumber(text, 75);
+    if (deemphasis != 50 && deemphasis != 75)
+        return refused(QStringLiteral("deemphasis takes 50 or 75 (microseconds), not '%1'").arg(text));
+    return {uint(deemphasis), {}};
+}
+
+qint64 kilohertzFromMegahertz(const QString& text)
+{
+    // Whole kilohertz only: further decimals must be zeros; a point needs a digit after it.
+    static const QRegularExpression megahertz(QStringLiteral("^([0-9]{1,3})(?:\\.([0-9]{1,3})0*)?$"));
+    const QRegularExpressionMatch match = megahertz.match(text);
+    if (!match.hasMatch())
+        return -1;
+    const QString fraction = match.captured(2).leftJustified(3, QLatin1Char('0'));
+    return match.captured(1).toLongLong() * 1000 + fraction.toLongLong();
+}
+
+int milliseconds(const QString& text)
+{
+    static const QRegularExpression seconds(QStringLiteral("^([0-9]{1,5})(?:\\.([0-9]{1,3}))?$"));
+    const QRegularExpressionMatch match = seconds.match(text);
+    if (!match.hasMatch())
+        return -1;
+    const int total =
+        match.captured(1).toInt() * 1000 + match.captured(2).leftJustified(3, QLatin1Char('0')).toInt();
+    return total > 0 ? total : -1;
+}

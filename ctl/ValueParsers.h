@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// The values tessalyctl's commands take, judged before anything is sent: each parser gives the value typed
+// as the bus carries it (uint, bool or QString), or the usage error saying what is accepted. word is the
+// command as the user typed it ("power", "web port"), for the error to name.
+struct ParsedValue
+{
+    QVariant value;
+    QString error; // empty when value holds
+};
+
+// Megahertz, in kHz on the transmitter's 50 kHz grid and within either band.
+ParsedValue frequencyValue(const QString& word, const QString& text);
+// A whole number from lowest to highest.
+ParsedValue levelValue(const QString& word, const QString& text, int lowest, int highest);
+// "on" or "off", as a boolean.
+ParsedValue onOffValue(const QString& word, const QString& text);
+// A band's name in MHz, as the program names it.
+ParsedValue bandValue(const QString& text);
+// A tuning step in kHz.
+ParsedValue stepValue(const QString& text);
+// A de-emphasis in microseconds.
+ParsedValue deemphasisValue(const QString& text);
+
+// "88.5" or "88.50" MHz in kHz on the transmitter's 50 kHz grid; -1 when text is not such a frequency.
+qint64 kilohertzFromMegahertz(const QString& text);
+
+// Seconds as "5" or "0.5", in milliseconds; -1 when text is no such positive number.
+int milliseconds(const QString& text);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <QObject>
+#include <QTimer>
+
+class QFileSystemWatcher;
+struct pa_context;
+struct pa_glib_mainloop;
+
+// The connection to the desktop's sound server (PulseAudio or PipeWire's Pulse server) on the GLib main loop
+// Qt's event dispatcher runs, so no thread and no polling. A lost server is connected to again: one that
+// answers on demand at once, any other once its socket appears; the outage is mentioned once on stderr.
+class PulseConnection final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Events
+    {
+        std::function<void(pa_context* context)> ready; // the context stays valid until lost or Stop
+        std::function<void()> lost;                     // not called for Stop
+        std::function<void()> sinkAnnounced;            // a sink appeared or changed while watched
+    };
+
+    // outageReported: the missing server was already mentioned on stderr.
+    PulseConnection(bool outageReported, Events events);
+    ~PulseConnection() override;
+
+    // Without GLib's event loop: one line on stderr, and no connection ever.
+    void Start();
+    // Disconnects for good; what was under way is dropped.
+    void Stop();
+    void WatchSinks(bool on);
+
+private:
+    void Connect();
+    void Disconnect();
+    void StateChanged();
+    void Lost();
+    void WatchForServer();
+
+    Events events;
+    bool stopped = false;
+    pa_glib_mainloop* mainloop = nullptr;
+    pa_context* context = nullptr;
+    bool ready = false;
+    bool outageReported;
+    QFileSystemWatcher* serverWatcher = nullptr;
+    // A server coming up makes its socket before it answers: after a change, a few more tries.
+    QTimer retry;
+    int retriesLeft = 0;
+};

@@ -1,0 +1,39 @@
+#include "sound/RoutingPlan.h"
+
+const SinkSeen* FindSink(const ServerSinks& seen, const QByteArray& name)
+{
+    for (const SinkSeen& sink : seen.sinks)
+        if (sink.name == name)
+            return &sink;
+    return nullptr;
+}
+
+RoutingPlan PlanRouting(const ServerSinks& seen, const TransmitterIdentity& transmitter,
+                        const std::optional<RoutingRecord>& record)
+{
+    RoutingPlan plan;
+    for (const SinkSeen& sink : seen.sinks)
+        if (SinkBelongsToTransmitter(sink.properties, transmitter)) {
+            plan.sink = sink;
+            break;
+        }
+    if (!plan.sink)
+        return plan;
+    const bool defaultIsOurs =
+        record && (seen.defaultSink == record->routedSink || !FindSink(seen, record->routedSink));
+    if (plan.sink->name == seen.defaultSink && !defaultIsOurs)
+        return plan;
+    const QByteArray previous = defaultIsOurs ? record->previousDefault : seen.defaultSink;
+    if (!previous.isEmpty())
+        plan.record = RoutingRecord{previous, plan.sink->name};
+    plan.setDefault = plan.sink->name != seen.defaultSink;
+    return plan;
+}
+
+RestorePlan PlanRestore(const ServerSinks& seen, const RoutingRecord& record)
+{
+    const bool routedSinkGone = !FindSink(seen, record.routedSink);
+    const bool giveBack = seen.defaultSink == record.routedSink || routedSinkGone;
+    // A restore cut short after the default came back still owes the streams.
+    return {giveBack, (giveBack || seen.defaultSink == record.previousDefault) && !routedSinkGone};
+}
