@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -43,9 +42,6 @@ int CTransmitterDlg::DoModal()
         FocusFirstTabStop();
     else
         setFocus(Qt::OtherFocusReason);
-    // Not exec(): an application-modal main window would block the tray icon's own window.
-    QEventLoop run;
-    connect(this, &QDialog::finished, &run, &QEventLoop::quit);
     if (startHidden) {
         OnMinimize();
     } else {
@@ -53,9 +49,9 @@ int CTransmitterDlg::DoModal()
         // As a modal run would: the window takes the keyboard at start.
         activateWindow();
     }
-    run.exec();
+    const int ending = Run();
     DestroyWindow();
-    return result();
+    return ending;
 }
 
 void CTransmitterDlg::EndRun()
@@ -183,7 +179,7 @@ void CTransmitterDlg::OnTimer(int timerId)
 void CTransmitterDlg::OnMinimize()
 {
     if (trayIcon->IsShown())
-        HideWindow();
+        hide();
     else
         showMinimized();
 }

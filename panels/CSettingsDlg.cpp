@@ -135,6 +135,7 @@ bool CSettingsDlg::OnInitDialog()
     txGainSlider->setToolTip(TipText(core.State().txGainIndex));
 
     shownOptionFlags = core.State().optionFlags;
+    shownTxGainIndex = core.State().txGainIndex;
     readOptionFlags(shownOptionFlags);
     UpdateData(false);
     // Tab enters a group at its checked radio; the arrows move within the group.
@@ -180,9 +181,14 @@ void CSettingsDlg::onCoreChanged()
                 other->setFocusPolicy(other == radio ? Qt::StrongFocus : Qt::ClickFocus);
         }
     }
-    if (core.State().txGainIndex != txGainSlider->GetPos()) {
-        txGainSlider->SetPos(core.State().txGainIndex);
-        UpdateTipText(txGainSlider, TipText(txGainSlider->GetPos()));
+    // Only a TX-GAIN changed elsewhere moves the slider: any other change (a failed write, say) would
+    // otherwise undo a move of the user's whose news is still on its way through the event queue.
+    if (core.State().txGainIndex != shownTxGainIndex) {
+        shownTxGainIndex = core.State().txGainIndex;
+        if (shownTxGainIndex != txGainSlider->GetPos()) {
+            txGainSlider->SetPos(shownTxGainIndex);
+            UpdateTipText(txGainSlider, TipText(shownTxGainIndex));
+        }
     }
 }
 

@@ -63,7 +63,9 @@ private:
     int bandIndex = -1;
     int spacingIndex = -1;
     int deEmphasisIndex = -1;
+    // The core's options and TX-GAIN as this window last saw them: only what changes there is shown anew.
     int shownOptionFlags = 0;
+    int shownTxGainIndex = 0;
     bool initialised = false;
     bool committed = false;
 };

@@ -7,6 +7,7 @@
 #include <QBitmap>
 #include <QChildEvent>
 #include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -166,9 +167,12 @@ void CSkinnedDialog::FocusFirstTabStop()
     }
 }
 
-void CSkinnedDialog::HideWindow()
+int CSkinnedDialog::Run()
 {
-    QWidget::setVisible(false);
+    QEventLoop run;
+    connect(this, &QDialog::finished, &run, &QEventLoop::quit);
+    run.exec();
+    return result();
 }
 
 void CSkinnedDialog::SetTimer(int timerId, int periodMs)
@@ -196,7 +200,7 @@ bool CSkinnedDialog::PreTranslateMessage(QObject*, QEvent*)
 
 void CSkinnedDialog::OnMinimize()
 {
-    HideWindow();
+    hide();
 }
 
 void CSkinnedDialog::OnTimer(int timerId)

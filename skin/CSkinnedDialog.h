@@ -43,9 +43,11 @@ public:
     // Gives the focus to the first control that Tab reaches, without showing it (FocusRing.h).
     void FocusFirstTabStop();
 
-    // Hides the window while its modal run goes on; show() or showNormal() brings it back.
-    // (QDialog's own hide() would end the run.)
-    void HideWindow();
+    // Runs until the window is finished (accept, reject, done) and returns its result. Hiding does not end
+    // it, so the window can go to the tray and come back with show() or showNormal(). Not exec(): it ends
+    // at any hiding (on newer Qt even at QWidget::setVisible), and an application-modal window would block
+    // the tray icon's own window. Showing the window is the caller's.
+    int Run();
 
     // Window timers by ID: starting a running timer restarts it. Ticks arrive in OnTimer.
     void SetTimer(int timerId, int periodMs);

@@ -27,7 +27,9 @@ def window(title):
 
 
 def listed(parent):
-    return [(child.getRoleName(), child.name) for child in parent]
+    # The same role is "push button" in Debian 12's AT-SPI and "button" in Debian 13's.
+    return [("push button" if child.getRole() == pyatspi.ROLE_PUSH_BUTTON else child.getRoleName(), child.name)
+            for child in parent]
 
 
 def control(parent, name):

@@ -218,7 +218,8 @@ private slots:
                 QTest::mouseClick(Control(dialog, "1036"), Qt::LeftButton);
             });
         });
-        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        dialog.show();
+        QCOMPARE(dialog.Run(), int(QDialog::Rejected));
         QVERIFY(maxIgnored);
         QVERIFY(hiddenAfterMinimize);
         QVERIFY(runWentOn);

@@ -55,7 +55,7 @@ private slots:
     {
         QFETCH(int, reason);
         QFETCH(bool, restores);
-        dialog->HideWindow();
+        dialog->hide();
         dialog->TrayIcon()->OnActivated(QSystemTrayIcon::ActivationReason(reason));
         QCOMPARE(dialog->isVisible(), restores);
 
