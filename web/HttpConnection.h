@@ -29,7 +29,6 @@ public:
     void Respond(int status, const QByteArray& type, const QByteArray& body, const Fields& extra = {});
     // The socket with the upgrade request still unread, for a WebSocket server; this connection ends.
     QTcpSocket* HandOn();
-    QTcpSocket* Socket() const { return socket; }
 
 signals:
     // A whole request; Respond() answers it.
