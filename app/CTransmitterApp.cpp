@@ -20,7 +20,9 @@ int CTransmitterApp::InitInstance(const StartOptions& options, SingleInstanceLoc
     QApplication::setQuitOnLastWindowClosed(false);
     if (options.onAirAtStart)
         session.KeepOnAirAtStart();
-    CTransmitterDlg dialog(&session.Core());
+    // The transmitter gets its settings first: the window shows what it was told.
+    session.StartTransmitter();
+    CTransmitterDlg dialog(session.Core());
     dialog.SetStartHidden(options.background);
     // The window's teardown ends the session in its order, once the window is gone from the screen.
     dialog.SetTeardown([&session] { session.Stop(); });

@@ -19,12 +19,10 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
-CTransmitterDlg::CTransmitterDlg(TransmitterCore* core, QWidget* parent)
-    : CSkinnedDialog(mainWindowFrame, parent), core(core ? *core : *new TransmitterCore(this)),
-      trayIcon(new CTrayIcon(this))
+CTransmitterDlg::CTransmitterDlg(TransmitterCore& core, QWidget* parent)
+    : CSkinnedDialog(mainWindowFrame, parent), core(core), trayIcon(new CTrayIcon(this))
 {
     setObjectName(QStringLiteral("102"));
-    // Set only once built: the event hook already sees the events of its construction.
     panel = new CMainPanel(this, this->core);
 }
 
@@ -67,11 +65,8 @@ void CTransmitterDlg::EndRun()
 
 bool CTransmitterDlg::OnInitDialog()
 {
-    // The transmitter gets its settings first. Nothing below shows before the window's first paint, and
-    // the device sees neither the window nor the tray, so only the time it waits changes.
-    connect(&core, &TransmitterCore::writeFailed, this, [this] { ShowWriteErrorMessage(this, writeErrorMessage); });
-    core.LoadState();
-    const bool libraryLoaded = core.OpenDeviceLink();
+    connect(&core, &TransmitterCore::writeFailed, this,
+            [this] { ShowWriteErrorMessage(this, writeErrorMessage); });
 
     systemMenu = new CSystemMenu(this);
     connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
@@ -98,7 +93,7 @@ bool CTransmitterDlg::OnInitDialog()
     setWindowTitle(QStringLiteral("Tessaly"));
     // Icon 192 only: nothing shows before it, so giving the window icon 128 first would be wasted work.
     setWindowIcon(LoadAppIcon(192));
-    return libraryLoaded;
+    return core.IsLibraryLoaded();
 }
 
 void CTransmitterDlg::DestroyWindow()
@@ -113,8 +108,6 @@ void CTransmitterDlg::DestroyWindow()
     SendPendingDisplayRequests();
     if (teardown)
         teardown();
-    else
-        core.CloseDeviceLink();
 }
 
 void CTransmitterDlg::ToggleOnAir()

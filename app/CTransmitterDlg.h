@@ -21,13 +21,13 @@ class CTransmitterDlg final : public CSkinnedDialog
     Q_OBJECT
 
 public:
-    // Acts through core, or through a core of its own when none is given.
-    explicit CTransmitterDlg(TransmitterCore* core = nullptr, QWidget* parent = nullptr);
+    // Shows and acts through core, whose run the session starts and ends.
+    explicit CTransmitterDlg(TransmitterCore& core, QWidget* parent = nullptr);
     ~CTransmitterDlg() override;
 
     // The run starts with the window hidden in the tray (minimised where no tray shows it).
     void SetStartHidden(bool hidden) { startHidden = hidden; }
-    // What the teardown does once the window is hidden; the core's own end of its run when not set.
+    // What the teardown does once the window is hidden: the end of the run.
     void SetTeardown(std::function<void()> end) { teardown = std::move(end); }
     // Initialises, shows the window and runs until the window's run ends (closed, Escape, Enter, EndRun),
     // then tears down. Returns the result of the run.
@@ -36,7 +36,7 @@ public:
     // open over the window: they are closed first.
     void EndRun();
 
-    // Returns true when the companion library was loaded.
+    // Returns true when the companion library was loaded (the session started the transmitter before).
     bool OnInitDialog();
     // Teardown; runs once however the modal run ended.
     void DestroyWindow();
@@ -68,7 +68,7 @@ protected:
 private:
     // "USB Data Write Error!" while it is shown: one at a time.
     QPointer<QMessageBox> writeErrorMessage;
-    // Before core: building a core of its own already sends this window events that reach the panel hook.
+    // Null until built: the event hook already sees the events of its construction.
     CMainPanel* panel = nullptr;
     TransmitterCore& core;
     CSystemMenu* systemMenu = nullptr;

@@ -1,9 +1,8 @@
 // CPU time of one held-repeat step through the real main window: the read-out's re-layout and repaint
 // and one TuneReport to the fake transmitter. Prints the median over several batches in microseconds.
 // Then the worst delay of the event loop while steps go on and the transmitter reads nothing.
-#include "app/CTransmitterDlg.h"
+#include "app/WindowRun.h"
 #include "core/TransmitterCore.h"
-#include "device/DeviceWriter.h"
 #include "device/HotplugWatcher.h"
 #include "fakes/FakeHIDApi.h"
 #include "panels/CMainPanel.h"
@@ -45,7 +44,7 @@ void measureStalledLoop(CTransmitterDlg& dialog)
 {
     qputenv("TESSALY_FAKE_HID_FEW_BUFFERS", "1");
     // Replugged, so that the fake opens with few buffers.
-    auto* watcher = dialog.findChild<HotplugWatcher*>();
+    auto* watcher = dialog.Core().findChild<HotplugWatcher*>();
     emit watcher->deviceRemoved();
     emit watcher->deviceArrived();
     dialog.ToggleOnAir();
@@ -74,10 +73,10 @@ void measureStalledLoop(CTransmitterDlg& dialog)
     step.start(10);
     QTimer::singleShot(5500, qApp, &QApplication::quit);
     QApplication::exec();
-    const bool stalled = !FlushReports(std::chrono::milliseconds(0));
+    const bool stalled = !dialog.Core().WaitForReports(std::chrono::milliseconds(0));
     std::printf("stall_loop_delay_ms_max %.2f\nstall_steps %d\nstall_writer_blocked %d\n", worstDelayNs / 1e6,
                 steps, stalled ? 1 : 0);
-    while (!FlushReports(std::chrono::milliseconds(1)))
+    while (!dialog.Core().WaitForReports(std::chrono::milliseconds(1)))
         drainFake();
 }
 
@@ -86,7 +85,8 @@ void measureStalledLoop(CTransmitterDlg& dialog)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    CTransmitterDlg dialog;
+    WindowRun run;
+    CTransmitterDlg& dialog = run.dialog;
     QObject::connect(&dialog.Core(), &TransmitterCore::writeFailed, [] {
         std::fputs("bench_step: a report failed\n", stderr);
         std::exit(1);

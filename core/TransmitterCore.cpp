@@ -35,7 +35,8 @@ void warnOffAirUntaken()
 
 } // namespace
 
-TransmitterCore::TransmitterCore(QObject* parent) : QObject(parent)
+TransmitterCore::TransmitterCore(ExitHooks* exitHooks, QObject* parent)
+    : QObject(parent), exitHooks(exitHooks)
 {
     // Found among the core's children (its hot-plug watcher with it), as the views and tests look for them.
     link.setParent(this);
@@ -82,7 +83,8 @@ void TransmitterCore::LoadState(const QString& file)
                            .arg(FavouritesMaximum)));
     onAirAtStart = ReadStartOnAir(StartOnAirPath(settingsFile));
     firstArrivalPending = true;
-    exitHookKey = ArmExitHook([this] { endAtExit(); });
+    if (exitHooks)
+        exitHookKey = exitHooks->Arm([this] { endAtExit(); });
     emit changed();
 }
 
@@ -110,7 +112,8 @@ void TransmitterCore::CloseDeviceLink()
         warnOffAirUntaken();
     linkStarted = false;
     save();
-    DisarmExitHook(exitHookKey);
+    if (exitHooks)
+        exitHooks->Disarm(exitHookKey);
     announceConnection();
 }
 

@@ -14,6 +14,7 @@
 #include <sys/types.h>
 #include <vector>
 
+class ExitHooks;
 class HotplugWatcher;
 
 // The transmitter's one owner: it holds the state of the run and the device link, and carries out every
@@ -25,7 +26,9 @@ class TransmitterCore final : public QObject
     Q_OBJECT
 
 public:
-    explicit TransmitterCore(QObject* parent = nullptr);
+    // exitHooks: the run's, where the end of a process that exits without the end of its run is armed;
+    // without them such an end leaves the transmitter as it is.
+    explicit TransmitterCore(ExitHooks* exitHooks = nullptr, QObject* parent = nullptr);
     ~TransmitterCore() override;
 
     const TransmitterState& State() const { return state; }
@@ -42,6 +45,8 @@ public:
     // the library released and the settings written.
     void CloseDeviceLink();
     bool IsConnected() const { return link.IsOpen(); }
+    // Whether OpenDeviceLink loaded the companion library.
+    bool IsLibraryLoaded() const { return link.IsLibraryLoaded(); }
     // What the views tell of the transmitter: open, not there, or there but not allowed to be opened (the
     // udev rule is missing). A change comes with changed().
     enum class ConnectionState
@@ -106,6 +111,8 @@ public:
     // The ticket of the last report handed to the device writer (0 before any); reportsDone() tells when
     // it was written.
     std::uint64_t LastTicket() const { return lastTicket; }
+    // Waits until the transmitter took or failed what was sent, at most limit; false when it had not by then.
+    bool WaitForReports(std::chrono::milliseconds limit) { return link.Flush(limit); }
 
 signals:
     // Any change of the state or of the connection.
@@ -155,6 +162,7 @@ private:
     std::uint64_t lastTicket = 0;
     bool delivered = true;
     QTime failedWriteTime;
+    ExitHooks* exitHooks;
     int exitHookKey = 0;
     bool running = false; // between the start of a run and its end
     bool linkStarted = false;

@@ -1,7 +1,6 @@
 #include "device/DeviceLink.h"
 
 #include "companion/HIDApi.h"
-#include "device/DeviceWriter.h"
 #include "device/UdevHotplugWatcher.h"
 
 #include <cerrno>
@@ -22,11 +21,11 @@ bool RemovalConcernsOpenDevice(dev_t removedNode, dev_t openNode)
     return removedNode == 0 || openNode == 0 || removedNode == openNode;
 }
 
-DeviceLink::DeviceLink(QObject* parent) : QObject(parent) {}
+DeviceLink::DeviceLink(QObject* parent) : QObject(parent), writer(this, NotifyLink), library(writer) {}
 
 DeviceLink::~DeviceLink()
 {
-    ForgetReportContext(this);
+    writer.EndNotifications();
     close();
 }
 
@@ -78,7 +77,7 @@ void DeviceLink::close()
     if (handle < 0)
         return;
     // After the reports queued for it: the close waits for a write in flight.
-    QueueClose(handle, library.Resolve<decltype(CloseHIDDevice)>("CloseHIDDevice"));
+    writer.QueueClose(handle, library.Resolve<decltype(CloseHIDDevice)>("CloseHIDDevice"));
     handle = -1;
 }
 
@@ -106,21 +105,21 @@ std::uint64_t DeviceLink::Send(ReportKind kind, const ReportBytes& report)
 {
     if (handle < 0)
         return 0;
-    QueueReport(handle, kind, report, ++lastTicket, this, NotifyLink);
+    writer.QueueReport(handle, kind, report, ++lastTicket);
     return lastTicket;
 }
 
 void DeviceLink::Pause(std::chrono::milliseconds pause)
 {
-    QueuePause(pause);
+    writer.QueuePause(pause);
 }
 
 void DeviceLink::EndNotifications()
 {
-    StopReportNotifications();
+    writer.EndNotifications();
 }
 
 bool DeviceLink::Flush(std::chrono::milliseconds limit)
 {
-    return FlushReports(limit);
+    return writer.Flush(limit);
 }

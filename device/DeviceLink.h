@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/DeviceWriter.h"
 #include "device/HidLibrary.h"
 #include "device/Report.h"
 #include "device/TransmitterIds.h"
@@ -72,6 +73,8 @@ private:
     void close();
     void onRemoved(dev_t node);
 
+    // Before the library, which is released only once the writer is done with it.
+    DeviceWriter writer;
     HidLibrary library;
     int handle = -1;
     bool refused = false;

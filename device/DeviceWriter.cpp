@@ -3,7 +3,6 @@
 #include "device/ReportWriter.h"
 
 #include <algorithm>
-#include <atomic>
 #include <condition_variable>
 #include <csignal>
 #include <deque>
@@ -12,9 +11,7 @@
 #include <QObject>
 #include <thread>
 
-namespace {
-
-struct Command
+struct DeviceWriter::Command
 {
     enum Type
     {
@@ -28,25 +25,24 @@ struct Command
     std::chrono::milliseconds pause{};
     void (*closeHidDevice)(int) = nullptr;
     std::vector<std::uint64_t> tickets = {};
-    QObject* context = nullptr;
-    ReportNotify notify = nullptr;
 };
 
 // The one hand-off between the two threads. Everything in it is guarded by mutex.
-struct Mailbox
+struct DeviceWriter::Mailbox
 {
+    QObject* context = nullptr;
+    Notify notify = nullptr;
     std::mutex mutex;
     std::condition_variable queued;
     std::condition_variable done;
     std::deque<Command> commands;
+    std::thread thread;
     bool busy = false;
-    // The context of the command being executed; null once forgotten.
-    QObject* runningContext = nullptr;
     bool notifying = true;
+    bool ending = false;
 };
 
-// True when the write failed.
-bool Execute(const Command& command)
+bool DeviceWriter::execute(const Command& command)
 {
     switch (command.type) {
     case Command::Write:
@@ -62,63 +58,72 @@ bool Execute(const Command& command)
     return false;
 }
 
-[[noreturn]] void RunWriter(Mailbox& mailbox)
+void DeviceWriter::run(const std::shared_ptr<Mailbox>& mailbox)
 {
     pthread_setname_np(pthread_self(), "device writer");
-    std::unique_lock lock(mailbox.mutex);
+    std::unique_lock lock(mailbox->mutex);
     for (;;) {
-        mailbox.queued.wait(lock, [&] { return !mailbox.commands.empty(); });
-        const Command command = mailbox.commands.front();
-        mailbox.commands.pop_front();
-        mailbox.busy = true;
-        mailbox.runningContext = command.context;
+        mailbox->queued.wait(lock, [&] { return !mailbox->commands.empty() || mailbox->ending; });
+        if (mailbox->commands.empty())
+            return;
+        const Command command = mailbox->commands.front();
+        mailbox->commands.pop_front();
+        mailbox->busy = true;
         lock.unlock();
-        const bool failed = Execute(command);
+        const bool failed = execute(command);
         lock.lock();
-        mailbox.busy = false;
-        // Under the lock: a context cannot be forgotten and destroyed meanwhile.
-        QObject* const context = mailbox.runningContext;
-        if (context && command.notify && mailbox.notifying)
+        mailbox->busy = false;
+        // Under the lock: notifications cannot be ended and the context destroyed meanwhile.
+        if (mailbox->notifying && command.type == Command::Write)
             QMetaObject::invokeMethod(
-                context,
-                [context, notify = command.notify, tickets = command.tickets, failed] {
+                mailbox->context,
+                [context = mailbox->context, notify = mailbox->notify, tickets = command.tickets, failed] {
                     notify(context, tickets, !failed);
                 },
                 Qt::QueuedConnection);
-        if (mailbox.commands.empty())
-            mailbox.done.notify_all();
+        if (mailbox->commands.empty())
+            mailbox->done.notify_all();
     }
 }
 
-std::atomic<Mailbox*> startedMailbox = nullptr;
-
-// Made at first use and never destroyed, like its detached thread: the exit may flush it after static
-// destruction began, and the thread may sit in a write the process ends with.
-Mailbox& TheMailbox()
+DeviceWriter::DeviceWriter(QObject* context, Notify notify) : mailbox(std::make_shared<Mailbox>())
 {
-    static Mailbox* const mailbox = [] {
-        auto* made = new Mailbox;
-        // The session-end signals are handled on the user-interface thread: the writer, which may sit in a
-        // write for seconds, never takes them. It inherits the blocked set from here.
-        sigset_t ending, previous;
-        sigemptyset(&ending);
-        for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
-            sigaddset(&ending, signalNumber);
-        pthread_sigmask(SIG_BLOCK, &ending, &previous);
-        std::thread(RunWriter, std::ref(*made)).detach();
-        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-        startedMailbox = made;
-        return made;
-    }();
-    return *mailbox;
+    mailbox->context = context;
+    mailbox->notify = notify;
 }
 
-void Queue(Command command)
+DeviceWriter::~DeviceWriter()
 {
-    Mailbox& mailbox = TheMailbox();
+    EndNotifications();
     {
-        const std::lock_guard lock(mailbox.mutex);
-        auto& commands = mailbox.commands;
+        const std::lock_guard lock(mailbox->mutex);
+        mailbox->ending = true;
+    }
+    mailbox->queued.notify_one();
+    if (!mailbox->thread.joinable())
+        return;
+    if (Flush(std::chrono::milliseconds(0)))
+        mailbox->thread.join();
+    else
+        mailbox->thread.detach();
+}
+
+void DeviceWriter::queue(Command command)
+{
+    {
+        const std::lock_guard lock(mailbox->mutex);
+        if (!mailbox->thread.joinable()) {
+            // The session-end signals are handled on the user-interface thread: the writer, which may sit
+            // in a write for seconds, never takes them. It inherits the blocked set from here.
+            sigset_t ending, previous;
+            sigemptyset(&ending);
+            for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
+                sigaddset(&ending, signalNumber);
+            pthread_sigmask(SIG_BLOCK, &ending, &previous);
+            mailbox->thread = std::thread(run, mailbox);
+            pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        }
+        auto& commands = mailbox->commands;
         const auto writeFor = [&](const Command& older) {
             return older.type == Command::Write && older.fd == command.fd;
         };
@@ -137,62 +142,32 @@ void Queue(Command command)
             *waiting = std::move(command);
         }
     }
-    mailbox.queued.notify_one();
+    mailbox->queued.notify_one();
 }
 
-} // namespace
-
-void QueueReport(int fd, ReportKind kind, const ReportBytes& report, std::uint64_t ticket, QObject* context,
-                 ReportNotify notify)
+void DeviceWriter::QueueReport(int fd, ReportKind kind, const ReportBytes& report, std::uint64_t ticket)
 {
-    Queue({.type = Command::Write,
-           .fd = fd,
-           .kind = kind,
-           .report = report,
-           .tickets = {ticket},
-           .context = context,
-           .notify = notify});
+    queue({.type = Command::Write, .fd = fd, .kind = kind, .report = report, .tickets = {ticket}});
 }
 
-void QueuePause(std::chrono::milliseconds pause)
+void DeviceWriter::QueuePause(std::chrono::milliseconds pause)
 {
-    Queue({.type = Command::Pause, .pause = pause});
+    queue({.type = Command::Pause, .pause = pause});
 }
 
-void QueueClose(int fd, void (*closeHidDevice)(int))
+void DeviceWriter::QueueClose(int fd, void (*closeHidDevice)(int))
 {
-    Queue({.type = Command::Close, .fd = fd, .closeHidDevice = closeHidDevice});
+    queue({.type = Command::Close, .fd = fd, .closeHidDevice = closeHidDevice});
 }
 
-void ForgetReportContext(const QObject* context)
+void DeviceWriter::EndNotifications()
 {
-    Mailbox* const started = startedMailbox;
-    if (!started)
-        return;
-    const std::lock_guard lock(started->mutex);
-    for (Command& command : started->commands) {
-        if (command.context == context)
-            command.context = nullptr;
-    }
-    if (started->runningContext == context)
-        started->runningContext = nullptr;
+    const std::lock_guard lock(mailbox->mutex);
+    mailbox->notifying = false;
 }
 
-void StopReportNotifications()
+bool DeviceWriter::Flush(std::chrono::milliseconds limit)
 {
-    Mailbox* const started = startedMailbox;
-    if (!started)
-        return;
-    const std::lock_guard lock(started->mutex);
-    started->notifying = false;
-}
-
-bool FlushReports(std::chrono::milliseconds limit)
-{
-    Mailbox* const started = startedMailbox;
-    if (!started)
-        return true;
-    Mailbox& mailbox = *started;
-    std::unique_lock lock(mailbox.mutex);
-    return mailbox.done.wait_for(lock, limit, [&] { return mailbox.commands.empty() && !mailbox.busy; });
+    std::unique_lock lock(mailbox->mutex);
+    return mailbox->done.wait_for(lock, limit, [&] { return mailbox->commands.empty() && !mailbox->busy; });
 }

@@ -9,7 +9,8 @@
 class HidLibrary final
 {
 public:
-    HidLibrary() = default;
+    // Released only while writer is idle.
+    explicit HidLibrary(DeviceWriter& writer) : writer(writer) {}
     HidLibrary(const HidLibrary&) = delete;
     HidLibrary& operator=(const HidLibrary&) = delete;
     ~HidLibrary() { Release(); }
@@ -27,7 +28,7 @@ public:
     // later. That happens only when the process ends, which unloads it anyway.
     void Release()
     {
-        if (!handle || !FlushReports(std::chrono::milliseconds(0)))
+        if (!handle || !writer.Flush(std::chrono::milliseconds(0)))
             return;
         ::dlclose(handle);
         handle = nullptr;
@@ -42,5 +43,6 @@ public:
     }
 
 private:
+    DeviceWriter& writer;
     void* handle = nullptr;
 };

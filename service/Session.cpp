@@ -2,14 +2,14 @@
 
 #include "bus/BusNames.h"
 #include "bus/TransmitterBusObject.h"
-#include "core/ExitHook.h"
 #include "service/SessionBusProbe.h"
 
 #include <cstdio>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 
-Session::Session(QObject* parent) : QObject(parent), sound(core), web(core, &sound.Routing())
+Session::Session(QObject* parent)
+    : QObject(parent), core(&exitHooks), sound(core), web(core, &sound.Routing())
 {
     connect(&endSignals, &SessionEndSignals::sessionEnding, this, &Session::ending);
     connect(&sleepWatcher, &SleepWatcher::wokeUp, this, [this] {
@@ -39,11 +39,13 @@ bool Session::ClaimBusName()
     return !reply.isValid() || reply.value() == QDBusConnectionInterface::ServiceRegistered;
 }
 
-void Session::StartTransmitter(HotplugWatcher* watcher)
+bool Session::StartTransmitter(HotplugWatcher* watcher)
 {
     core.LoadState();
-    if (!core.OpenDeviceLink(watcher))
+    const bool libraryLoaded = core.OpenDeviceLink(watcher);
+    if (!libraryLoaded)
         std::fputs("tessaly: libHIDApi.so could not be loaded: running without the transmitter\n", stderr);
+    return libraryLoaded;
 }
 
 void Session::KeepOnAirAtStart()
@@ -67,7 +69,7 @@ void Session::StartServices(std::function<void()> show, bool switchWebOn)
     sound.Start();
     web.Start(switchWebOn);
     // A run ended by exit() (the display lost) gives the sound back before the transmitter goes off air.
-    soundExitHookKey = ArmExitHook([this] { sound.Routing().Finish(); });
+    soundExitHookKey = exitHooks.Arm([this] { sound.Routing().Finish(); });
     sleepWatcher.Start();
 }
 
@@ -76,7 +78,7 @@ void Session::Stop()
     if (stopped)
         return;
     stopped = true;
-    DisarmExitHook(soundExitHookKey);
+    exitHooks.Disarm(soundExitHookKey);
     if (bus)
         bus->Unregister();
     web.Control().Finish();

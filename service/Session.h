@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ExitHook.h"
 #include "core/TransmitterCore.h"
 #include "service/SessionEndSignals.h"
 #include "service/SingleInstanceLock.h"
@@ -37,8 +38,8 @@ public:
     WebControl& Web() { return web.Control(); }
 
     // The transmitter's side: the settings read, the device link opened (a missing companion library said
-    // on stderr). The window does the same at its place in its initialisation.
-    void StartTransmitter(HotplugWatcher* watcher = nullptr);
+    // on stderr). Returns whether the library loaded.
+    bool StartTransmitter(HotplugWatcher* watcher = nullptr);
     // tessaly --on-air-at-start: the option switched on and kept, before the transmitter is opened.
     void KeepOnAirAtStart();
     // Once the transmitter is set up (and the window shown): the session bus, the sound server, the web
@@ -56,6 +57,8 @@ signals:
     void ending();
 
 private:
+    // First: the parts below arm them, and the process's exit runs them.
+    ExitHooks exitHooks;
     SessionEndSignals endSignals;
     TransmitterCore core;
     SoundRoutingLink sound;

@@ -3,8 +3,6 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-QFont titleFont;
-
 namespace {
 
 QString InstalledFace(const QString& wanted)

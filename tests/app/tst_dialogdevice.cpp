@@ -1,4 +1,4 @@
-#include "app/CTransmitterDlg.h"
+#include "app/WindowRun.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
 #include "device/FakeTransmitterReports.h"
@@ -57,20 +57,21 @@ private slots:
         QFETCH(bool, onAirAfter);
 
         FakeHid_SetPresent(present);
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         connect(&dialog.Core(), &TransmitterCore::writeFailed, this, [this] { ++writeErrors; });
         QVERIFY(dialog.OnInitDialog()); // the library loaded
         QCOMPARE(FakeHid_OpenCalls(), 1);
-        QCOMPARE(TakeReports().size(), present ? 2 : 0);
+        QCOMPARE(TakeReports(dialog.Core()).size(), present ? 2 : 0);
         const int handle = FakeHid_LastOpenedHandle();
 
         if (goOnAir) {
             dialog.ToggleOnAir();
-            QCOMPARE(TakeReports().size(), present ? 1 : 0);
+            QCOMPARE(TakeReports(dialog.Core()).size(), present ? 1 : 0);
         }
         dialog.DestroyWindow();
 
-        QCOMPARE(TakeReports(), lastReports);
+        QCOMPARE(TakeReports(dialog.Core()), lastReports);
         QCOMPARE(FakeHid_CloseCalls(), closeCalls);
         if (closeCalls)
             QCOMPARE(FakeHid_LastClosedHandle(), handle);
@@ -100,7 +101,8 @@ private slots:
         QFETCH(QString, tip);
         FakeHid_SetPresent(present != 0);
         FakeHid_SetDenied(present == 2);
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         dialog.OnInitDialog();
         QSignalSpy ended(&dialog, &QDialog::finished);
         for (const QString& text : chosen + QStringList{"Quit"}) {
@@ -118,7 +120,8 @@ private slots:
 
     void soundCardNotFoundIsToldOnce()
     {
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         dialog.OnInitDialog();
         QTemporaryDir dir;
         SoundRouting routing(dir.filePath(QStringLiteral("Sound.ini")));
@@ -134,9 +137,10 @@ private slots:
 
     void failedWritesShareOneMessageAtATime()
     {
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         QVERIFY(dialog.OnInitDialog());
-        TakeReports();
+        TakeReports(dialog.Core());
         FakeHid_ClosePeer();
         const auto openMessages = [] {
             return std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* w) {

@@ -1,5 +1,5 @@
-#include "app/CTransmitterDlg.h"
 #include "app/UnattendedMenu.h"
+#include "app/WindowRun.h"
 #include "core/TransmitterCore.h"
 #include "device/HotplugWatcher.h"
 #include "skin/CSystemMenu.h"
@@ -26,7 +26,8 @@ private slots:
     // The window menu's favourites act through the core and show what it holds each time they open.
     void menuItems()
     {
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         dialog.OnInitDialog();
         QMenu* menu = dialog.SystemMenu()->Menu();
         AddUnattendedItems(*menu, dialog.Core());
@@ -63,7 +64,8 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, result);
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key(key)); });
         QCOMPARE(dialog.DoModal(), result);
 
@@ -74,7 +76,8 @@ private slots:
 
     void firstRunStartsFromDefaultsWithRetunePending()
     {
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         dialog.OnInitDialog();
         const TransmitterState& state = dialog.Core().State();
         QVERIFY(!state.onAir);
@@ -87,13 +90,14 @@ private slots:
 
     void withoutLibraryRemovalLeavesThePanelAlone()
     {
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         QVERIFY(!dialog.OnInitDialog()); // no companion library on this test's search path
         const TransmitterState& state = dialog.Core().State();
         dialog.ToggleOnAir();
         QVERIFY(state.onAir);
         QVERIFY(state.retunePending); // no report was built
-        auto* watcher = dialog.findChild<HotplugWatcher*>();
+        auto* watcher = dialog.Core().findChild<HotplugWatcher*>();
         QVERIFY(watcher);
         emit watcher->deviceArrived();
         QVERIFY(!dialog.Core().IsConnected());
@@ -104,7 +108,8 @@ private slots:
 
     void teardownRunsOnce()
     {
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         dialog.OnInitDialog();
         dialog.DestroyWindow();
         QFile::remove(path());

@@ -167,13 +167,13 @@ private slots:
         QVERIFY(core.IsConnected());
         if (onAir)
             core.ToggleOnAir();
-        TakeReports();
+        TakeReports(core);
         const TransmitterState before = core.State();
         QSignalSpy changes(&core, &TransmitterCore::changed);
 
         const QString refusal = operation(core);
         QCOMPARE(refusal.isEmpty(), accepted);
-        QCOMPARE(TakeReports(), reports);
+        QCOMPARE(TakeReports(core), reports);
         const TransmitterState& after = core.State();
         QCOMPARE(after.frequency, frequencyAfter);
         QCOMPARE(after.optionFlags, optionFlagsAfter);
@@ -323,13 +323,13 @@ private slots:
         QList<QByteArray> expected = {tune("0118", "78", "1A"), SetupBytes("03", "25")};
         if (onAir)
             expected.append(tune("0118", "78", "09"));
-        QCOMPARE(TakeReports(), expected);
+        QCOMPARE(TakeReports(test.core), expected);
         QCOMPARE(test.core.State().onAir, onAir);
         QCOMPARE(test.core.OnAirAtStart(), onAir);
 
         // The wake-up after sleep tells the transmitter everything again, retuning first.
         test.core.ResendAll();
-        QCOMPARE(TakeReports(),
+        QCOMPARE(TakeReports(test.core),
                  QList<QByteArray>({tune("0118", "78", onAir ? "19" : "1A"), SetupBytes("03", "25")}));
     }
 };

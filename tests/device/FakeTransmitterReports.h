@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/DeviceWriter.h"
+#include "core/TransmitterCore.h"
 #include "fakes/FakeHIDApi.h"
 
 #include <csignal>
@@ -16,17 +16,17 @@ struct ReceivedReport
     qint64 sentAtNs = 0;
 };
 
-// Waits until the device writer has done everything queued so far, then delivers what it told of the
+// Waits until core's device writer has done everything queued so far, then delivers what it told of the
 // reports' fate, as the event loop would.
-inline void SettleReports()
+inline void SettleReports(TransmitterCore& core)
 {
-    FlushReports(std::chrono::seconds(10));
+    core.WaitForReports(std::chrono::seconds(10));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
-inline std::optional<ReceivedReport> TakeReport()
+inline std::optional<ReceivedReport> TakeReport(TransmitterCore& core)
 {
-    SettleReports();
+    SettleReports(core);
     unsigned char buffer[64];
     long long sentAtNs = 0;
     const int length = FakeHid_ReadReport(buffer, int(sizeof buffer), &sentAtNs);
@@ -48,10 +48,10 @@ inline QByteArray SetupBytes(const char* gainCode, const char* flags)
 }
 
 // Every waiting report, in hex, in the order written.
-inline QList<QByteArray> TakeReports()
+inline QList<QByteArray> TakeReports(TransmitterCore& core)
 {
     QList<QByteArray> reports;
-    while (const auto report = TakeReport())
+    while (const auto report = TakeReport(core))
         reports.append(report->bytes.toHex().toUpper());
     return reports;
 }

@@ -24,8 +24,6 @@ private slots:
 
     void init() { FakeHid_Reset(); }
 
-    void cleanup() { SettleReports(); }
-
     void openingSequence()
     {
         TestCore test;
@@ -36,15 +34,15 @@ private slots:
         FakeHid_LastOpenArguments(arguments);
         QCOMPARE(QList<int>(arguments, arguments + 5), QList<int>({1133, 2574, 0, 0, 1}));
 
-        const auto tune = TakeReport();
-        const auto setup = TakeReport();
+        const auto tune = TakeReport(test.core);
+        const auto setup = TakeReport(test.core);
         QVERIFY(tune && setup);
         QCOMPARE(tune->bytes.toHex().toUpper(), OpeningTune);
         QCOMPARE(setup->bytes.toHex().toUpper(), OpeningSetup);
         // The transmitter must have had its 20 ms to retune before the setup report left.
         QVERIFY2(setup->sentAtNs - tune->sentAtNs >= 20'000'000,
                  qPrintable(QString::number(setup->sentAtNs - tune->sentAtNs)));
-        QVERIFY(!TakeReport());
+        QVERIFY(!TakeReport(test.core));
         QVERIFY(!test.core.State().retunePending);
     }
 
@@ -99,7 +97,7 @@ private slots:
         const int handleBefore = FakeHid_LastOpenedHandle();
         if (onAir)
             test.core.ToggleOnAir();
-        TakeReports();
+        TakeReports(test.core);
         const int openCallsBefore = FakeHid_OpenCalls();
         FakeHid_SetPresent(present);
 
@@ -108,7 +106,7 @@ private slots:
         else
             emit test.watcher->deviceRemoved();
 
-        QCOMPARE(TakeReports(), reports);
+        QCOMPARE(TakeReports(test.core), reports);
         QCOMPARE(test.core.IsConnected(), openAfter);
         QCOMPARE(test.core.State().onAir, onAirAfter);
         QCOMPARE(FakeHid_OpenCalls() - openCallsBefore, openCalls);
@@ -154,23 +152,23 @@ private slots:
         TestCore test;
         test.Start();
         test.core.ToggleOnAir();
-        QCOMPARE(TakeReports(), (QList<QByteArray>{OpeningTune, OpeningSetup,
-                                                   "000050011878"
-                                                   "090000"}));
+        QCOMPARE(TakeReports(test.core), (QList<QByteArray>{OpeningTune, OpeningSetup,
+                                                            "000050011878"
+                                                            "090000"}));
 
         emit test.watcher->deviceRemoved();
         QVERIFY(!test.core.State().onAir);
-        QCOMPARE(TakeReport().has_value(), false);
+        QCOMPARE(TakeReport(test.core).has_value(), false);
 
         emit test.watcher->deviceArrived();
-        QCOMPARE(TakeReports(), (QList<QByteArray>{OpeningTune, OpeningSetup}));
+        QCOMPARE(TakeReports(test.core), (QList<QByteArray>{OpeningTune, OpeningSetup}));
     }
 
     void failedWriteIsReportedOncePerReportAndKeepsTheLink()
     {
         TestCore test;
         test.Start();
-        TakeReports();
+        TakeReports(test.core);
         FakeHid_ClosePeer();
         std::vector<std::uint64_t> failed;
         connect(&test.core, &TransmitterCore::reportsDone, this,
@@ -180,13 +178,13 @@ private slots:
                 });
 
         test.core.ToggleOnAir();
-        SettleReports();
+        SettleReports(test.core);
         QCOMPARE(test.writeErrors, 1);
         QCOMPARE(failed, std::vector<std::uint64_t>{test.core.LastTicket()});
         QVERIFY(test.core.State().onAir);
 
         test.core.ToggleMute();
-        SettleReports();
+        SettleReports(test.core);
         QCOMPARE(test.writeErrors, 2);
         QVERIFY(test.core.IsConnected());
         QCOMPARE(FakeHid_CloseCalls(), 0);

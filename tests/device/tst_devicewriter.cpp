@@ -1,5 +1,6 @@
 #include "device/DeviceWriter.h"
 
+#include <poll.h>
 #include <QtTest>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -42,15 +43,16 @@ private slots:
         int ends[2];
         QCOMPARE(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends), 0);
         QObject context;
+        DeviceWriter writer(&context, Record);
         done.clear();
         // Held up behind a pause, as behind a write the device takes its time over.
-        QueuePause(std::chrono::milliseconds(200));
-        QueueReport(ends[0], TuneReport, Report(TuneReport, 1), 1, &context, Record);
-        QueueReport(ends[0], SetupReport, Report(SetupReport, 2), 2, &context, Record);
-        QueueReport(ends[0], TuneReport, Report(TuneReport, 3, RetuneBit), 3, &context, Record);
-        QueueReport(ends[0], TuneReport, Report(TuneReport, 4), 4, &context, Record);
-        QueueReport(ends[0], SetupReport, Report(SetupReport, 5), 5, &context, Record);
-        QVERIFY(FlushReports(std::chrono::seconds(10)));
+        writer.QueuePause(std::chrono::milliseconds(200));
+        writer.QueueReport(ends[0], TuneReport, Report(TuneReport, 1), 1);
+        writer.QueueReport(ends[0], SetupReport, Report(SetupReport, 2), 2);
+        writer.QueueReport(ends[0], TuneReport, Report(TuneReport, 3, RetuneBit), 3);
+        writer.QueueReport(ends[0], TuneReport, Report(TuneReport, 4), 4);
+        writer.QueueReport(ends[0], SetupReport, Report(SetupReport, 5), 5);
+        QVERIFY(writer.Flush(std::chrono::seconds(10)));
         QCoreApplication::sendPostedEvents(&context, QEvent::MetaCall);
 
         QList<std::uint8_t> values, modes;
@@ -65,11 +67,26 @@ private slots:
         QCOMPARE(modes, QList<std::uint8_t>({0, 0, RetuneBit}));
         QCOMPARE(done, (std::vector<Done>{{{1}, true}, {{2, 5}, true}, {{3, 4}, true}}));
 
-        // Nothing reaches a forgotten context.
-        QueuePause(std::chrono::milliseconds(200));
-        QueueReport(ends[0], TuneReport, Report(TuneReport, 7), 7, &context, Record);
-        ForgetReportContext(&context);
-        QVERIFY(FlushReports(std::chrono::seconds(10)));
+        // Nothing reaches the context once notifications ended.
+        writer.QueuePause(std::chrono::milliseconds(200));
+        writer.QueueReport(ends[0], TuneReport, Report(TuneReport, 7), 7);
+        writer.EndNotifications();
+        QVERIFY(writer.Flush(std::chrono::seconds(10)));
+        QCoreApplication::sendPostedEvents(&context, QEvent::MetaCall);
+        QCOMPARE(done.size(), std::size_t(3));
+        QCOMPARE(::recv(ends[1], received.data(), received.size(), MSG_DONTWAIT), ssize_t(received.size()));
+
+        // A writer that goes while its thread is held up (a device that does not read) does not wait for
+        // it; the thread still delivers what was queued, to a context that hears nothing of it.
+        {
+            DeviceWriter going(&context, Record);
+            going.QueuePause(std::chrono::milliseconds(200));
+            going.QueueReport(ends[0], TuneReport, Report(TuneReport, 8), 8);
+        }
+        pollfd readable{ends[1], POLLIN, 0};
+        QCOMPARE(::poll(&readable, 1, 60'000), 1);
+        QCOMPARE(::recv(ends[1], received.data(), received.size(), 0), ssize_t(received.size()));
+        QCOMPARE(received[4], std::uint8_t(8));
         QCoreApplication::sendPostedEvents(&context, QEvent::MetaCall);
         QCOMPARE(done.size(), std::size_t(3));
         ::close(ends[0]);

@@ -1,4 +1,4 @@
-#include "app/CTransmitterDlg.h"
+#include "app/WindowRun.h"
 #include "core/TransmitterCore.h"
 #include "device/FakeTransmitterReports.h"
 #include "device/HotplugWatcher.h"
@@ -20,7 +20,8 @@ class TestMainPanel : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<CTransmitterDlg> dialog;
+    std::unique_ptr<WindowRun> run;
+    CTransmitterDlg* dialog = nullptr;
 
     template <typename T = CBitmapButton> T* control(int id)
     {
@@ -55,8 +56,8 @@ class TestMainPanel : public QObject
     // Two points, so that a move happens even when the pointer already rests on the body.
     void moveOverBody()
     {
-        QTest::mouseMove(dialog.get(), QPoint(400, 150));
-        QTest::mouseMove(dialog.get(), QPoint(401, 151));
+        QTest::mouseMove(dialog, QPoint(400, 150));
+        QTest::mouseMove(dialog, QPoint(401, 151));
     }
 
     // A real double-click: press and release, then the second press that arrives as a double-click.
@@ -72,34 +73,37 @@ private slots:
     {
         QFile::remove(settingsPath());
         FakeHid_Reset();
-        dialog = std::make_unique<CTransmitterDlg>();
+        run = std::make_unique<WindowRun>();
+        dialog = &run->dialog;
         QVERIFY(dialog->OnInitDialog());
         dialog->FocusFirstTabStop(); // as the program starts
         dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        QCOMPARE(TakeReports().size(), 2); // the opening pair
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(TakeReports(dialog->Core()).size(), 2); // the opening pair
         moveOverBody();
     }
 
     void cleanup()
     {
-        dialog.reset();
+        run.reset();
+        dialog = nullptr;
         QFile::remove(settingsPath());
     }
 
     void playStepMute()
     {
         click(1007);
-        QCOMPARE(TakeReports(), QList<QByteArray>{tune("0118", "78", "09")});
+        QCOMPARE(TakeReports(dialog->Core()), QList<QByteArray>{tune("0118", "78", "09")});
         click(1010);
         click(1008);
-        QCOMPARE(TakeReports(), (QList<QByteArray>{tune("0119", "78", "19"), tune("0119", "78", "05")}));
+        QCOMPARE(TakeReports(dialog->Core()),
+                 (QList<QByteArray>{tune("0119", "78", "19"), tune("0119", "78", "05")}));
     }
 
     void pressAndHoldRepeats()
     {
         click(1007);
-        TakeReports();
+        TakeReports(dialog->Core());
         // The rhythm as the window steps: the writer thread may send a report late on a loaded machine.
         QElapsedTimer clock;
         clock.start();
@@ -123,7 +127,7 @@ private slots:
 
         // Three steps or more, each a retune; the first repeat waits 500 ms, later ones 100 ms.
         int reports = 0;
-        for (; const auto report = TakeReport(); ++reports)
+        for (; const auto report = TakeReport(dialog->Core()); ++reports)
             QCOMPARE(quint8(report->bytes[6]), quint8(0x19));
         QCOMPARE(steppedAt.size(), reports);
         QVERIFY(reports >= 3);
@@ -134,15 +138,15 @@ private slots:
     void draggingOffTheButtonStopsTheRepeatForGood()
     {
         click(1007);
-        TakeReports();
+        TakeReports(dialog->Core());
         QTest::mousePress(control(1010), Qt::LeftButton, {}, centre(control(1010)));
-        QTest::mouseMove(dialog.get(), QPoint(400, 150)); // still held, grabbed by the button
+        QTest::mouseMove(dialog, QPoint(400, 150)); // still held, grabbed by the button
         QVERIFY(!dialog->IsTimerActive(TIMER_STEP_UP));
         QVERIFY(shows(1010, 182));
         QTest::mouseMove(control(1010), centre(control(1010)));
         QTest::qWait(700);
         QTest::mouseRelease(control(1010), Qt::LeftButton, {}, centre(control(1010)));
-        QCOMPARE(TakeReports().size(), 1);
+        QCOMPARE(TakeReports(dialog->Core()).size(), 1);
         QCOMPARE(dialog->Core().State().frequency, 9005);
     }
 
@@ -153,7 +157,7 @@ private slots:
         QVERIFY(shows(1010, 183));
         QTest::mouseRelease(control(1010), Qt::LeftButton, {}, centre(control(1010)));
         QVERIFY(shows(1010, 182));
-        QCOMPARE(TakeReports(), QList<QByteArray>{});
+        QCOMPARE(TakeReports(dialog->Core()), QList<QByteArray>{});
         QCOMPARE(dialog->Core().State().frequency, 9000);
     }
 
@@ -186,15 +190,15 @@ private slots:
     void doubleClicks()
     {
         doubleClick(1007);
-        QCOMPARE(TakeReports().size(), 2);
+        QCOMPARE(TakeReports(dialog->Core()).size(), 2);
         QVERIFY(!dialog->Core().State().onAir);
 
         click(1007);
-        TakeReports();
+        TakeReports(dialog->Core());
         doubleClick(1010);
         // Press and click, then the double-click: two steps, one repeat start, stopped by the release.
         QCOMPARE(dialog->Core().State().frequency, 9010);
-        QCOMPARE(TakeReports().size(), 2);
+        QCOMPARE(TakeReports(dialog->Core()).size(), 2);
         QVERIFY(!dialog->IsTimerActive(TIMER_STEP_UP));
     }
 
@@ -202,18 +206,18 @@ private slots:
     {
         control(1010)->setFocus();
         QTest::keyClick(control(1010), Qt::Key_Space);
-        QCOMPARE(TakeReports(), QList<QByteArray>{});
+        QCOMPARE(TakeReports(dialog->Core()), QList<QByteArray>{});
         control(1007)->setFocus();
         QTest::keyClick(control(1007), Qt::Key_Space);
         QVERIFY(dialog->Core().State().onAir);
-        QCOMPARE(TakeReports().size(), 1);
+        QCOMPARE(TakeReports(dialog->Core()).size(), 1);
     }
 
     void removalWhileOnAirShowsPauseHoverUntilBodyMove()
     {
         click(1007);
         moveOverBody();
-        emit dialog->findChild<HotplugWatcher*>()->deviceRemoved();
+        emit dialog->Core().findChild<HotplugWatcher*>()->deviceRemoved();
         QVERIFY(!dialog->Core().IsConnected());
         QVERIFY(!dialog->Core().State().onAir);
         QVERIFY(shows(1007, 220));
@@ -231,17 +235,17 @@ private slots:
         QCOMPARE(slider->toolTip(), QStringLiteral("120"));
         QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(100, 7));
         QTRY_COMPARE(dialog->Core().State().paLevel, 70);
-        QCOMPARE(TakeReports(), QList<QByteArray>{tune("0118", "64", "0A")});
+        QCOMPARE(TakeReports(dialog->Core()), QList<QByteArray>{tune("0118", "64", "0A")});
         QCOMPARE(slider->toolTip(), QStringLiteral("100"));
         // The same position again sends nothing.
         dialog->Panel()->OnPaLevelChanged(1006);
         dialog->Panel()->OnPaLevelChanged(1012);
-        QCOMPARE(TakeReports(), QList<QByteArray>{});
+        QCOMPARE(TakeReports(dialog->Core()), QList<QByteArray>{});
         // A key move does what a drag step does.
         slider->setFocus();
         QTest::keyClick(slider, Qt::Key_End);
         QTRY_COMPARE(dialog->Core().State().paLevel, 90);
-        QCOMPARE(TakeReports(), QList<QByteArray>{tune("0118", "78", "0A")});
+        QCOMPARE(TakeReports(dialog->Core()), QList<QByteArray>{tune("0118", "78", "0A")});
         QCOMPARE(slider->toolTip(), QStringLiteral("120"));
     }
 
@@ -304,7 +308,7 @@ private slots:
         click(1000);
         QCOMPARE(firstSight, reference);
         QCOMPARE(dialog->Core().State().frequency, after);
-        const QList<QByteArray> sent = TakeReports();
+        const QList<QByteArray> sent = TakeReports(dialog->Core());
         QCOMPARE(sent.size(), reports);
         if (reports == 2)
             QCOMPARE(quint8(QByteArray::fromHex(sent[0])[6]), quint8(0x1A));

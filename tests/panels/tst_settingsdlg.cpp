@@ -47,7 +47,7 @@ class TestSettingsDlg : public QObject
     {
         return QTest::qWaitFor(
             [&] {
-                received += TakeReports();
+                received += TakeReports(test->core);
                 return received.size() >= count;
             },
             2000);
@@ -85,7 +85,7 @@ class TestSettingsDlg : public QObject
     bool open(int optionFlags, int txGainIndex)
     {
         test->core.ApplySettings(optionFlags, txGainIndex);
-        TakeReports();
+        TakeReports(test->core);
         dialog = std::make_unique<CSettingsDlg>(test->core);
         dialog->open();
         return QTest::qWaitForWindowExposed(dialog.get());
@@ -129,14 +129,13 @@ private slots:
         received.clear();
         test = std::make_unique<TestCore>();
         QVERIFY(test->Start());
-        QCOMPARE(TakeReports().size(), 2);
+        QCOMPARE(TakeReports(test->core).size(), 2);
     }
 
     void cleanup()
     {
         dialog.reset();
         test.reset();
-        SettleReports();
     }
 
     void opening_data()
@@ -182,7 +181,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
         QCOMPARE(test->core.State().optionFlags, optionFlagsClosed);
         QCOMPARE(test->core.State().txGainIndex, txGainIndexClosed);
-        QCOMPARE(TakeReports(),
+        QCOMPARE(TakeReports(test->core),
                  QList<QByteArray>{SetupOfState(test->core.State())}); // the closing applies the choice
     }
 
@@ -218,7 +217,7 @@ private slots:
         QVERIFY(waitForReports(2));
         QTest::qWait(20); // a stray queued notification would arrive now
         // Both notifications read the slider when delivered, after the second key.
-        QCOMPARE(received + TakeReports(), QList<QByteArray>(2, SetupBytes("40", "25")));
+        QCOMPARE(received + TakeReports(test->core), QList<QByteArray>(2, SetupBytes("40", "25")));
         QCOMPARE(test->core.State().txGainIndex, 22);
         QCOMPARE(test->core.State().optionFlags, 37);
 
@@ -227,7 +226,7 @@ private slots:
         QCOMPARE(dialog->result(), result);
         QCOMPARE(test->core.State().optionFlags, 0x02);
         QCOMPARE(test->core.State().txGainIndex, 22);
-        QCOMPARE(TakeReports(), QList<QByteArray>{SetupOfState(test->core.State())});
+        QCOMPARE(TakeReports(test->core), QList<QByteArray>{SetupOfState(test->core.State())});
     }
 
     // As the main panel runs it: a modal run that returns only after the commit.
@@ -238,7 +237,7 @@ private slots:
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
         test->core.ApplySettings(test->core.State().optionFlags, 9);
-        TakeReports();
+        TakeReports(test->core);
         CSettingsDlg settings(test->core, &owner);
         bool timedOut = false;
         QTimer::singleShot(0, &settings, [&settings] {
@@ -285,7 +284,7 @@ private slots:
             clickRadio(radio);
         clickSlider(150);
         QTRY_COMPARE_WITH_TIMEOUT(test->core.State().txGainIndex, 11, 2000);
-        QCOMPARE(TakeReports(), QList<QByteArray>{report});
+        QCOMPARE(TakeReports(test->core), QList<QByteArray>{report});
         QCOMPARE(test->core.State().optionFlags, optionFlagsAfterChange);
         QCOMPARE(slider()->toolTip(), QStringLiteral("11"));
 
@@ -293,7 +292,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
         QCOMPARE(test->core.State().optionFlags, optionFlagsClosed);
         QCOMPARE(test->core.State().txGainIndex, 11);
-        QCOMPARE(TakeReports(), QList<QByteArray>{SetupOfState(test->core.State())});
+        QCOMPARE(TakeReports(test->core), QList<QByteArray>{SetupOfState(test->core.State())});
     }
 
     // Each drag step that moves the thumb's pixel sends a report, even when it selects the same index.
@@ -309,7 +308,7 @@ private slots:
         QVERIFY(waitForReports(2));
         QTest::mouseRelease(slider(), Qt::LeftButton, {}, QPoint(sameIndex, 7));
         QTest::qWait(20);
-        received += TakeReports();
+        received += TakeReports(test->core);
         QCOMPARE(received, QList<QByteArray>(2, SetupBytes("52", "25")));
     }
 
@@ -323,7 +322,7 @@ private slots:
         QVERIFY(test->core.WriteProperty(QStringLiteral("TxGain"), 9u).isEmpty());
         QCOMPARE(checkedRadios(), QList<int>({1013, 1016, 1017, 1025}));
         QCOMPARE(slider()->GetPos(), 9);
-        TakeReports();
+        TakeReports(test->core);
         closeBy(CloseWay::Done);
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 2000);
         QCOMPARE(test->core.State().optionFlags, 0x26);
@@ -338,7 +337,7 @@ private slots:
         QCOMPARE(test->core.State().txGainIndex, 5);
         QCOMPARE(test->core.State().optionFlags, 0x3F);
         QCOMPARE(slider()->toolTip(), QStringLiteral("5"));
-        QCOMPARE(TakeReports(), QList<QByteArray>{});
+        QCOMPARE(TakeReports(test->core), QList<QByteArray>{});
     }
 
     void deviceTrouble_data()
@@ -364,7 +363,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(test->core.State().txGainIndex, 11, 2000);
         clickSlider(300);
         QTRY_COMPARE_WITH_TIMEOUT(test->core.State().txGainIndex, 23, 2000);
-        SettleReports();
+        SettleReports(test->core);
         QCOMPARE(test->writeErrors, errors);
         QVERIFY(dialog->isVisible());
     }

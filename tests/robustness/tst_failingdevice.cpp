@@ -1,5 +1,5 @@
-#include "app/CTransmitterDlg.h"
 #include "app/TrayControl.h"
+#include "app/WindowRun.h"
 #include "core/TransmitterCore.h"
 #include "device/FakeTransmitterReports.h"
 #include "device/HotplugWatcher.h"
@@ -17,7 +17,8 @@ class TestFailingDevice : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<CTransmitterDlg> dialog;
+    std::unique_ptr<WindowRun> run;
+    CTransmitterDlg* dialog = nullptr;
     HotplugWatcher* watcher = nullptr;
     int writeErrors = 0;
 
@@ -26,7 +27,7 @@ class TestFailingDevice : public QObject
     {
         const int before = writeErrors;
         action();
-        SettleReports();
+        SettleReports(dialog->Core());
         QCOMPARE(writeErrors, before + 1);
     }
 
@@ -38,22 +39,23 @@ private slots:
         QFile::remove(settingsPath());
         FakeHid_Reset();
         writeErrors = 0;
-        dialog = std::make_unique<CTransmitterDlg>();
+        run = std::make_unique<WindowRun>();
+        dialog = &run->dialog;
         QVERIFY(dialog->OnInitDialog());
         // Counted instead of shown: a message box would end a held repeat.
-        disconnect(&dialog->Core(), &TransmitterCore::writeFailed, dialog.get(), nullptr);
+        disconnect(&dialog->Core(), &TransmitterCore::writeFailed, dialog, nullptr);
         connect(&dialog->Core(), &TransmitterCore::writeFailed, this, [this] { ++writeErrors; });
         dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        QCOMPARE(TakeReports().size(), 2);
-        watcher = dialog->findChild<HotplugWatcher*>();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(TakeReports(dialog->Core()).size(), 2);
+        watcher = dialog->Core().findChild<HotplugWatcher*>();
         QVERIFY(watcher);
     }
 
     void cleanup()
     {
-        dialog.reset();
-        SettleReports();
+        run.reset();
+        dialog = nullptr;
         FakeHid_Reset();
         QFile::remove(settingsPath());
     }
@@ -75,10 +77,10 @@ private slots:
         } else {
             QCOMPARE(FakeHid_FailWritesWith(error), 0);
             emit watcher->deviceRemoved();
-            SettleReports(); // the failing handle's descriptor is free again
+            SettleReports(dialog->Core()); // the failing handle's descriptor is free again
             const int before = writeErrors;
             emit watcher->deviceArrived();
-            SettleReports();
+            SettleReports(dialog->Core());
             QCOMPARE(writeErrors, before + 2); // the opening TuneReport and SetupReport
         }
         QVERIFY(dialog->Core().IsConnected());
@@ -110,7 +112,7 @@ private slots:
         emit watcher->deviceArrived();
         dialog->ToggleOnAir();
         const int errorsBefore = writeErrors;
-        QCOMPARE(TakeReports(),
+        QCOMPARE(TakeReports(dialog->Core()),
                  (QList<QByteArray>{"000050011978160000", "000051032500000000", "000050011978050000"}));
         QCOMPARE(writeErrors, errorsBefore);
         QVERIFY(dialog->Core().Delivered());
@@ -127,7 +129,7 @@ private slots:
     {
         QFETCH(bool, writesFailFirst);
         dialog->ToggleOnAir();
-        TakeReports();
+        TakeReports(dialog->Core());
         auto* up = dialog->findChild<CBitmapButton*>(QStringLiteral("1010"));
         QVERIFY(up);
         const QPoint centre = up->rect().center();
@@ -139,13 +141,13 @@ private slots:
             FakeHid_ClosePeer();
             const int frequencyAtFailure = dialog->Core().State().frequency;
             QTRY_VERIFY_WITH_TIMEOUT(dialog->Core().State().frequency >= frequencyAtFailure + 10, 5000);
-            SettleReports();
+            SettleReports(dialog->Core());
             // One message per repeat step that could not reach the transmitter.
             QCOMPARE(writeErrors, (dialog->Core().State().frequency - frequencyAtFailure) / 5);
         }
-        TakeReports();
+        TakeReports(dialog->Core());
         emit watcher->deviceRemoved();
-        SettleReports();
+        SettleReports(dialog->Core());
         QVERIFY(!dialog->Core().IsConnected());
         QVERIFY(!dialog->Core().State().onAir);
         const int frequencyAtRemoval = dialog->Core().State().frequency;
@@ -153,7 +155,7 @@ private slots:
         QTest::qWait(400);
         QCOMPARE(dialog->Core().State().frequency, frequencyAtRemoval);
         QCOMPARE(writeErrors, errorsAtRemoval);
-        QVERIFY(TakeReports().isEmpty());
+        QVERIFY(TakeReports(dialog->Core()).isEmpty());
         QTest::mouseRelease(up, Qt::LeftButton, {}, centre);
     }
 };

@@ -1,4 +1,4 @@
-#include "app/CTransmitterDlg.h"
+#include "app/WindowRun.h"
 #include "core/TransmitterCore.h"
 #include "device/FakeTransmitterReports.h"
 #include "device/HotplugWatcher.h"
@@ -66,11 +66,12 @@ private slots:
         QFETCH(quint32, seed);
         FakeHid_Reset();
         writeErrors = 0;
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         connect(&dialog.Core(), &TransmitterCore::writeFailed, this, [this] { ++writeErrors; });
         QVERIFY(dialog.OnInitDialog());
-        QCOMPARE(TakeReports().size(), 2);
-        HotplugWatcher& watcher = *dialog.findChild<HotplugWatcher*>();
+        QCOMPARE(TakeReports(dialog.Core()).size(), 2);
+        HotplugWatcher& watcher = *dialog.Core().findChild<HotplugWatcher*>();
         const int descriptorsBefore = openDescriptors();
 
         QRandomGenerator generator(seed);
@@ -102,7 +103,7 @@ private slots:
                     frequency = std::max(frequency - Step, BandLower);
                 }
                 QCOMPARE(dialog.Core().State().frequency, frequency);
-                const QList<QByteArray> reports = TakeReports();
+                const QList<QByteArray> reports = TakeReports(dialog.Core());
                 if (open) {
                     QVERIFY(!reports.isEmpty());
                     QCOMPARE(reports.last(), steppedTune(frequency));
@@ -110,7 +111,7 @@ private slots:
                     QVERIFY(reports.isEmpty());
                 }
             }
-            TakeReports();
+            TakeReports(dialog.Core());
         }
 
         // Back to where the storm started: the transmitter plugged in and its link open.
@@ -118,7 +119,7 @@ private slots:
         emit watcher.deviceRemoved();
         emit watcher.deviceArrived();
         QVERIFY(dialog.Core().IsConnected());
-        SettleReports();
+        SettleReports(dialog.Core());
         QCOMPARE(openDescriptors(), descriptorsBefore);
         QCOMPARE(writeErrors, 0);
     }

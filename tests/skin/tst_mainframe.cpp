@@ -1,4 +1,4 @@
-#include "app/CTransmitterDlg.h"
+#include "app/WindowRun.h"
 #include "skin/CToolTipStyle.h"
 #include "skin/TitleFont.h"
 #include "state/SettingsFile.h"
@@ -18,7 +18,8 @@ private slots:
 
     void initialisationSetsUpTheFrame()
     {
-        CTransmitterDlg dialog;
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
         dialog.OnInitDialog();
         QCOMPARE(dialog.size(), QSize(475, 298));
         QVERIFY(!dialog.mask().isEmpty());

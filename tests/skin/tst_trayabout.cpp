@@ -1,4 +1,4 @@
-#include "app/CTransmitterDlg.h"
+#include "app/WindowRun.h"
 #include "skin/CSystemMenu.h"
 #include "skin/CTrayIcon.h"
 #include "state/SettingsFile.h"
@@ -12,7 +12,8 @@ class TestTrayAbout : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<CTransmitterDlg> dialog;
+    std::unique_ptr<WindowRun> run;
+    CTransmitterDlg* dialog = nullptr;
 
     // Closes the About box once it is up; returns whether it came.
     void expectAboutBox(bool* opened)
@@ -29,15 +30,17 @@ private slots:
     void init()
     {
         QFile::remove(settingsPath());
-        dialog = std::make_unique<CTransmitterDlg>();
+        run = std::make_unique<WindowRun>();
+        dialog = &run->dialog;
         dialog->OnInitDialog();
         dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
     }
 
     void cleanup()
     {
-        dialog.reset();
+        run.reset();
+        dialog = nullptr;
         QFile::remove(settingsPath());
     }
 
@@ -73,7 +76,7 @@ private slots:
         // A window that may be minimized must keep its taskbar button.
         QCOMPARE(dialog->windowType(), Qt::Dialog);
         bool runEnded = false;
-        connect(dialog.get(), &QDialog::finished, this, [&] { runEnded = true; });
+        connect(dialog, &QDialog::finished, this, [&] { runEnded = true; });
         dialog->findChild<QAbstractButton*>(QStringLiteral("1034"))->click();
         QVERIFY(dialog->isVisible());
         QVERIFY(!runEnded);
@@ -90,7 +93,7 @@ private slots:
         // A right click on the body opens the menu.
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(400, 150),
                                      dialog->mapToGlobal(QPoint(400, 150)));
-        QApplication::sendEvent(dialog.get(), &rightClick);
+        QApplication::sendEvent(dialog, &rightClick);
         QTRY_VERIFY(menu->isVisible());
         bool opened = false;
         expectAboutBox(&opened);
@@ -103,7 +106,7 @@ private slots:
     {
         QMenu* menu = dialog->findChild<CSystemMenu*>()->Menu();
         dialog->activateWindow();
-        QTest::keyClick(dialog.get(), Qt::Key_Space, Qt::AltModifier);
+        QTest::keyClick(dialog, Qt::Key_Space, Qt::AltModifier);
         QTRY_VERIFY(menu->isVisible());
         menu->close();
     }

@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
         return 2;
     const QDir output(QString::fromLocal8Bit(argv[1]));
     output.mkpath(QStringLiteral("."));
+    QFont titleFont;
     BuildFont(15, titleFont, QStringLiteral("楷体"));
     for (const SkinFrameValues* frame : {&mainWindowFrame, &settingsWindowFrame}) {
         QLabel title(QString::fromUtf8(frame->title));
