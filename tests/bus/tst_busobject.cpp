@@ -1,0 +1,167 @@
+#include "bus/BusNames.h"
+#include "bus/TransmitterBusObject.h"
+#include "core/TestCore.h"
+#include "device/FakeTransmitterReports.h"
+#include "state/Properties.h"
+
+#include <QDBusConnection>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QProcess>
+#include <QtTest>
+
+using Property::Name;
+
+// The bus object on a bus of the test's own: what it refuses and how, what it answers once the transmitter
+// took a change or did not, and that every change is announced once, whoever made it.
+class TestBusObject : public QObject
+{
+    Q_OBJECT
+
+    QProcess busDaemon;
+    std::unique_ptr<TestCore> test;
+    std::unique_ptr<TransmitterBusObject> object;
+    QList<QVariantMap> announced;
+
+    QDBusConnection client() const { return QDBusConnection(QStringLiteral("client")); }
+
+    QDBusMessage call(const QString& interface, const QString& member, const QVariantList& arguments)
+    {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(BusNames::service, BusNames::objectPath, interface, member);
+        message.setArguments(arguments);
+        // The object answers on this thread: the call must not block it.
+        QDBusPendingCall pending = client().asyncCall(message, 60'000);
+        if (!QTest::qWaitFor([&] { return pending.isFinished(); }, 60'000))
+            return {};
+        return pending.reply();
+    }
+
+    QDBusMessage set(const QString& name, const QVariant& value)
+    {
+        return call(BusNames::properties, QStringLiteral("Set"),
+                    {BusNames::interface, name, QVariant::fromValue(QDBusVariant(value))});
+    }
+
+public slots:
+    void onPropertiesChanged(const QString&, const QVariantMap& changed, const QStringList&)
+    {
+        announced.append(changed);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        IgnoreSigpipe();
+        busDaemon.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(busDaemon.waitForReadyRead(60'000));
+        const QByteArray address = busDaemon.readLine().trimmed();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        QVERIFY(QDBusConnection::connectToBus(QString::fromLatin1(address), QStringLiteral("client"))
+                    .isConnected());
+        QVERIFY(client().connect(BusNames::service, BusNames::objectPath, BusNames::properties,
+                                 QStringLiteral("PropertiesChanged"), this,
+                                 SLOT(onPropertiesChanged(QString, QVariantMap, QStringList))));
+    }
+
+    void init()
+    {
+        FakeHid_Reset();
+        test = std::make_unique<TestCore>();
+        QVERIFY(test->Start());
+        TakeReports(test->core);
+        object = std::make_unique<TransmitterBusObject>(test->core, nullptr);
+        QVERIFY(object->Register());
+        announced.clear();
+    }
+
+    void cleanup()
+    {
+        object->Unregister();
+        object.reset();
+        test.reset();
+    }
+
+    void cleanupTestCase()
+    {
+        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+        busDaemon.kill();
+        busDaemon.waitForFinished();
+    }
+
+    // Each refusal names what is accepted; nothing reaches the transmitter and nothing is announced.
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QVariantList>("arguments");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("says");
+        const QString invalid = QDBusError::errorString(QDBusError::InvalidArgs);
+        const auto setting = [](const Property::Row& row, const QVariant& value) {
+            return QVariantList{BusNames::interface, Name(row), QVariant::fromValue(QDBusVariant(value))};
+        };
+        QTest::newRow("a string for a number") << "Set" << setting(Property::PaLevel, QStringLiteral("90"))
+                                               << invalid << QString::number(Property::PaLevel.highest);
+        QTest::newRow("beyond the power's range")
+            << "Set" << setting(Property::PaLevel, Property::PaLevel.highest + 1) << invalid
+            << QString::number(Property::PaLevel.highest);
+        QTest::newRow("off the grid") << "Set" << setting(Property::Frequency, 90025u) << invalid << "kHz";
+        QTest::newRow("read-only") << "Set" << setting(Property::Connected, false) << invalid << "read-only";
+        QTest::newRow("unknown property")
+            << "Set" << QVariantList{BusNames::interface, "Volume", QVariant::fromValue(QDBusVariant(1u))}
+            << invalid << "Volume";
+        QTest::newRow("step off air") << "StepUp" << QVariantList{} << BusNames::offAirError << "off air";
+        QTest::newRow("favourite as text")
+            << "AddFavourite" << QVariantList{QStringLiteral("90000")} << invalid << "kHz";
+        QTest::newRow("unknown method")
+            << "Launch" << QVariantList{} << QDBusError::errorString(QDBusError::UnknownMethod) << "Launch";
+    }
+
+    void refusals()
+    {
+        QFETCH(QString, member);
+        QFETCH(QVariantList, arguments);
+        QFETCH(QString, error);
+        QFETCH(QString, says);
+        const QVariantMap before = test->core.Properties();
+        const QDBusMessage reply =
+            call(member == "Set" ? BusNames::properties : BusNames::interface, member, arguments);
+        QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
+        QCOMPARE(reply.errorName(), error);
+        QVERIFY2(reply.errorMessage().contains(says), qPrintable(reply.errorMessage()));
+        QCOMPARE(test->core.Properties(), before);
+        QVERIFY(TakeReports(test->core).isEmpty());
+        QVERIFY(announced.isEmpty());
+    }
+
+    // Whoever changes the state, the bus hears each change once, with what changed only; a write the
+    // transmitter did not take answers WriteFailed and is announced as not delivered.
+    void announcements()
+    {
+        QCOMPARE(set(Name(Property::Muted), true).type(), QDBusMessage::ReplyMessage);
+        QTRY_COMPARE_WITH_TIMEOUT(announced.size(), 1, 60'000);
+        QCOMPARE(announced.takeFirst(), (QVariantMap{{Name(Property::Muted), true}}));
+
+        test->core.ToggleOnAir();
+        QTRY_COMPARE_WITH_TIMEOUT(announced.size(), 1, 60'000);
+        QCOMPARE(announced.takeFirst(), (QVariantMap{{Name(Property::OnAir), true}}));
+
+        FakeHid_ClosePeer();
+        const QDBusMessage failed = call(BusNames::interface, QStringLiteral("StepUp"), {});
+        QCOMPARE(failed.errorName(), BusNames::writeFailedError);
+        // The step is announced at once, the transmitter's refusal when the write failed.
+        QVariantMap changes;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                for (const QVariantMap& each : std::exchange(announced, {}))
+                    changes.insert(each);
+                return changes.contains(Name(Property::Delivered));
+            },
+            60'000));
+        QCOMPARE(changes.value(Name(Property::Delivered)), QVariant(false));
+        QVERIFY(changes.contains(Name(Property::Frequency)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBusObject)
+#include "tst_busobject.moc"
