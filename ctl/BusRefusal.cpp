@@ -16,6 +16,30 @@ QString secondsText(int milliseconds)
     return QString::number(milliseconds / 1000.0) + QLatin1String(" s");
 }
 
+// The program refused the arguments: a property it lacks, a frequency outside the band, or its own words.
+CtlOutcome explainInvalidArgs(const BusRefusal& refusal)
+{
+    // A program without the property (an older one) refuses it as it would a bad value; that is not
+    // the user's mistake.
+    if (refusal.request != BusRefusal::Request::Call && !refusal.properties.isEmpty() &&
+        !refusal.properties.contains(refusal.target)) {
+        return {CtlExit::Refused,
+                QStringLiteral("this Tessaly has no %1 property; it may be an older version")
+                    .arg(refusal.target)};
+    }
+    // The client checks the grid and the widest range itself; what the program still refuses of a
+    // frequency is outside the band in use.
+    const QVariant band = refusal.properties.value(Property::Name(Property::Band));
+    if ((refusal.target == Property::Name(Property::Frequency) ||
+         refusal.target == QLatin1String("AddFavourite")) &&
+        refusal.value.metaType().id() == QMetaType::UInt && band.isValid()) {
+        return {CtlExit::Usage, QStringLiteral("%1 MHz is outside the band in use, %2 MHz")
+                                    .arg(megahertzText(refusal.value.toUInt()), band.toString())};
+    }
+    // The program checks what only it can judge.
+    return {CtlExit::Usage, refusal.errorMessage.isEmpty() ? refusal.errorName : refusal.errorMessage};
+}
+
 } // namespace
 
 QString busSilentMessage(int timeoutMs)
@@ -49,27 +73,8 @@ CtlOutcome explain(const BusRefusal& refusal)
             CtlExit::Refused,
             QStringLiteral("this Tessaly has no %1 method; it may be an older version").arg(refusal.target)};
     }
-    if (name == busError("InvalidArgs")) {
-        // A program without the property (an older one) refuses it as it would a bad value; that is not
-        // the user's mistake.
-        if (refusal.request != BusRefusal::Request::Call && !refusal.properties.isEmpty() &&
-            !refusal.properties.contains(refusal.target)) {
-            return {CtlExit::Refused,
-                    QStringLiteral("this Tessaly has no %1 property; it may be an older version")
-                        .arg(refusal.target)};
-        }
-        // The client checks the grid and the widest range itself; what the program still refuses of a
-        // frequency is outside the band in use.
-        const QVariant band = refusal.properties.value(Property::Name(Property::Band));
-        if ((refusal.target == Property::Name(Property::Frequency) ||
-             refusal.target == QLatin1String("AddFavourite")) &&
-            refusal.value.metaType().id() == QMetaType::UInt && band.isValid()) {
-            return {CtlExit::Usage, QStringLiteral("%1 MHz is outside the band in use, %2 MHz")
-                                        .arg(megahertzText(refusal.value.toUInt()), band.toString())};
-        }
-        // The program checks what only it can judge.
-        return {CtlExit::Usage, refusal.errorMessage.isEmpty() ? name : refusal.errorMessage};
-    }
+    if (name == busError("InvalidArgs"))
+        return explainInvalidArgs(refusal);
     const QString because = refusal.errorMessage.isEmpty()
                                 ? QString()
                                 : QLatin1String(" (") + refusal.errorMessage + QLatin1Char(')');
