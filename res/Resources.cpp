@@ -39,7 +39,7 @@ QIcon decodedNow(const QStringList& files)
 }
 
 // Hands out the sizes the icon has as their files decode, keeping nothing; any other request is answered
-// as an icon of them all, decoded for it, would answer it.
+// as an icon of them all, decoded for it, would answer it (the device pixel ratio given, as engines take it).
 class DecodedOnRequest final : public QIconEngine
 {
 public:
@@ -53,7 +53,12 @@ public:
                     return QPixmap::fromImage(readPng(file));
             }
         }
-        return decodedNow(files).pixmap(size, mode, state);
+        return decodedNow(files).pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return scale > 1.0 ? decodedNow(files).pixmap(size / scale, scale, mode, state)
+                           : pixmap(size, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
