@@ -57,8 +57,14 @@ public:
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        return scale > 1.0 ? decodedNow(files).pixmap(size / scale, scale, mode, state)
-                           : pixmap(size, mode, state);
+        if (scale <= 1.0)
+            return pixmap(size, mode, state);
+            // QIcon passes the size in device pixels before Qt 6.8, in layout units since.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        return decodedNow(files).pixmap(size / scale, scale, mode, state);
+#else
+        return decodedNow(files).pixmap(size, scale, mode, state);
+#endif
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
@@ -77,7 +83,10 @@ public:
     {
         decodedNow(files).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
-    QIconEngine* clone() const override { return new DecodedOnRequest(files); }
+    QIconEngine* clone() const override
+    {
+        return new DecodedOnRequest(files);
+    }
 
 private:
     static QSize sizeOf(const QString& file)
