@@ -92,7 +92,7 @@ bool CTransmitterDlg::OnInitDialog()
 
     setWindowTitle(QStringLiteral("Tessaly"));
     // Icon 192 only: nothing shows before it, so giving the window icon 128 first would be wasted work.
-    setWindowIcon(LoadAppIcon(192));
+    setWindowIcon(LoadWindowIcon());
     return core.IsLibraryLoaded();
 }
 

@@ -6,6 +6,7 @@
 #include "service/StartOptions.h"
 
 #include <cstdio>
+#include <malloc.h>
 #include <QApplication>
 
 int main(int argc, char* argv[])
@@ -33,6 +34,10 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    // Pictures of 64 KiB and more (the skin as decoded, the window icon's sizes, the icon as handed to the
+    // display) are made and let go as the window is built. glibc would raise its threshold for a mapping of
+    // their own on the first one freed, and the rest would stay behind as holes in the heap for the run.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     QApplication application(argc, argv);
     // The name panels show for the tray item (and the class part of X11's WM_CLASS); the settings and
     // lock paths do not derive from it. The desktop file name is the Wayland app id, so docks can match

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImageReader>
 
 namespace {
@@ -15,13 +16,88 @@ QImage readPng(const QString& path)
     return reader.read();
 }
 
-// Decoded now: the window icon's sizes are all decoded anyway as the window manager is given them.
-void addEverySize(QIcon& icon, const QString& folder)
+QStringList everySize(int id)
 {
-    const QDir sizes(folder);
-    for (const QFileInfo& file : sizes.entryInfoList(QDir::Files))
-        icon.addPixmap(QPixmap::fromImage(readPng(file.filePath())));
+    QStringList files;
+    QStringList folders{QStringLiteral(":/icons/%1").arg(id)};
+    // Icon 192 is the window's: the theme icon's larger sizes let docks and task switchers pick a sharp one.
+    if (id == 192)
+        folders.append(QStringLiteral(":/icons/hicolor"));
+    for (const QString& folder : folders) {
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
+            files.append(file.filePath());
+    }
+    return files;
 }
+
+QIcon decodedNow(const QStringList& files)
+{
+    QIcon icon;
+    for (const QString& file : files)
+        icon.addPixmap(QPixmap::fromImage(readPng(file)));
+    return icon;
+}
+
+// Hands out the sizes the icon has as their files decode, keeping nothing; any other request is answered
+// as an icon of them all, decoded for it, would answer it (the device pixel ratio given, as engines take it).
+class DecodedOnRequest final : public QIconEngine
+{
+public:
+    explicit DecodedOnRequest(QStringList files) : files(std::move(files)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (mode == QIcon::Normal && state == QIcon::Off) {
+            for (const QString& file : files) {
+                if (sizeOf(file) == size)
+                    return QPixmap::fromImage(readPng(file));
+            }
+        }
+        return decodedNow(files).pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        if (scale <= 1.0)
+            return pixmap(size, mode, state);
+            // QIcon passes the size in device pixels before Qt 6.8, in layout units since.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        return decodedNow(files).pixmap(size / scale, scale, mode, state);
+#else
+        return decodedNow(files).pixmap(size, scale, mode, state);
+#endif
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off) {
+            for (const QString& file : files)
+                sizes.append(sizeOf(file));
+        }
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return decodedNow(files).actualSize(size, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        decodedNow(files).paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QIconEngine* clone() const override
+    {
+        return new DecodedOnRequest(files);
+    }
+
+private:
+    static QSize sizeOf(const QString& file)
+    {
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
+        return reader.size();
+    }
+
+    const QStringList files;
+};
 
 // Unlike QIcon, QPixmap does not look for an @2x twin by itself. Decoded through QImage, not by QPixmap's
 // own loading, which would also keep a copy in the pixmap cache for the rest of the run.
@@ -56,12 +132,12 @@ QImage LoadBitmapImage(int id)
 
 QIcon LoadAppIcon(int id)
 {
-    QIcon icon;
-    addEverySize(icon, QStringLiteral(":/icons/%1").arg(id));
-    // Icon 192 is the window's: the theme icon's larger sizes let docks and task switchers pick a sharp one.
-    if (id == 192)
-        addEverySize(icon, QStringLiteral(":/icons/hicolor"));
-    return icon;
+    return decodedNow(everySize(id));
+}
+
+QIcon LoadWindowIcon()
+{
+    return QIcon(new DecodedOnRequest(everySize(192)));
 }
 
 QString LoadResString(int id)

@@ -21,4 +21,8 @@ QImage LoadBitmapImage(int id);
 // unknown ID.
 QIcon LoadAppIcon(int id);
 
+// Icon 192 as LoadAppIcon has it, each size decoded when it is asked for and let go again: the window
+// manager is handed a window's icon once, so its decoded sizes need not stay for the run.
+QIcon LoadWindowIcon();
+
 QString LoadResString(int id);

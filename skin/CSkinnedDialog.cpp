@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -22,26 +23,6 @@ constexpr QRgb SKIN_KEY_COLOUR = qRgb(252, 0, 255);
 constexpr int EMBLEM_BITMAP = 189;
 constexpr QPoint EMBLEM_POSITION(3, 5);
 constexpr QPoint TITLE_POSITION(35, 7);
-
-bool IsKeyColour(QRgb pixel)
-{
-    return (pixel & RGB_MASK) == (SKIN_KEY_COLOUR & RGB_MASK);
-}
-
-// The skin, taken out of its pixmap so that it has the only reference, with its key-coloured pixels fully
-// transparent: changed in place, so that the window's start never holds more than one copy of the picture.
-QImage WithoutKeyColour(QImage image)
-{
-    image = std::move(image).convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (IsKeyColour(line[x]))
-                line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
-    return image;
-}
 
 bool IsWayland()
 {
@@ -114,8 +95,8 @@ void CSkinnedDialog::MakeKeyColourTransparent()
                                    .convertToFormat(QImage::Format_RGB32)
                                    .createMaskFromColor(SKIN_KEY_COLOUR, Qt::MaskInColor)));
     setAttribute(Qt::WA_TranslucentBackground);
-    skin = QPixmap::fromImage(WithoutKeyColour(std::move(image)));
-    skin.setDevicePixelRatio(density);
+    image.setDevicePixelRatio(density);
+    paintedSkin = IndexedSkin(std::move(image), SKIN_KEY_COLOUR);
 }
 
 void CSkinnedDialog::SetUpTitle()
@@ -219,10 +200,13 @@ bool CSkinnedDialog::eventFilter(QObject* watched, QEvent* event)
     return PreTranslateMessage(watched, event);
 }
 
-void CSkinnedDialog::paintEvent(QPaintEvent*)
+void CSkinnedDialog::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), skin);
+    if (paintedSkin.IsNull())
+        painter.drawPixmap(rect(), skin);
+    else
+        paintedSkin.Paint(painter, event->rect());
 }
 
 void CSkinnedDialog::mousePressEvent(QMouseEvent* event)

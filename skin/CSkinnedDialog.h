@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/IndexedSkin.h"
 #include "skin/SkinFrameValues.h"
 
 #include <array>
@@ -79,7 +80,9 @@ private:
     void WatchEvents(QObject* object);
 
     const SkinFrameValues frame;
+    // The skin as decoded, until MakeKeyColourTransparent keeps it as the window paints it from then on.
     QPixmap skin;
+    IndexedSkin paintedSkin;
     QLabel* emblem;
     QLabel* title;
     std::array<CBitmapButton*, 3> captionButtons{};

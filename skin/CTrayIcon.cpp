@@ -1,6 +1,7 @@
 #include "skin/CTrayIcon.h"
 
 #include "res/Resources.h"
+#include "skin/TrayStartWatch.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -13,17 +14,17 @@ void CTrayIcon::Add()
         icon = new QSystemTrayIcon(this);
         connect(icon, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);
         icon->setContextMenu(&menu);
-        // Off X11 Qt's only tray is a StatusNotifier item, and Qt looks for a host once per process.
-        // Without one, showing the icon would only watch for an X11 tray, which cannot exist there, and
-        // Qt would warn that the native interface lacks the X11 tray's signal. On X11 the icon is always
-        // shown, so that it docks into a tray that starts later.
-        hasTray = QGuiApplication::platformName() == QLatin1String("xcb") ||
-                  QSystemTrayIcon::isSystemTrayAvailable();
     }
     showStatus(true);
-    if (hasTray)
-        icon->show();
     added = true;
+    showInTray();
+    // Shown only once a tray is there: showing it with none starts Qt's own watch for one, which pages in
+    // a fifth of a megabyte of Qt's code. A tray that starts later on X11 announces itself; off X11 Qt's
+    // only tray is a StatusNotifier host, which Qt looks for once per process.
+    if (!icon->isVisible() && !trayStartWatch) {
+        trayStartWatch = new TrayStartWatch(this);
+        connect(trayStartWatch, &TrayStartWatch::managerStarted, this, &CTrayIcon::showInTray);
+    }
 }
 
 void CTrayIcon::Remove()
@@ -31,6 +32,13 @@ void CTrayIcon::Remove()
     if (icon)
         icon->hide();
     added = false;
+}
+
+void CTrayIcon::showInTray()
+{
+    // Once shown, Qt follows the tray itself, a tray that restarts included.
+    if (added && !icon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())
+        icon->show();
 }
 
 void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason)

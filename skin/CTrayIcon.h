@@ -8,6 +8,8 @@
 // then): a left click brings the main window back, shown normally, raised and active, with a window open
 // over it still on top; a right click opens Menu(), which the window fills. Every other activation is
 // ignored.
+class TrayStartWatch;
+
 class CTrayIcon final : public QObject
 {
     Q_OBJECT
@@ -15,8 +17,9 @@ class CTrayIcon final : public QObject
 public:
     explicit CTrayIcon(QWidget* window);
 
-    // Makes the icon and shows it. Made here rather than with this object: a tray item on the session bus
-    // connects to the bus, which start-up does only after the transmitter is set up.
+    // Makes the icon and shows it once a tray host is there to take it. Made here rather than with this
+    // object: a tray item on the session bus connects to the bus, which start-up does only after the
+    // transmitter is set up.
     void Add();
     void Remove();
 
@@ -37,14 +40,14 @@ public:
     bool ShowMessage(const QString& title, const QString& text);
 
 private:
+    void showInTray();
     void showStatus(bool pictureChanges);
 
     QWidget* window;
     QMenu menu;
     QSystemTrayIcon* icon = nullptr;
+    TrayStartWatch* trayStartWatch = nullptr;
     QString tip = QStringLiteral("Tessaly");
     bool onAir = false;
-    // Qt has a tray this icon can go to now or later: always on X11, elsewhere a StatusNotifier host.
-    bool hasTray = false;
     bool added = false;
 };

@@ -6,9 +6,9 @@
 #   hotplug      udev announcements, sent inside a network namespace of the program's own so that no other
 #                listener hears them, through the program's own monitor: only the open node's removal closes
 #                the link; a transmitter failing every write never shows more than one message
-#   tray         under trayer, the icon raises the main window over a cover, also with the settings window
-#                open, which stays on top and keeps blocking the main window; its right-click menu goes on
-#                air and quits as the close button does
+#   tray         trayer started after the program: the icon docks then, raises the main window over a
+#                cover, also with the settings window open, which stays on top and keeps blocking the main
+#                window; its right-click menu goes on air and quits as the close button does
 #   stall        a transmitter that stops reading: the window goes on answering, the transmitter gets the
 #                last frequency once it reads again, and SIGTERM still ends the run
 #   stalled-end  a transmitter stalled as on usbhid (each write held 5 s, which no signal shortens):
@@ -139,20 +139,23 @@ above() {
     [ "$(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }' | xargs printf '%d\n' |
         grep -x -m 1 -e "$1" -e "$2")" = "$1" ]
 }
+tray_icon() {
+    xdotool search --classname '^tessaly$' | while read -r window; do
+        xdotool getwindowgeometry "$window" | grep -q 'Geometry: 22x22' && echo "$window"; done | head -n 1
+}
+has_tray_icon() { [ -n "$(tray_icon)" ]; }
 click_icon() { # $1: the mouse button, 1 unless given
-    xdotool mousemove --window "$(xdotool search --classname '^tessaly$' | while read -r window; do
-        xdotool getwindowgeometry "$window" | grep -q 'Geometry: 22x22' && echo "$window"; done | head -n 1)" \
-        11 11 click "${1:-1}" sleep 0.5
+    xdotool mousemove --window "$(tray_icon)" 11 11 click "${1:-1}" sleep 0.5
 }
 
 tray() {
     start_x
-    trayer --edge top --align right --widthtype request --height 24 --SetDockType true >/dev/null 2>&1 &
-    others=$!
-    sleep 1
     dir=$work/tray
     prepare_copy "$dir" "$tessaly"
     start_program "$dir" "$fake_dir"
+    trayer --edge top --align right --widthtype request --height 24 --SetDockType true >/dev/null 2>&1 &
+    others=$!
+    eventually has_tray_icon || fail "the icon did not dock into a tray started after the program"
     xmessage -geometry 1000x700+10+40 cover 2>/dev/null &
     others="$others $!"
     local cover settings

@@ -70,6 +70,7 @@ private slots:
     void thumbKeysDiffer();
     void appIcons_data();
     void appIcons();
+    void windowIconAnswersAsTheAppIcon();
     void unknownIconIsNull();
     void strings_data();
     void strings();
@@ -321,6 +322,24 @@ void TestResources::appIcons()
         QCOMPARE(image.size(), size);
         QVERIFY(image.hasAlphaChannel());
         QCOMPARE(qAlpha(image.pixel(size.width() / 2, size.height() / 2)), 255);
+    }
+}
+
+void TestResources::windowIconAnswersAsTheAppIcon()
+{
+    // Its own sizes, sizes between and beyond them, and a mode QIcon derives: what the window manager, a
+    // message or a dock may ask for.
+    const QIcon decoded = LoadAppIcon(192);
+    const QIcon onRequest = LoadWindowIcon();
+    QCOMPARE(onRequest.availableSizes(), decoded.availableSizes());
+    QList<QSize> asked = decoded.availableSizes();
+    asked << QSize(16, 16) << QSize(40, 40) << QSize(100, 100) << QSize(256, 256);
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+        for (const QSize& size : asked) {
+            QVERIFY2(
+                onRequest.pixmap(size, 1.0, mode).toImage() == decoded.pixmap(size, 1.0, mode).toImage(),
+                qPrintable(QStringLiteral("%1x%2, mode %3").arg(size.width()).arg(size.height()).arg(mode)));
+        }
     }
 }
 
