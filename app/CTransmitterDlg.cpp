@@ -1,5 +1,6 @@
 #include "app/CTransmitterDlg.h"
 
+#include "app/CHearingDlg.h"
 #include "app/CWebControlDlg.h"
 #include "app/DisplayCheck.h"
 #include "app/TrayControl.h"
@@ -145,6 +146,22 @@ void CTransmitterDlg::AddWebControlItem(WebControl& web)
     connect(item, &QAction::triggered, this, [this, &web] {
         CWebControlDlg window(web, this);
         window.exec();
+    });
+}
+
+void CTransmitterDlg::AddHearingCheckItem(SoundRouting& routing, HearingRun& hearing)
+{
+    QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Why can't I hear it?"));
+    item->setObjectName(QString::number(IDM_HEARINGCHECK));
+    trayControl->FollowHearing(routing, hearing);
+    connect(item, &QAction::triggered, this, [this, &routing, &hearing] {
+        if (!hearingWindow) {
+            hearingWindow = new CHearingDlg(core, &routing, hearing, this);
+            hearingWindow->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        hearingWindow->show();
+        hearingWindow->raise();
+        hearingWindow->activateWindow();
     });
 }
 

@@ -7,7 +7,9 @@
 
 class QMessageBox;
 
+class CHearingDlg;
 class CMainPanel;
+class HearingRun;
 class CSystemMenu;
 class CTrayIcon;
 class SoundRouting;
@@ -58,6 +60,8 @@ public:
     void AddSoundRoutingItem(SoundRouting& routing);
     // "Control from a phone…" below it, opening the web page's window.
     void AddWebControlItem(WebControl& web);
+    // "Why can't I hear it?" below that, opening the hearing check's window, or raising it when open.
+    void AddHearingCheckItem(SoundRouting& routing, HearingRun& hearing);
 
 protected:
     bool PreTranslateMessage(QObject* receiver, QEvent* event) override;
@@ -68,6 +72,7 @@ protected:
 private:
     // "USB Data Write Error!" while it is shown: one at a time.
     QPointer<QMessageBox> writeErrorMessage;
+    QPointer<CHearingDlg> hearingWindow;
     // Before core: building a core of its own already sends this window events that reach the panel hook.
     CMainPanel* panel = nullptr;
     TransmitterCore& core;
