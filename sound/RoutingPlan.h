@@ -16,6 +16,8 @@ struct SinkSeen
     std::uint32_t index = 0;
     QString description;
     SinkProperties properties;
+    bool silenced = false;         // muted, or at volume 0, in the sound settings
+    QByteArray monitorSource = {}; // the source that hears what the sink plays
 };
 
 // What one reading of the server found: its default sink (empty when none) and its sinks, in its order.
@@ -27,6 +29,9 @@ struct ServerSinks
 
 // The sink named name among those seen; null when it is not there.
 const SinkSeen* FindSink(const ServerSinks& seen, const QByteArray& name);
+
+// The first sink seen that plays on the transmitter; null when there is none.
+const SinkSeen* TransmitterSink(const ServerSinks& seen, const TransmitterIdentity& transmitter);
 
 // What a search does with what it found.
 struct RoutingPlan

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "sound/SoundEngine.h"
+#include "state/SoundFacts.h"
 
+#include <functional>
 #include <memory>
 #include <QObject>
 #include <QString>
@@ -53,18 +55,34 @@ public:
     // stays written down for the next run. Only the first call does anything.
     void Finish();
 
+    // Gathers SoundFacts for the hearing check, measuring the level on the transmitter's sink's monitor for
+    // measureMilliseconds (0: no measuring; the measuring stops early once sound above -60 dBFS was seen).
+    // done is called exactly once, from the event loop, within measureMilliseconds + 1 s whatever the
+    // server does (no server: Server::None at once; a server that does not answer: Server::NotAnswering).
+    void CheckSound(int measureMilliseconds, std::function<void(const SoundFacts&)> done);
+    // Counted, as the window and the bus watch independently (balanced calls; an UnwatchLevel without a
+    // WatchLevel is ignored). While the count is above 0 and the sound is routed, levelChanged reports the
+    // routed sink's peak at most 10 times a second; nothing runs (no stream, no timer, no wake-up) otherwise.
+    void WatchLevel();
+    void UnwatchLevel();
+    // Whether a stream plays into the routed transmitter's sink now, followed from the server's
+    // announcements (no polling); a change comes with stateChanged().
+    bool Playing() const { return playing; }
+
 signals:
     void enabledChanged(bool enabled);
     // State() or SinkDescription() changed.
     void stateChanged();
     // A search for the transmitter's sound card ended without it; once per search.
     void cardNotFound();
+    void levelChanged(double peakDbfs); // -inf or a value <= 0
 
 private:
     void startEngineWhenServerAppears();
     bool startEngine();
     void engineReported(EngineStatus status, const QString& sinkDescription);
     void updateState();
+    void enginePlaying(bool nowPlaying);
 
     QString optionPath;
     bool enabled;
@@ -80,4 +98,6 @@ private:
     QString engineSink;
     QString state;
     QString sinkDescription;
+    bool playing = false;
+    int levelWatchers = 0;
 };
