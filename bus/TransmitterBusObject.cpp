@@ -42,7 +42,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, CheckedLink& chec
 
 namespace {
 
-const char* const methodsXml = R"(<method name="StepUp"/>
+const char* const methodsXml = R"xml(<method name="StepUp"/>
 <method name="StepDown"/>
 <method name="Show"/>
 <method name="AddFavourite"><arg name="kHz" type="u" direction="in"/></method>
@@ -52,7 +52,7 @@ const char* const methodsXml = R"(<method name="StepUp"/>
 <method name="WatchLevel"/>
 <method name="UnwatchLevel"/>
 <signal name="Level"><arg name="peakDbfs" type="d"/></signal>
-)";
+)xml";
 
 const QString checkMethod = QStringLiteral("Check");
 const QString watchLevelMethod = QStringLiteral("WatchLevel");

@@ -220,7 +220,7 @@ bool tuneFavourite(Requests& requests, bool upward)
 QList<CheckedLink> checkedLinks(const QDBusMessage& reply)
 {
     QList<CheckedLink> links;
-    const auto list = qdbus_cast<QDBusArgument>(reply.arguments().value(0));
+    const auto list = reply.arguments().value(0).value<QDBusArgument>();
     list.beginArray();
     while (!list.atEnd()) {
         CheckedLink link;
