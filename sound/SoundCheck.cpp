@@ -30,7 +30,8 @@ SoundFacts FactsOf(const ServerReading& reading, const TransmitterIdentity& tran
         return facts;
     facts.transmitterCardFound = true;
     facts.routedToTransmitter = sink->name == reading.sinks.defaultSink;
-    facts.sinkMuted = sink->silenced;
+    // Turned all the way down is as silent as muted.
+    facts.sinkMuted = sink->muted || sink->volume == 0;
     facts.playing = PlaysInto(reading.streams, sink->index);
     return facts;
 }

@@ -4,6 +4,7 @@
 #include "state/SoundFacts.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <QObject>
 #include <QString>
@@ -83,6 +84,7 @@ private:
     void engineReported(EngineStatus status, const QString& sinkDescription);
     void updateState();
     void enginePlaying(bool nowPlaying);
+    void answerCheck(std::function<void(const SoundFacts&)> done, SoundFacts::Server server);
 
     QString optionPath;
     bool enabled;
@@ -100,4 +102,7 @@ private:
     QString sinkDescription;
     bool playing = false;
     int levelWatchers = 0;
+    // The checks the engine has yet to answer, by number: those still open at the end are answered here.
+    std::map<unsigned, std::function<void(const SoundFacts&)>> checks;
+    unsigned checkNumber = 0;
 };
