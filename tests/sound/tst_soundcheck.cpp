@@ -140,7 +140,8 @@ void TestSoundCheck::readsTheWay()
     QTEST(said.join(QLatin1Char(' ')), "facts");
 }
 
-// What the server does, step by step: "read" (radio routed), "read-none" (no card), "hear:<linear peak>",
+// What the server does, step by step: "read" (radio, a stream playing into it), "read-idle" (nothing
+// playing), "read-none" (no card), "hear:<linear peak>",
 // "fail" (the stream), "lost" (the server went), "wait" (until the measuring time is up). The check must end
 // exactly once with what it found, and let its server go.
 void TestSoundCheck::endsWhateverTheServerDoes_data()
@@ -158,6 +159,8 @@ void TestSoundCheck::endsWhateverTheServerDoes_data()
     const int anHour = 3600 * 1000;
     QTest::newRow("accepts, never answers") << "" << 0 << true << NotAnswering << false << "none";
     QTest::newRow("not measured when not asked") << "read" << 0 << true << Answering << true << "none";
+    QTest::newRow("nothing playing, nothing to measure")
+        << "read-idle" << anHour << true << Answering << true << "none";
     QTest::newRow("no card, nothing to measure")
         << "read-none" << anHour << true << Answering << false << "none";
     QTest::newRow("sound stops the measuring")
@@ -189,11 +192,12 @@ void TestSoundCheck::endsWhateverTheServerDoes()
     QPointer<SoundCheck> alive(check);
     check->Start();
     for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (step == QLatin1String("read") || step == QLatin1String("read-none"))
-            seen.read({"pulseaudio",
-                       Sinks("speakers", step == QLatin1String("read") ? QByteArrayList{"speakers", "radio"}
-                                                                       : QByteArrayList{"speakers"}),
-                       {}});
+        if (step.startsWith(QLatin1String("read")))
+            seen.read(
+                {"pulseaudio",
+                 Sinks("speakers", step == QLatin1String("read-none") ? QByteArrayList{"speakers"}
+                                                                      : QByteArrayList{"speakers", "radio"}),
+                 Streams(step == QLatin1String("read") ? "1:playing" : "1:corked")});
         else if (step.startsWith(QLatin1String("hear:")))
             seen.heard(step.section(QLatin1Char(':'), 1).toFloat());
         else if (step == QLatin1String("fail"))
