@@ -3,6 +3,7 @@
 #include "app/CHearingDlg.h"
 #include "app/CWebControlDlg.h"
 #include "app/DisplayCheck.h"
+#include "app/LevelMeterLink.h"
 #include "app/TrayControl.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
@@ -70,7 +71,8 @@ bool CTransmitterDlg::OnInitDialog()
 {
     // The transmitter gets its settings first. Nothing below shows before the window's first paint, and
     // the device sees neither the window nor the tray, so only the time it waits changes.
-    connect(&core, &TransmitterCore::writeFailed, this, [this] { ShowWriteErrorMessage(this, writeErrorMessage); });
+    connect(&core, &TransmitterCore::writeFailed, this,
+            [this] { ShowWriteErrorMessage(this, writeErrorMessage); });
     core.LoadState();
     const bool libraryLoaded = core.OpenDeviceLink();
 
@@ -138,6 +140,7 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
                                "keeps playing where it did."));
         },
         Qt::SingleShotConnection);
+    new LevelMeterLink(*this, panel->Readout(), routing);
 }
 
 void CTransmitterDlg::AddWebControlItem(WebControl& web)

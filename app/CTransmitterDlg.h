@@ -56,7 +56,8 @@ public:
     // The window menu, from OnInitDialog on.
     CSystemMenu* SystemMenu() const { return systemMenu; }
     // The checkable "Play sound through the transmitter" item below About, kept in step both ways; the
-    // first search that ends without the transmitter's sound card is told once, without a box.
+    // first search that ends without the transmitter's sound card is told once, without a box. The read-out
+    // shows the sound's level while the window is on the screen and the sound routed.
     void AddSoundRoutingItem(SoundRouting& routing);
     // "Control from a phone…" below it, opening the web page's window.
     void AddWebControlItem(WebControl& web);

@@ -27,7 +27,8 @@ SinkSeen SinkSeenOf(const pa_sink_info* info)
             info->index,
             QString::fromUtf8(info->description ? info->description : info->name),
             PropertiesOf(info->proplist),
-            info->mute || pa_cvolume_is_muted(&info->volume),
+            info->mute != 0,
+            pa_cvolume_max(&info->volume),
             info->monitor_source_name};
 }
 

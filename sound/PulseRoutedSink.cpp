@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int LevelIntervalMs = 1000 / PulsePeakStream::ReadingsPerSecond;
-
 PulseRoutedSink* Self(void* userdata)
 {
     return static_cast<PulseRoutedSink*>(userdata);
@@ -133,7 +131,8 @@ void PulseRoutedSink::Measure()
         return;
     }
     held = 0;
-    sinceLevel.invalidate();
+    reportedCount = 0;
+    clock.start();
     stream = std::make_unique<PulsePeakStream>(
         context, monitor, [this](float peak) { Heard(peak); },
         [this] { QMetaObject::invokeMethod(this, &PulseRoutedSink::StreamFailed, Qt::QueuedConnection); });
@@ -141,11 +140,15 @@ void PulseRoutedSink::Measure()
 
 void PulseRoutedSink::Heard(float peak)
 {
-    // Readings that come closer together than a tenth of a second (after a stall) are folded into one.
+    // The server's clock gives 10 readings a second, a little unevenly; after a stall they come in a burst.
+    // A reading that would make more than 10 in the last second is folded into the next.
     held = std::max(held, peak);
-    if (sinceLevel.isValid() && sinceLevel.elapsed() < LevelIntervalMs)
+    const qint64 now = clock.elapsed();
+    qint64& tenthLast = reported[reportedCount % reported.size()];
+    if (reportedCount >= reported.size() && now - tenthLast < 1000)
         return;
-    sinceLevel.start();
+    tenthLast = now;
+    ++reportedCount;
     reportLevel(PeakDbfs(std::exchange(held, 0.0f)));
 }
 

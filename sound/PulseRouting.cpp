@@ -99,16 +99,44 @@ void PulseRouting::Finish()
         scheduler.GivenBack();
 }
 
-void PulseRouting::CheckSound(int, std::function<void(const SoundFacts& facts)> done)
+void PulseRouting::CheckSound(int measureMs, std::function<void(const SoundFacts& facts)> done)
 {
-    // Not gathered yet: the engine's reading of the server follows.
-    SoundFacts facts;
-    facts.server = SoundFacts::Server::NotAnswering;
-    QMetaObject::invokeMethod(
-        this, [facts, done = std::move(done)] { done(facts); }, Qt::QueuedConnection);
+    // Deletes itself once it has answered.
+    auto* check = new SoundCheck(std::make_unique<PulseCheckServer>(connection.Api()), transmitter, measureMs,
+                                 ServerMayBeThere, std::move(done), this);
+    check->Start();
 }
 
-void PulseRouting::SetLevelWatched(bool) {}
+void PulseRouting::SetLevelWatched(bool watched)
+{
+    levelWatched = watched;
+    if (routedSink)
+        routedSink->SetLevelWatched(watched);
+}
+
+void PulseRouting::StatusReported(EngineStatus status, const QString& sinkDescription)
+{
+    FollowRoutedSink(status == EngineStatus::Routed);
+    reports.status(status, sinkDescription);
+}
+
+// Routed: the streams into the sink are followed; otherwise nothing is, and nothing plays into it for us.
+void PulseRouting::FollowRoutedSink(bool routed)
+{
+    const bool following = routed && context;
+    if (following && routedSink && routedSink->Sink() == scheduler.RoutedSink())
+        return;
+    const bool wasPlaying = routedSink && routedSink->Playing();
+    routedSink.reset();
+    connection.WatchStreams(following);
+    if (wasPlaying)
+        reports.playing(false);
+    if (!following)
+        return;
+    routedSink =
+        std::make_unique<PulseRoutedSink>(context, scheduler.RoutedSink(), reports.playing, reports.level);
+    routedSink->SetLevelWatched(levelWatched);
+}
 
 void PulseRouting::WatchSinks(bool on)
 {

@@ -16,7 +16,8 @@ struct SinkSeen
     std::uint32_t index = 0;
     QString description;
     SinkProperties properties;
-    bool silenced = false;         // muted, or at volume 0, in the sound settings
+    bool muted = false;
+    std::uint32_t volume = 1;      // its loudest channel's volume in the sound settings; 0 is silence
     QByteArray monitorSource = {}; // the source that hears what the sink plays
 };
 

@@ -8,6 +8,9 @@
 namespace {
 
 constexpr int ReadLimitMs = 1000;
+// A sink plays in blocks, up to seconds long while no client asks for less: the monitor's first reading
+// may come that much later. The measuring time counts from it, as long as this allows.
+constexpr int FirstReadingAllowanceMs = 500;
 
 } // namespace
 
@@ -30,7 +33,8 @@ SoundFacts FactsOf(const ServerReading& reading, const TransmitterIdentity& tran
         return facts;
     facts.transmitterCardFound = true;
     facts.routedToTransmitter = sink->name == reading.sinks.defaultSink;
-    facts.sinkMuted = sink->silenced;
+    // Turned all the way down is as silent as muted.
+    facts.sinkMuted = sink->muted || sink->volume == 0;
     facts.playing = PlaysInto(reading.streams, sink->index);
     return facts;
 }
@@ -55,6 +59,7 @@ SoundCheck::~SoundCheck() = default;
 
 void SoundCheck::Start()
 {
+    sinceStart.start();
     facts.server = SoundFacts::Server::NotAnswering;
     limit.start(ReadLimitMs);
     server->Read([this](const ServerReading& reading) { Read(reading); }, [this] { Lost(); });
@@ -67,13 +72,14 @@ void SoundCheck::Read(const ServerReading& reading)
     limit.stop();
     facts = FactsOf(reading, transmitter);
     const SinkSeen* sink = TransmitterSink(reading.sinks, transmitter);
-    if (!sink || measureMs == 0 || sink->monitorSource.isEmpty()) {
+    // Nothing playing into the sink: there is nothing to hear, and a sleeping sink is not woken.
+    if (!sink || measureMs == 0 || sink->monitorSource.isEmpty() || !facts.playing) {
         End();
         return;
     }
-    // Counted from the reading, which took less than ReadLimitMs: the whole stays within measureMs + 1 s.
+    // The reading took less than ReadLimitMs: the whole stays within measureMs + 1 s.
     measuring = true;
-    limit.start(measureMs);
+    limit.start(std::max<qint64>(0, measureMs + FirstReadingAllowanceMs - sinceStart.elapsed()));
     server->Measure(
         sink->monitorSource, [this](float peak) { Heard(peak); },
         [this] {
@@ -87,6 +93,10 @@ void SoundCheck::Heard(float peak)
 {
     if (ended || !measuring)
         return;
+    if (!heardAny) {
+        heardAny = true;
+        limit.start(std::min<qint64>(measureMs, limit.remainingTime()));
+    }
     loudest = std::max(loudest, peak);
     if (PeakDbfs(loudest) > SilenceDbfs)
         End();

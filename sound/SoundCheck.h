@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QTimer>
@@ -50,8 +51,9 @@ public:
                          std::function<void()> failed) = 0;
 };
 
-// One hearing check: reads the server, then measures the transmitter's sink's monitor for measureMs, or
-// less once sound above SilenceDbfs was heard. A reading not answered within a second ends it as
+// One hearing check: reads the server, then, while something plays into the transmitter's sink, measures
+// its monitor for measureMs from the first reading (which may wait up to half a second for the sink's next
+// block), or less once sound above SilenceDbfs was heard. A reading not answered within a second ends it as
 // NotAnswering; a server that fails or goes ends it as None (its socket gone) or NotAnswering. So done is
 // called once, from the event loop, within measureMs + 1 s; the server object goes right after.
 class SoundCheck final : public QObject
@@ -78,7 +80,9 @@ private:
     std::function<bool()> serverSocketExists;
     std::function<void(const SoundFacts&)> done;
     SoundFacts facts;
+    QElapsedTimer sinceStart;
     bool measuring = false;
+    bool heardAny = false;
     float loudest = 0;
     bool ended = false;
     QTimer limit;

@@ -120,20 +120,37 @@ void SoundRouting::Finish()
     serverWatcher = nullptr;
     if (engine)
         engine->Finish();
+    // Cut short by the end: no answer came in time.
+    for (auto& check : std::exchange(checks, {}))
+        answerCheck(std::move(check.second), SoundFacts::Server::NotAnswering);
     enginePlaying(false);
     engineReported(EngineStatus::Idle, {});
 }
 
 void SoundRouting::CheckSound(int measureMilliseconds, std::function<void(const SoundFacts&)> done)
 {
-    if (engine && !finished) {
-        engine->CheckSound(std::max(0, measureMilliseconds), std::move(done));
+    if (!engine || finished) {
+        // No server's socket, or one whose client module could not be loaded, or the program ends.
+        answerCheck(std::move(done), ServerMayBeThere() && !finished ? SoundFacts::Server::NotAnswering
+                                                                     : SoundFacts::Server::None);
         return;
     }
-    // Without the engine: no server's socket, or one whose client module could not be loaded.
+    const unsigned number = ++checkNumber;
+    checks.emplace(number, std::move(done));
+    engine->CheckSound(std::max(0, measureMilliseconds), [this, number](const SoundFacts& facts) {
+        const auto check = checks.find(number);
+        if (check == checks.end())
+            return;
+        const auto answer = std::move(check->second);
+        checks.erase(check);
+        answer(facts);
+    });
+}
+
+void SoundRouting::answerCheck(std::function<void(const SoundFacts&)> done, SoundFacts::Server server)
+{
     SoundFacts facts;
-    facts.server =
-        ServerMayBeThere() && !finished ? SoundFacts::Server::NotAnswering : SoundFacts::Server::None;
+    facts.server = server;
     QMetaObject::invokeMethod(
         this, [facts, done = std::move(done)] { done(facts); }, Qt::QueuedConnection);
 }

@@ -4,6 +4,7 @@
 #include "state/SoundFacts.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <QObject>
 #include <QString>
@@ -57,6 +58,9 @@ public:
 
     // Gathers SoundFacts for the hearing check, measuring the level on the transmitter's sink's monitor for
     // measureMilliseconds (0: no measuring; the measuring stops early once sound above -60 dBFS was seen).
+    // Only a sink that something plays into is measured: otherwise peakDbfs stays empty. The measuring time
+    // counts from the monitor's first reading, which may come up to half a second late (a sink playing in
+    // long blocks), within the limit below.
     // done is called exactly once, from the event loop, within measureMilliseconds + 1 s whatever the
     // server does (no server: Server::None at once; a server that does not answer: Server::NotAnswering).
     void CheckSound(int measureMilliseconds, std::function<void(const SoundFacts&)> done);
@@ -83,6 +87,7 @@ private:
     void engineReported(EngineStatus status, const QString& sinkDescription);
     void updateState();
     void enginePlaying(bool nowPlaying);
+    void answerCheck(std::function<void(const SoundFacts&)> done, SoundFacts::Server server);
 
     QString optionPath;
     bool enabled;
@@ -100,4 +105,7 @@ private:
     QString sinkDescription;
     bool playing = false;
     int levelWatchers = 0;
+    // The checks the engine has yet to answer, by number: those still open at the end are answered here.
+    std::map<unsigned, std::function<void(const SoundFacts&)>> checks;
+    unsigned checkNumber = 0;
 };
