@@ -42,7 +42,7 @@ QString Subject(HearingLink link)
     case HearingLink::OnAir:
         return QStringLiteral("on air");
     case HearingLink::Unmuted:
-        return QStringLiteral("not muted");
+        return QStringLiteral("mute");
     case HearingLink::Power:
         return QStringLiteral("power");
     case HearingLink::SoundServer:
