@@ -45,8 +45,9 @@ CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun&
     list->setWordWrap(true);
     list->setMinimumWidth(460);
     checkAgain->setObjectName(QStringLiteral("1050"));
-    checkAgain->setToolTip(QStringLiteral("Checks every link and measures the sound going into the transmitter "
-                                          "for up to 2 seconds"));
+    checkAgain->setToolTip(
+        QStringLiteral("Checks every link and measures the sound going into the transmitter "
+                       "for up to 2 seconds"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("2"));
     buttons->addButton(checkAgain, QDialogButtonBox::ActionRole);
@@ -88,8 +89,9 @@ void CHearingDlg::showLinks(const std::vector<LinkResult>& links)
     list->clear();
     for (const LinkResult& link : links)
         list->addItem(VerdictText(link.verdict) + QStringLiteral(": ") + link.text);
-    list->setCurrentRow(std::max(current, 0));
+    // The keyboard and a screen reader land on what to mend.
     const LinkResult* first = FirstBroken(links);
+    list->setCurrentRow(first ? int(first - links.data()) : std::max(current, 0));
     const bool levelMeasured = links.back().verdict != LinkVerdict::NotChecked;
     if (first)
         summary->setText(QStringLiteral("Mend this first: ") + first->text);

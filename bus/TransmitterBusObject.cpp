@@ -11,8 +11,8 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusReply>
 #include <QDBusMetaType>
+#include <QDBusReply>
 #include <QDBusVariant>
 
 // One link of the hearing check as the bus carries it: (link, verdict, words).
@@ -436,8 +436,8 @@ QDBusMessage TransmitterBusObject::levelWatchCall(const QDBusMessage& message)
     }
     const auto watching = levelWatchers.find(client);
     if (watching == levelWatchers.end())
-        return message.createErrorReply(QDBusError::Failed,
-                                        QStringLiteral("this client does not watch the level: WatchLevel first"));
+        return message.createErrorReply(
+            QDBusError::Failed, QStringLiteral("this client does not watch the level: WatchLevel first"));
     if (--watching->second == 0)
         dropLevelWatcher(client);
     return message.createReply();

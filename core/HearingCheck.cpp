@@ -74,7 +74,8 @@ Judged JudgeConnection(const TransmitterFacts& transmitter)
     return {true, QStringLiteral("the transmitter is plugged in")};
 }
 
-std::optional<Judged> JudgeTransmitter(HearingLink link, const TransmitterFacts& transmitter, HearingFace face)
+std::optional<Judged> JudgeTransmitter(HearingLink link, const TransmitterFacts& transmitter,
+                                       HearingFace face)
 {
     switch (link) {
     case HearingLink::Plugged:
@@ -82,9 +83,10 @@ std::optional<Judged> JudgeTransmitter(HearingLink link, const TransmitterFacts&
     case HearingLink::Delivered:
         if (transmitter.delivered)
             return Judged{true, QStringLiteral("the transmitter took every change")};
-        return Judged{false, WithFix(QStringLiteral("the transmitter did not take the last change (at %1)")
-                                         .arg(transmitter.failedWriteTime.toString(QStringLiteral("HH:mm:ss"))),
-                                     QStringLiteral("unplug it and plug it in again"))};
+        return Judged{false,
+                      WithFix(QStringLiteral("the transmitter did not take the last change (at %1)")
+                                  .arg(transmitter.failedWriteTime.toString(QStringLiteral("HH:mm:ss"))),
+                              QStringLiteral("unplug it and plug it in again"))};
     case HearingLink::OnAir:
         if (transmitter.onAir)
             return Judged{true, QStringLiteral("on air")};
@@ -93,13 +95,15 @@ std::optional<Judged> JudgeTransmitter(HearingLink link, const TransmitterFacts&
     case HearingLink::Unmuted:
         if (!transmitter.muted)
             return Judged{true, QStringLiteral("not muted")};
-        return Judged{false,
-                      WithFix(QStringLiteral("muted"), ByFace(face, "tessalyctl unmute", "press Mute", "tap Mute"))};
+        return Judged{false, WithFix(QStringLiteral("muted"),
+                                     ByFace(face, "tessalyctl unmute", "press Mute", "tap Mute"))};
     case HearingLink::Power:
         if (transmitter.paLevel > 0)
-            return Judged{true, QStringLiteral("power %1 of %2").arg(transmitter.paLevel).arg(PaLevelMaximum)};
-        return Judged{false, WithFix(QStringLiteral("power is 0"),
-                                     ByFace(face, "", "move the PA-VALUE slider up", "move the Power slider up"))};
+            return Judged{true,
+                          QStringLiteral("power %1 of %2").arg(transmitter.paLevel).arg(PaLevelMaximum)};
+        return Judged{false,
+                      WithFix(QStringLiteral("power is 0"),
+                              ByFace(face, "", "move the PA-VALUE slider up", "move the Power slider up"))};
     default:
         return std::nullopt;
     }
@@ -109,7 +113,8 @@ Judged JudgeServer(const SoundFacts& sound)
 {
     switch (sound.server) {
     case SoundFacts::Server::None:
-        return {false, QStringLiteral("no sound server is running: start PipeWire or PulseAudio, or log in again")};
+        return {false,
+                QStringLiteral("no sound server is running: start PipeWire or PulseAudio, or log in again")};
     case SoundFacts::Server::NotAnswering:
         return {false, QStringLiteral("the sound server does not answer: restart it, or log in again")};
     case SoundFacts::Server::Answering:
@@ -135,11 +140,12 @@ std::optional<Judged> JudgeSound(HearingLink link, const SoundFacts& sound, Hear
             return Judged{true, QStringLiteral("the sound goes to the transmitter")};
         const QString elsewhere = sound.defaultSinkDescription.isEmpty() ? QStringLiteral("no output")
                                                                          : sound.defaultSinkDescription;
-        return Judged{false,
-                      WithFix(QStringLiteral("the sound goes to %1, not to the transmitter").arg(elsewhere),
-                              ByFace(face, "tessalyctl sound on",
-                                     "tick \"Play sound through the transmitter\" in the window menu",
-                                     "tick \"Play sound through the transmitter\" in the program's window menu"))};
+        return Judged{
+            false,
+            WithFix(QStringLiteral("the sound goes to %1, not to the transmitter").arg(elsewhere),
+                    ByFace(face, "tessalyctl sound on",
+                           "tick \"Play sound through the transmitter\" in the window menu",
+                           "tick \"Play sound through the transmitter\" in the program's window menu"))};
     }
     case HearingLink::Playing:
         if (sound.playing)
@@ -163,15 +169,15 @@ std::optional<Judged> JudgeSound(HearingLink link, const SoundFacts& sound, Hear
     }
 }
 
-constexpr HearingLink chain[] = {HearingLink::Plugged,     HearingLink::Delivered, HearingLink::OnAir,
-                                 HearingLink::Unmuted,     HearingLink::Power,     HearingLink::SoundServer,
-                                 HearingLink::SoundCard,   HearingLink::Routed,    HearingLink::Playing,
+constexpr HearingLink chain[] = {HearingLink::Plugged,       HearingLink::Delivered, HearingLink::OnAir,
+                                 HearingLink::Unmuted,       HearingLink::Power,     HearingLink::SoundServer,
+                                 HearingLink::SoundCard,     HearingLink::Routed,    HearingLink::Playing,
                                  HearingLink::OutputUnmuted, HearingLink::Level};
 
 } // namespace
 
-std::vector<LinkResult> CheckHearing(const TransmitterFacts& transmitter, const std::optional<SoundFacts>& sound,
-                                     HearingFace face)
+std::vector<LinkResult> CheckHearing(const TransmitterFacts& transmitter,
+                                     const std::optional<SoundFacts>& sound, HearingFace face)
 {
     std::vector<LinkResult> links;
     bool broken = false;

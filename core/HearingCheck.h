@@ -80,8 +80,8 @@ struct LinkResult
 // Every link in order. sound: what the sound server told; nullopt when it was not asked, and the sound's
 // links then read "not checked". A level without a measurement (peakDbfs empty) reads "not checked" too,
 // and is not broken.
-std::vector<LinkResult> CheckHearing(const TransmitterFacts& transmitter, const std::optional<SoundFacts>& sound,
-                                     HearingFace face);
+std::vector<LinkResult> CheckHearing(const TransmitterFacts& transmitter,
+                                     const std::optional<SoundFacts>& sound, HearingFace face);
 
 // The first broken link; null when none is.
 const LinkResult* FirstBroken(const std::vector<LinkResult>& links);

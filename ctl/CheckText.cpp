@@ -22,8 +22,8 @@ QString checkText(const QList<CheckedLink>& links)
 {
     QString text;
     for (const CheckedLink& link : links) {
-        const QString verdict = link.verdict == QLatin1String("not-checked") ? QStringLiteral("not checked")
-                                                                              : link.verdict;
+        const QString verdict =
+            link.verdict == QLatin1String("not-checked") ? QStringLiteral("not checked") : link.verdict;
         text += verdict.leftJustified(13) + link.text + QLatin1Char('\n');
     }
     return text;
@@ -48,5 +48,6 @@ QByteArray checkJson(const QList<CheckedLink>& links)
 
 bool allHold(const QList<CheckedLink>& links)
 {
-    return std::none_of(links.begin(), links.end(), [](const CheckedLink& link) { return link.verdict == broken; });
+    return std::none_of(links.begin(), links.end(),
+                        [](const CheckedLink& link) { return link.verdict == broken; });
 }

@@ -239,8 +239,9 @@ QString unreachable(const QDBusMessage& reply, int timeoutMs)
     const QString error = reply.errorName();
     if (error == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
         error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
-        return QStringLiteral("Tessaly is not running: start it with 'tessaly', or 'tessaly --headless' where "
-                              "there is no desktop");
+        return QStringLiteral(
+            "Tessaly is not running: start it with 'tessaly', or 'tessaly --headless' where "
+            "there is no desktop");
     if (error == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
         error == QLatin1String("org.freedesktop.DBus.Error.Timeout"))
         return QStringLiteral("Tessaly did not answer within %1 s (see --timeout)").arg(timeoutMs / 1000.0);

@@ -37,7 +37,8 @@ void HearingRun::Run(HearingFace face, int measureMs, HearingDone done)
 
 HearingRunner HearingRun::Runner()
 {
-    return [this](HearingFace face, int measureMs, HearingDone done) { Run(face, measureMs, std::move(done)); };
+    return
+        [this](HearingFace face, int measureMs, HearingDone done) { Run(face, measureMs, std::move(done)); };
 }
 
 bool HearingRun::NothingPlaying() const

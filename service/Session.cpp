@@ -9,8 +9,8 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 
-Session::Session(QObject* parent) : QObject(parent), sound(core), hearing(core, &sound.Routing()),
-      web(core, &sound.Routing(), &hearing)
+Session::Session(QObject* parent)
+    : QObject(parent), sound(core), hearing(core, &sound.Routing()), web(core, &sound.Routing(), &hearing)
 {
     connect(&endSignals, &SessionEndSignals::sessionEnding, this, &Session::ending);
     connect(&sleepWatcher, &SleepWatcher::wokeUp, this, [this] {

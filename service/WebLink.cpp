@@ -43,10 +43,11 @@ void WebLink::checkHearing()
         return;
     }
     checking = true;
-    hearing->Run(HearingFace::Page, 0, [link = QPointer<WebLink>(this)](const std::vector<LinkResult>& links) {
-        if (link)
-            link->heard(links);
-    });
+    hearing->Run(HearingFace::Page, 0,
+                 [link = QPointer<WebLink>(this)](const std::vector<LinkResult>& links) {
+                     if (link)
+                         link->heard(links);
+                 });
 }
 
 void WebLink::heard(const std::vector<LinkResult>& links)

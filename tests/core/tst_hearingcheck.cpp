@@ -30,8 +30,7 @@ SoundFacts Heard()
     return facts;
 }
 
-template <typename Facts, typename Change>
-Facts With(Facts facts, Change change)
+template <typename Facts, typename Change> Facts With(Facts facts, Change change)
 {
     change(facts);
     return facts;
@@ -59,20 +58,20 @@ private slots:
         const auto sound = [](auto change) { return std::optional<SoundFacts>(With(Heard(), change)); };
 
         QTest::newRow("all hold") << holding << heard << QString() << QString();
-        QTest::newRow("not plugged in") << absent << heard << "plugged" << "the transmitter is not plugged in";
+        QTest::newRow("not plugged in") << absent << heard << "plugged"
+                                        << "the transmitter is not plugged in";
         QTest::newRow("no permission")
-            << With(holding, [](auto& t) { t.connection = Connection::NoPermission; }) << notAsked << "plugged"
+            << With(holding, [](auto& t) { t.connection = Connection::NoPermission; }) << notAsked
+            << "plugged"
             << "no permission: install 70-tessaly.rules, then plug it in again";
         QTest::newRow("absent and muted: the first wins")
             << With(absent, [](auto& t) { t.muted = true; }) << notAsked << "plugged" << QString();
-        QTest::newRow("a write failed")
-            << With(holding,
-                    [](auto& t) {
-                        t.delivered = false;
-                        t.failedWriteTime = QTime(10, 11, 12);
-                    })
-            << heard << "delivered" << QString();
-        QTest::newRow("off air") << offAir << heard << "on-air" << "off air: tessalyctl on";
+        QTest::newRow("a write failed") << With(holding, [](auto& t) {
+            t.delivered = false;
+            t.failedWriteTime = QTime(10, 11, 12);
+        }) << heard << "delivered" << QString();
+        QTest::newRow("off air") << offAir << heard << "on-air"
+                                 << "off air: tessalyctl on";
         QTest::newRow("off air before no sound server")
             << offAir << sound([](auto& s) { s.server = Server::None; }) << "on-air" << QString();
         QTest::newRow("muted") << With(holding, [](auto& t) { t.muted = true; }) << heard << "unmuted"
@@ -83,31 +82,27 @@ private slots:
         QTest::newRow("no sound server")
             << holding << sound([](auto& s) { s.server = Server::None; }) << "sound-server" << QString();
         QTest::newRow("server not answering")
-            << holding << sound([](auto& s) { s.server = Server::NotAnswering; }) << "sound-server" << QString();
-        QTest::newRow("PipeWire's pulse server without the card")
-            << holding
-            << sound([](auto& s) {
-                   s.pipewire = true;
-                   s.transmitterCardFound = s.routedToTransmitter = false;
-               })
-            << "sound-card" << QString();
+            << holding << sound([](auto& s) { s.server = Server::NotAnswering; }) << "sound-server"
+            << QString();
+        QTest::newRow("PipeWire's pulse server without the card") << holding << sound([](auto& s) {
+            s.pipewire = true;
+            s.transmitterCardFound = s.routedToTransmitter = false;
+        }) << "sound-card" << QString();
         QTest::newRow("sound to the speakers")
-            << holding
-            << sound([](auto& s) {
+            << holding << sound([](auto& s) {
                    s.routedToTransmitter = false;
                    s.defaultSinkDescription = QStringLiteral("Speakers");
                })
-            << "routed" << "the sound goes to Speakers, not to the transmitter: tessalyctl sound on";
+            << "routed"
+            << "the sound goes to Speakers, not to the transmitter: tessalyctl sound on";
         QTest::newRow("nothing playing") << holding << sound([](auto& s) { s.playing = false; }) << "playing"
                                          << "nothing is playing";
-        QTest::newRow("nothing playing into a muted sink")
-            << holding
-            << sound([](auto& s) {
-                   s.playing = false;
-                   s.sinkMuted = true;
-               })
-            << "playing" << QString();
-        QTest::newRow("sink muted") << holding << sound([](auto& s) { s.sinkMuted = true; }) << "output-unmuted"
+        QTest::newRow("nothing playing into a muted sink") << holding << sound([](auto& s) {
+            s.playing = false;
+            s.sinkMuted = true;
+        }) << "playing" << QString();
+        QTest::newRow("sink muted") << holding << sound([](auto& s) { s.sinkMuted = true; })
+                                    << "output-unmuted"
                                     << "the transmitter's output is muted in the sound settings";
         QTest::newRow("silent") << holding << sound([](auto& s) { s.peakDbfs = -70.0; }) << "level"
                                 << "the sound is silent (below -60 dBFS for 2 s)";
@@ -116,8 +111,8 @@ private slots:
             << "level" << QString();
         QTest::newRow("at the threshold")
             << holding << sound([](auto& s) { s.peakDbfs = HearingSilenceDbfs; }) << QString() << QString();
-        QTest::newRow("not measured") << holding << sound([](auto& s) { s.peakDbfs.reset(); }) << QString()
-                                      << QString();
+        QTest::newRow("not measured")
+            << holding << sound([](auto& s) { s.peakDbfs.reset(); }) << QString() << QString();
     }
 
     void firstBroken()
