@@ -114,7 +114,9 @@ void PulseRoutedSink::Answered()
     const bool nowPlaying = sinkFound && PlaysInto(streams, sinkIndex);
     if (nowPlaying != playing) {
         playing = nowPlaying;
-        reportPlaying(playing);
+        // Told from the event loop: what hears it may change the routing, and with it drop this object.
+        QMetaObject::invokeMethod(
+            this, [this, nowPlaying] { reportPlaying(nowPlaying); }, Qt::QueuedConnection);
     }
     Measure();
 }

@@ -24,13 +24,13 @@ struct pa_sink_input_info;
 class PulseRoutedSink final : public QObject
 {
 public:
-    // playing: each change, from false; level: at most 10 a second, -inf once when the measuring stops.
+    // playing: each change, from false, from the event loop (one still to come is dropped with the object);
+    // level: at most 10 a second, -inf once when the measuring stops.
     PulseRoutedSink(pa_context* context, const QByteArray& sink, std::function<void(bool playing)> playing,
                     std::function<void(double peakDbfs)> level);
     ~PulseRoutedSink() override;
 
     const QByteArray& Sink() const { return sink; }
-    bool Playing() const { return playing; }
     void StreamsAnnounced();
     void SetLevelWatched(bool watched);
 

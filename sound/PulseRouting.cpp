@@ -126,10 +126,11 @@ void PulseRouting::FollowRoutedSink(bool routed)
     const bool following = routed && context;
     if (following && routedSink && routedSink->Sink() == scheduler.RoutedSink())
         return;
-    const bool wasPlaying = routedSink && routedSink->Playing();
+    const bool wasFollowing = bool(routedSink);
     routedSink.reset();
     connection.WatchStreams(following);
-    if (wasPlaying)
+    // Whatever the dropped follower still had to tell: nothing plays into a sink not followed.
+    if (wasFollowing)
         reports.playing(false);
     if (!following)
         return;
