@@ -2,7 +2,9 @@
 
 #include "state/TransmitterValues.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -29,36 +31,6 @@ QString ByFace(HearingFace face, const char* commandLine, const char* window, co
         break;
     }
     return QString::fromUtf8(commandLine);
-}
-
-// What a link is about, as a link not checked shows it.
-QString Subject(HearingLink link)
-{
-    switch (link) {
-    case HearingLink::Plugged:
-        return QStringLiteral("the transmitter plugged in");
-    case HearingLink::Delivered:
-        return QStringLiteral("the transmitter taking the changes");
-    case HearingLink::OnAir:
-        return QStringLiteral("on air");
-    case HearingLink::Unmuted:
-        return QStringLiteral("mute");
-    case HearingLink::Power:
-        return QStringLiteral("power");
-    case HearingLink::SoundServer:
-        return QStringLiteral("the sound server");
-    case HearingLink::SoundCard:
-        return QStringLiteral("the transmitter's sound card");
-    case HearingLink::Routed:
-        return QStringLiteral("where the sound goes");
-    case HearingLink::Playing:
-        return QStringLiteral("something playing");
-    case HearingLink::OutputUnmuted:
-        return QStringLiteral("the transmitter's output in the sound settings");
-    case HearingLink::Level:
-        break;
-    }
-    return QStringLiteral("the sound's level");
 }
 
 Judged JudgeConnection(const TransmitterFacts& transmitter)
@@ -169,10 +141,27 @@ std::optional<Judged> JudgeSound(HearingLink link, const SoundFacts& sound, Hear
     }
 }
 
-constexpr HearingLink chain[] = {HearingLink::Plugged,       HearingLink::Delivered, HearingLink::OnAir,
-                                 HearingLink::Unmuted,       HearingLink::Power,     HearingLink::SoundServer,
-                                 HearingLink::SoundCard,     HearingLink::Routed,    HearingLink::Playing,
-                                 HearingLink::OutputUnmuted, HearingLink::Level};
+// The links in the chain's order: the name scripts see, and what the link is about, as it reads when not
+// checked.
+struct LinkNames
+{
+    HearingLink link;
+    const char* name;
+    const char* subject;
+};
+constexpr LinkNames chain[] = {
+    {HearingLink::Plugged, "plugged", "the transmitter plugged in"},
+    {HearingLink::Delivered, "delivered", "the transmitter taking the changes"},
+    {HearingLink::OnAir, "on-air", "on air"},
+    {HearingLink::Unmuted, "unmuted", "mute"},
+    {HearingLink::Power, "power", "power"},
+    {HearingLink::SoundServer, "sound-server", "the sound server"},
+    {HearingLink::SoundCard, "sound-card", "the transmitter's sound card"},
+    {HearingLink::Routed, "routed", "where the sound goes"},
+    {HearingLink::Playing, "playing", "something playing"},
+    {HearingLink::OutputUnmuted, "output-unmuted", "the transmitter's output in the sound settings"},
+    {HearingLink::Level, "level", "the sound's level"},
+};
 
 } // namespace
 
@@ -181,12 +170,13 @@ std::vector<LinkResult> CheckHearing(const TransmitterFacts& transmitter,
 {
     std::vector<LinkResult> links;
     bool broken = false;
-    for (const HearingLink link : chain) {
+    for (const LinkNames& names : chain) {
+        const HearingLink link = names.link;
         std::optional<Judged> judged = JudgeTransmitter(link, transmitter, face);
         if (!judged && sound)
             judged = JudgeSound(link, *sound, face);
         if (broken || !judged) {
-            links.push_back({link, LinkVerdict::NotChecked, Subject(link)});
+            links.push_back({link, LinkVerdict::NotChecked, QString::fromUtf8(names.subject)});
             continue;
         }
         broken = !judged->holds;
@@ -206,31 +196,9 @@ const LinkResult* FirstBroken(const std::vector<LinkResult>& links)
 
 QString LinkName(HearingLink link)
 {
-    switch (link) {
-    case HearingLink::Plugged:
-        return QStringLiteral("plugged");
-    case HearingLink::Delivered:
-        return QStringLiteral("delivered");
-    case HearingLink::OnAir:
-        return QStringLiteral("on-air");
-    case HearingLink::Unmuted:
-        return QStringLiteral("unmuted");
-    case HearingLink::Power:
-        return QStringLiteral("power");
-    case HearingLink::SoundServer:
-        return QStringLiteral("sound-server");
-    case HearingLink::SoundCard:
-        return QStringLiteral("sound-card");
-    case HearingLink::Routed:
-        return QStringLiteral("routed");
-    case HearingLink::Playing:
-        return QStringLiteral("playing");
-    case HearingLink::OutputUnmuted:
-        return QStringLiteral("output-unmuted");
-    case HearingLink::Level:
-        break;
-    }
-    return QStringLiteral("level");
+    const auto named = std::find_if(std::begin(chain), std::end(chain),
+                                    [link](const LinkNames& names) { return names.link == link; });
+    return QString::fromUtf8(named->name);
 }
 
 QString VerdictName(LinkVerdict verdict)
