@@ -31,7 +31,7 @@ QString VerdictText(LinkVerdict verdict)
 } // namespace
 
 CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun& hearing, QWidget* parent)
-    : QDialog(parent), hearing(hearing), summary(new QLabel(this)), list(new QListWidget(this)),
+    : QDialog(parent), core(core), hearing(hearing), summary(new QLabel(this)), list(new QListWidget(this)),
       checkAgain(new QPushButton(QStringLiteral("Check again"), this))
 {
     setObjectName(QStringLiteral("130"));
@@ -59,7 +59,10 @@ CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun&
     layout->addWidget(list);
     layout->addWidget(buttons);
 
-    connect(&core, &TransmitterCore::changed, this, [this] { check(0); });
+    connect(&core, &TransmitterCore::changed, this, [this] {
+        if (!this->core.HearingFacts().SameFor(checkedFacts))
+            check(0);
+    });
     if (sound)
         connect(sound, &SoundRouting::stateChanged, this, [this] { check(0); });
     check(HearingMeasureMs);
@@ -72,6 +75,7 @@ void CHearingDlg::check(int measureMs)
         return;
     }
     checking = true;
+    checkedFacts = core.HearingFacts();
     if (measureMs > 0) {
         summary->setText(QStringLiteral("Checking, and listening to the sound for up to 2 seconds…"));
         checkAgain->setEnabled(false);

@@ -31,7 +31,9 @@ private:
     void check(int measureMs);
     void showLinks(const std::vector<LinkResult>& links);
 
+    TransmitterCore& core;
     HearingRun& hearing;
+    TransmitterFacts checkedFacts; // the transmitter's side as the last check began
     QLabel* summary;
     QListWidget* list;
     QPushButton* checkAgain;

@@ -35,6 +35,13 @@ struct TransmitterFacts
     bool onAir = false;
     bool muted = false;
     std::int32_t paLevel = 0;
+
+    // Whether the check would read the same: a change of frequency, say, is no reason to check again.
+    bool SameFor(const TransmitterFacts& other) const
+    {
+        return connection == other.connection && delivered == other.delivered && onAir == other.onAir &&
+               muted == other.muted && (paLevel > 0) == (other.paLevel > 0);
+    }
 };
 
 // The links in the chain's order.

@@ -14,10 +14,10 @@ WebLink::WebLink(TransmitterCore& core, SoundRouting* soundRouting, HearingRun* 
     : QObject(parent), core(core), soundRouting(soundRouting), hearing(hearing),
       control(*this, QFileInfo(settingsPath()).dir().path())
 {
-    connect(&core, &TransmitterCore::changed, this, &WebLink::changed);
+    connect(&core, &TransmitterCore::changed, this, &WebLink::coreChanged);
     if (soundRouting) {
-        connect(soundRouting, &SoundRouting::enabledChanged, this, &WebLink::changed);
-        connect(soundRouting, &SoundRouting::stateChanged, this, &WebLink::changed);
+        connect(soundRouting, &SoundRouting::enabledChanged, this, &WebLink::soundChanged);
+        connect(soundRouting, &SoundRouting::stateChanged, this, &WebLink::soundChanged);
     }
     connect(&control, &WebControl::changed, this, &WebLink::checkHearing);
 }
@@ -28,7 +28,14 @@ void WebLink::Start(bool switchOn)
     checkHearing();
 }
 
-void WebLink::changed()
+void WebLink::coreChanged()
+{
+    control.HostChanged();
+    if (!core.HearingFacts().SameFor(checkedFacts))
+        checkHearing();
+}
+
+void WebLink::soundChanged()
 {
     control.HostChanged();
     checkHearing();
@@ -43,6 +50,7 @@ void WebLink::checkHearing()
         return;
     }
     checking = true;
+    checkedFacts = core.HearingFacts();
     hearing->Run(HearingFace::Page, 0,
                  [link = QPointer<WebLink>(this)](const std::vector<LinkResult>& links) {
                      if (link)

@@ -33,7 +33,9 @@ public:
     bool Step(bool up) override;
 
 private:
-    void changed();
+    // The core changed: the page hears of it, and the check runs again when it would read otherwise.
+    void coreChanged();
+    void soundChanged();
     // One check at a time: changes while one runs ask for one more after it.
     void checkHearing();
     void heard(const std::vector<LinkResult>& links);
@@ -43,6 +45,7 @@ private:
     HearingRun* hearing;
     WebControl control;
     QString hearingProblem;
+    TransmitterFacts checkedFacts; // the transmitter's side as the last check began
     bool checking = false;
     bool checkAgain = false;
 };
