@@ -19,8 +19,8 @@ PulsePeakStream::PulsePeakStream(pa_context* context, const QByteArray& source,
                                  std::function<void(float peak)> heard, std::function<void()> failed)
     : heard(std::move(heard)), failed(std::move(failed))
 {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, ReadingsPerSecond, 1};
-    stream = pa_stream_new(context, "Level", &spec, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, ReadingsPerSecond, 1};
+    stream = pa_stream_new(context, "Level", &format, nullptr);
     if (!stream) {
         Fail();
         return;

@@ -132,8 +132,7 @@ void PulseRoutedSink::Measure()
             reportLevel(-std::numeric_limits<double>::infinity());
         return;
     }
-    held = 0;
-    reportedCount = 0;
+    pacer = {};
     clock.start();
     stream = std::make_unique<PulsePeakStream>(
         context, monitor, [this](float peak) { Heard(peak); },
@@ -142,16 +141,8 @@ void PulseRoutedSink::Measure()
 
 void PulseRoutedSink::Heard(float peak)
 {
-    // The server's clock gives 10 readings a second, a little unevenly; after a stall they come in a burst.
-    // A reading that would make more than 10 in the last second is folded into the next.
-    held = std::max(held, peak);
-    const qint64 now = clock.elapsed();
-    qint64& tenthLast = reported[reportedCount % reported.size()];
-    if (reportedCount >= reported.size() && now - tenthLast < 1000)
-        return;
-    tenthLast = now;
-    ++reportedCount;
-    reportLevel(PeakDbfs(std::exchange(held, 0.0f)));
+    if (const std::optional<float> paced = pacer.Heard(peak, clock.elapsed()))
+        reportLevel(PeakDbfs(*paced));
 }
 
 // The monitor went, or refused us: measured again once the streams change.

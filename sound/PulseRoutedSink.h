@@ -1,10 +1,9 @@
 #pragma once
 
+#include "sound/LevelPacer.h"
 #include "sound/PulsePeakStream.h"
 #include "sound/SoundCheck.h"
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -58,9 +57,6 @@ private:
     bool playing = false;
     bool watched = false;
     std::unique_ptr<PulsePeakStream> stream;
-    // When the last 10 levels were reported, by the clock started with the stream.
     QElapsedTimer clock;
-    std::array<qint64, PulsePeakStream::ReadingsPerSecond> reported{};
-    std::size_t reportedCount = 0;
-    float held = 0;
+    LevelPacer pacer;
 };

@@ -52,7 +52,7 @@ SoundCheck::SoundCheck(std::unique_ptr<CheckServer> server, const TransmitterIde
       serverSocketExists(std::move(serverSocketExists)), done(std::move(done))
 {
     limit.setSingleShot(true);
-    connect(&limit, &QTimer::timeout, this, &SoundCheck::TimeUp);
+    connect(&limit, &QTimer::timeout, this, &SoundCheck::End);
 }
 
 SoundCheck::~SoundCheck() = default;
@@ -77,7 +77,7 @@ void SoundCheck::Read(const ServerReading& reading)
         End();
         return;
     }
-    // The reading took less than ReadLimitMs: the whole stays within measureMs + 1 s.
+    // Counted from the start: the whole stays within measureMs + FirstReadingAllowanceMs, or ReadLimitMs.
     measuring = true;
     limit.start(std::max<qint64>(0, measureMs + FirstReadingAllowanceMs - sinceStart.elapsed()));
     server->Measure(
@@ -110,11 +110,6 @@ void SoundCheck::Lost()
     facts = {};
     facts.server = serverSocketExists() ? SoundFacts::Server::NotAnswering : SoundFacts::Server::None;
     measuring = false;
-    End();
-}
-
-void SoundCheck::TimeUp()
-{
     End();
 }
 

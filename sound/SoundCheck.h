@@ -71,7 +71,6 @@ private:
     void Read(const ServerReading& reading);
     void Heard(float peak);
     void Lost();
-    void TimeUp();
     void End();
 
     std::unique_ptr<CheckServer> server;

@@ -1,3 +1,4 @@
+#include "sound/LevelPacer.h"
 #include "sound/SoundCheck.h"
 
 #include <cmath>
@@ -81,6 +82,8 @@ private slots:
     void readsTheWay();
     void endsWhateverTheServerDoes_data();
     void endsWhateverTheServerDoes();
+    void pacesTheLevel_data();
+    void pacesTheLevel();
 };
 
 void TestSoundCheck::readsTheWay_data()
@@ -219,6 +222,56 @@ void TestSoundCheck::endsWhateverTheServerDoes()
                          : std::isinf(*facts.peakDbfs) ? QStringLiteral("-inf")
                                                        : QString::number(std::lround(*facts.peakDbfs));
     QTEST(peak, "peak");
+}
+
+// Readings as the server's clock gives them, one every intervalMs (jitter added to every other one), those
+// of a stall of stallMs after the first second coming at once after it. At most 10 levels go in any second,
+// a loud reading held back is carried by the next level, no more are held back than that needs, and the
+// meter does not freeze for long, not even after a burst (longestPauseMs, beside the stall; 0: any).
+void TestSoundCheck::pacesTheLevel_data()
+{
+    QTest::addColumn<int>("intervalMs");
+    QTest::addColumn<int>("jitterMs");
+    QTest::addColumn<int>("stallMs");
+    QTest::addColumn<int>("leastSent"); // of 200 readings
+    QTest::addColumn<int>("longestPauseMs");
+    QTest::newRow("even") << 100 << 0 << 0 << 200 << 100;
+    QTest::newRow("uneven") << 100 << 8 << 0 << 200 << 108;
+    QTest::newRow("faster than it may") << 50 << 0 << 0 << 95 << 0;
+    QTest::newRow("a stall, then a burst") << 100 << 3 << 2000 << 175 << 206;
+}
+
+void TestSoundCheck::pacesTheLevel()
+{
+    QFETCH(int, intervalMs);
+    QFETCH(int, jitterMs);
+    QFETCH(int, stallMs);
+    LevelPacer pacer;
+    QList<qint64> sentAt;
+    float loudestHeld = 0;
+    qint64 clock = 0;
+    for (int reading = 0; reading < 200; ++reading) {
+        clock += intervalMs + (reading % 2 ? jitterMs : -jitterMs);
+        const qint64 heardAt = clock > 1000 && clock < 1000 + stallMs ? 1000 + stallMs : clock;
+        // Every 7th reading loud, louder each time; the others quiet.
+        const float peak = reading % 7 == 0 ? 0.5f + reading / 1000.0f : 0.01f;
+        loudestHeld = std::max(loudestHeld, peak);
+        if (const std::optional<float> level = pacer.Heard(peak, heardAt)) {
+            QCOMPARE(*level, loudestHeld);
+            loudestHeld = 0;
+            sentAt += heardAt;
+        }
+    }
+    const auto most = qsizetype(LevelPacer::MostPerSecond);
+    for (qsizetype first = 0; first + most < sentAt.size(); ++first)
+        QVERIFY2(sentAt[first + most] - sentAt[first] >= 1000, qPrintable(QString::number(sentAt[first])));
+    QFETCH(int, leastSent);
+    QVERIFY2(sentAt.size() >= leastSent, qPrintable(QString::number(sentAt.size())));
+    QFETCH(int, longestPauseMs);
+    for (qsizetype next = 1; longestPauseMs > 0 && next < sentAt.size(); ++next)
+        if (sentAt[next] != 1000 + stallMs)
+            QVERIFY2(sentAt[next] - sentAt[next - 1] <= longestPauseMs,
+                     qPrintable(QString::number(sentAt[next])));
 }
 
 QTEST_GUILESS_MAIN(TestSoundCheck)
