@@ -118,13 +118,6 @@ TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<
         connect(web, &WebControl::changed, this, &TransmitterBusObject::announceChanges);
     if (soundRouting)
         connect(soundRouting, &SoundRouting::levelChanged, this, &TransmitterBusObject::sendLevel);
-    levelHold.setSingleShot(true);
-    // A coarse timer may fire up to 5 % early, which would break the spacing.
-    levelHold.setTimerType(Qt::PreciseTimer);
-    connect(&levelHold, &QTimer::timeout, this, [this] {
-        if (registered && !levelWatchers.empty())
-            emitLevel(heldLevel);
-    });
     levelWatcherGoing.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
     connect(&levelWatcherGoing, &QDBusServiceWatcher::serviceUnregistered, this,
             &TransmitterBusObject::dropLevelWatcher);
@@ -463,18 +456,6 @@ void TransmitterBusObject::sendLevel(double peakDbfs)
 {
     if (!registered || levelWatchers.empty())
         return;
-    if (!levelSent.isValid() || levelSent.elapsed() >= levelSpacingMs) {
-        emitLevel(peakDbfs);
-        return;
-    }
-    heldLevel = levelHold.isActive() ? std::max(heldLevel, peakDbfs) : peakDbfs;
-    if (!levelHold.isActive())
-        levelHold.start(int(levelSpacingMs - levelSent.elapsed()));
-}
-
-void TransmitterBusObject::emitLevel(double peakDbfs)
-{
-    levelSent.start();
     QDBusMessage signal =
         QDBusMessage::createSignal(BusNames::objectPath, BusNames::interface, QStringLiteral("Level"));
     signal << peakDbfs;

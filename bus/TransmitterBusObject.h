@@ -10,8 +10,6 @@
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QDBusVirtualObject>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QVariantMap>
 #include <set>
 #include <vector>
@@ -80,10 +78,7 @@ private:
     // WatchLevel and UnwatchLevel: the sound's level is watched while any client on the bus watches it.
     QDBusMessage levelWatchCall(const QDBusMessage& message);
     void dropLevelWatcher(const QString& client);
-    // At most one Level signal in levelSpacingMs: a reading that comes sooner is held, the loudest of those
-    // held sent once the time is up.
     void sendLevel(double peakDbfs);
-    void emitLevel(double peakDbfs);
 
     TransmitterCore& core;
     std::vector<PendingAnswer> pendingAnswers;
@@ -94,9 +89,5 @@ private:
     HearingRunner hearingCheck;
     std::map<QString, int> levelWatchers; // each client's WatchLevel calls not yet undone
     QDBusServiceWatcher levelWatcherGoing;
-    static constexpr int levelSpacingMs = 100;
-    QElapsedTimer levelSent;
-    QTimer levelHold;
-    double heldLevel = 0;
     bool registered = false;
 };
