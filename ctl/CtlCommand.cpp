@@ -45,7 +45,7 @@ const char* const commandList =
     "  3  Tessaly is not running and could not be started, or the session bus did not answer\n"
     "  4  Tessaly did not answer in time (see --timeout); the command may still take effect\n"
     "  check: 0 when every link holds, 1 when one is broken, also when Tessaly is not running or does\n"
-    "  not answer within its 3 s (or --timeout)\n";
+    "  not answer within 2.9 s (or --timeout)\n";
 
 // Properties and methods whose change goes out to the transmitter in a report.
 const QStringList transmitterProperties = {

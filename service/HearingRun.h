@@ -17,7 +17,7 @@ class HearingRun final : public QObject
 public:
     // The server's answer is waited for this much longer than the measuring, at most: then the sound
     // server counts as not answering, so that a face asking over the bus has its answer within 3 s.
-    static constexpr int answerMarginMs = 900;
+    static constexpr int answerMarginMs = 850;
 
     // sound: null where the run has no sound routing; the sound's links then read "not checked".
     HearingRun(TransmitterCore& core, SoundRouting* sound, QObject* parent = nullptr);
