@@ -33,6 +33,7 @@ int CTransmitterApp::InitInstance(const StartOptions& options, SingleInstanceLoc
         session.StartServices([&dialog] { dialog.BringBack(); }, options.web);
         dialog.AddSoundRoutingItem(session.Sound());
         dialog.AddWebControlItem(session.Web());
+        dialog.AddHearingCheckItem(session.Sound(), session.Hearing());
         AddUnattendedItems(*dialog.SystemMenu()->Menu(), session.Core());
     });
     dialog.DoModal();

@@ -1,7 +1,9 @@
 #include "app/CTransmitterDlg.h"
 
+#include "app/CHearingDlg.h"
 #include "app/CWebControlDlg.h"
 #include "app/DisplayCheck.h"
+#include "app/LevelMeterLink.h"
 #include "app/TrayControl.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
@@ -130,6 +132,7 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
                                "keeps playing where it did."));
         },
         Qt::SingleShotConnection);
+    new LevelMeterLink(*this, panel->Readout(), routing);
 }
 
 void CTransmitterDlg::AddWebControlItem(WebControl& web)
@@ -138,6 +141,22 @@ void CTransmitterDlg::AddWebControlItem(WebControl& web)
     connect(item, &QAction::triggered, this, [this, &web] {
         CWebControlDlg window(web, this);
         window.exec();
+    });
+}
+
+void CTransmitterDlg::AddHearingCheckItem(SoundRouting& routing, HearingRun& hearing)
+{
+    QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Why can't I hear it?"));
+    item->setObjectName(QString::number(IDM_HEARINGCHECK));
+    trayControl->FollowHearing(routing, hearing);
+    connect(item, &QAction::triggered, this, [this, &routing, &hearing] {
+        if (!hearingWindow) {
+            hearingWindow = new CHearingDlg(core, &routing, hearing, this);
+            hearingWindow->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        hearingWindow->show();
+        hearingWindow->raise();
+        hearingWindow->activateWindow();
     });
 }
 

@@ -7,7 +7,9 @@
 
 class QMessageBox;
 
+class CHearingDlg;
 class CMainPanel;
+class HearingRun;
 class CSystemMenu;
 class CTrayIcon;
 class SoundRouting;
@@ -54,10 +56,13 @@ public:
     // The window menu, from OnInitDialog on.
     CSystemMenu* SystemMenu() const { return systemMenu; }
     // The checkable "Play sound through the transmitter" item below About, kept in step both ways; the
-    // first search that ends without the transmitter's sound card is told once, without a box.
+    // first search that ends without the transmitter's sound card is told once, without a box. The read-out
+    // shows the sound's level while the window is on the screen and the sound routed.
     void AddSoundRoutingItem(SoundRouting& routing);
     // "Control from a phone…" below it, opening the web page's window.
     void AddWebControlItem(WebControl& web);
+    // "Why can't I hear it?" below that, opening the hearing check's window, or raising it when open.
+    void AddHearingCheckItem(SoundRouting& routing, HearingRun& hearing);
 
 protected:
     bool PreTranslateMessage(QObject* receiver, QEvent* event) override;
@@ -68,6 +73,7 @@ protected:
 private:
     // "USB Data Write Error!" while it is shown: one at a time.
     QPointer<QMessageBox> writeErrorMessage;
+    QPointer<CHearingDlg> hearingWindow;
     // Null until built: the event hook already sees the events of its construction.
     CMainPanel* panel = nullptr;
     TransmitterCore& core;

@@ -3,11 +3,13 @@
 #include "app/CTransmitterDlg.h"
 #include "core/TransmitterCore.h"
 #include "panels/CFrequencyReadout.h"
+#include "service/HearingRun.h"
 #include "skin/CTrayIcon.h"
+#include "sound/SoundRouting.h"
 
 #include <QMessageBox>
 
-QString TrayToolTip(const TransmitterCore& core)
+QString TrayToolTip(const TransmitterCore& core, bool nothingPlaying)
 {
     const TransmitterState& state = core.State();
     QString shown;
@@ -24,7 +26,8 @@ QString TrayToolTip(const TransmitterCore& core)
         else if (state.muted)
             shown = QStringLiteral("muted");
         else
-            shown = QStringLiteral("on air, ") + CFrequencyReadout::FrequencyText(state.frequency);
+            shown = QStringLiteral("on air, ") + CFrequencyReadout::FrequencyText(state.frequency) +
+                    (nothingPlaying ? QStringLiteral(", nothing playing") : QString());
         if (!core.Delivered())
             shown += QStringLiteral(" — the transmitter did not take the last change");
         break;
@@ -71,9 +74,16 @@ void TrayControl::showState()
 {
     const TransmitterCore& core = window.Core();
     showMenuState();
-    window.TrayIcon()->ShowStatus(TrayToolTip(core),
+    window.TrayIcon()->ShowStatus(TrayToolTip(core, hearing && hearing->NothingPlaying()),
                                   core.State().onAir &&
                                       core.Connection() == TransmitterCore::ConnectionState::Connected);
+}
+
+void TrayControl::FollowHearing(SoundRouting& routing, HearingRun& hearingRun)
+{
+    hearing = &hearingRun;
+    connect(&routing, &SoundRouting::stateChanged, this, &TrayControl::showState);
+    showState();
 }
 
 void TrayControl::Tell(const QString& text)

@@ -3,13 +3,16 @@
 #include <QObject>
 
 class CTransmitterDlg;
+class HearingRun;
 class QAction;
 class QString;
+class SoundRouting;
 class TransmitterCore;
 
 // The tray icon's tip for the transmitter's state: "Tessaly — on air, 88.10 MHz", "Tessaly — off air",
-// "Tessaly — muted", "Tessaly — no transmitter" or "Tessaly — no permission for the transmitter".
-QString TrayToolTip(const TransmitterCore& core);
+// "Tessaly — muted", "Tessaly — no transmitter" or "Tessaly — no permission for the transmitter"; on air,
+// ", nothing playing" is added when the hearing check's first broken link is that nothing plays.
+QString TrayToolTip(const TransmitterCore& core, bool nothingPlaying = false);
 
 // The tray icon as a second face of the main window: its picture and tip follow the core's changes, its
 // menu goes on or off air, mutes, shows the window and quits as the close button does, all through the
@@ -24,6 +27,8 @@ public:
     // A message balloon from the tray icon where a tray shows it, else a note over the window that waits
     // for nobody.
     void Tell(const QString& text);
+    // From now on the tip also says when nothing is playing, following the sound's changes.
+    void FollowHearing(SoundRouting& routing, HearingRun& hearing);
 
 private:
     void showState();
@@ -32,6 +37,7 @@ private:
     void showMenuState();
 
     CTransmitterDlg& window;
+    HearingRun* hearing = nullptr;
     QAction* onAir = nullptr;
     QAction* mute = nullptr;
 };

@@ -11,18 +11,52 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDBusVariant>
 
+// One link of the hearing check as the bus carries it: (link, verdict, words).
+struct CheckedLink
+{
+    QString link;
+    QString verdict;
+    QString text;
+};
+Q_DECLARE_METATYPE(CheckedLink)
+
+QDBusArgument& operator<<(QDBusArgument& argument, const CheckedLink& checked)
+{
+    argument.beginStructure();
+    argument << checked.link << checked.verdict << checked.text;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, CheckedLink& checked)
+{
+    argument.beginStructure();
+    argument >> checked.link >> checked.verdict >> checked.text;
+    argument.endStructure();
+    return argument;
+}
+
 namespace {
 
-const char* const methodsXml = R"(<method name="StepUp"/>
+const char* const methodsXml = R"xml(<method name="StepUp"/>
 <method name="StepDown"/>
 <method name="Show"/>
 <method name="AddFavourite"><arg name="kHz" type="u" direction="in"/></method>
 <method name="RemoveFavourite"><arg name="kHz" type="u" direction="in"/></method>
 <method name="RenewWebToken"/>
-)";
+<method name="Check"><arg name="links" type="a(sss)" direction="out"/></method>
+<method name="WatchLevel"/>
+<method name="UnwatchLevel"/>
+<signal name="Level"><arg name="peakDbfs" type="d"/></signal>
+)xml";
+
+const QString checkMethod = QStringLiteral("Check");
+const QString watchLevelMethod = QStringLiteral("WatchLevel");
+const QString unwatchLevelMethod = QStringLiteral("UnwatchLevel");
 
 QString InterfaceXml()
 {
@@ -82,6 +116,13 @@ TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<
     }
     if (web)
         connect(web, &WebControl::changed, this, &TransmitterBusObject::announceChanges);
+    if (soundRouting)
+        connect(soundRouting, &SoundRouting::levelChanged, this, &TransmitterBusObject::sendLevel);
+    levelWatcherGoing.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    connect(&levelWatcherGoing, &QDBusServiceWatcher::serviceUnregistered, this,
+            &TransmitterBusObject::dropLevelWatcher);
+    qDBusRegisterMetaType<CheckedLink>();
+    qDBusRegisterMetaType<QList<CheckedLink>>();
 }
 
 QVariantMap TransmitterBusObject::properties() const
@@ -151,6 +192,7 @@ bool TransmitterBusObject::Register()
         return false;
     }
     registered = true;
+    levelWatcherGoing.setConnection(bus);
     // In the name's queue behind a process that holds it: the name comes to this copy once it is freed.
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
         bus.interface()->registerService(BusNames::service, QDBusConnectionInterface::QueueService,
@@ -172,6 +214,8 @@ void TransmitterBusObject::Unregister()
     if (!registered)
         return;
     registered = false;
+    while (!levelWatchers.empty())
+        dropLevelWatcher(levelWatchers.begin()->first);
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.unregisterService(BusNames::service);
     bus.unregisterObject(BusNames::objectPath);
@@ -214,6 +258,11 @@ bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBu
 {
     if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
+    if (message.member() == checkMethod &&
+        (message.interface() == BusNames::interface || message.interface().isEmpty())) {
+        checkCall(message, connection);
+        return true;
+    }
     const std::uint64_t ticketBefore = core.LastTicket();
     QDBusMessage reply;
     if (message.interface() == BusNames::properties)
@@ -240,6 +289,8 @@ QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
     const QString member = message.member();
     if (member == QLatin1String("AddFavourite") || member == QLatin1String("RemoveFavourite"))
         return favouriteCall(message);
+    if (member == watchLevelMethod || member == unwatchLevelMethod)
+        return levelWatchCall(message);
     if (member != QLatin1String("StepUp") && member != QLatin1String("StepDown") &&
         member != QLatin1String("Show") && (member != QLatin1String("RenewWebToken") || !web)) {
         // Introspection and Peer calls without an interface are Qt's.
@@ -345,5 +396,68 @@ void TransmitterBusObject::announceChanges()
     QDBusMessage signal = QDBusMessage::createSignal(BusNames::objectPath, BusNames::properties,
                                                      QStringLiteral("PropertiesChanged"));
     signal << BusNames::interface << changed << QStringList();
+    QDBusConnection::sessionBus().send(signal);
+}
+
+void TransmitterBusObject::checkCall(const QDBusMessage& message, const QDBusConnection& connection)
+{
+    if (!message.arguments().isEmpty()) {
+        connection.send(invalidArgs(message, checkMethod + QStringLiteral(" takes no arguments")));
+        return;
+    }
+    if (!hearingCheck) {
+        connection.send(message.createErrorReply(QDBusError::NotSupported,
+                                                 QStringLiteral("this copy of Tessaly cannot check")));
+        return;
+    }
+    hearingCheck(HearingFace::CommandLine, HearingMeasureMs,
+                 [connection, message](const std::vector<LinkResult>& links) {
+                     QList<CheckedLink> list;
+                     for (const LinkResult& link : links)
+                         list.append({LinkName(link.link), VerdictName(link.verdict), link.text});
+                     connection.send(message.createReply(QVariant::fromValue(list)));
+                 });
+}
+
+QDBusMessage TransmitterBusObject::levelWatchCall(const QDBusMessage& message)
+{
+    if (!message.arguments().isEmpty())
+        return invalidArgs(message, message.member() + QStringLiteral(" takes no arguments"));
+    if (!soundRouting)
+        return message.createErrorReply(QDBusError::NotSupported,
+                                        QStringLiteral("this copy of Tessaly routes no sound"));
+    const QString client = message.service();
+    if (message.member() == watchLevelMethod) {
+        if (levelWatchers.empty())
+            soundRouting->WatchLevel();
+        if (levelWatchers[client]++ == 0)
+            levelWatcherGoing.addWatchedService(client);
+        return message.createReply();
+    }
+    const auto watching = levelWatchers.find(client);
+    if (watching == levelWatchers.end())
+        return message.createErrorReply(
+            QDBusError::Failed, QStringLiteral("this client does not watch the level: WatchLevel first"));
+    if (--watching->second == 0)
+        dropLevelWatcher(client);
+    return message.createReply();
+}
+
+void TransmitterBusObject::dropLevelWatcher(const QString& client)
+{
+    if (levelWatchers.erase(client) == 0)
+        return;
+    levelWatcherGoing.removeWatchedService(client);
+    if (levelWatchers.empty())
+        soundRouting->UnwatchLevel();
+}
+
+void TransmitterBusObject::sendLevel(double peakDbfs)
+{
+    if (!registered || levelWatchers.empty())
+        return;
+    QDBusMessage signal =
+        QDBusMessage::createSignal(BusNames::objectPath, BusNames::interface, QStringLiteral("Level"));
+    signal << peakDbfs;
     QDBusConnection::sessionBus().send(signal);
 }

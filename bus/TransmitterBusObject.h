@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/HearingCheck.h"
 #include "state/Properties.h"
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
 #include <QDBusVirtualObject>
 #include <QVariantMap>
 #include <set>
@@ -16,10 +19,10 @@ class TransmitterCore;
 class WebControl;
 
 // The transmitter on the session bus: the name org.tessaly.Tessaly, the object /org/tessaly/Tessaly and its
-// interface org.tessaly.Tessaly1, with a property for each setting, StepUp, StepDown, Show, AddFavourite and
-// RemoveFavourite. Property
-// reads and writes go through the core; every change of the core, whoever made it, is announced with
-// PropertiesChanged.
+// interface org.tessaly.Tessaly1, with a property for each setting, StepUp, StepDown, Show, AddFavourite,
+// RemoveFavourite, the hearing check (Check) and the sound's level (the Level signal, sent only between a
+// client's WatchLevel and its UnwatchLevel or its leaving the bus). Property reads and writes go through the
+// core; every change of the core, whoever made it, is announced with PropertiesChanged.
 //
 // A write or method that sends reports is answered once the transmitter took them, or with
 // org.tessaly.Tessaly1.Error.WriteFailed when it did not; one that sends nothing (no transmitter connected)
@@ -44,6 +47,8 @@ public:
     bool Register();
     // Leaves the bus: no call reaches the core any more.
     void Unregister();
+    // What Check() runs; without it Check() answers an error.
+    void SetHearingCheck(HearingRunner check) { hearingCheck = std::move(check); }
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
@@ -68,6 +73,12 @@ private:
     void answer(const PendingAnswer& pending);
     // AddFavourite and RemoveFavourite, with the bus's answer for each of the core's.
     QDBusMessage favouriteCall(const QDBusMessage& message);
+    // Check: answered once the check has run, measuring included.
+    void checkCall(const QDBusMessage& message, const QDBusConnection& connection);
+    // WatchLevel and UnwatchLevel: the sound's level is watched while any client on the bus watches it.
+    QDBusMessage levelWatchCall(const QDBusMessage& message);
+    void dropLevelWatcher(const QString& client);
+    void sendLevel(double peakDbfs);
 
     TransmitterCore& core;
     std::vector<PendingAnswer> pendingAnswers;
@@ -75,5 +86,8 @@ private:
     SoundRouting* soundRouting;
     WebControl* web;
     QVariantMap announced; // the values the bus last heard of
+    HearingRunner hearingCheck;
+    std::map<QString, int> levelWatchers; // each client's WatchLevel calls not yet undone
+    QDBusServiceWatcher levelWatcherGoing;
     bool registered = false;
 };

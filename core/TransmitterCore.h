@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Favourites.h"
+#include "core/HearingCheck.h"
 #include "device/DeviceLink.h"
 #include "state/TransmitterState.h"
 
@@ -107,6 +108,8 @@ public:
     // FailedWriteTime() is when the write failed (local time). A change comes with changed().
     bool Delivered() const { return delivered; }
     QTime FailedWriteTime() const { return failedWriteTime; }
+    // The transmitter's side of the hearing check, as it stands.
+    TransmitterFacts HearingFacts() const;
 
     // The ticket of the last report handed to the device writer (0 before any); reportsDone() tells when
     // it was written.

@@ -48,6 +48,28 @@ QString TransmitterCore::ConnectionName() const
     return QStringLiteral("absent");
 }
 
+TransmitterFacts TransmitterCore::HearingFacts() const
+{
+    TransmitterFacts facts;
+    switch (Connection()) {
+    case ConnectionState::Connected:
+        facts.connection = TransmitterFacts::Connection::Connected;
+        break;
+    case ConnectionState::NoPermission:
+        facts.connection = TransmitterFacts::Connection::NoPermission;
+        break;
+    case ConnectionState::Absent:
+        facts.connection = TransmitterFacts::Connection::Absent;
+        break;
+    }
+    facts.delivered = delivered;
+    facts.failedWriteTime = failedWriteTime;
+    facts.onAir = state.onAir;
+    facts.muted = state.muted;
+    facts.paLevel = state.paLevel;
+    return facts;
+}
+
 QVariantMap TransmitterCore::Properties() const
 {
     const Options options = DecodeOptions(state.optionFlags);

@@ -2,6 +2,7 @@
 
 #include "bus/BusNames.h"
 #include "ctl/BusRefusal.h"
+#include "ctl/CheckText.h"
 #include "ctl/StatusText.h"
 #include "state/Properties.h"
 
@@ -215,10 +216,69 @@ bool tuneFavourite(Requests& requests, bool upward)
     return requests.set(Property::Name(Property::Frequency), uint(next));
 }
 
+// The program's list of links, read from the bus's a(sss).
+QList<CheckedLink> checkedLinks(const QDBusMessage& reply)
+{
+    QList<CheckedLink> links;
+    const auto list = reply.arguments().value(0).value<QDBusArgument>();
+    list.beginArray();
+    while (!list.atEnd()) {
+        CheckedLink link;
+        list.beginStructure();
+        list >> link.link >> link.verdict >> link.text;
+        list.endStructure();
+        links.append(link);
+    }
+    list.endArray();
+    return links;
+}
+
+// Why the program could not be asked, as the check's first link says it.
+QString unreachable(const QDBusMessage& reply, int timeoutMs)
+{
+    const QString error = reply.errorName();
+    if (error == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+        error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+        return QStringLiteral(
+            "Tessaly is not running: start it with 'tessaly', or 'tessaly --headless' where "
+            "there is no desktop");
+    if (error == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
+        error == QLatin1String("org.freedesktop.DBus.Error.Timeout"))
+        return QStringLiteral("Tessaly did not answer within %1 s (see --timeout)").arg(timeoutMs / 1000.0);
+    return QStringLiteral("Tessaly could not check: %1").arg(reply.errorMessage());
+}
+
+// The hearing check: the program's links after tessalyctl's own, whether it answered. Never starts the
+// program: a check looks, and a start would not end within its time.
+CtlExit check(const CtlCommand& command, const QDBusConnection& bus, QDeadlineTimer deadline)
+{
+    QList<CheckedLink> links;
+    if (!bus.isConnected()) {
+        links += programLink(QStringLiteral("no session bus to reach Tessaly on (%1): run this inside the "
+                                            "desktop session, or start a bus and 'tessaly --headless' on it")
+                                 .arg(bus.lastError().message()));
+    } else {
+        QDBusMessage message = QDBusMessage::createMethodCall(BusNames::service, BusNames::objectPath,
+                                                              BusNames::interface, command.method);
+        message.setAutoStartService(false);
+        const QDBusMessage reply =
+            bus.call(message, QDBus::Block, int(std::max<qint64>(1, deadline.remainingTime())));
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            links = QList<CheckedLink>{programLink()} + checkedLinks(reply);
+        else
+            links += programLink(unreachable(reply, command.timeoutMs));
+    }
+    const QByteArray text = command.json ? checkJson(links) : checkText(links).toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return allHold(links) ? CtlExit::Done : CtlExit::Refused;
+}
+
 } // namespace
 
 CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus, QDeadlineTimer deadline)
 {
+    if (command.action == CtlCommand::Action::Check)
+        return check(command, bus, deadline);
     if (!bus.isConnected()) {
         printError(
             QStringLiteral("no session bus to reach Tessaly on (%1); run this inside the desktop session, "
@@ -253,6 +313,7 @@ CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus, QDeadlin
     case CtlCommand::Action::Help:
     case CtlCommand::Action::Version:
     case CtlCommand::Action::Usage:
+    case CtlCommand::Action::Check:
         return CtlExit::Usage;
     }
     if (!done)

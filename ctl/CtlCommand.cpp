@@ -13,6 +13,8 @@ namespace {
 const char* const commandList =
     "Commands:\n"
     "  status [--json]          show every setting (the default command)\n"
+    "  check [--json]           why the radio may be silent: each link from the transmitter to\n"
+    "                           the sound, ok or broken with what to do; measures the sound 2 s\n"
     "  on | off | toggle        go on air, off air, or the other way\n"
     "  mute | unmute            mute or unmute the transmitted audio\n"
     "  frequency MHZ            tune to MHZ, e.g. 88.5, on the 50 kHz grid\n"
@@ -41,7 +43,9 @@ const char* const commandList =
     "  1  Tessaly refused the request or failed to carry it out\n"
     "  2  usage error or bad value; nothing was sent\n"
     "  3  Tessaly is not running and could not be started, or the session bus did not answer\n"
-    "  4  Tessaly did not answer in time (see --timeout); the command may still take effect\n";
+    "  4  Tessaly did not answer in time (see --timeout); the command may still take effect\n"
+    "  check: 0 when every link holds, 1 when one is broken, also when Tessaly is not running or does\n"
+    "  not answer within 2.9 s (or --timeout)\n";
 
 // Properties and methods whose change goes out to the transmitter in a report.
 const QStringList transmitterProperties = {
@@ -90,6 +94,7 @@ struct Command
 // The commands in the order they are tried; a word's rows stand together.
 constexpr Command commands[] = {
     {"status", "", Takes::Json, Action::Status, nullptr, nullptr, false},
+    {"check", "", Takes::Json, Action::Check, nullptr, "Check", false},
     {"on", "", Takes::Nothing, Action::SetProperty, &Property::OnAir, nullptr, true},
     {"off", "", Takes::Nothing, Action::SetProperty, &Property::OnAir, nullptr, false},
     {"toggle", "", Takes::Nothing, Action::Toggle, &Property::OnAir, nullptr, false},
@@ -221,7 +226,7 @@ CtlCommand lookUp(const QString& word, const QStringList& values, bool json)
     const Command* const first = std::find_if(std::begin(commands), std::end(commands), named);
     const Command* const end = std::find_if_not(first, std::end(commands), named);
     if (json && (first == end || first->takes != Takes::Json))
-        return usage(QStringLiteral("--json goes with status only"));
+        return usage(QStringLiteral("--json goes with status and check only"));
     if (first == end)
         return usage(QStringLiteral("unknown command '%1'").arg(word));
     for (const Command* row = first; row != end; ++row) {
@@ -260,6 +265,11 @@ std::optional<QString> takeTrailingOptions(QStringList& words, bool& json)
 }
 
 } // namespace
+
+int CtlCommand::unreachableExit() const
+{
+    return int(action == Action::Check ? CtlExit::Refused : CtlExit::NotRunning);
+}
 
 bool CtlCommand::changes() const
 {
@@ -350,6 +360,6 @@ CtlCommand CtlCommand::parse(const QStringList& arguments)
 
     const QString word = words.isEmpty() ? QStringLiteral("status") : words.takeFirst();
     CtlCommand asked = lookUp(word, words, json);
-    asked.timeoutMs = timeoutMs;
+    asked.timeoutMs = asked.action == Action::Check && timeout.isEmpty() ? checkTimeoutMs : timeoutMs;
     return asked;
 }

@@ -23,6 +23,7 @@ struct CtlCommand
         Print,          // print property's value
         ListFavourites, // print the favourites, one a line in MHz
         TuneFavourite,  // write Frequency: the next favourite above (upward) or below it, wrapping round
+        Check,          // call method, the hearing check, and print its links; json picks the format
     };
 
     Action action = Action::Usage;
@@ -31,10 +32,13 @@ struct CtlCommand
     QString method;   // Call; AddFavourite without a value adds the frequency in use
     bool json = false;
     bool upward = false;  // TuneFavourite
-    int timeoutMs = 5000; // how long to wait for the bus and the program, whatever the phase
+    int timeoutMs = 5000; // how long to wait for the bus and the program, whatever the phase; check's is
+                          // checkTimeoutMs unless given
     QString error;        // Usage: names what is accepted, then the one hint to --help
     QString helpText;     // Help
 
+    // The status a program that cannot be reached ends this command with.
+    int unreachableExit() const;
     // Asks the program to change something rather than only to read.
     bool changes() const;
     // A change the transmitter is sent, so one that waits for a transmitter when none is connected.
@@ -43,6 +47,10 @@ struct CtlCommand
     // arguments as main() receives them, the program name first.
     static CtlCommand parse(const QStringList& arguments);
 };
+
+// check ends within 3 s of its start, its own start-up included: the program answers within 2.85 s, once it
+// has measured the sound's level for 2 s.
+inline constexpr int checkTimeoutMs = 2900;
 
 // Exit statuses scripts rely on; documented in --help, the manual page and the README.
 enum class CtlExit

@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
         const Watchdog connecting(
             std::chrono::steady_clock::now() + std::chrono::milliseconds(command.timeoutMs),
             QByteArrayLiteral("tessalyctl: ") + busSilentMessage(command.timeoutMs).toUtf8() + '\n',
-            int(CtlExit::NotRunning));
+            command.unreachableExit());
         return QDBusConnection::sessionBus();
     }();
     return int(runOnBus(command, bus, deadline));

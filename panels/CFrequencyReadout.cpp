@@ -1,5 +1,6 @@
 #include "panels/CFrequencyReadout.h"
 
+#include "panels/LevelMeter.h"
 #include "res/Resources.h"
 #include "state/TransmitterState.h"
 
@@ -51,6 +52,41 @@ void SetAccessibleText(QLabel* display, const QString& name, const QString& desc
 
 } // namespace
 
+// The label that names the display for assistive tools and draws nothing else but the level meter, which
+// is part of no accessible text, so that it changes without a word to them.
+class CFrequencyReadout::Display final : public QLabel
+{
+public:
+    explicit Display(QWidget* window) : QLabel(window)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(displayArea);
+    }
+
+    // -1: no meter.
+    void SetLit(int shownLit)
+    {
+        if (shownLit == lit)
+            return;
+        lit = shownLit;
+        update(LevelMeter::area.translated(-displayArea.topLeft()));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (lit < 0)
+            return;
+        QPainter painter(this);
+        painter.translate(-displayArea.topLeft());
+        LevelMeter::Paint(painter, lit);
+    }
+
+private:
+    int lit = -1;
+};
+
 QString CFrequencyReadout::FrequencyText(std::int32_t value)
 {
     const std::int32_t shown = Shown(value);
@@ -67,11 +103,8 @@ CFrequencyReadout::CFrequencyReadout(QWidget* window)
     : QObject(window), hundreds(createPicture(1040)), tens(createPicture(1041)), units(createPicture(1042)),
       point(createPicture(1043)), tenths(createPicture(1044)), hundredths(createPicture(1047)),
       unitLabel(createPicture(1046)), notice(createPicture(1055)), hint(createPicture(1056)),
-      display(new QLabel(window))
-{
-    display->setAttribute(Qt::WA_TransparentForMouseEvents);
-    display->setGeometry(displayArea);
-}
+      display(new Display(window))
+{}
 
 QLabel* CFrequencyReadout::createPicture(int id)
 {
@@ -202,6 +235,16 @@ void CFrequencyReadout::showDigits()
     QLabel* const digits[] = {hundreds, tens, units, tenths, hundredths};
     for (int i = 0; i < 5; ++i)
         digits[i]->setPixmap(digitPictures[look][shownDigits[i]]);
+}
+
+void CFrequencyReadout::ShowLevel(double peakDbfs)
+{
+    display->SetLit(LevelMeter::LitSegments(peakDbfs));
+}
+
+void CFrequencyReadout::HideLevel()
+{
+    display->SetLit(-1);
 }
 
 void CFrequencyReadout::ShowEntry(const QString& entry)

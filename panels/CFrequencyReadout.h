@@ -22,6 +22,9 @@ class QWidget;
 // Without a transmitter the digits show dimmed, on air or not, with a line saying why: "NO TRANSMITTER", or
 // "NO PERMISSION" and how to fix that. The display is then named "No transmitter" or "No permission for
 // the transmitter", and its description says what to do.
+//
+// While shown, the sound's level is drawn under the digits. It is decoration only: assistive tools hear
+// nothing of it, as it changes ten times a second.
 class CFrequencyReadout final : public QObject
 {
     Q_OBJECT
@@ -52,8 +55,13 @@ public:
     // Shows a frequency being typed, on air or not: up to three digits, a point and up to two digits, each
     // where the digits of a frequency stand ("88." as 88.__ MHz); assistive tools read "Entry 88.".
     void ShowEntry(const QString& entry);
+    // Shows the level meter with peakDbfs (-inf or a value <= 0); redrawn only when a segment changes.
+    void ShowLevel(double peakDbfs);
+    void HideLevel();
 
 private:
+    class Display;
+
     QLabel* createPicture(int id);
     void showState();
     void showDigits();
@@ -68,7 +76,7 @@ private:
     QLabel* unitLabel;  // 1046
     QLabel* notice;     // 1055: why there is no transmitter
     QLabel* hint;       // 1056: how to fix it
-    QLabel* display;
+    Display* display;
 
     // By digit; the first row lit, the second dimmed (made when first needed).
     std::array<std::array<QPixmap, 10>, 2> digitPictures;

@@ -59,6 +59,8 @@ public:
     // Ends a press-and-hold repeat as a release would, and clears both engaged flags.
     void EndRepeat();
 
+    CFrequencyReadout& Readout() const { return *readout; }
+
 private:
     struct HoverRecord
     {

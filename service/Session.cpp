@@ -9,7 +9,8 @@
 #include <QDBusConnectionInterface>
 
 Session::Session(QObject* parent)
-    : QObject(parent), core(&exitHooks), sound(core), web(core, &sound.Routing())
+    : QObject(parent), core(&exitHooks), sound(core), hearing(core, &sound.Routing()),
+      web(core, &sound.Routing(), &hearing)
 {
     connect(&endSignals, &SessionEndSignals::sessionEnding, this, &Session::ending);
     connect(&sleepWatcher, &SleepWatcher::wokeUp, this, [this] {
@@ -60,6 +61,7 @@ void Session::StartServices(std::function<void()> show, bool switchWebOn)
     if (bus || stopped)
         return;
     bus = std::make_unique<TransmitterBusObject>(core, std::move(show), &sound.Routing(), &web.Control());
+    bus->SetHearingCheck(hearing.Runner());
     if (!SessionBusSetAside() && bus->Register()) {
         // The session this run belongs to is over when its bus goes: end as at a logout.
         QDBusConnection::sessionBus().connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),

@@ -2,6 +2,7 @@
 
 #include "core/ExitHook.h"
 #include "core/TransmitterCore.h"
+#include "service/HearingRun.h"
 #include "service/SessionEndSignals.h"
 #include "service/SingleInstanceLock.h"
 #include "service/SleepWatcher.h"
@@ -17,8 +18,8 @@ class SoundRouting;
 class TransmitterBusObject;
 
 // One run of the program, with or without windows: the single-instance lock, the session-end signals, the
-// transmitter core, the sound routing, the web page for phones and the bus object, started and stopped in
-// one order.
+// transmitter core, the sound routing, the hearing check, the web page for phones and the bus object,
+// started and stopped in one order.
 class Session final : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,7 @@ public:
     TransmitterCore& Core() { return core; }
     SoundRouting& Sound() { return sound.Routing(); }
     WebControl& Web() { return web.Control(); }
+    HearingRun& Hearing() { return hearing; }
 
     // The transmitter's side: the settings read, the device link opened (a missing companion library said
     // on stderr). Returns whether the library loaded.
@@ -62,6 +64,7 @@ private:
     SessionEndSignals endSignals;
     TransmitterCore core;
     SoundRoutingLink sound;
+    HearingRun hearing;
     WebLink web;
     SleepWatcher sleepWatcher;
     std::unique_ptr<TransmitterBusObject> bus;

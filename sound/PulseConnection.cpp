@@ -68,9 +68,31 @@ void PulseConnection::Stop()
 
 void PulseConnection::WatchSinks(bool on)
 {
-    if (ready)
-        Issue(pa_context_subscribe(context, on ? PA_SUBSCRIPTION_MASK_SINK : PA_SUBSCRIPTION_MASK_NULL,
-                                   nullptr, nullptr));
+    sinksWatched = on;
+    Subscribe();
+}
+
+void PulseConnection::WatchStreams(bool on)
+{
+    streamsWatched = on;
+    Subscribe();
+}
+
+void PulseConnection::Subscribe()
+{
+    if (!ready)
+        return;
+    int mask = PA_SUBSCRIPTION_MASK_NULL;
+    if (sinksWatched)
+        mask |= PA_SUBSCRIPTION_MASK_SINK;
+    if (streamsWatched)
+        mask |= PA_SUBSCRIPTION_MASK_SINK_INPUT;
+    Issue(pa_context_subscribe(context, pa_subscription_mask_t(mask), nullptr, nullptr));
+}
+
+pa_mainloop_api* PulseConnection::Api() const
+{
+    return mainloop ? pa_glib_mainloop_get_api(mainloop) : nullptr;
 }
 
 void PulseConnection::Connect()
@@ -83,7 +105,11 @@ void PulseConnection::Connect()
     pa_context_set_subscribe_callback(
         context,
         [](pa_context*, pa_subscription_event_type_t type, std::uint32_t, void* self) {
-            if ((type & PA_SUBSCRIPTION_EVENT_TYPE_MASK) != PA_SUBSCRIPTION_EVENT_REMOVE)
+            const int facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
+            if (facility == PA_SUBSCRIPTION_EVENT_SINK_INPUT)
+                Self(self)->events.streamsAnnounced();
+            else if (facility == PA_SUBSCRIPTION_EVENT_SINK &&
+                     (type & PA_SUBSCRIPTION_EVENT_TYPE_MASK) != PA_SUBSCRIPTION_EVENT_REMOVE)
                 Self(self)->events.sinkAnnounced();
         },
         this);
@@ -105,6 +131,9 @@ void PulseConnection::Disconnect()
     pa_context_unref(context);
     context = nullptr;
     ready = false;
+    // A new connection starts without a subscription; what watches asks again.
+    sinksWatched = false;
+    streamsWatched = false;
 }
 
 void PulseConnection::StateChanged()

@@ -7,6 +7,7 @@
 class QFileSystemWatcher;
 struct pa_context;
 struct pa_glib_mainloop;
+struct pa_mainloop_api;
 
 // The connection to the desktop's sound server (PulseAudio or PipeWire's Pulse server) on the GLib main loop
 // Qt's event dispatcher runs, so no thread and no polling. A lost server is connected to again: one that
@@ -21,6 +22,7 @@ public:
         std::function<void(pa_context* context)> ready; // the context stays valid until lost or Stop
         std::function<void()> lost;                     // not called for Stop
         std::function<void()> sinkAnnounced;            // a sink appeared or changed while watched
+        std::function<void()> streamsAnnounced; // a stream to a sink came, changed or went, while watched
     };
 
     // outageReported: the missing server was already mentioned on stderr.
@@ -32,6 +34,10 @@ public:
     // Disconnects for good; what was under way is dropped.
     void Stop();
     void WatchSinks(bool on);
+    void WatchStreams(bool on);
+    // The main loop's interface for connections of their own (a hearing check's); null before Start or
+    // without GLib's event loop.
+    pa_mainloop_api* Api() const;
 
 private:
     void Connect();
@@ -39,12 +45,15 @@ private:
     void StateChanged();
     void Lost();
     void WatchForServer();
+    void Subscribe();
 
     Events events;
     bool stopped = false;
     pa_glib_mainloop* mainloop = nullptr;
     pa_context* context = nullptr;
     bool ready = false;
+    bool sinksWatched = false;
+    bool streamsWatched = false;
     bool outageReported;
     QFileSystemWatcher* serverWatcher = nullptr;
     // A server coming up makes its socket before it answers: after a change, a few more tries.

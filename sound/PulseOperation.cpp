@@ -21,6 +21,17 @@ SinkProperties PropertiesOf(const pa_proplist* list)
 
 } // namespace
 
+SinkSeen SinkSeenOf(const pa_sink_info* info)
+{
+    return {info->name,
+            info->index,
+            QString::fromUtf8(info->description ? info->description : info->name),
+            PropertiesOf(info->proplist),
+            info->mute != 0,
+            pa_cvolume_max(&info->volume),
+            info->monitor_source_name};
+}
+
 PulseOperation::PulseOperation(pa_context* context, std::function<void(const ServerSinks& seen)> done)
     : context(context), done(std::move(done))
 {}
@@ -68,9 +79,7 @@ void PulseOperation::WithSink(const pa_sink_info* info, bool last)
 {
     if (!last) {
         if (info)
-            seen.sinks.append({info->name, info->index,
-                               QString::fromUtf8(info->description ? info->description : info->name),
-                               PropertiesOf(info->proplist)});
+            seen.sinks.append(SinkSeenOf(info));
         return;
     }
     WithSinks(seen);

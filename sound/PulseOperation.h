@@ -12,6 +12,9 @@ struct pa_server_info;
 struct pa_sink_info;
 struct pa_sink_input_info;
 
+// A sink as the server lists it.
+SinkSeen SinkSeenOf(const pa_sink_info* info);
+
 // One exchange with the sound server on a connected context, each step run from the answer to the one
 // before: it reads the default, then the sinks, and hands what it saw to WithSinks, where an operation of
 // its own kind makes its changes. Alone it is the check: it only reads. It holds one count of its own while

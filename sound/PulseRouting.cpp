@@ -1,8 +1,11 @@
 #include "sound/PulseRouting.h"
 
 #include "device/TransmitterIds.h"
+#include "sound/PulseCheckServer.h"
 #include "sound/PulseRestore.h"
 #include "sound/PulseSearch.h"
+#include "sound/ServerSocket.h"
+#include "sound/SoundCheck.h"
 
 #include <libudev.h>
 #include <utility>
@@ -34,8 +37,10 @@ TransmitterIdentity IdentityOf(dev_t hidrawNode)
 
 } // namespace
 
-PulseRouting::PulseRouting(bool enabled, bool outageReported, EngineStatusCallback report)
-    : scheduler(enabled, RoutingRecordPath(), std::move(report)),
+PulseRouting::PulseRouting(bool enabled, bool outageReported, const EngineReports& reports)
+    : reports(reports), transmitter(IdentityOf(0)),
+      scheduler(enabled, RoutingRecordPath(),
+                [this](EngineStatus status, const QString& sink) { StatusReported(status, sink); }),
       connection(outageReported, {[this](pa_context* ready) {
                                       context = ready;
                                       scheduler.ServerReady(this);
@@ -44,7 +49,11 @@ PulseRouting::PulseRouting(bool enabled, bool outageReported, EngineStatusCallba
                                       Drop();
                                       scheduler.ServerLost();
                                   },
-                                  [this] { scheduler.SinksAnnounced(); }})
+                                  [this] { scheduler.SinksAnnounced(); },
+                                  [this] {
+                                      if (routedSink)
+                                          routedSink->StreamsAnnounced();
+                                  }})
 {}
 
 PulseRouting::~PulseRouting() = default;
@@ -61,11 +70,14 @@ void PulseRouting::Start()
 
 void PulseRouting::TransmitterOpened(dev_t hidrawNode)
 {
-    scheduler.TransmitterOpened(IdentityOf(hidrawNode));
+    transmitter = IdentityOf(hidrawNode);
+    scheduler.TransmitterOpened(transmitter);
 }
 
 void PulseRouting::TransmitterClosed()
 {
+    // A check without the transmitter still finds its card by the USB IDs.
+    transmitter = IdentityOf(0);
     scheduler.TransmitterClosed();
 }
 
@@ -76,12 +88,55 @@ void PulseRouting::Recheck()
 
 void PulseRouting::Finish()
 {
+    FollowRoutedSink(false);
+    // Checks under way end unanswered here; the program's side answers them.
+    qDeleteAll(findChildren<SoundCheck*>(Qt::FindDirectChildrenOnly));
     const std::optional<RoutingRecord> owed = scheduler.Finish();
     // What the connection still had under way is dropped; the restore below reads the server afresh.
     connection.Stop();
     Drop();
     if (owed && RestoreSynchronously(*owed, FinishWaitMs))
         scheduler.GivenBack();
+}
+
+void PulseRouting::CheckSound(int measureMs, std::function<void(const SoundFacts& facts)> done)
+{
+    // Deletes itself once it has answered.
+    auto* check = new SoundCheck(std::make_unique<PulseCheckServer>(connection.Api()), transmitter, measureMs,
+                                 ServerMayBeThere, std::move(done), this);
+    check->Start();
+}
+
+void PulseRouting::SetLevelWatched(bool watched)
+{
+    levelWatched = watched;
+    if (routedSink)
+        routedSink->SetLevelWatched(watched);
+}
+
+void PulseRouting::StatusReported(EngineStatus status, const QString& sinkDescription)
+{
+    FollowRoutedSink(status == EngineStatus::Routed);
+    reports.status(status, sinkDescription);
+}
+
+// Routed: the streams into the sink are followed; otherwise nothing is, and nothing plays into it for us.
+void PulseRouting::FollowRoutedSink(bool routed)
+{
+    const bool following = routed && context;
+    if (following && routedSink && routedSink->Sink() == scheduler.RoutedSink())
+        return;
+    const bool wasFollowing = bool(routedSink);
+    routedSink.reset();
+    connection.WatchStreams(following);
+    // Whatever the dropped follower still had to tell: nothing plays into a sink not followed.
+    if (wasFollowing)
+        reports.playing(false);
+    if (!following)
+        return;
+    routedSink =
+        std::make_unique<PulseRoutedSink>(context, scheduler.RoutedSink(), reports.playing, reports.level);
+    routedSink->SetLevelWatched(levelWatched);
 }
 
 void PulseRouting::WatchSinks(bool on)
@@ -137,7 +192,7 @@ void PulseRouting::Drop()
 }
 
 extern "C" __attribute__((visibility("default"))) SoundEngine*
-CreateSoundEngine(bool enabled, bool outageReported, const EngineStatusCallback& report)
+CreateSoundEngine(bool enabled, bool outageReported, const EngineReports& reports)
 {
-    return new PulseRouting(enabled, outageReported, report);
+    return new PulseRouting(enabled, outageReported, reports);
 }

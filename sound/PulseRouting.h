@@ -2,6 +2,7 @@
 
 #include "sound/PulseConnection.h"
 #include "sound/PulseOperation.h"
+#include "sound/PulseRoutedSink.h"
 #include "sound/RoutingScheduler.h"
 #include "sound/RoutingServer.h"
 #include "sound/SoundEngine.h"
@@ -21,7 +22,7 @@ class PulseRouting final : public QObject, public SoundEngine, private RoutingSe
 
 public:
     // outageReported: the missing server was already mentioned on stderr. report: every change of status.
-    PulseRouting(bool enabled, bool outageReported, EngineStatusCallback report);
+    PulseRouting(bool enabled, bool outageReported, const EngineReports& reports);
     ~PulseRouting() override;
 
     void SetEnabled(bool enabled) override;
@@ -32,6 +33,8 @@ public:
     void Recheck() override;
     // Gives back what is ours to give back, waiting at most a second for the server.
     void Finish() override;
+    void CheckSound(int measureMs, std::function<void(const SoundFacts& facts)> done) override;
+    void SetLevelWatched(bool watched) override;
 
 private:
     void WatchSinks(bool on) override;
@@ -43,10 +46,17 @@ private:
     void Run(std::unique_ptr<PulseOperation> started);
     std::function<void(const ServerSinks& seen)> Later(std::function<void(const ServerSinks& seen)> done);
     void Drop();
+    void StatusReported(EngineStatus status, const QString& sinkDescription);
+    void FollowRoutedSink(bool routed);
 
-    // Declared in this order so that the operation goes before the connection its context belongs to.
+    EngineReports reports;
+    TransmitterIdentity transmitter;
+    bool levelWatched = false;
+    // Declared in this order so that the operation and the routed sink's reading go before the connection
+    // their context belongs to.
     RoutingScheduler scheduler;
     PulseConnection connection;
+    std::unique_ptr<PulseRoutedSink> routedSink;
     pa_context* context = nullptr;
     // Counts the operations and the lost connections, so that the end of a dropped operation is not heard.
     unsigned serial = 0;

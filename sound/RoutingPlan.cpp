@@ -8,17 +8,22 @@ const SinkSeen* FindSink(const ServerSinks& seen, const QByteArray& name)
     return nullptr;
 }
 
+const SinkSeen* TransmitterSink(const ServerSinks& seen, const TransmitterIdentity& transmitter)
+{
+    for (const SinkSeen& sink : seen.sinks)
+        if (SinkBelongsToTransmitter(sink.properties, transmitter))
+            return &sink;
+    return nullptr;
+}
+
 RoutingPlan PlanRouting(const ServerSinks& seen, const TransmitterIdentity& transmitter,
                         const std::optional<RoutingRecord>& record)
 {
     RoutingPlan plan;
-    for (const SinkSeen& sink : seen.sinks)
-        if (SinkBelongsToTransmitter(sink.properties, transmitter)) {
-            plan.sink = sink;
-            break;
-        }
-    if (!plan.sink)
+    const SinkSeen* found = TransmitterSink(seen, transmitter);
+    if (!found)
         return plan;
+    plan.sink = *found;
     const bool defaultIsOurs =
         record && (seen.defaultSink == record->routedSink || !FindSink(seen, record->routedSink));
     if (plan.sink->name == seen.defaultSink && !defaultIsOurs)

@@ -16,6 +16,9 @@ struct SinkSeen
     std::uint32_t index = 0;
     QString description;
     SinkProperties properties;
+    bool muted = false;
+    std::uint32_t volume = 1;      // its loudest channel's volume in the sound settings; 0 is silence
+    QByteArray monitorSource = {}; // the source that hears what the sink plays
 };
 
 // What one reading of the server found: its default sink (empty when none) and its sinks, in its order.
@@ -27,6 +30,9 @@ struct ServerSinks
 
 // The sink named name among those seen; null when it is not there.
 const SinkSeen* FindSink(const ServerSinks& seen, const QByteArray& name);
+
+// The first sink seen that plays on the transmitter; null when there is none.
+const SinkSeen* TransmitterSink(const ServerSinks& seen, const TransmitterIdentity& transmitter);
 
 // What a search does with what it found.
 struct RoutingPlan

@@ -37,6 +37,8 @@ public:
     std::optional<RoutingRecord> Finish();
     // What Finish returned was given back.
     void GivenBack();
+    // The transmitter's sink while the status is Routed.
+    const QByteArray& RoutedSink() const { return routedSink; }
 
 private:
     bool Wanted() const { return enabled && transmitterOpen && !finished; }

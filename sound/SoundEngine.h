@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/SoundFacts.h"
+
 #include <functional>
 #include <QString>
 #include <sys/types.h>
@@ -16,6 +18,16 @@ enum class EngineStatus
 // Called on every change of status; sinkDescription is the routed sink's, empty unless Routed.
 using EngineStatusCallback = std::function<void(EngineStatus status, const QString& sinkDescription)>;
 
+// What the engine tells the program, each from the event loop.
+struct EngineReports
+{
+    EngineStatusCallback status;
+    // Whether a stream, not corked, plays into the routed transmitter's sink; false while not routed.
+    std::function<void(bool playing)> playing;
+    // The routed sink's peak while the level is watched: -inf or a value <= 0, at most 10 a second.
+    std::function<void(double peakDbfs)> level;
+};
+
 // What talks to the sound server, in a module of its own (libtessaly-pulse.so beside the program): the
 // client library and what it pulls in are loaded only once a server is there to talk to.
 class SoundEngine
@@ -31,9 +43,14 @@ public:
     virtual void Recheck() = 0;
     // Gives the previous default back synchronously, without the event loop; the engine stops.
     virtual void Finish() = 0;
+    // Gathers the facts for the hearing check, measuring the transmitter's sink's monitor for up to
+    // measureMs; done is called once, from the event loop, within measureMs + 1 s.
+    virtual void CheckSound(int measureMs, std::function<void(const SoundFacts& facts)> done) = 0;
+    // Whether anyone watches the level; the peak-detect stream runs only while watched and routed.
+    virtual void SetLevelWatched(bool watched) = 0;
 };
 
 // The module's one entry point.
 using CreateSoundEngineFunction = SoundEngine*(bool enabled, bool outageReported,
-                                               const EngineStatusCallback& report);
+                                               const EngineReports& reports);
 inline constexpr const char* soundEngineModule = "libtessaly-pulse.so";

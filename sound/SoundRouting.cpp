@@ -6,9 +6,11 @@
 #include "state/Properties.h"
 #include "state/UserDirectories.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <dlfcn.h>
 #include <QFileSystemWatcher>
+#include <utility>
 
 SoundRouting::SoundRouting(const QString& optionPath, QObject* parent)
     : QObject(parent), optionPath(optionPath), enabled(ReadSoundOption(optionPath))
@@ -83,7 +85,11 @@ bool SoundRouting::startEngine()
     }
     engineReported(EngineStatus::NoServer, {});
     engine.reset(create(enabled, outageReported,
-                        [this](EngineStatus status, const QString& sink) { engineReported(status, sink); }));
+                        {[this](EngineStatus status, const QString& sink) { engineReported(status, sink); },
+                         [this](bool nowPlaying) { enginePlaying(nowPlaying); },
+                         [this](double peakDbfs) { emit levelChanged(peakDbfs); }}));
+    if (levelWatchers > 0)
+        engine->SetLevelWatched(true);
     if (transmitterOpen)
         engine->TransmitterOpened(transmitterNode);
     engine->Start();
@@ -114,7 +120,53 @@ void SoundRouting::Finish()
     serverWatcher = nullptr;
     if (engine)
         engine->Finish();
+    // Cut short by the end: no answer came in time.
+    for (auto& check : std::exchange(checks, {}))
+        answerCheck(std::move(check.second), SoundFacts::Server::NotAnswering);
+    enginePlaying(false);
     engineReported(EngineStatus::Idle, {});
+}
+
+void SoundRouting::CheckSound(int measureMilliseconds, std::function<void(const SoundFacts&)> done)
+{
+    if (!engine || finished) {
+        // No server's socket, or one whose client module could not be loaded, or the program ends.
+        answerCheck(std::move(done), ServerMayBeThere() && !finished ? SoundFacts::Server::NotAnswering
+                                                                     : SoundFacts::Server::None);
+        return;
+    }
+    const unsigned number = ++checkNumber;
+    checks.emplace(number, std::move(done));
+    engine->CheckSound(std::max(0, measureMilliseconds), [this, number](const SoundFacts& facts) {
+        const auto check = checks.find(number);
+        if (check == checks.end())
+            return;
+        const auto answer = std::move(check->second);
+        checks.erase(check);
+        answer(facts);
+    });
+}
+
+void SoundRouting::answerCheck(std::function<void(const SoundFacts&)> done, SoundFacts::Server server)
+{
+    SoundFacts facts;
+    facts.server = server;
+    QMetaObject::invokeMethod(
+        this, [facts, done = std::move(done)] { done(facts); }, Qt::QueuedConnection);
+}
+
+void SoundRouting::WatchLevel()
+{
+    if (++levelWatchers == 1 && engine)
+        engine->SetLevelWatched(true);
+}
+
+void SoundRouting::UnwatchLevel()
+{
+    if (levelWatchers == 0)
+        return;
+    if (--levelWatchers == 0 && engine)
+        engine->SetLevelWatched(false);
 }
 
 void SoundRouting::Recheck()
@@ -131,6 +183,14 @@ void SoundRouting::engineReported(EngineStatus status, const QString& sink)
     updateState();
     if (searchFailed)
         emit cardNotFound();
+}
+
+void SoundRouting::enginePlaying(bool nowPlaying)
+{
+    if (nowPlaying == playing)
+        return;
+    playing = nowPlaying;
+    emit stateChanged();
 }
 
 void SoundRouting::updateState()

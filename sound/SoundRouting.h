@@ -1,7 +1,10 @@
 #pragma once
 
 #include "sound/SoundEngine.h"
+#include "state/SoundFacts.h"
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <QObject>
 #include <QString>
@@ -53,18 +56,38 @@ public:
     // stays written down for the next run. Only the first call does anything.
     void Finish();
 
+    // Gathers SoundFacts for the hearing check, measuring the level on the transmitter's sink's monitor for
+    // measureMilliseconds (0: no measuring; the measuring stops early once sound above -60 dBFS was seen).
+    // Only a sink that something plays into is measured: otherwise peakDbfs stays empty. The measuring time
+    // counts from the monitor's first reading, which may come up to half a second late (a sink playing in
+    // long blocks), within the limit below.
+    // done is called exactly once, from the event loop, within measureMilliseconds + 1 s whatever the
+    // server does (no server: Server::None at once; a server that does not answer: Server::NotAnswering).
+    void CheckSound(int measureMilliseconds, std::function<void(const SoundFacts&)> done);
+    // Counted, as the window and the bus watch independently (balanced calls; an UnwatchLevel without a
+    // WatchLevel is ignored). While the count is above 0 and the sound is routed, levelChanged reports the
+    // routed sink's peak at most 10 times a second; nothing runs (no stream, no timer, no wake-up) otherwise.
+    void WatchLevel();
+    void UnwatchLevel();
+    // Whether a stream plays into the routed transmitter's sink now, followed from the server's
+    // announcements (no polling); a change comes with stateChanged().
+    bool Playing() const { return playing; }
+
 signals:
     void enabledChanged(bool enabled);
     // State() or SinkDescription() changed.
     void stateChanged();
     // A search for the transmitter's sound card ended without it; once per search.
     void cardNotFound();
+    void levelChanged(double peakDbfs); // -inf or a value <= 0
 
 private:
     void startEngineWhenServerAppears();
     bool startEngine();
     void engineReported(EngineStatus status, const QString& sinkDescription);
     void updateState();
+    void enginePlaying(bool nowPlaying);
+    void answerCheck(std::function<void(const SoundFacts&)> done, SoundFacts::Server server);
 
     QString optionPath;
     bool enabled;
@@ -80,4 +103,9 @@ private:
     QString engineSink;
     QString state;
     QString sinkDescription;
+    bool playing = false;
+    int levelWatchers = 0;
+    // The checks the engine has yet to answer, by number: those still open at the end are answered here.
+    std::map<unsigned, std::function<void(const SoundFacts&)>> checks;
+    unsigned checkNumber = 0;
 };

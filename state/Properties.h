@@ -73,6 +73,9 @@ inline constexpr Row WebControl{"WebControl", "b", Bus | Ctl, 0, 1, "Web page", 
 inline constexpr Row WebAddress{"WebAddress", "s", Nobody, 0, 0, "", "the page's address with its token"};
 inline constexpr Row WebNetwork{"WebNetwork", "b", Bus | Ctl, 0, 1, "", "other devices may reach the page"};
 inline constexpr Row WebPort{"WebPort", "u", Bus | Ctl, 1024, 65535, "", "1024 to 65535"};
+// The phone page's alone, so not among all below: the bus and tessalyctl have the whole check instead.
+inline constexpr Row HearingProblem{
+    "HearingProblem", "s", Nobody, 0, 0, "", "the hearing check's first broken link, empty while none is"};
 
 // In the order the bus lists them and status shows them.
 inline constexpr const Row* all[] = {&Frequency,  &OnAir,        &Muted,         &PaLevel,      &TxGain,

@@ -81,6 +81,9 @@ void TestCtlCommand::accepted_data()
     row("on --timeout 2", Action::SetProperty, "OnAir", true, false, 2000);
     row("--timeout=0.5 status --json", Action::Status, "", {}, true, 500);
     row("--help-all", Action::Help, "", {});
+    // The check keeps within its own limit unless told otherwise.
+    row("check --json", Action::Check, "", {}, true, checkTimeoutMs);
+    row("check --timeout 10", Action::Check, "", {}, false, 10000);
 }
 
 void TestCtlCommand::accepted()

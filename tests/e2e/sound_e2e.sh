@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The computer's sound follows the transmitter. A private sound server (two null sinks, one carrying the
 # transmitter's USB IDs, and a playing stream) appears after the program started without one; the option
-# is switched in the system menu and must survive a restart; the exit gives the sound back.
-# Usage: sound_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so>
+# is switched in the system menu and must survive a restart; the exit gives the sound back. Last, the hearing
+# check through tessalyctl: a tone, silence, the sink muted, the program muted, off air.
+# Usage: sound_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> [tessalyctl]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_x_tools
@@ -14,6 +15,7 @@ for tool in pulseaudio pactl pacat; do
 done
 work=$(mktemp -d)
 trap 'kill ${program_pid:-} ${player_pid:-} ${server_pid:-} ${bus_pid:-} 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+ctl=${3:-}
 
 # Everything of the sound server is private: its socket, its cookie, no bus (nor one started for it).
 export HOME=$work/home PULSE_RUNTIME_PATH=$work/pulse DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
@@ -133,4 +135,62 @@ pactl load-module module-null-sink sink_name=headphones >/dev/null
 pactl set-default-sink headphones
 quit
 default_is headphones || fail "the exit took back the default the user had picked"
+
+# The hearing check: each case through tessalyctl check --json on a bus of our own, named by the first
+# broken link; "none" when every link holds.
+if [ -n "$ctl" ] && command -v dbus-daemon >/dev/null; then
+    kill "$player_pid"
+    pactl set-default-sink speakers
+    dbus-daemon --session --nofork --address="unix:path=$work/check-bus" 2>/dev/null &
+    bus_pid=$!
+    until_true test -S "$work/check-bus" || fail "dbus-daemon did not start"
+    check() {
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$work/check-bus" "$ctl" check --json
+    }
+    first_broken_is() {
+        local answer
+        answer=$(check) || true
+        [ "$(python3 -c 'import json, sys; print(json.loads(sys.argv[1])["firstBroken"] or "none")' "$answer")" = "$1" ]
+    }
+    ctl_on_bus() {
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$work/check-bus" "$ctl" "$@" || fail "tessalyctl $* failed"
+    }
+    # Plays into the default sink until killed: a 440 Hz tone at -6 dBFS, or silence.
+    play() {
+        pacat --playback --format=s16le --rate=44100 --channels=1 < <(python3 -c 'import math, struct, sys
+second = b"".join(struct.pack("<h", int(float(sys.argv[1]) * math.sin(2 * math.pi * 440 * i / 44100)))
+                  for i in range(44100))
+while True:
+    sys.stdout.buffer.write(second)' "$1" 2>/dev/null) 2>/dev/null &
+        player_pid=$!
+    }
+
+    prepare_copy "$work/check" "$1"
+    start_program "$work/check" "$2" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/check-bus"
+    eventually first_broken_is on-air || fail "off air at the start: $(check)"
+    ctl_on_bus on
+    ctl_on_bus power 60
+    eventually first_broken_is playing || fail "nothing playing: $(check)"
+    play 16384
+    eventually first_broken_is none || fail "a tone: $(check)"
+    check >/dev/null || fail "every link holds, yet check exited with $?"
+    kill "$player_pid"
+    play 0
+    eventually first_broken_is level || fail "silence: $(check)"
+    pactl set-sink-mute radio 1
+    eventually first_broken_is output-unmuted || fail "the sink muted: $(check)"
+    pactl set-sink-mute radio 0
+    ctl_on_bus mute
+    eventually first_broken_is unmuted || fail "the program muted: $(check)"
+    ctl_on_bus unmute
+    ctl_on_bus off
+    eventually first_broken_is on-air || fail "off air: $(check)"
+    ctl_on_bus sound off
+    ctl_on_bus on
+    eventually first_broken_is routed || fail "the sound routed elsewhere: $(check)"
+    kill "$player_pid"
+    quit
+    first_broken_is program || fail "the program ended: $(check)"
+    kill "$bus_pid"
+fi
 echo "PASS"

@@ -16,6 +16,7 @@ private slots:
     void keepsTheOptionSafely();
     void keepsWhatARoutingReplaced();
     void refusedOptionChangesNothing();
+    void checksWithoutAServer();
 };
 
 void TestSoundRouting::matchesTheTransmittersSink_data()
@@ -163,6 +164,28 @@ void TestSoundRouting::refusedOptionChangesNothing()
     QCOMPARE(routing.State(), QStringLiteral("no sound server"));
     QCOMPARE(stateSpy.count(), 3);
     QVERIFY(routing.SinkDescription().isEmpty());
+}
+
+// No server's socket: the check answers so from the event loop, once;
+// the level watch is balanced and harmless without an engine.
+void TestSoundRouting::checksWithoutAServer()
+{
+    QTemporaryDir dir;
+    qputenv("PULSE_RUNTIME_PATH", QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+    qunsetenv("PULSE_SERVER");
+    SoundRouting routing(dir.filePath(QStringLiteral("Sound.ini")));
+    routing.Start();
+    routing.UnwatchLevel();
+    routing.WatchLevel();
+    QList<SoundFacts> answers;
+    routing.CheckSound(60000, [&answers](const SoundFacts& facts) { answers += facts; });
+    QVERIFY(answers.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, 60000);
+    QCOMPARE(answers.first().server, SoundFacts::Server::None);
+    QVERIFY(!answers.first().peakDbfs && !answers.first().transmitterCardFound && !routing.Playing());
+    routing.UnwatchLevel();
+    QCoreApplication::processEvents();
+    QCOMPARE(answers.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSoundRouting)

@@ -1,0 +1,112 @@
+#include "app/CHearingDlg.h"
+
+#include "core/TransmitterCore.h"
+#include "service/HearingRun.h"
+#include "sound/SoundRouting.h"
+
+#include <algorithm>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Read out as words: a screen reader says "Broken" where a mark would be skipped.
+QString VerdictText(LinkVerdict verdict)
+{
+    switch (verdict) {
+    case LinkVerdict::Ok:
+        return QStringLiteral("OK");
+    case LinkVerdict::Broken:
+        return QStringLiteral("Broken");
+    case LinkVerdict::NotChecked:
+        break;
+    }
+    return QStringLiteral("Not checked");
+}
+
+} // namespace
+
+CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun& hearing, QWidget* parent)
+    : QDialog(parent), core(core), hearing(hearing), summary(new QLabel(this)), list(new QListWidget(this)),
+      checkAgain(new QPushButton(QStringLiteral("Check again"), this))
+{
+    setObjectName(QStringLiteral("130"));
+    setWindowTitle(QStringLiteral("Why can't I hear it?"));
+    summary->setObjectName(QStringLiteral("1051"));
+    summary->setWordWrap(true);
+    summary->setTextFormat(Qt::PlainText);
+    summary->setAccessibleName(QStringLiteral("Result"));
+    list->setObjectName(QStringLiteral("1049"));
+    list->setAccessibleName(QStringLiteral("From the transmitter to the sound, in order"));
+    list->setWordWrap(true);
+    list->setMinimumWidth(460);
+    checkAgain->setObjectName(QStringLiteral("1050"));
+    checkAgain->setToolTip(
+        QStringLiteral("Checks every link and measures the sound going into the transmitter "
+                       "for up to 2 seconds"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("2"));
+    buttons->addButton(checkAgain, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(checkAgain, &QPushButton::clicked, this, [this] { check(HearingMeasureMs); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+
+    connect(&core, &TransmitterCore::changed, this, [this] {
+        if (!this->core.HearingFacts().SameFor(checkedFacts))
+            check(0);
+    });
+    if (sound)
+        connect(sound, &SoundRouting::stateChanged, this, [this] { check(0); });
+    check(HearingMeasureMs);
+}
+
+void CHearingDlg::check(int measureMs)
+{
+    if (checking) {
+        nextMeasureMs = std::max(nextMeasureMs, measureMs);
+        return;
+    }
+    checking = true;
+    checkedFacts = core.HearingFacts();
+    if (measureMs > 0) {
+        summary->setText(QStringLiteral("Checking, and listening to the sound for up to 2 seconds…"));
+        checkAgain->setEnabled(false);
+    }
+    hearing.Run(HearingFace::Window, measureMs, [window = QPointer<CHearingDlg>(this)](const auto& links) {
+        if (window)
+            window->showLinks(links);
+    });
+}
+
+void CHearingDlg::showLinks(const std::vector<LinkResult>& links)
+{
+    checking = false;
+    const int current = list->currentRow();
+    list->clear();
+    for (const LinkResult& link : links)
+        list->addItem(VerdictText(link.verdict) + QStringLiteral(": ") + link.text);
+    // The keyboard and a screen reader land on what to mend.
+    const LinkResult* first = FirstBroken(links);
+    list->setCurrentRow(first ? int(first - links.data()) : std::max(current, 0));
+    const bool levelMeasured = links.back().verdict != LinkVerdict::NotChecked;
+    if (first)
+        summary->setText(QStringLiteral("Mend this first: ") + first->text);
+    else if (levelMeasured)
+        summary->setText(QStringLiteral("Every link holds: tune the radio to the transmitter's frequency."));
+    else
+        summary->setText(QStringLiteral("Every link checked holds; \"Check again\" measures the sound too."));
+    checkAgain->setEnabled(true);
+    if (nextMeasureMs >= 0) {
+        const int measureMs = nextMeasureMs;
+        nextMeasureMs = -1;
+        check(measureMs);
+    }
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "sound/LevelPacer.h"
+#include "sound/PulsePeakStream.h"
+#include "sound/SoundCheck.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+
+struct pa_context;
+struct pa_operation;
+struct pa_sink_info;
+struct pa_sink_input_info;
+
+// The transmitter's sink while it is routed: whether a stream plays into it, read again on each of the
+// server's announcements of the streams (never polled), and its level while watched and something plays.
+// Nothing of it wakes the program while nothing changes on the server, nothing plays or nobody watches.
+class PulseRoutedSink final : public QObject
+{
+public:
+    // playing: each change, from false, from the event loop (one still to come is dropped with the object);
+    // level: at most 10 a second, -inf once when the measuring stops.
+    PulseRoutedSink(pa_context* context, const QByteArray& sink, std::function<void(bool playing)> playing,
+                    std::function<void(double peakDbfs)> level);
+    ~PulseRoutedSink() override;
+
+    const QByteArray& Sink() const { return sink; }
+    void StreamsAnnounced();
+    void SetLevelWatched(bool watched);
+
+private:
+    void Read();
+    void Issued(pa_operation* operation);
+    void WithSink(const pa_sink_info* info);
+    void WithStream(const pa_sink_input_info* info, bool last);
+    void Answered();
+    void Measure();
+    void Heard(float peak);
+    void StreamFailed();
+
+    pa_context* context;
+    QByteArray sink;
+    std::function<void(bool playing)> reportPlaying;
+    std::function<void(double peakDbfs)> reportLevel;
+    QList<pa_operation*> operations;
+    int pending = 0;
+    bool readAgain = false;
+    std::uint32_t sinkIndex = 0;
+    bool sinkFound = false;
+    QByteArray monitor;
+    QList<StreamSeen> streams;
+    bool playing = false;
+    bool watched = false;
+    std::unique_ptr<PulsePeakStream> stream;
+    QElapsedTimer clock;
+    LevelPacer pacer;
+};

@@ -1,0 +1,133 @@
+#include "sound/SoundCheck.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace {
+
+constexpr int ReadLimitMs = 1000;
+// A sink plays in blocks, up to seconds long while no client asks for less: the monitor's first reading
+// may come that much later. The measuring time counts from it, as long as this allows.
+constexpr int FirstReadingAllowanceMs = 500;
+
+} // namespace
+
+bool PlaysInto(const QList<StreamSeen>& streams, std::uint32_t sink)
+{
+    return std::any_of(streams.begin(), streams.end(),
+                       [sink](const StreamSeen& stream) { return stream.sink == sink && !stream.corked; });
+}
+
+SoundFacts FactsOf(const ServerReading& reading, const TransmitterIdentity& transmitter)
+{
+    SoundFacts facts;
+    facts.server = SoundFacts::Server::Answering;
+    // PipeWire's server names itself "PulseAudio (on PipeWire x.y.z)".
+    facts.pipewire = reading.serverName.contains("PipeWire");
+    if (const SinkSeen* defaultSink = FindSink(reading.sinks, reading.sinks.defaultSink))
+        facts.defaultSinkDescription = defaultSink->description;
+    const SinkSeen* sink = TransmitterSink(reading.sinks, transmitter);
+    if (!sink)
+        return facts;
+    facts.transmitterCardFound = true;
+    facts.routedToTransmitter = sink->name == reading.sinks.defaultSink;
+    // Turned all the way down is as silent as muted.
+    facts.sinkMuted = sink->muted || sink->volume == 0;
+    facts.playing = PlaysInto(reading.streams, sink->index);
+    return facts;
+}
+
+double PeakDbfs(float peak)
+{
+    return peak > 0 ? std::min(0.0, 20.0 * std::log10(double(peak)))
+                    : -std::numeric_limits<double>::infinity();
+}
+
+SoundCheck::SoundCheck(std::unique_ptr<CheckServer> server, const TransmitterIdentity& transmitter,
+                       int measureMs, std::function<bool()> serverSocketExists,
+                       std::function<void(const SoundFacts&)> done, QObject* parent)
+    : QObject(parent), server(std::move(server)), transmitter(transmitter), measureMs(std::max(0, measureMs)),
+      serverSocketExists(std::move(serverSocketExists)), done(std::move(done))
+{
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, this, &SoundCheck::End);
+}
+
+SoundCheck::~SoundCheck() = default;
+
+void SoundCheck::Start()
+{
+    sinceStart.start();
+    facts.server = SoundFacts::Server::NotAnswering;
+    limit.start(ReadLimitMs);
+    server->Read([this](const ServerReading& reading) { Read(reading); }, [this] { Lost(); });
+}
+
+void SoundCheck::Read(const ServerReading& reading)
+{
+    if (ended)
+        return;
+    limit.stop();
+    facts = FactsOf(reading, transmitter);
+    const SinkSeen* sink = TransmitterSink(reading.sinks, transmitter);
+    // Nothing playing into the sink: there is nothing to hear, and a sleeping sink is not woken.
+    if (!sink || measureMs == 0 || sink->monitorSource.isEmpty() || !facts.playing) {
+        End();
+        return;
+    }
+    // Counted from the start: the whole stays within measureMs + FirstReadingAllowanceMs, or ReadLimitMs.
+    measuring = true;
+    limit.start(std::max<qint64>(0, measureMs + FirstReadingAllowanceMs - sinceStart.elapsed()));
+    server->Measure(
+        sink->monitorSource, [this](float peak) { Heard(peak); },
+        [this] {
+            // Not measured: the level stays unknown rather than reported as silence.
+            measuring = false;
+            End();
+        });
+}
+
+void SoundCheck::Heard(float peak)
+{
+    if (ended || !measuring)
+        return;
+    if (!heardAny) {
+        heardAny = true;
+        limit.start(std::min<qint64>(measureMs, limit.remainingTime()));
+    }
+    loudest = std::max(loudest, peak);
+    if (PeakDbfs(loudest) > SilenceDbfs)
+        End();
+}
+
+void SoundCheck::Lost()
+{
+    if (ended)
+        return;
+    // What was read is void with the server gone.
+    facts = {};
+    facts.server = serverSocketExists() ? SoundFacts::Server::NotAnswering : SoundFacts::Server::None;
+    measuring = false;
+    End();
+}
+
+void SoundCheck::End()
+{
+    if (ended)
+        return;
+    ended = true;
+    limit.stop();
+    if (measuring)
+        facts.peakDbfs = PeakDbfs(loudest);
+    // Not from inside the server's own callback: the connection goes only once that has returned.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            server.reset();
+            done(facts);
+            deleteLater();
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,160 @@
+#include "core/HearingCheck.h"
+
+#include <limits>
+#include <QtTest>
+
+using Connection = TransmitterFacts::Connection;
+using Server = SoundFacts::Server;
+Q_DECLARE_METATYPE(TransmitterFacts)
+Q_DECLARE_METATYPE(std::optional<SoundFacts>)
+
+namespace {
+
+// Everything holds, on both sides; each row breaks from here.
+TransmitterFacts Holding()
+{
+    TransmitterFacts facts;
+    facts.connection = Connection::Connected;
+    facts.onAir = true;
+    facts.paLevel = 60;
+    return facts;
+}
+
+SoundFacts Heard()
+{
+    SoundFacts facts;
+    facts.server = Server::Answering;
+    facts.transmitterCardFound = facts.routedToTransmitter = facts.playing = true;
+    facts.defaultSinkDescription = QStringLiteral("Radio");
+    facts.peakDbfs = -12.0;
+    return facts;
+}
+
+template <typename Facts, typename Change> Facts With(Facts facts, Change change)
+{
+    change(facts);
+    return facts;
+}
+
+} // namespace
+
+class TestHearingCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstBroken_data()
+    {
+        QTest::addColumn<TransmitterFacts>("transmitter");
+        QTest::addColumn<std::optional<SoundFacts>>("sound");
+        QTest::addColumn<QString>("broken"); // the first broken link; empty: none
+        QTest::addColumn<QString>("text");   // its words on the command line; empty: not compared
+
+        const TransmitterFacts holding = Holding();
+        const std::optional<SoundFacts> heard = Heard();
+        const std::optional<SoundFacts> notAsked;
+        const auto absent = With(holding, [](auto& t) { t.connection = Connection::Absent; });
+        const auto offAir = With(holding, [](auto& t) { t.onAir = false; });
+        const auto sound = [](auto change) { return std::optional<SoundFacts>(With(Heard(), change)); };
+
+        QTest::newRow("all hold") << holding << heard << QString() << QString();
+        QTest::newRow("not plugged in") << absent << heard << "plugged"
+                                        << "the transmitter is not plugged in";
+        QTest::newRow("no permission")
+            << With(holding, [](auto& t) { t.connection = Connection::NoPermission; }) << notAsked
+            << "plugged"
+            << "no permission: install 70-tessaly.rules, then plug it in again";
+        QTest::newRow("absent and muted: the first wins")
+            << With(absent, [](auto& t) { t.muted = true; }) << notAsked << "plugged" << QString();
+        QTest::newRow("a write failed") << With(holding, [](auto& t) {
+            t.delivered = false;
+            t.failedWriteTime = QTime(10, 11, 12);
+        }) << heard << "delivered" << QString();
+        QTest::newRow("off air") << offAir << heard << "on-air"
+                                 << "off air: tessalyctl on";
+        QTest::newRow("off air before no sound server")
+            << offAir << sound([](auto& s) { s.server = Server::None; }) << "on-air" << QString();
+        QTest::newRow("muted") << With(holding, [](auto& t) { t.muted = true; }) << heard << "unmuted"
+                               << "muted: tessalyctl unmute";
+        QTest::newRow("power 0") << With(holding, [](auto& t) { t.paLevel = 0; }) << heard << "power"
+                                 << "power is 0";
+        QTest::newRow("sound not asked") << holding << notAsked << QString() << QString();
+        QTest::newRow("no sound server")
+            << holding << sound([](auto& s) { s.server = Server::None; }) << "sound-server" << QString();
+        QTest::newRow("server not answering")
+            << holding << sound([](auto& s) { s.server = Server::NotAnswering; }) << "sound-server"
+            << QString();
+        QTest::newRow("PipeWire's pulse server without the card") << holding << sound([](auto& s) {
+            s.pipewire = true;
+            s.transmitterCardFound = s.routedToTransmitter = false;
+        }) << "sound-card" << QString();
+        QTest::newRow("sound to the speakers")
+            << holding << sound([](auto& s) {
+                   s.routedToTransmitter = false;
+                   s.defaultSinkDescription = QStringLiteral("Speakers");
+               })
+            << "routed"
+            << "the sound goes to Speakers, not to the transmitter: tessalyctl sound on";
+        QTest::newRow("nothing playing") << holding << sound([](auto& s) { s.playing = false; }) << "playing"
+                                         << "nothing is playing";
+        QTest::newRow("nothing playing into a muted sink") << holding << sound([](auto& s) {
+            s.playing = false;
+            s.sinkMuted = true;
+        }) << "playing" << QString();
+        QTest::newRow("sink muted") << holding << sound([](auto& s) { s.sinkMuted = true; })
+                                    << "output-unmuted"
+                                    << "the transmitter's output is muted in the sound settings";
+        QTest::newRow("silent") << holding << sound([](auto& s) { s.peakDbfs = -70.0; }) << "level"
+                                << "the sound is silent (below -60 dBFS for 2 s)";
+        QTest::newRow("digital silence")
+            << holding << sound([](auto& s) { s.peakDbfs = -std::numeric_limits<double>::infinity(); })
+            << "level" << QString();
+        QTest::newRow("at the threshold")
+            << holding << sound([](auto& s) { s.peakDbfs = HearingSilenceDbfs; }) << QString() << QString();
+        QTest::newRow("not measured")
+            << holding << sound([](auto& s) { s.peakDbfs.reset(); }) << QString() << QString();
+    }
+
+    void firstBroken()
+    {
+        QFETCH(TransmitterFacts, transmitter);
+        QFETCH(std::optional<SoundFacts>, sound);
+        QFETCH(QString, broken);
+        QFETCH(QString, text);
+
+        const std::vector<LinkResult> links = CheckHearing(transmitter, sound, HearingFace::CommandLine);
+        const LinkResult* first = FirstBroken(links);
+        QCOMPARE(first ? LinkName(first->link) : QString(), broken);
+        if (!text.isEmpty())
+            QCOMPARE(first->text, text);
+        // Every link once, in the chain's order: ok before the broken one, not checked after it.
+        QStringList names;
+        for (const LinkResult& link : links) {
+            names += LinkName(link.link);
+            QVERIFY2(!link.text.isEmpty(), qPrintable(names.last()));
+            if (first && &link > first)
+                QCOMPARE(link.verdict, LinkVerdict::NotChecked);
+            if (!first || &link < first)
+                QVERIFY(link.verdict != LinkVerdict::Broken);
+        }
+        QCOMPARE(names.size(), qsizetype(11));
+        QCOMPARE(names.removeDuplicates(), qsizetype(0));
+        QCOMPARE(names.first(), QStringLiteral("plugged"));
+        QCOMPARE(names.last(), QStringLiteral("level"));
+        // Sound's links are judged only from what the server told.
+        if (!sound)
+            QCOMPARE(links.back().verdict, LinkVerdict::NotChecked);
+
+        // The window and the page find the same link and name their own controls, never the command line.
+        for (const HearingFace face : {HearingFace::Window, HearingFace::Page}) {
+            const std::vector<LinkResult> shown = CheckHearing(transmitter, sound, face);
+            const LinkResult* same = FirstBroken(shown);
+            QCOMPARE(same ? LinkName(same->link) : QString(), broken);
+            if (same)
+                QVERIFY2(!same->text.contains(QLatin1String("tessalyctl")), qPrintable(same->text));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHearingCheck)
+#include "tst_hearingcheck.moc"
