@@ -23,8 +23,18 @@ PulseCheckServer::~PulseCheckServer()
     if (!context)
         return;
     pa_context_set_state_callback(context, nullptr, nullptr);
-    pa_context_disconnect(context);
-    pa_context_unref(context);
+    // The context ends from inside the client library's own dispatch, before any answer can reach this
+    // object. Ended from another event source in an iteration where its socket was ready, it would leave
+    // the library's GLib source nothing to dispatch; GLib then removes that source for good, and with it
+    // every connection of the program to the sound server.
+    pa_mainloop_api_once(
+        api,
+        [](pa_mainloop_api*, void* ending) {
+            auto* context = static_cast<pa_context*>(ending);
+            pa_context_disconnect(context);
+            pa_context_unref(context);
+        },
+        context);
 }
 
 void PulseCheckServer::Read(std::function<void(const ServerReading& reading)> readDone,
