@@ -1,5 +1,6 @@
 #include "bus/TransmitterBusObject.h"
 
+#include "bus/BusHearingCheck.h"
 #include "bus/BusNames.h"
 #include "core/TransmitterCore.h"
 #include "sound/SoundRouting.h"
@@ -11,34 +12,8 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDBusVariant>
-
-// One link of the hearing check as the bus carries it: (link, verdict, words).
-struct CheckedLink
-{
-    QString link;
-    QString verdict;
-    QString text;
-};
-Q_DECLARE_METATYPE(CheckedLink)
-
-QDBusArgument& operator<<(QDBusArgument& argument, const CheckedLink& checked)
-{
-    argument.beginStructure();
-    argument << checked.link << checked.verdict << checked.text;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, CheckedLink& checked)
-{
-    argument.beginStructure();
-    argument >> checked.link >> checked.verdict >> checked.text;
-    argument.endStructure();
-    return argument;
-}
 
 namespace {
 
@@ -53,10 +28,6 @@ const char* const methodsXml = R"xml(<method name="StepUp"/>
 <method name="UnwatchLevel"/>
 <signal name="Level"><arg name="peakDbfs" type="d"/></signal>
 )xml";
-
-const QString checkMethod = QStringLiteral("Check");
-const QString watchLevelMethod = QStringLiteral("WatchLevel");
-const QString unwatchLevelMethod = QStringLiteral("UnwatchLevel");
 
 QString InterfaceXml()
 {
@@ -118,11 +89,6 @@ TransmitterBusObject::TransmitterBusObject(TransmitterCore& core, std::function<
         connect(web, &WebControl::changed, this, &TransmitterBusObject::announceChanges);
     if (soundRouting)
         connect(soundRouting, &SoundRouting::levelChanged, this, &TransmitterBusObject::sendLevel);
-    levelWatcherGoing.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
-    connect(&levelWatcherGoing, &QDBusServiceWatcher::serviceUnregistered, this,
-            &TransmitterBusObject::dropLevelWatcher);
-    qDBusRegisterMetaType<CheckedLink>();
-    qDBusRegisterMetaType<QList<CheckedLink>>();
 }
 
 QVariantMap TransmitterBusObject::properties() const
@@ -192,7 +158,7 @@ bool TransmitterBusObject::Register()
         return false;
     }
     registered = true;
-    levelWatcherGoing.setConnection(bus);
+    levelWatch.SetConnection(bus);
     // In the name's queue behind a process that holds it: the name comes to this copy once it is freed.
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
         bus.interface()->registerService(BusNames::service, QDBusConnectionInterface::QueueService,
@@ -214,8 +180,7 @@ void TransmitterBusObject::Unregister()
     if (!registered)
         return;
     registered = false;
-    while (!levelWatchers.empty())
-        dropLevelWatcher(levelWatchers.begin()->first);
+    levelWatch.DropAll();
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.unregisterService(BusNames::service);
     bus.unregisterObject(BusNames::objectPath);
@@ -258,9 +223,9 @@ bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBu
 {
     if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
-    if (message.member() == checkMethod &&
+    if (message.member() == QLatin1String("Check") &&
         (message.interface() == BusNames::interface || message.interface().isEmpty())) {
-        checkCall(message, connection);
+        AnswerHearingCheck(hearingCheck, message, connection);
         return true;
     }
     const std::uint64_t ticketBefore = core.LastTicket();
@@ -289,8 +254,8 @@ QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
     const QString member = message.member();
     if (member == QLatin1String("AddFavourite") || member == QLatin1String("RemoveFavourite"))
         return favouriteCall(message);
-    if (member == watchLevelMethod || member == unwatchLevelMethod)
-        return levelWatchCall(message);
+    if (member == QLatin1String("WatchLevel") || member == QLatin1String("UnwatchLevel"))
+        return levelWatch.Call(message);
     if (member != QLatin1String("StepUp") && member != QLatin1String("StepDown") &&
         member != QLatin1String("Show") && (member != QLatin1String("RenewWebToken") || !web)) {
         // Introspection and Peer calls without an interface are Qt's.
@@ -399,62 +364,9 @@ void TransmitterBusObject::announceChanges()
     QDBusConnection::sessionBus().send(signal);
 }
 
-void TransmitterBusObject::checkCall(const QDBusMessage& message, const QDBusConnection& connection)
-{
-    if (!message.arguments().isEmpty()) {
-        connection.send(invalidArgs(message, checkMethod + QStringLiteral(" takes no arguments")));
-        return;
-    }
-    if (!hearingCheck) {
-        connection.send(message.createErrorReply(QDBusError::NotSupported,
-                                                 QStringLiteral("this copy of Tessaly cannot check")));
-        return;
-    }
-    hearingCheck(HearingFace::CommandLine, HearingMeasureMs,
-                 [connection, message](const std::vector<LinkResult>& links) {
-                     QList<CheckedLink> list;
-                     for (const LinkResult& link : links)
-                         list.append({LinkName(link.link), VerdictName(link.verdict), link.text});
-                     connection.send(message.createReply(QVariant::fromValue(list)));
-                 });
-}
-
-QDBusMessage TransmitterBusObject::levelWatchCall(const QDBusMessage& message)
-{
-    if (!message.arguments().isEmpty())
-        return invalidArgs(message, message.member() + QStringLiteral(" takes no arguments"));
-    if (!soundRouting)
-        return message.createErrorReply(QDBusError::NotSupported,
-                                        QStringLiteral("this copy of Tessaly routes no sound"));
-    const QString client = message.service();
-    if (message.member() == watchLevelMethod) {
-        if (levelWatchers.empty())
-            soundRouting->WatchLevel();
-        if (levelWatchers[client]++ == 0)
-            levelWatcherGoing.addWatchedService(client);
-        return message.createReply();
-    }
-    const auto watching = levelWatchers.find(client);
-    if (watching == levelWatchers.end())
-        return message.createErrorReply(
-            QDBusError::Failed, QStringLiteral("this client does not watch the level: WatchLevel first"));
-    if (--watching->second == 0)
-        dropLevelWatcher(client);
-    return message.createReply();
-}
-
-void TransmitterBusObject::dropLevelWatcher(const QString& client)
-{
-    if (levelWatchers.erase(client) == 0)
-        return;
-    levelWatcherGoing.removeWatchedService(client);
-    if (levelWatchers.empty())
-        soundRouting->UnwatchLevel();
-}
-
 void TransmitterBusObject::sendLevel(double peakDbfs)
 {
-    if (!registered || levelWatchers.empty())
+    if (!registered || !levelWatch.IsWatched())
         return;
     QDBusMessage signal =
         QDBusMessage::createSignal(BusNames::objectPath, BusNames::interface, QStringLiteral("Level"));

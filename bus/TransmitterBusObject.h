@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bus/BusLevelWatch.h"
 #include "core/HearingCheck.h"
 #include "state/Properties.h"
 
@@ -8,7 +9,6 @@
 #include <map>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusServiceWatcher>
 #include <QDBusVirtualObject>
 #include <QVariantMap>
 #include <set>
@@ -73,11 +73,6 @@ private:
     void answer(const PendingAnswer& pending);
     // AddFavourite and RemoveFavourite, with the bus's answer for each of the core's.
     QDBusMessage favouriteCall(const QDBusMessage& message);
-    // Check: answered once the check has run, measuring included.
-    void checkCall(const QDBusMessage& message, const QDBusConnection& connection);
-    // WatchLevel and UnwatchLevel: the sound's level is watched while any client on the bus watches it.
-    QDBusMessage levelWatchCall(const QDBusMessage& message);
-    void dropLevelWatcher(const QString& client);
     void sendLevel(double peakDbfs);
 
     TransmitterCore& core;
@@ -87,7 +82,6 @@ private:
     WebControl* web;
     QVariantMap announced; // the values the bus last heard of
     HearingRunner hearingCheck;
-    std::map<QString, int> levelWatchers; // each client's WatchLevel calls not yet undone
-    QDBusServiceWatcher levelWatcherGoing;
+    BusLevelWatch levelWatch{soundRouting};
     bool registered = false;
 };
