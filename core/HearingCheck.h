@@ -92,6 +92,8 @@ std::vector<LinkResult> CheckHearing(const TransmitterFacts& transmitter,
 
 // The first broken link; null when none is.
 const LinkResult* FirstBroken(const std::vector<LinkResult>& links);
+// The answer points into links: a list that is gone at the end of the call cannot be given.
+const LinkResult* FirstBroken(std::vector<LinkResult>&& links) = delete;
 
 // Names for scripts: "plugged", "delivered", "on-air", ... and "ok", "broken", "not-checked".
 QString LinkName(HearingLink link);

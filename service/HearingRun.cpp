@@ -49,6 +49,7 @@ bool HearingRun::NothingPlaying() const
     known.server = SoundFacts::Server::Answering;
     known.transmitterCardFound = known.routedToTransmitter = true;
     known.playing = sound->Playing();
-    const LinkResult* first = FirstBroken(CheckHearing(core.HearingFacts(), known, HearingFace::Window));
+    const std::vector<LinkResult> links = CheckHearing(core.HearingFacts(), known, HearingFace::Window);
+    const LinkResult* first = FirstBroken(links);
     return first && first->link == HearingLink::Playing;
 }
