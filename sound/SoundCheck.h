@@ -58,6 +58,8 @@ public:
 // called once, from the event loop, within measureMs + 1 s; the server object goes right after.
 class SoundCheck final : public QObject
 {
+    Q_OBJECT
+
 public:
     // serverSocketExists: asked when the server is lost, to tell None from NotAnswering.
     SoundCheck(std::unique_ptr<CheckServer> server, const TransmitterIdentity& transmitter, int measureMs,
