@@ -34,7 +34,8 @@ int CTransmitterApp::InitInstance(const StartOptions& options, SingleInstanceLoc
         dialog.AddSoundRoutingItem(session.Sound());
         dialog.AddWebControlItem(session.Web());
         dialog.AddHearingCheckItem(session.Sound(), session.Hearing());
-        AddUnattendedItems(*dialog.SystemMenu()->Menu(), session.Core());
+        AddUnattendedItems(*dialog.SystemMenu()->Menu(), session.Core(),
+                           [&dialog](const QString& text) { dialog.Tell(text); });
     });
     dialog.DoModal();
     return 0;

@@ -117,12 +117,18 @@ void CTransmitterDlg::ToggleOnAir()
     core.ToggleOnAir();
 }
 
+void CTransmitterDlg::Tell(const QString& text)
+{
+    if (!text.isEmpty() && trayControl)
+        trayControl->Tell(text);
+}
+
 void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
 {
     QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Play sound through the transmitter"));
     item->setCheckable(true);
     item->setChecked(routing.IsEnabled());
-    connect(item, &QAction::toggled, &routing, &SoundRouting::SetEnabled);
+    connect(item, &QAction::toggled, &routing, [this, &routing](bool on) { Tell(routing.SetEnabled(on)); });
     connect(&routing, &SoundRouting::enabledChanged, item, &QAction::setChecked);
     connect(
         &routing, &SoundRouting::cardNotFound, trayControl,

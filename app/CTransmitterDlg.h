@@ -63,6 +63,8 @@ public:
     void AddWebControlItem(WebControl& web);
     // "Why can't I hear it?" below that, opening the hearing check's window, or raising it when open.
     void AddHearingCheckItem(SoundRouting& routing, HearingRun& hearing);
+    // Says text once, from the tray icon or beside the window (TrayControl::Tell); nothing when empty.
+    void Tell(const QString& text);
 
 protected:
     bool PreTranslateMessage(QObject* receiver, QEvent* event) override;

@@ -82,9 +82,7 @@ CWebControlDlg::CWebControlDlg(WebControl& web, QWidget* parent)
             [this] { report(this->web.SetNetworkAllowed(true)); });
     connect(port, &QSpinBox::editingFinished, this,
             [this] { report(this->web.SetPort(quint16(this->port->value()))); });
-    connect(renew, &QPushButton::clicked, this, [this] {
-        report(this->web.RenewToken() ? QString() : QStringLiteral("The new token could not be stored."));
-    });
+    connect(renew, &QPushButton::clicked, this, [this] { report(this->web.RenewToken()); });
     connect(&web, &WebControl::changed, this, &CWebControlDlg::showState);
     showState();
 }

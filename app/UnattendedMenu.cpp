@@ -9,7 +9,8 @@
 
 namespace {
 
-void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core)
+void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
+                    const std::function<void(const QString&)>& tell)
 {
     favouritesMenu.clear();
     const TransmitterState& state = core.State();
@@ -26,31 +27,39 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core)
         favouritesMenu.addSeparator();
     const std::int32_t current = state.frequency;
     const bool isFavourite = std::find(favourites.begin(), favourites.end(), current) != favourites.end();
-    QAction* add =
-        favouritesMenu.addAction(QStringLiteral("Add ") + CFrequencyReadout::FrequencyText(current), &core,
-                                 [&core, current] { core.AddFavourite(current); });
+    QAction* add = favouritesMenu.addAction(
+        QStringLiteral("Add ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
+            QString notStored;
+            core.AddFavourite(current, &notStored);
+            tell(notStored);
+        });
     add->setEnabled(!isFavourite && favourites.size() < FavouritesMaximum &&
                     Tunable(current, state.optionFlags));
-    QAction* remove =
-        favouritesMenu.addAction(QStringLiteral("Remove ") + CFrequencyReadout::FrequencyText(current), &core,
-                                 [&core, current] { core.RemoveFavourite(current); });
+    QAction* remove = favouritesMenu.addAction(
+        QStringLiteral("Remove ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
+            QString notStored;
+            core.RemoveFavourite(current, &notStored);
+            tell(notStored);
+        });
     remove->setEnabled(isFavourite);
 }
 
 } // namespace
 
-void AddUnattendedItems(QMenu& menu, TransmitterCore& core)
+void AddUnattendedItems(QMenu& menu, TransmitterCore& core, std::function<void(const QString&)> tell)
 {
     QMenu* favouritesMenu = menu.addMenu(QStringLiteral("Favourite frequencies"));
     QObject::connect(favouritesMenu, &QMenu::aboutToShow, favouritesMenu,
-                     [favouritesMenu, &core] { FillFavourites(*favouritesMenu, core); });
+                     [favouritesMenu, &core, tell] { FillFavourites(*favouritesMenu, core, tell); });
 
     QAction* onAirAtStart = menu.addAction(QStringLiteral("Go on air at start"));
     onAirAtStart->setCheckable(true);
     onAirAtStart->setChecked(core.OnAirAtStart());
-    QObject::connect(onAirAtStart, &QAction::toggled, &core, [onAirAtStart, &core](bool on) {
-        if (!core.SetOnAirAtStart(on))
+    QObject::connect(onAirAtStart, &QAction::toggled, &core, [onAirAtStart, &core, tell](bool on) {
+        if (const QString notStored = core.SetOnAirAtStart(on); !notStored.isEmpty()) {
             onAirAtStart->setChecked(core.OnAirAtStart());
+            tell(notStored);
+        }
     });
     // Also what the bus or tessalyctl chose, and the kept value again when a choice could not be stored.
     QObject::connect(&core, &TransmitterCore::changed, onAirAtStart,

@@ -118,8 +118,11 @@ QDBusMessage TransmitterBusObject::writeProperty(const QDBusMessage& message, co
     if (row == &Property::WebControl || row == &Property::WebNetwork || row == &Property::WebPort)
         return writeWebProperty(message, *row, value);
     // A choice that could not be kept is the program's failure, not a bad value.
-    if (row == &Property::OnAirAtStart && !core.SetOnAirAtStart(value.toBool()))
-        return message.createErrorReply(QDBusError::Failed, name + QStringLiteral(" could not be stored"));
+    if (row == &Property::OnAirAtStart) {
+        const QString notStored = core.SetOnAirAtStart(value.toBool());
+        return notStored.isEmpty() ? message.createReply()
+                                   : message.createErrorReply(QDBusError::Failed, notStored);
+    }
     if (row != &Property::SoundRouting) {
         const QString refusal = core.WriteProperty(name, value);
         return refusal.isEmpty() ? message.createReply() : invalidArgs(message, refusal);
@@ -267,10 +270,9 @@ QDBusMessage TransmitterBusObject::interfaceCall(const QDBusMessage& message)
     if (!message.arguments().isEmpty())
         return invalidArgs(message, member + QStringLiteral(" takes no arguments"));
     if (member == QLatin1String("RenewWebToken")) {
-        return web->RenewToken()
-                   ? message.createReply()
-                   : message.createErrorReply(QDBusError::Failed,
-                                              QStringLiteral("the new token could not be stored"));
+        const QString failure = web->RenewToken();
+        return failure.isEmpty() ? message.createReply()
+                                 : message.createErrorReply(QDBusError::Failed, failure);
     }
     if (member == QLatin1String("Show")) {
         if (!show)
@@ -297,9 +299,10 @@ QDBusMessage TransmitterBusObject::favouriteCall(const QDBusMessage& message)
         return invalidArgs(message, message.member() + QStringLiteral(" takes one frequency in kHz (u)"));
     const auto frequency = std::int32_t(std::min(kHz.toUInt(), 10000000u) / 10);
     const bool whole = kHz.toUInt() % 10 == 0;
+    QString notStored;
     const FavouriteAnswer answer =
-        adding ? (whole ? core.AddFavourite(frequency) : FavouriteAnswer::Refused)
-               : (whole ? core.RemoveFavourite(frequency) : FavouriteAnswer::NotFavourite);
+        adding ? (whole ? core.AddFavourite(frequency, &notStored) : FavouriteAnswer::Refused)
+               : (whole ? core.RemoveFavourite(frequency, &notStored) : FavouriteAnswer::NotFavourite);
     switch (answer) {
     case FavouriteAnswer::Done:
         return message.createReply();
@@ -320,7 +323,7 @@ QDBusMessage TransmitterBusObject::favouriteCall(const QDBusMessage& message)
     case FavouriteAnswer::NotStored:
         break;
     }
-    return message.createErrorReply(QDBusError::Failed, QStringLiteral("the favourites could not be stored"));
+    return message.createErrorReply(QDBusError::Failed, notStored);
 }
 
 QDBusMessage TransmitterBusObject::propertiesCall(const QDBusMessage& message)

@@ -42,7 +42,7 @@ TransmitterCore::TransmitterCore(ExitHooks* exitHooks, QObject* parent)
     link.setParent(this);
     saveTimer.setSingleShot(true);
     saveTimer.setInterval(saveDelayMs);
-    connect(&saveTimer, &QTimer::timeout, this, &TransmitterCore::save);
+    connect(&saveTimer, &QTimer::timeout, this, [this] { save(false); });
     connect(&link, &DeviceLink::opened, this, &TransmitterCore::onOpened);
     connect(&link, &DeviceLink::closed, this, &TransmitterCore::onClosed);
     connect(&link, &DeviceLink::refusalChanged, this, &TransmitterCore::announceConnection);
@@ -68,11 +68,11 @@ void TransmitterCore::LoadState(const QString& file)
     state.txGainIndex = settings.txGainIndex;
     state.optionFlags = settings.optionFlags;
     const QString favouritesPath = FavouritesPath(settingsFile);
-    const std::vector<std::int32_t> storedFavourites = ReadFavouritesFile(favouritesPath);
+    favouritesFile = ReadFavouritesFile(favouritesPath);
+    const std::vector<std::int32_t>& storedFavourites = favouritesFile.frequencies;
     favourites = KeptFavourites(storedFavourites);
     // What the rules leave out stays in the file until the favourites change, and then in a copy of it.
-    favouritesBackupOwed = favourites.size() < storedFavourites.size();
-    if (favouritesBackupOwed)
+    if (favourites.size() < storedFavourites.size())
         ComplainAboutFile(
             favouritesPath,
             qPrintable(QStringLiteral("only %1 of its %2 lines are used (the lowest %3 on the grid "
@@ -111,7 +111,7 @@ void TransmitterCore::CloseDeviceLink()
     if (!link.Stop(lastReportLimit) && goingOffAir)
         warnOffAirUntaken();
     linkStarted = false;
-    save();
+    save(true);
     if (exitHooks)
         exitHooks->Disarm(exitHookKey);
     announceConnection();
@@ -127,7 +127,7 @@ void TransmitterCore::endAtExit()
         if (!link.Flush(lastReportLimit))
             warnOffAirUntaken();
     }
-    save();
+    save(true);
 }
 
 void TransmitterCore::send(ReportKind kind)
@@ -172,33 +172,33 @@ void TransmitterCore::goOnAirAtStart()
         ToggleOnAir();
 }
 
-bool TransmitterCore::SetOnAirAtStart(bool on)
+QString TransmitterCore::SetOnAirAtStart(bool on)
 {
     if (on == onAirAtStart)
-        return true;
-    if (!WriteStartOnAir(StartOnAirPath(settingsFileInUse()), on))
-        return false;
+        return {};
+    if (const QString failure = WriteStartOnAir(StartOnAirPath(settingsFileInUse()), on); !failure.isEmpty())
+        return tr("Going on air at start not stored: %1").arg(failure);
     onAirAtStart = on;
     emit changed();
-    return true;
+    return {};
 }
 
-FavouriteAnswer TransmitterCore::AddFavourite(std::int32_t frequency)
+FavouriteAnswer TransmitterCore::AddFavourite(std::int32_t frequency, QString* notStored)
 {
     std::vector<std::int32_t> kept = favourites;
     const FavouriteAnswer answer = AddTo(kept, frequency, state.optionFlags);
     if (answer != FavouriteAnswer::Done || kept == favourites)
         return answer;
-    return storeFavourites(std::move(kept)) ? answer : FavouriteAnswer::NotStored;
+    return storeFavourites(std::move(kept), notStored);
 }
 
-FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency)
+FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency, QString* notStored)
 {
     std::vector<std::int32_t> kept = favourites;
     const FavouriteAnswer answer = RemoveFrom(kept, frequency);
     if (answer != FavouriteAnswer::Done)
         return answer;
-    return storeFavourites(std::move(kept)) ? answer : FavouriteAnswer::NotStored;
+    return storeFavourites(std::move(kept), notStored);
 }
 
 QString TransmitterCore::settingsFileInUse() const
@@ -206,17 +206,18 @@ QString TransmitterCore::settingsFileInUse() const
     return settingsFile.isEmpty() ? settingsPath() : settingsFile;
 }
 
-bool TransmitterCore::storeFavourites(std::vector<std::int32_t> kept)
+FavouriteAnswer TransmitterCore::storeFavourites(std::vector<std::int32_t> kept, QString* notStored)
 {
     const QString path = FavouritesPath(settingsFileInUse());
-    if (favouritesBackupOwed && !KeepFavouritesBackup(path))
-        return false;
-    if (!WriteFavouritesFile(path, kept))
-        return false;
-    favouritesBackupOwed = false;
+    if (const QString failure = WriteFavouritesFile(path, favouritesFile, favourites, kept);
+        !failure.isEmpty()) {
+        if (notStored)
+            *notStored = tr("Favourites not stored: %1").arg(failure);
+        return FavouriteAnswer::NotStored;
+    }
     favourites = std::move(kept);
     emit changed();
-    return true;
+    return FavouriteAnswer::Done;
 }
 
 void TransmitterCore::onClosed()
@@ -266,10 +267,15 @@ void TransmitterCore::scheduleSave()
         saveTimer.start();
 }
 
-void TransmitterCore::save()
+void TransmitterCore::save(bool ending)
 {
-    if (!settingsFile.isEmpty())
-        SaveSettingsFile(settingsFile, PersistedOf(state));
+    if (settingsFile.isEmpty())
+        return;
+    // Said once, not at every later change, and always at the end: the run's changes are lost then.
+    const QString failure = SaveSettingsFile(settingsFile, PersistedOf(state));
+    if (!failure.isEmpty() && (failure != saveFailure || ending))
+        std::fprintf(stderr, "tessaly: %s\n", qPrintable(tr("Settings not saved: %1").arg(failure)));
+    saveFailure = failure;
 }
 
 void TransmitterCore::ToggleOnAir()

@@ -3,6 +3,7 @@
 #include "core/Favourites.h"
 #include "core/HearingCheck.h"
 #include "device/DeviceLink.h"
+#include "state/FavouritesFile.h"
 #include "state/TransmitterState.h"
 
 #include <cstdint>
@@ -85,14 +86,14 @@ public:
     void ResendAll();
 
     // Going on air as Play does once a transmitter is connected for the first time in the run.
-    // SetOnAirAtStart stores the choice; false, and nothing changed, when it could not.
+    // SetOnAirAtStart stores the choice. Empty when done; else "… not stored: <why>", and nothing changed.
     bool OnAirAtStart() const { return onAirAtStart; }
-    bool SetOnAirAtStart(bool on);
+    QString SetOnAirAtStart(bool on);
     // Ascending, in units of 10 kHz, at most FavouritesMaximum. Each change is stored at once; a change that
-    // cannot be stored is NotStored and not made.
+    // cannot be stored is NotStored and not made, and notStored says why.
     const std::vector<std::int32_t>& Favourites() const { return favourites; }
-    FavouriteAnswer AddFavourite(std::int32_t frequency);
-    FavouriteAnswer RemoveFavourite(std::int32_t frequency);
+    FavouriteAnswer AddFavourite(std::int32_t frequency, QString* notStored = nullptr);
+    FavouriteAnswer RemoveFavourite(std::int32_t frequency, QString* notStored = nullptr);
 
     // The scripting view of the state, keyed by property name: Frequency (kHz), OnAir, Muted, PaLevel,
     // TxGain, Stereo, Band, Step (kHz), Deemphasis (µs), Connected, Connection ("connected", "absent" or
@@ -140,7 +141,7 @@ private:
     // The first arrival of the run with the option on: Play, once the start has run its course, so the
     // window shows it as a press would.
     void goOnAirAtStart();
-    bool storeFavourites(std::vector<std::int32_t> kept);
+    FavouriteAnswer storeFavourites(std::vector<std::int32_t> kept, QString* notStored);
     // Where Config.ini is, also before the start of the run.
     QString settingsFileInUse() const;
     void onClosed();
@@ -150,7 +151,8 @@ private:
     // Writes the settings a second after the first change, so a held frequency button writes at most once
     // a second and a run ended without its teardown (the display lost) still keeps them.
     void scheduleSave();
-    void save();
+    // ending: the last save of the run, whose failure is always said.
+    void save(bool ending);
     // The process ends through exit() without the end of its run: off air and saved, nothing else.
     void endAtExit();
 
@@ -159,7 +161,8 @@ private:
     QTimer saveTimer;
     QString settingsFile;
     std::vector<std::int32_t> favourites;
-    bool favouritesBackupOwed = false; // the file holds lines the favourites left out
+    FavouritesText favouritesFile; // as last read or written, so that a rewrite keeps what the user wrote
+    QString saveFailure;           // why Config.ini was last not saved, said once until it is again
     bool onAirAtStart = false;
     bool firstArrivalPending = false;
     std::uint64_t lastTicket = 0;

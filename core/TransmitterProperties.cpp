@@ -103,8 +103,7 @@ QString TransmitterCore::WriteProperty(const QString& name, const QVariant& valu
     if (name == Property::Name(Property::OnAirAtStart)) {
         if (!hasType(value, QMetaType::Bool))
             return QStringLiteral("OnAirAtStart takes a boolean");
-        return SetOnAirAtStart(value.toBool()) ? QString()
-                                               : QStringLiteral("OnAirAtStart could not be stored");
+        return SetOnAirAtStart(value.toBool());
     }
     if (name == Property::Name(Property::Frequency))
         return writeFrequency(value);

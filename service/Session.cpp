@@ -52,8 +52,8 @@ bool Session::StartTransmitter(HotplugWatcher* watcher)
 void Session::KeepOnAirAtStart()
 {
     core.LoadState();
-    if (!core.SetOnAirAtStart(true))
-        std::fputs("tessaly: --on-air-at-start could not be stored, the option stays off\n", stderr);
+    if (const QString notStored = core.SetOnAirAtStart(true); !notStored.isEmpty())
+        std::fprintf(stderr, "tessaly: %s; the option stays off\n", qPrintable(notStored));
 }
 
 void Session::StartServices(std::function<void()> show, bool switchWebOn)

@@ -1,12 +1,12 @@
 #include "sound/RoutingRecord.h"
 
+#include "state/FileWriter.h"
 #include "state/UserDirectories.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <QFile>
-#include <QSaveFile>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,11 +72,10 @@ bool WriteRoutingRecord(const QString& path, const RoutingRecord& record)
                    stderr);
         return false;
     }
-    QSaveFile file(path);
     const QByteArray text =
         PreviousKey + record.previousDefault + '\n' + RoutedKey + record.routedSink + '\n';
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        Complain(path, "could not be written: a killed run will not give the sound back");
+    if (const QString failure = ReplaceFile(path, text); !failure.isEmpty()) {
+        std::fprintf(stderr, "tessaly: %s; a killed run will not give the sound back\n", qPrintable(failure));
         return false;
     }
     return true;

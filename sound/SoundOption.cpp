@@ -1,5 +1,6 @@
 #include "sound/SoundOption.h"
 
+#include "state/FileWriter.h"
 #include "state/SmallTextFile.h"
 
 namespace {
@@ -17,15 +18,15 @@ bool ReadSoundOption(const QString& path)
         ComplainAboutFile(path, "not a readable regular file, the sound option stays on");
         return SoundOptionDefault;
     }
-    if (file.text == QByteArray(Key) + '1')
+    if (file.Text() == QByteArray(Key) + '1')
         return true;
-    if (file.text == QByteArray(Key) + '0')
+    if (file.Text() == QByteArray(Key) + '0')
         return false;
     ComplainAboutFile(path, "not understood, the sound option stays on");
     return SoundOptionDefault;
 }
 
-bool WriteSoundOption(const QString& path, bool enabled)
+QString WriteSoundOption(const QString& path, bool enabled)
 {
-    return WriteSmallTextFile(path, QByteArray(Key) + (enabled ? "1\n" : "0\n"));
+    return ReplaceFile(path, QByteArray(Key) + (enabled ? "1\n" : "0\n"));
 }

@@ -9,6 +9,5 @@ inline constexpr bool SoundOptionDefault = true;
 // The stored choice. Anything but a regular file of that form (a link, a directory, a device, other
 // text) gives the default and one line on stderr; links are never followed.
 bool ReadSoundOption(const QString& path);
-// Stores the choice atomically. Returns false, with one line on stderr, when it could not, or when
-// something other than a regular file is in the way (it is left alone).
-bool WriteSoundOption(const QString& path, bool enabled);
+// Stores the choice; empty when stored, else why not (state/FileWriter.h).
+QString WriteSoundOption(const QString& path, bool enabled);

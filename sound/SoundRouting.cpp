@@ -35,10 +35,11 @@ QString SoundRouting::SetEnabled(bool on)
 {
     if (on == enabled)
         return {};
-    if (!WriteSoundOption(optionPath, on)) {
+    if (const QString failure = WriteSoundOption(optionPath, on); !failure.isEmpty()) {
         emit enabledChanged(enabled);
-        return QStringLiteral("%1 could not be written; the sound option stays %2")
-            .arg(optionPath, enabled ? QStringLiteral("on") : QStringLiteral("off"));
+        return (enabled ? tr("Playing sound through the transmitter not stored: %1; it stays on")
+                        : tr("Playing sound through the transmitter not stored: %1; it stays off"))
+            .arg(failure);
     }
     enabled = on;
     if (engine)

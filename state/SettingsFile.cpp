@@ -1,5 +1,6 @@
 #include "state/SettingsFile.h"
 
+#include "state/FileWriter.h"
 #include "state/TransmitterValues.h"
 #include "state/UserDirectories.h"
 
@@ -144,31 +145,12 @@ PersistedSettings LoadSettingsFile(const QString& path)
     return settings;
 }
 
-bool SaveSettingsFile(const QString& path, const PersistedSettings& settings)
+QString SaveSettingsFile(const QString& path, const PersistedSettings& settings)
 {
-    const QByteArray name = QFile::encodeName(path);
     struct stat status;
     // Only a regular file is replaced: a missing file means this run saves nothing, and a link, a FIFO or a
     // device node in its place is left alone.
-    if (::lstat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return true;
-    if (::access(name.constData(), W_OK) != 0)
-        return false;
-    // Written beside the target and renamed over it, so a crash or a full disk never leaves a cut file.
-    QByteArray temporaryName = name + ".XXXXXX";
-    const int fd = ::mkostemp(temporaryName.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    // The file keeps its owner (a root run must not take a user's file) and its mode (a protected file
-    // stays protected).
-    [[maybe_unused]] const int owned = ::fchown(fd, status.st_uid, status.st_gid);
-    const QByteArray bytes = SerializeSettings(settings);
-    const bool written = ::fchmod(fd, status.st_mode & 07777) == 0 &&
-                         ::write(fd, bytes.constData(), bytes.size()) == bytes.size() && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporaryName.constData(), name.constData()) != 0) {
-        ::unlink(temporaryName.constData());
-        return false;
-    }
-    return true;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return {};
+    return ReplaceFile(path, SerializeSettings(settings));
 }

@@ -42,7 +42,7 @@ QString settingsPath();
 // into 0..23. Anything but a regular file (a link, a FIFO, a device node) is neither read nor ever
 // replaced: the defaults are used and stderr says so. A file this run cannot replace is reported on stderr.
 PersistedSettings LoadSettingsFile(const QString& path);
-// Rewrites the file atomically with settings, keeping its owner and mode; does nothing when no
-// regular file is there. Returns false when the file existed but could not be replaced; it is then left
-// as it was. Uses no Qt state beyond the path, so it may run while the process ends.
-bool SaveSettingsFile(const QString& path, const PersistedSettings& settings);
+// Rewrites the file with settings, keeping its owner and mode; does nothing when no regular file is there.
+// Empty when saved or nothing was to be; else why not, and the file is as it was. Uses no Qt state beyond
+// the path, so it may run while the process ends.
+QString SaveSettingsFile(const QString& path, const PersistedSettings& settings);

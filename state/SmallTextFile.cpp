@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <QFile>
-#include <QSaveFile>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,27 +22,22 @@ SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit)
     struct stat status;
     QByteArray buffer(limit, Qt::Uninitialized);
     ssize_t length = -1;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
-        length = ::read(fd, buffer.data(), std::size_t(limit));
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        // A read may give less than asked before the end: the copy kept of a file must be all of it.
+        ssize_t got = 0;
+        for (length = 0; length < limit; length += got) {
+            got = ::read(fd, buffer.data() + length, std::size_t(limit - length));
+            if (got < 0 && errno == EINTR)
+                got = 0;
+            else if (got <= 0)
+                break;
+        }
+        if (got < 0)
+            length = -1;
+    }
     ::close(fd);
     if (length < 0)
         return {SmallTextFile::Unreadable, {}};
     buffer.truncate(length);
-    return {SmallTextFile::Read, buffer.trimmed(), status.st_mode & 07777};
-}
-
-bool WriteSmallTextFile(const QString& path, const QByteArray& text)
-{
-    struct stat status;
-    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
-        ComplainAboutFile(path, "not a regular file, left alone");
-        return false;
-    }
-    // Written beside the target and renamed over it: a crash never leaves half a file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        ComplainAboutFile(path, "could not be written");
-        return false;
-    }
-    return true;
+    return {SmallTextFile::Read, buffer, status.st_mode & 07777};
 }

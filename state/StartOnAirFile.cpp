@@ -1,5 +1,6 @@
 #include "state/StartOnAirFile.h"
 
+#include "state/FileWriter.h"
 #include "state/SmallTextFile.h"
 
 #include <QDir>
@@ -19,10 +20,10 @@ QString StartOnAirPath(const QString& settingsFile)
 bool ReadStartOnAir(const QString& path)
 {
     const SmallTextFile file = ReadSmallTextFile(path, 64);
-    if (file.status == SmallTextFile::Read && file.text == QByteArray(Key) + '1')
+    if (file.status == SmallTextFile::Read && file.Text() == QByteArray(Key) + '1')
         return true;
     if (file.status == SmallTextFile::Missing ||
-        (file.status == SmallTextFile::Read && file.text == QByteArray(Key) + '0'))
+        (file.status == SmallTextFile::Read && file.Text() == QByteArray(Key) + '0'))
         return false;
     ComplainAboutFile(path, file.status == SmallTextFile::Unreadable
                                 ? "not a readable regular file, the program starts off air"
@@ -30,7 +31,7 @@ bool ReadStartOnAir(const QString& path)
     return false;
 }
 
-bool WriteStartOnAir(const QString& path, bool on)
+QString WriteStartOnAir(const QString& path, bool on)
 {
-    return WriteSmallTextFile(path, QByteArray(Key) + (on ? "1\n" : "0\n"));
+    return ReplaceFile(path, QByteArray(Key) + (on ? "1\n" : "0\n"));
 }

@@ -7,5 +7,5 @@
 QString StartOnAirPath(const QString& settingsFile);
 // The stored choice; anything but a regular file of that form gives off and one line on stderr.
 bool ReadStartOnAir(const QString& path);
-// Stores the choice atomically; false, with one line on stderr, when it could not.
-bool WriteStartOnAir(const QString& path, bool on);
+// Stores the choice; empty when stored, else why not (state/FileWriter.h).
+QString WriteStartOnAir(const QString& path, bool on);

@@ -34,7 +34,9 @@ void WebControl::Start(bool switchOn)
 {
     if (switchOn && !option.on) {
         option.on = true;
-        WriteWebOption(optionPath, option);
+        // Served all the same, as asked for this run; only the next start will not know of it.
+        if (const QString failure = WriteWebOption(optionPath, option); !failure.isEmpty())
+            std::fprintf(stderr, "tessaly: %s\n", qPrintable(notStored(failure)));
     }
     if (!option.on)
         return;
@@ -53,10 +55,10 @@ QString WebControl::SetServed(bool on)
         if (QString problem = serve(wanted); !problem.isEmpty())
             return problem;
     }
-    if (!WriteWebOption(optionPath, wanted)) {
+    if (const QString failure = WriteWebOption(optionPath, wanted); !failure.isEmpty()) {
         if (on)
             page.reset();
-        return notStored();
+        return notStored(failure);
     }
     if (!on)
         page.reset();
@@ -90,31 +92,31 @@ QString WebControl::apply(const WebOption& wanted)
         if (QString problem = serve(wanted); !problem.isEmpty())
             return problem;
     }
-    if (!WriteWebOption(optionPath, wanted)) {
+    if (const QString failure = WriteWebOption(optionPath, wanted); !failure.isEmpty()) {
         if (IsServed())
             serve(option);
-        return notStored();
+        return notStored(failure);
     }
     option = wanted;
     emit changed();
     return {};
 }
 
-QString WebControl::notStored() const
+QString WebControl::notStored(const QString& failure)
 {
-    return QStringLiteral("%1 could not be written: the choice is not stored, and the page stays as it was")
-        .arg(optionPath);
+    return tr("The web page's choice not stored: %1; the page stays as it was").arg(failure);
 }
 
-bool WebControl::RenewToken()
+QString WebControl::RenewToken()
 {
-    const QByteArray token = RenewWebToken(tokenPath);
+    QString failure;
+    const QByteArray token = RenewWebToken(tokenPath, &failure);
     if (token.isEmpty())
-        return false;
+        return tr("The new token not stored: %1; the old one still opens the page").arg(failure);
     if (page)
         page->SetToken(token);
     emit changed();
-    return true;
+    return {};
 }
 
 void WebControl::HostChanged()

@@ -37,8 +37,8 @@ public:
     QString SetPort(quint16 port);
     // The end of a run: the page stops being served; the stored choice stays.
     void Finish() { page.reset(); }
-    // A new token: the old address stops working. False when it could not be stored.
-    bool RenewToken();
+    // A new token: the old address stops working. Empty when stored, else why not, and the old one stays.
+    QString RenewToken();
 
     // The host's properties changed; pages open on a phone show it.
     void HostChanged();
@@ -51,7 +51,7 @@ private:
     QString serve(const WebOption& wanted);
     // Takes wanted as the choice: stored, and the page moved when served. The problem, or empty when done.
     QString apply(const WebOption& wanted);
-    QString notStored() const;
+    static QString notStored(const QString& failure);
     bool loadModule();
 
     WebPageHost& host;

@@ -1,8 +1,8 @@
 #include "web/WebOption.h"
 
+#include "state/FileWriter.h"
 #include "state/Properties.h"
 #include "state/SmallTextFile.h"
-#include "web/PrivateFile.h"
 
 #include <optional>
 #include <QList>
@@ -32,7 +32,7 @@ WebOption ReadWebOption(const QString& path)
     WebOption option;
     std::optional<bool> on, network;
     bool portRead = false;
-    for (const QByteArray& line : file.text.split('\n')) {
+    for (const QByteArray& line : file.Text().split('\n')) {
         const QByteArray trimmed = line.trimmed();
         if (trimmed.isEmpty())
             continue;
@@ -58,15 +58,11 @@ WebOption ReadWebOption(const QString& path)
     return option;
 }
 
-bool WriteWebOption(const QString& path, const WebOption& option)
+QString WriteWebOption(const QString& path, const WebOption& option)
 {
     // The keys are the bus's names of the same choices.
     const QByteArray text = QByteArray(Property::WebControl.name) + '=' + QByteArray::number(int(option.on)) +
                             '\n' + Property::WebNetwork.name + '=' + QByteArray::number(int(option.network)) +
                             '\n' + Property::WebPort.name + '=' + QByteArray::number(option.port) + '\n';
-    if (!WritePrivateFile(path, text, 0644)) {
-        ComplainAboutFile(path, "the web page's choices could not be stored");
-        return false;
-    }
-    return true;
+    return ReplaceFile(path, text, {FileWrite::Mode::Exactly, 0644});
 }

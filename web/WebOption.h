@@ -19,6 +19,5 @@ struct WebOption
 // The stored choices. A missing file gives the defaults quietly; anything else not of that form (a link,
 // a directory, a FIFO, other text, a port out of range) gives the defaults, off, and one line on stderr.
 WebOption ReadWebOption(const QString& path);
-// Stores the choices atomically; false, with one line on stderr, when it could not or something other
-// than a regular file is in the way (left alone).
-bool WriteWebOption(const QString& path, const WebOption& option);
+// Stores the choices; empty when stored, else why not (state/FileWriter.h).
+QString WriteWebOption(const QString& path, const WebOption& option);

@@ -1,9 +1,10 @@
 #include "web/WebToken.h"
 
+#include "state/FileWriter.h"
 #include "state/SmallTextFile.h"
-#include "web/PrivateFile.h"
 
 #include <array>
+#include <cstdio>
 #include <QRandomGenerator>
 
 namespace {
@@ -28,8 +29,8 @@ QByteArray LoadWebToken(const QString& path)
     const SmallTextFile file = ReadSmallTextFile(path, 4096);
     const bool readable = file.status == SmallTextFile::Read;
     const bool secret = readable && (file.permissions & 077) == 0;
-    if (secret && IsToken(file.text))
-        return file.text;
+    if (secret && IsToken(file.Text()))
+        return file.Text();
     if (file.status != SmallTextFile::Missing)
         ComplainAboutFile(path, !readable ? "not a readable regular file, a new token is made"
                                 : !secret ? "readable by others, a new token is made"
@@ -37,14 +38,17 @@ QByteArray LoadWebToken(const QString& path)
     return RenewWebToken(path);
 }
 
-QByteArray RenewWebToken(const QString& path)
+QByteArray RenewWebToken(const QString& path, QString* failure)
 {
     std::array<quint32, tokenBytes / 4> random;
     QRandomGenerator::system()->fillRange(random.data(), random.size());
     const QByteArray token = QByteArray(reinterpret_cast<const char*>(random.data()), tokenBytes).toHex();
-    if (!WritePrivateFile(path, token + '\n', 0600)) {
-        ComplainAboutFile(path, "the web page's token could not be stored");
-        return {};
-    }
-    return token;
+    const QString notStored = ReplaceFile(path, token + '\n', {FileWrite::Mode::Exactly, 0600});
+    if (notStored.isEmpty())
+        return token;
+    if (failure)
+        *failure = notStored;
+    else
+        std::fprintf(stderr, "tessaly: the web page's token not stored: %s\n", qPrintable(notStored));
+    return {};
 }

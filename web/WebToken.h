@@ -9,5 +9,5 @@
 // The stored token. A missing, damaged or odd file (not 32 hex digits, readable by others, a link) gets a
 // new token, stored; stderr says why when a file was there. Empty only when none could be stored.
 QByteArray LoadWebToken(const QString& path);
-// A new token, stored; empty, with one line on stderr, when it could not be.
-QByteArray RenewWebToken(const QString& path);
+// A new token, stored. Empty when it could not be: failure then says why, or stderr when it is null.
+QByteArray RenewWebToken(const QString& path, QString* failure = nullptr);

@@ -30,7 +30,7 @@ private slots:
         CTransmitterDlg& dialog = run.dialog;
         dialog.OnInitDialog();
         QMenu* menu = dialog.SystemMenu()->Menu();
-        AddUnattendedItems(*menu, dialog.Core());
+        AddUnattendedItems(*menu, dialog.Core(), [](const QString&) {});
         const auto item = [](QMenu* in, const QString& text) {
             const QList<QAction*> actions = in->actions();
             const auto found = std::find_if(actions.begin(), actions.end(),

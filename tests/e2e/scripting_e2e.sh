@@ -4,7 +4,7 @@
 # the window's own change seen on the bus, the headless mode without a display ended by SIGTERM, a stopped bus
 # and a stopped copy given up on in time; the program under a stopped bus, a lost bus, a stale display and a
 # broken lock; a copy left on its own (on air at start, back after sleep with a stand-in login manager on a
-# private system bus, typed entry, favourites); and a start through bus activation.
+# private system bus, typed entry, favourites); a full disk; and a start through bus activation.
 # Usage: scripting_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> <tessalyctl executable>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
@@ -432,6 +432,65 @@ for case in failing absent; do
     kill -TERM "$program_pid"
     wait "$program_pid" || fail "$case: exit status $?"
 done
+
+# --- a full disk: every choice said not stored, every file whole, nothing left behind (root: a tmpfs) -------
+if [ "$(id -u)" = 0 ]; then
+    dir=$work/full
+    mkdir "$dir"
+    mount -t tmpfs -o size=96m tessaly-full "$dir"
+    trap 'kill ${program_pid:-} ${first_pid:-} $monitor_pid $bus_pid $system_bus_pid $lost_bus_pid $tray_pid $listener_pid 2>/dev/null || true; umount -l "$work/full" 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+    prepare_copy "$dir" "$tessaly"
+    # Thirteen, one more than are used, with a comment and a note: what the user wrote.
+    printf '# car presets\n88000 ; home\n%s\n' 90000 91000 92000 93000 94000 95000 96000 97000 98000 99000 \
+        100000 101000 >"$dir/Favourites.ini"
+    cp "$dir/Favourites.ini" "$work/favourites.written"
+    printf 'PlaySoundThroughTransmitter=1\n' >"$dir/Sound.ini"
+    env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH -u PULSE_SERVER -u PULSE_RUNTIME_PATH \
+        XDG_RUNTIME_DIR="$dir/runtime" TESSALY_TEST_LOCK_DIR="$dir/runtime" "$dir/tessaly" --headless \
+        2>"$work/full.stderr" &
+    program_pid=$!
+    eventually "$ctl" status >/dev/null 2>&1 || fail "full disk: not on the bus; $(cat "$work/full.stderr")"
+    expect 0 power 10
+    power_saved() { [ "$(settings_word 1 2>/dev/null)" = 10 ]; }
+    eventually power_saved || fail "full disk: power 10 was not saved before the disk filled"
+    cp "$dir/Config.ini" "$work/config.saved"
+    before=$(ledger "$program_pid" "$dir")
+    cat /dev/zero >"$dir/filler" 2>/dev/null || true
+    for choice in "sound off" "favourite remove 88.0" "start-on-air on"; do
+        # shellcheck disable=SC2086 # the words are the command's
+        expect 1 $choice
+        grep -q 'not stored: .*No space left on device' "$work/err" || fail "full disk: $choice said $(cat "$work/err")"
+    done
+    is SoundRouting true && is OnAirAtStart false || fail "full disk: a choice not stored was kept"
+    [ "$(property Favourites | tr -d ' ')" = "[88000,90000,91000,92000,93000,94000,95000,96000,97000,98000,99000,100000]" ] ||
+        fail "full disk: the favourites changed: $(property Favourites)"
+    cmp -s "$dir/Favourites.ini" "$work/favourites.written" && [ ! -e "$dir/Favourites.ini.bak" ] &&
+        grep -qx 'PlaySoundThroughTransmitter=1' "$dir/Sound.ini" && [ ! -e "$dir/StartOnAir.ini" ] ||
+        fail "full disk: a file changed: $(ls -l "$dir")"
+    ledger_settled "$before" "$program_pid" "$dir"
+    # Saving Config.ini at the end fails too, and is said.
+    expect 0 power 20
+    kill -TERM "$program_pid"
+    wait "$program_pid" || fail "full disk: exit status $?"
+    grep -q 'Settings not saved: .*Config.ini: No space left on device' "$work/full.stderr" &&
+        cmp -s "$dir/Config.ini" "$work/config.saved" || fail "full disk: the exit's save: $(cat "$work/full.stderr")"
+
+    # Room again: the first rewrite keeps the whole file as it was in Favourites.ini.bak, and the comment.
+    rm "$dir/filler"
+    env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH -u PULSE_SERVER -u PULSE_RUNTIME_PATH \
+        XDG_RUNTIME_DIR="$dir/runtime" TESSALY_TEST_LOCK_DIR="$dir/runtime" "$dir/tessaly" --headless \
+        2>"$work/full.stderr" &
+    program_pid=$!
+    eventually "$ctl" status >/dev/null 2>&1 || fail "full disk, room again: not on the bus"
+    expect 0 favourite remove 88.0
+    cmp -s "$dir/Favourites.ini.bak" "$work/favourites.written" && grep -qx '# car presets' "$dir/Favourites.ini" &&
+        ! grep -q '^88000' "$dir/Favourites.ini" || fail "room again: $(cat "$dir/Favourites.ini")"
+    kill -TERM "$program_pid"
+    wait "$program_pid" || fail "full disk, room again: exit status $?"
+    umount "$dir"
+else
+    echo "not root: the full disk is left out (it needs a small tmpfs of its own)"
+fi
 
 # --- started by the bus for the first command ----------------------------------------------------------------
 dir=$work/activated

@@ -88,7 +88,7 @@ private slots:
                                     .optionFlags = loaded.optionFlags};
         BuildReport(TuneReport, sent);
         BuildReport(SetupReport, sent);
-        QVERIFY(SaveSettingsFile(path(), loaded));
+        QVERIFY(SaveSettingsFile(path(), loaded).isEmpty());
 
         const QByteArray saved = readAll(path());
         QCOMPARE(saved.size(), SettingsFileSize);

@@ -67,7 +67,7 @@ void TestSoundRouting::keepsTheOptionSafely()
     const QString path = dir.filePath(QStringLiteral("Sound.ini"));
     QCOMPARE(ReadSoundOption(path), SoundOptionDefault);
     for (const bool enabled : {!SoundOptionDefault, SoundOptionDefault, !SoundOptionDefault}) {
-        QVERIFY(WriteSoundOption(path, enabled));
+        QVERIFY(WriteSoundOption(path, enabled).isEmpty());
         QCOMPARE(ReadSoundOption(path), enabled);
     }
 
@@ -79,11 +79,11 @@ void TestSoundRouting::keepsTheOptionSafely()
 
     // A link to a file holding the other choice is not followed, and a write does not replace it.
     const QString target = dir.filePath(QStringLiteral("target"));
-    QVERIFY(WriteSoundOption(target, !SoundOptionDefault));
+    QVERIFY(WriteSoundOption(target, !SoundOptionDefault).isEmpty());
     QVERIFY(QFile::remove(path));
     QVERIFY(QFile::link(target, path));
     QCOMPARE(ReadSoundOption(path), SoundOptionDefault);
-    QVERIFY(!WriteSoundOption(path, SoundOptionDefault));
+    QVERIFY(!WriteSoundOption(path, SoundOptionDefault).isEmpty());
     QVERIFY(QFileInfo(path).isSymLink());
     QCOMPARE(ReadSoundOption(target), !SoundOptionDefault);
 
@@ -92,7 +92,7 @@ void TestSoundRouting::keepsTheOptionSafely()
     QCOMPARE(ReadSoundOption(fifo), SoundOptionDefault);
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("directory")));
     QCOMPARE(ReadSoundOption(dir.filePath(QStringLiteral("directory"))), SoundOptionDefault);
-    QVERIFY(!WriteSoundOption(dir.filePath(QStringLiteral("directory")), !SoundOptionDefault));
+    QVERIFY(!WriteSoundOption(dir.filePath(QStringLiteral("directory")), !SoundOptionDefault).isEmpty());
 }
 
 // Written down and read back; a damaged file of ours goes, anything else is left alone; none reads as none.
