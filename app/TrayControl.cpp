@@ -74,9 +74,12 @@ void TrayControl::showState()
 {
     const TransmitterCore& core = window.Core();
     showMenuState();
-    window.TrayIcon()->ShowStatus(TrayToolTip(core, hearing && hearing->NothingPlaying()),
-                                  core.State().onAir &&
-                                      core.Connection() == TransmitterCore::ConnectionState::Connected);
+    const bool connected = core.Connection() == TransmitterCore::ConnectionState::Connected;
+    // The tip says what was not taken; the picture shows it too, for a glance at the tray.
+    const CTrayIcon::Picture picture = connected && !core.Delivered()    ? CTrayIcon::Picture::NotTaken
+                                       : connected && core.State().onAir ? CTrayIcon::Picture::OnAir
+                                                                         : CTrayIcon::Picture::Plain;
+    window.TrayIcon()->ShowStatus(TrayToolTip(core, hearing && hearing->NothingPlaying()), picture);
 }
 
 void TrayControl::FollowHearing(SoundRouting& routing, HearingRun& hearingRun)

@@ -210,11 +210,11 @@ void TransmitterBusObject::onReportsDone(const std::vector<std::uint64_t>& ticke
 
 void TransmitterBusObject::answer(const PendingAnswer& pending)
 {
-    pending.connection.send(pending.failed ? pending.call.createErrorReply(
-                                                 BusNames::writeFailedError,
-                                                 QStringLiteral("the transmitter did not take the change: "
-                                                                "its report could not be written"))
-                                           : pending.call.createReply());
+    pending.connection.send(
+        pending.failed ? pending.call.createErrorReply(BusNames::writeFailedError,
+                                                       // The name says that it was not taken; this says why.
+                                                       QStringLiteral("its report could not be written"))
+                       : pending.call.createReply());
 }
 
 QString TransmitterBusObject::introspect(const QString&) const

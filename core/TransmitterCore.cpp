@@ -233,11 +233,12 @@ void TransmitterCore::onClosed()
 void TransmitterCore::onReportsDone(const std::vector<std::uint64_t>& tickets, bool written)
 {
     const bool latest = std::find(tickets.cbegin(), tickets.cend(), lastTicket) != tickets.cend();
-    if (!written && delivered) {
+    if (!written) {
+        // The latest failure's time: a transmitter failing for minutes is not stuck at the first one.
         delivered = false;
         failedWriteTime = QTime::currentTime();
         emit changed();
-    } else if (written && latest && !delivered) {
+    } else if (latest && !delivered) {
         delivered = true;
         emit changed();
     }

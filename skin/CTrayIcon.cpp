@@ -56,11 +56,11 @@ void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason)
     }
 }
 
-void CTrayIcon::ShowStatus(const QString& shownTip, bool shownOnAir)
+void CTrayIcon::ShowStatus(const QString& shownTip, Picture shownPicture)
 {
-    const bool pictureChanges = shownOnAir != onAir;
+    const bool pictureChanges = shownPicture != picture;
     tip = shownTip;
-    onAir = shownOnAir;
+    picture = shownPicture;
     if (icon)
         showStatus(pictureChanges);
 }
@@ -69,7 +69,7 @@ void CTrayIcon::showStatus(bool pictureChanges)
 {
     // Both are sent to the tray host each time: only what changed.
     if (pictureChanges)
-        icon->setIcon(LoadAppIcon(onAir ? 130 : 128));
+        icon->setIcon(LoadAppIcon(int(picture)));
     if (icon->toolTip() != tip)
         icon->setToolTip(tip);
 }

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
-// The notification-area icon (icon 128, icon 130 while on air; the tip as ShowStatus says, "Tessaly" until
+// The notification-area icon (its picture and tip as ShowStatus says; icon 128 and "Tessaly" until
 // then): a left click brings the main window back, shown normally, raised and active, with a window open
 // over it still on top; a right click opens Menu(), which the window fills. Every other activation is
 // ignored.
@@ -31,10 +31,17 @@ public:
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
 
     QMenu* Menu() { return &menu; }
-    // What the icon tells: its tip, and the on-air picture or the plain one.
-    void ShowStatus(const QString& tip, bool onAir);
+    // The icon's pictures: 128, 130 while on air, 131 while the transmitter has not taken a change.
+    enum class Picture
+    {
+        Plain = 128,
+        OnAir = 130,
+        NotTaken = 131,
+    };
+    // What the icon tells: its tip and its picture.
+    void ShowStatus(const QString& tip, Picture picture);
     QString ToolTip() const { return tip; }
-    bool ShowsOnAir() const { return onAir; }
+    Picture Shown() const { return picture; }
     // A message balloon from the icon; false (and nothing shown) where no tray shows the icon or its host
     // shows no messages.
     bool ShowMessage(const QString& title, const QString& text);
@@ -48,6 +55,6 @@ private:
     QSystemTrayIcon* icon = nullptr;
     TrayStartWatch* trayStartWatch = nullptr;
     QString tip = QStringLiteral("Tessaly");
-    bool onAir = false;
+    Picture picture = Picture::Plain;
     bool added = false;
 };

@@ -418,7 +418,7 @@ for case in failing absent; do
     eventually "$ctl" status >/dev/null 2>&1 || fail "$case: not on the bus; $(cat "$dir/stderr.log")"
     if [ "$case" = failing ]; then
         expect 1 on
-        grep -q 'did not take' "$work/err" || fail "failing transmitter: $(cat "$work/err")"
+        [ "$(grep -o 'did not take' "$work/err" | wc -l)" = 1 ] || fail "failing transmitter: $(cat "$work/err")"
         # The opening pair and the on failed: one line for the run of failures.
         [ "$(grep -c 'USB Data Write Error' "$dir/stderr.log")" = 1 ] || fail "failing transmitter: $(cat "$dir/stderr.log")"
     else

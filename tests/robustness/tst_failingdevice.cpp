@@ -104,6 +104,15 @@ private slots:
         QVERIFY(TrayToolTip(dialog->Core())
                     .endsWith(QStringLiteral("the transmitter did not take the last change")));
         QVERIFY(!dialog->Core().Properties().value(QStringLiteral("WriteFailedAt")).toString().isEmpty());
+        // Failures go on: the time is the latest one's, not the first's.
+        const QTime first = dialog->Core().FailedWriteTime();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                expectOneMessage([this] { dialog->Panel()->StepFrequencyUp(); });
+                expectOneMessage([this] { dialog->Panel()->StepFrequencyDown(); });
+                return dialog->Core().FailedWriteTime().second() != first.second();
+            },
+            60'000));
 
         // Replugged and working: the transmitter is told what the user set while it failed.
         QCOMPARE(FakeHid_FailWritesWith(0), 0);

@@ -40,6 +40,7 @@ ORANGE_TOP = (255, 190, 92)
 ORANGE_BOTTOM = (236, 112, 8)
 RED = (222, 36, 36)
 ON_AIR = (255, 72, 48)  # the tray icon's mast while transmitting
+NOT_TAKEN = (255, 184, 0)  # the tray icon's mast and mark when the transmitter did not take a change
 
 SKIN_SIZE = (475, 298)
 SKIN_RADIUS = 10
@@ -651,8 +652,10 @@ def settings_skin(scale):
 # ---------------------------------------------------------------- icons
 
 
-def icon(size, rich, mast_colour=LED):
-    """Application icons: the emblem's mast on a rounded badge, with a transparent surround."""
+def icon(size, rich, mast_colour=LED, warning=False):
+    """Application icons: the emblem's mast on a rounded badge, with a transparent surround. With warning,
+    a triangle with an exclamation mark in the lower right corner, so that it tells itself from the others
+    by its shape too, not by its colour alone."""
     c = Canvas((32, 32), size / 32, OUTLINE)
     shape = c.mask()
     c.rounded(shape, 0.5, 0.5, 31.5, 31.5, 7)
@@ -677,6 +680,14 @@ def icon(size, rich, mast_colour=LED):
         tip = c.mask()
         c.ellipse(tip, 16, 10, 1.8)
         c.paint(ORANGE_BOTTOM, tip)
+    if warning:
+        triangle = c.mask()
+        c.polygon(triangle, [(16, 31), (31, 31), (23.5, 16)])
+        c.paint(NOT_TAKEN, triangle)
+        mark = c.mask()
+        c.line(mark, [(23.5, 21), (23.5, 26)], 2.2)
+        c.ellipse(mark, 23.5, 28.6, 1.2)
+        c.paint(BLACK, mark)
     image = c.result()
     image.putalpha(shape.reduce(SUPERSAMPLE))
     return image
@@ -790,6 +801,8 @@ def main():
     save(icon(32, True), res / "icons" / "192" / "32.png")
     save(icon(16, False, ON_AIR), res / "icons" / "130" / "16.png")
     save(icon(32, False, ON_AIR), res / "icons" / "130" / "32.png")
+    save(icon(16, False, NOT_TAKEN, warning=True), res / "icons" / "131" / "16.png")
+    save(icon(32, False, NOT_TAKEN, warning=True), res / "icons" / "131" / "32.png")
     for size in THEME_ICON_SIZES:
         save(theme_icon(size), res / "icons" / "hicolor" / f"{size}.png")
 
