@@ -40,6 +40,15 @@ def status():
     return json.loads(subprocess.run([ctl, "status", "--json"], capture_output=True, check=True).stdout)
 
 
+def expect_cut_off(case):
+    """Nothing on the page passes for the transmitter's state, and no control looks live."""
+    live = driver.execute_script("return [...document.querySelectorAll('main button, main input')]"
+                                 ".filter((control) => !control.disabled).map((control) => control.id)")
+    shown = driver.find_element(By.ID, "frequency").text
+    if live or shown != "–" or driver.find_element(By.ID, "onair").text != "Unknown":
+        fail(f"a page {case} still shows {shown}, live controls {live}")
+
+
 def web_address():
     return subprocess.run([ctl, "web", "address"], capture_output=True, check=True, text=True).stdout.strip()
 
@@ -129,11 +138,13 @@ try:
     # Let out again: that page is cut off at once, and tries again.
     subprocess.run([ctl, "web", "network", "off"], check=True)
     wait.until(lambda d: "trying again" in d.find_element(By.ID, "status").text)
+    expect_cut_off("cut off")
 
     # Renewed: a page that is open says so and stops trying.
     driver.get(address)
     wait.until(lambda d: d.find_element(By.ID, "frequency").text == "98.50 MHz")
     subprocess.run([ctl, "web", "renew"], check=True)
     wait.until(lambda d: "This address was renewed" in d.find_element(By.ID, "message").text)
+    expect_cut_off("renewed")
 finally:
     driver.quit()
