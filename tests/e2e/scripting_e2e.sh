@@ -434,10 +434,9 @@ for case in failing absent; do
 done
 
 # --- a full disk: every choice said not stored, every file whole, nothing left behind (root: a tmpfs) -------
-if [ "$(id -u)" = 0 ]; then
-    dir=$work/full
-    mkdir "$dir"
-    mount -t tmpfs -o size=96m tessaly-full "$dir"
+dir=$work/full
+mkdir "$dir"
+if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=96m tessaly-full "$dir"; then
     trap 'kill ${program_pid:-} ${first_pid:-} $monitor_pid $bus_pid $system_bus_pid $lost_bus_pid $tray_pid $listener_pid 2>/dev/null || true; umount -l "$work/full" 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
     prepare_copy "$dir" "$tessaly"
     # Thirteen, one more than are used, with a comment and a note: what the user wrote.
@@ -489,7 +488,7 @@ if [ "$(id -u)" = 0 ]; then
     wait "$program_pid" || fail "full disk, room again: exit status $?"
     umount "$dir"
 else
-    echo "not root: the full disk is left out (it needs a small tmpfs of its own)"
+    echo "no tmpfs could be mounted (not root?): the full disk is left out"
 fi
 
 # --- started by the bus for the first command ----------------------------------------------------------------
