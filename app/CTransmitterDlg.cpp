@@ -5,6 +5,7 @@
 #include "app/DisplayCheck.h"
 #include "app/LevelMeterLink.h"
 #include "app/TrayControl.h"
+#include "app/WindowPlace.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
 #include "panels/CMainPanel.h"
@@ -42,6 +43,7 @@ int CTransmitterDlg::DoModal()
         FocusFirstTabStop();
     else
         setFocus(Qt::OtherFocusReason);
+    RestorePlace(*this, WindowPlacePath(core.SettingsFileInUse()));
     if (startHidden) {
         OnMinimize();
     } else {
@@ -103,6 +105,7 @@ void CTransmitterDlg::DestroyWindow()
     if (tornDown)
         return;
     tornDown = true;
+    KeepPlace(*this, WindowPlacePath(core.SettingsFileInUse()));
     // Gone from the screen at once, the tray icon too, before the end waits for the transmitter: one that
     // does not read holds it for seconds, and the display server must see the unmap before that.
     hide();

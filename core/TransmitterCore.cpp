@@ -176,7 +176,7 @@ QString TransmitterCore::SetOnAirAtStart(bool on)
 {
     if (on == onAirAtStart)
         return {};
-    if (const QString failure = WriteStartOnAir(StartOnAirPath(settingsFileInUse()), on); !failure.isEmpty())
+    if (const QString failure = WriteStartOnAir(StartOnAirPath(SettingsFileInUse()), on); !failure.isEmpty())
         return tr("Going on air at start not stored: %1").arg(failure);
     onAirAtStart = on;
     emit changed();
@@ -201,14 +201,14 @@ FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency, QString
     return storeFavourites(std::move(kept), notStored);
 }
 
-QString TransmitterCore::settingsFileInUse() const
+QString TransmitterCore::SettingsFileInUse() const
 {
     return settingsFile.isEmpty() ? settingsPath() : settingsFile;
 }
 
 FavouriteAnswer TransmitterCore::storeFavourites(std::vector<std::int32_t> kept, QString* notStored)
 {
-    const QString path = FavouritesPath(settingsFileInUse());
+    const QString path = FavouritesPath(SettingsFileInUse());
     if (const QString failure = WriteFavouritesFile(path, favouritesFile, favourites, kept);
         !failure.isEmpty()) {
         if (notStored)

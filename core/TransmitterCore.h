@@ -39,6 +39,8 @@ public:
     // settingsFile ("Config.ini" where the program keeps it when empty), the favourites and the
     // on-air-at-start option from their files beside it. Once per run.
     void LoadState(const QString& settingsFile = {});
+    // Where Config.ini is, also before the start of the run; the other files the program keeps lie beside it.
+    QString SettingsFileInUse() const;
     // Loads the companion library, follows hot-plug from now on (through watcher, the udev daemon's
     // announcements when null) and opens the transmitter. Returns whether the library loaded; without it
     // arrivals open nothing. Once per run: later calls only answer.
@@ -142,8 +144,6 @@ private:
     // window shows it as a press would.
     void goOnAirAtStart();
     FavouriteAnswer storeFavourites(std::vector<std::int32_t> kept, QString* notStored);
-    // Where Config.ini is, also before the start of the run.
-    QString settingsFileInUse() const;
     void onClosed();
     void onReportsDone(const std::vector<std::uint64_t>& tickets, bool written);
     // changed() when the connection is not what was last announced.

@@ -1,4 +1,5 @@
 #include "app/UnattendedMenu.h"
+#include "app/WindowPlace.h"
 #include "app/WindowRun.h"
 #include "core/TransmitterCore.h"
 #include "device/HotplugWatcher.h"
@@ -72,6 +73,36 @@ private slots:
         QFile file(path());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray::fromHex("282300005A0000000000000025000000"));
+    }
+
+    // The window opens where it was left only on the screen it was on, wholly inside its free area.
+    void windowOpensWhereItWasLeft_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("left on the right screen") << "X=1300\nY=101\nScreen=right\n" << true;
+        QTest::newRow("that screen gone") << "X=202\nY=101\nScreen=gone\n" << false;
+        QTest::newRow("partly off its screen") << "X=1800\nY=101\nScreen=right\n" << false;
+        QTest::newRow("on the other screen's area") << "X=202\nY=101\nScreen=right\n" << false;
+        QTest::newRow("damaged") << "X=12x\nY=101\nScreen=right\n" << false;
+    }
+    void windowOpensWhereItWasLeft()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, restored);
+        const QString place = QFileInfo(path()).dir().filePath("Window.ini");
+        QFile written(place);
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        written.write(file.toUtf8());
+        written.close();
+        const QList<ScreenArea> screens{{"left", {0, 0, 1280, 1024}}, {"right", {1280, 0, 640, 480}}};
+        const std::optional<WindowPlace> left = ReadWindowPlace(place);
+        const std::optional<QPoint> opened =
+            left ? RestoredPosition(*left, {475, 298}, screens) : std::nullopt;
+        QCOMPARE(opened.has_value(), restored);
+        if (opened)
+            QCOMPARE(*opened, left->topLeft);
+        QFile::remove(place);
     }
 
     void firstRunStartsFromDefaultsWithRetunePending()

@@ -6,6 +6,7 @@
 #   hotplug      udev announcements, sent inside a network namespace of the program's own so that no other
 #                listener hears them, through the program's own monitor: only the open node's removal closes
 #                the link; a transmitter failing every write never shows more than one message
+#   place        the window opens where it was closed, and centred when that place is off every screen
 #   tray         trayer started after the program: the icon docks then, raises the main window over a
 #                cover, also with the settings window open, which stays on top and keeps blocking the main
 #                window; its right-click menu goes on air and quits as the close button does
@@ -266,7 +267,25 @@ stalled_end() {
     stop_x
 }
 
+# The window opens where it was closed; a place off every screen is not restored.
+place() {
+    begin place
+    xdotool windowmove "$main_window" 202 101 sleep 0.3
+    end
+    grep -qx 'X=202' "$dir/Window.ini" || fail "the window's place was not kept: $(cat "$dir/Window.ini")"
+    start_x
+    start_program "$dir" "$fake_dir"
+    [ "$win_x,$win_y" = 202,101 ] || fail "the window opened at $win_x,$win_y, not where it was left"
+    end
+    printf 'X=5000\nY=101\nScreen=%s\n' "$(sed -n 's/^Screen=//p' "$dir/Window.ini")" >"$dir/Window.ini"
+    start_x
+    start_program "$dir" "$fake_dir"
+    [ "$win_x" -lt 1024 ] || fail "a window left off every screen opened there, at $win_x"
+    end
+}
+
 session_end
+place
 tray
 stall
 stalled_end
