@@ -68,14 +68,14 @@ void SoundCheck::Start()
 bool SoundCheck::Join(int askerMeasureMs, const std::function<void(const SoundFacts&)>& askerDone)
 {
     const bool measured = askerMeasureMs > 0;
-    if (ended || (read && measured && !measuring))
+    if (ended || (serverRead && measured && !measuring))
         return false;
-    if (read && !measured) {
+    if (serverRead && !measured) {
         Answer(askerDone);
         return true;
     }
     // Not read yet: the longest wish decides whether, and how long, the level is measured.
-    if (!read)
+    if (!serverRead)
         measureMs = std::max(measureMs, askerMeasureMs);
     askers.push_back({measured, askerDone});
     return true;
@@ -92,7 +92,7 @@ void SoundCheck::Read(const ServerReading& reading)
     if (ended)
         return;
     limit.stop();
-    read = true;
+    serverRead = true;
     facts = FactsOf(reading, transmitter);
     // Who asks no level has its answer now, not after the measuring.
     std::vector<Asker> measured;

@@ -95,7 +95,7 @@ private:
     std::function<bool()> serverSocketExists;
     std::vector<Asker> askers;
     SoundFacts facts;
-    bool read = false;
+    bool serverRead = false;
     QElapsedTimer sinceStart;
     bool measuring = false;
     bool heardAny = false;
