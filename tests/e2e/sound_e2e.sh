@@ -2,7 +2,8 @@
 # The computer's sound follows the transmitter. A private sound server (two null sinks, one carrying the
 # transmitter's USB IDs, and a playing stream) appears after the program started without one; the option
 # is switched in the system menu and must survive a restart; the exit gives the sound back. Last, the hearing
-# check through tessalyctl: a tone, silence, the sink muted, the program muted, off air.
+# check through tessalyctl: a tone (with floods of level watchers and of checks on the bus, each under a
+# ledger of what the program holds), silence, the sink muted, the program muted, off air.
 # Usage: sound_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> [tessalyctl]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
