@@ -43,10 +43,23 @@ PulsePeakStream::~PulsePeakStream()
 {
     if (!stream)
         return;
-    pa_stream_set_state_callback(stream, nullptr, nullptr);
     pa_stream_set_read_callback(stream, nullptr, nullptr);
-    if (PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
-        pa_stream_disconnect(stream);
+    if (pa_stream_get_state(stream) == PA_STREAM_CREATING) {
+        // The client library refuses to disconnect a stream the server has not yet confirmed, and the
+        // server would keep it, recording, for as long as the connection lasts. The context holds the
+        // stream until it ends: it is disconnected as soon as it is there, or goes with a failed context.
+        pa_stream_set_state_callback(
+            stream,
+            [](pa_stream* created, void*) {
+                if (pa_stream_get_state(created) == PA_STREAM_READY)
+                    pa_stream_disconnect(created);
+            },
+            nullptr);
+    } else {
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        if (pa_stream_get_state(stream) == PA_STREAM_READY)
+            pa_stream_disconnect(stream);
+    }
     pa_stream_unref(stream);
 }
 

@@ -101,9 +101,12 @@ void PulseRouting::Finish()
 
 void PulseRouting::CheckSound(int measureMs, std::function<void(const SoundFacts& facts)> done)
 {
+    // Asked while one runs: its answer is shared, so a flood of checks costs the server one connection.
+    if (check && check->Join(measureMs, done))
+        return;
     // Deletes itself once it has answered.
-    auto* check = new SoundCheck(std::make_unique<PulseCheckServer>(connection.Api()), transmitter, measureMs,
-                                 ServerMayBeThere, std::move(done), this);
+    check = new SoundCheck(std::make_unique<PulseCheckServer>(connection.Api()), transmitter, measureMs,
+                           ServerMayBeThere, std::move(done), this);
     check->Start();
 }
 

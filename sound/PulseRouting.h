@@ -5,10 +5,12 @@
 #include "sound/PulseRoutedSink.h"
 #include "sound/RoutingScheduler.h"
 #include "sound/RoutingServer.h"
+#include "sound/SoundCheck.h"
 #include "sound/SoundEngine.h"
 
 #include <memory>
 #include <QObject>
+#include <QPointer>
 #include <sys/types.h>
 
 // While the transmitter is connected and the option is on, the computer's sound plays through it: its
@@ -61,4 +63,6 @@ private:
     // Counts the operations and the lost connections, so that the end of a dropped operation is not heard.
     unsigned serial = 0;
     std::unique_ptr<PulseOperation> operation;
+    // The hearing check under way, which later askers share.
+    QPointer<SoundCheck> check;
 };

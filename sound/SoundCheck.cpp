@@ -49,7 +49,7 @@ SoundCheck::SoundCheck(std::unique_ptr<CheckServer> server, const TransmitterIde
                        int measureMs, std::function<bool()> serverSocketExists,
                        std::function<void(const SoundFacts&)> done, QObject* parent)
     : QObject(parent), server(std::move(server)), transmitter(transmitter), measureMs(std::max(0, measureMs)),
-      serverSocketExists(std::move(serverSocketExists)), done(std::move(done))
+      serverSocketExists(std::move(serverSocketExists)), askers{{this->measureMs > 0, std::move(done)}}
 {
     limit.setSingleShot(true);
     connect(&limit, &QTimer::timeout, this, &SoundCheck::End);
@@ -65,12 +65,44 @@ void SoundCheck::Start()
     server->Read([this](const ServerReading& reading) { Read(reading); }, [this] { Lost(); });
 }
 
+bool SoundCheck::Join(int askerMeasureMs, const std::function<void(const SoundFacts&)>& askerDone)
+{
+    const bool measured = askerMeasureMs > 0;
+    if (ended || (serverRead && measured && !measuring))
+        return false;
+    if (serverRead && !measured) {
+        Answer(askerDone);
+        return true;
+    }
+    // Not read yet: the longest wish decides whether, and how long, the level is measured.
+    if (!serverRead)
+        measureMs = std::max(measureMs, askerMeasureMs);
+    askers.push_back({measured, askerDone});
+    return true;
+}
+
+void SoundCheck::Answer(std::function<void(const SoundFacts&)> done)
+{
+    QMetaObject::invokeMethod(
+        this, [done = std::move(done), answer = facts] { done(answer); }, Qt::QueuedConnection);
+}
+
 void SoundCheck::Read(const ServerReading& reading)
 {
     if (ended)
         return;
     limit.stop();
+    serverRead = true;
     facts = FactsOf(reading, transmitter);
+    // Who asks no level has its answer now, not after the measuring.
+    std::vector<Asker> measured;
+    for (Asker& asker : std::exchange(askers, {})) {
+        if (asker.measured)
+            measured.push_back(std::move(asker));
+        else
+            Answer(std::move(asker.done));
+    }
+    askers = std::move(measured);
     const SinkSeen* sink = TransmitterSink(reading.sinks, transmitter);
     // Nothing playing into the sink: there is nothing to hear, and a sleeping sink is not woken.
     if (!sink || measureMs == 0 || sink->monitorSource.isEmpty() || !facts.playing) {
@@ -126,7 +158,8 @@ void SoundCheck::End()
         this,
         [this] {
             server.reset();
-            done(facts);
+            for (Asker& asker : std::exchange(askers, {}))
+                asker.done(facts);
             deleteLater();
         },
         Qt::QueuedConnection);

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QObject>
 #include <QTimer>
+#include <vector>
 
 // Sound at or below this level counts as silence.
 inline constexpr double SilenceDbfs = -60.0;
@@ -56,6 +57,7 @@ public:
 // block), or less once sound above SilenceDbfs was heard. A reading not answered within a second ends it as
 // NotAnswering; a server that fails or goes ends it as None (its socket gone) or NotAnswering. So done is
 // called once, from the event loop, within measureMs + 1 s; the server object goes right after.
+// Others asking meanwhile share it (Join), so that many askers cost the server one connection.
 class SoundCheck final : public QObject
 {
     Q_OBJECT
@@ -68,8 +70,20 @@ public:
     ~SoundCheck() override;
 
     void Start();
+    // Shares this check's answer with another asker, who is answered once, from the event loop: when it
+    // asks no measuring, as soon as the server was read, otherwise with the level at the end (the measuring
+    // already under way counts). False when the check has gone past what the asker needs (it has ended, or
+    // it read without measuring what the asker wants measured): a check of its own is needed.
+    bool Join(int askerMeasureMs, const std::function<void(const SoundFacts&)>& askerDone);
 
 private:
+    struct Asker
+    {
+        bool measured;
+        std::function<void(const SoundFacts&)> done;
+    };
+
+    void Answer(std::function<void(const SoundFacts&)> done);
     void Read(const ServerReading& reading);
     void Heard(float peak);
     void Lost();
@@ -79,8 +93,9 @@ private:
     TransmitterIdentity transmitter;
     int measureMs;
     std::function<bool()> serverSocketExists;
-    std::function<void(const SoundFacts&)> done;
+    std::vector<Asker> askers;
     SoundFacts facts;
+    bool serverRead = false;
     QElapsedTimer sinceStart;
     bool measuring = false;
     bool heardAny = false;

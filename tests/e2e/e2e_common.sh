@@ -132,7 +132,9 @@ with open(sys.argv[2], "a", buffering=1) as log:
 ledger() {
     local pid=$1 dir=${2:-}
     echo "descriptors=$(find "/proc/$pid/fd" -mindepth 1 2>/dev/null | wc -l)"
-    echo "memory_kib=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)"
+    # AddressSanitizer holds freed memory back (its quarantine), and LeakSanitizer counts leaks at the exit.
+    grep -q libasan "/proc/$pid/maps" 2>/dev/null ||
+        echo "memory_kib=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)"
     if pactl info >/dev/null 2>&1; then
         # Each object's block names the process it belongs to; only the program's are counted.
         local kind

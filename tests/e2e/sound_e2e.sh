@@ -2,7 +2,8 @@
 # The computer's sound follows the transmitter. A private sound server (two null sinks, one carrying the
 # transmitter's USB IDs, and a playing stream) appears after the program started without one; the option
 # is switched in the system menu and must survive a restart; the exit gives the sound back. Last, the hearing
-# check through tessalyctl: a tone, silence, the sink muted, the program muted, off air.
+# check through tessalyctl: a tone (with floods of level watchers and of checks on the bus, each under a
+# ledger of what the program holds), silence, the sink muted, the program muted, off air.
 # Usage: sound_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> [tessalyctl]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
@@ -178,6 +179,56 @@ while True:
     eventually first_broken_is playing || fail "nothing playing: $(check)"
     play 16384
     eventually first_broken_is none || fail "a tone: $(check)"
+
+    # Hostile groups on the bus, while the tone plays: whatever they make the program open in the sound
+    # server is closed again (the ledger), checks asked at once share one connection and all tell the
+    # truth, and the server keeps serving its other clients meanwhile.
+    flood() {
+        /usr/bin/python3 - "unix:path=$work/check-bus" "$1" <<'PYTHON'
+import subprocess, sys, threading, time
+from gi.repository import Gio, GLib
+def connect():
+    return Gio.DBusConnection.new_for_address_sync(sys.argv[1], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+                                                   Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+def call(bus, method, *answered):
+    return (bus.call if answered else bus.call_sync)("org.tessaly.Tessaly", "/org/tessaly/Tessaly",
+        "org.tessaly.Tessaly1", method, None, None, Gio.DBusCallFlags.NONE, 60000, None, *answered)
+if sys.argv[2] == "watch":
+    bus = connect()
+    for _ in range(1000):
+        call(bus, "WatchLevel"), call(bus, "UnwatchLevel")
+    # Clients that watch and leave the bus without unwatching.
+    for _ in range(100):
+        call(bus := connect(), "WatchLevel"), bus.close_sync()
+    sys.exit()
+# All asked at once; true answers say every link holds. Another client of the sound server asks it meanwhile.
+loop, bus, answers, pactl = GLib.MainLoop(), connect(), [], []
+def answered(bus, result):
+    try:
+        answers.append(all(verdict == "ok" for _, verdict, _ in bus.call_finish(result).unpack()[0]))
+    except GLib.Error:
+        answers.append(False)
+    len(answers) < 100 or loop.quit()
+start = time.monotonic()
+for _ in range(100):
+    call(bus, "Check", answered)
+threading.Thread(target=lambda: [pactl.append(subprocess.run(["pactl", "info"], capture_output=True).returncode)
+                                 for _ in iter(lambda: len(answers) < 100, False)], daemon=True).start()
+loop.run()
+print(f"checks: {answers.count(True)} of 100 true in {time.monotonic() - start:.2f} s;",
+      f"pactl info failed {len(pactl) - pactl.count(0)} of {len(pactl)}", file=sys.stderr)
+sys.exit(not all(answers) or any(pactl))
+PYTHON
+    }
+    on_check_bus() {
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$work/check-bus" "$@"
+    }
+    before=$(on_check_bus ledger "$program_pid" "$work/check")
+    [ "$(sed -n 's/^sound_clients=//p' <<<"$before")" = 1 ] || fail "not one connection to the sound server: $before"
+    flood watch || fail "watching the level failed"
+    on_check_bus ledger_settled "$before" "$program_pid" "$work/check"
+    flood checks || fail "concurrent checks did not all tell the truth, or other clients failed meanwhile"
+    on_check_bus ledger_settled "$before" "$program_pid" "$work/check"
     # Each measured check leaves the next ones working.
     for again in 1 2; do
         check >/dev/null || fail "check $again after a measured one: every link holds, yet it exited with $?: $(check)"

@@ -82,6 +82,7 @@ private slots:
     void readsTheWay();
     void endsWhateverTheServerDoes_data();
     void endsWhateverTheServerDoes();
+    void sharesOneCheck();
     void pacesTheLevel_data();
     void pacesTheLevel();
 };
@@ -222,6 +223,40 @@ void TestSoundCheck::endsWhateverTheServerDoes()
                          : std::isinf(*facts.peakDbfs) ? QStringLiteral("-inf")
                                                        : QString::number(std::lround(*facts.peakDbfs));
     QTEST(peak, "peak");
+}
+
+// Askers that come while a check runs share its one server: those asking no level are answered once it was
+// read, the others with the level; a level asked before the reading is measured even if the first asker
+// wanted none. Once ended, the check takes nobody more.
+void TestSoundCheck::sharesOneCheck()
+{
+    FakeCheckServer::Seen seen;
+    QStringList answered; // "name" or "name:peak"
+    const auto asker = [&answered](const QString& name) {
+        return [&answered, name](const SoundFacts& facts) {
+            answered += facts.peakDbfs
+                            ? name + QLatin1Char(':') + QString::number(std::lround(*facts.peakDbfs))
+                            : name;
+        };
+    };
+    const int anHour = 3600 * 1000;
+    auto* check = new SoundCheck(
+        std::make_unique<FakeCheckServer>(seen), transmitter, 0, [] { return true; },
+        asker(QStringLiteral("first")));
+    QPointer<SoundCheck> alive(check);
+    check->Start();
+    QVERIFY(check->Join(anHour, asker(QStringLiteral("measured"))) &&
+            check->Join(0, asker(QStringLiteral("quick"))));
+    seen.read({"pulseaudio", Sinks("speakers", {"speakers", "radio"}), Streams("1:playing")});
+    QVERIFY(check->Join(0, asker(QStringLiteral("meanwhile"))) &&
+            check->Join(anHour, asker(QStringLiteral("late"))));
+    QTRY_COMPARE(answered, (QStringList{"first", "quick", "meanwhile"}));
+    QCOMPARE(seen.measured, QByteArray("radio.monitor"));
+    seen.heard(0.5f);
+    QVERIFY(!check->Join(0, asker(QStringLiteral("after the end"))));
+    QTRY_VERIFY(!alive);
+    QCOMPARE(answered, (QStringList{"first", "quick", "meanwhile", "measured:-6", "late:-6"}));
+    QVERIFY(seen.gone);
 }
 
 // Readings as the server's clock gives them, one every intervalMs (jitter added to every other one), those
