@@ -1,6 +1,7 @@
 #include "app/TrayControl.h"
 
 #include "app/CTransmitterDlg.h"
+#include "app/UnattendedMenu.h"
 #include "core/TransmitterCore.h"
 #include "panels/CFrequencyReadout.h"
 #include "service/HearingRun.h"
@@ -55,6 +56,8 @@ void TrayControl::fillMenu()
         if (muted != core.State().muted)
             core.ToggleMute();
     });
+    AddStoredChoice(*menu, QStringLiteral("Start at login"), core, &TransmitterCore::StartsAtLogin,
+                    &TransmitterCore::SetStartAtLogin, [this](const QString& text) { window.Tell(text); });
     menu->addAction(QStringLiteral("Show window"), &window, &CTransmitterDlg::BringBack);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Quit"), &window, &CTransmitterDlg::EndRun);

@@ -30,16 +30,16 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
     QAction* add = favouritesMenu.addAction(
         QStringLiteral("Add ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
             QString notStored;
-            core.AddFavourite(current, &notStored);
-            tell(notStored);
+            if (core.AddFavourite(current, &notStored) == FavouriteAnswer::NotStored)
+                tell(notStored);
         });
     add->setEnabled(!isFavourite && favourites.size() < FavouritesMaximum &&
                     Tunable(current, state.optionFlags));
     QAction* remove = favouritesMenu.addAction(
         QStringLiteral("Remove ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
             QString notStored;
-            core.RemoveFavourite(current, &notStored);
-            tell(notStored);
+            if (core.RemoveFavourite(current, &notStored) == FavouriteAnswer::NotStored)
+                tell(notStored);
         });
     remove->setEnabled(isFavourite);
 }
@@ -52,16 +52,27 @@ void AddUnattendedItems(QMenu& menu, TransmitterCore& core, std::function<void(c
     QObject::connect(favouritesMenu, &QMenu::aboutToShow, favouritesMenu,
                      [favouritesMenu, &core, tell] { FillFavourites(*favouritesMenu, core, tell); });
 
-    QAction* onAirAtStart = menu.addAction(QStringLiteral("Go on air at start"));
-    onAirAtStart->setCheckable(true);
-    onAirAtStart->setChecked(core.OnAirAtStart());
-    QObject::connect(onAirAtStart, &QAction::toggled, &core, [onAirAtStart, &core, tell](bool on) {
-        if (const QString notStored = core.SetOnAirAtStart(on); !notStored.isEmpty()) {
-            onAirAtStart->setChecked(core.OnAirAtStart());
+    AddStoredChoice(menu, QStringLiteral("Go on air at start"), core, &TransmitterCore::OnAirAtStart,
+                    &TransmitterCore::SetOnAirAtStart, tell);
+    AddStoredChoice(menu, QStringLiteral("Start at login"), core, &TransmitterCore::StartsAtLogin,
+                    &TransmitterCore::SetStartAtLogin, tell);
+}
+
+QAction* AddStoredChoice(QMenu& menu, const QString& text, TransmitterCore& core,
+                         bool (TransmitterCore::*chosen)() const, QString (TransmitterCore::*choose)(bool),
+                         std::function<void(const QString&)> tell)
+{
+    QAction* item = menu.addAction(text);
+    item->setCheckable(true);
+    item->setChecked((core.*chosen)());
+    QObject::connect(item, &QAction::toggled, &core, [item, &core, chosen, choose, tell](bool on) {
+        if (const QString notStored = (core.*choose)(on); !notStored.isEmpty()) {
+            item->setChecked((core.*chosen)());
             tell(notStored);
         }
     });
     // Also what the bus or tessalyctl chose, and the kept value again when a choice could not be stored.
-    QObject::connect(&core, &TransmitterCore::changed, onAirAtStart,
-                     [onAirAtStart, &core] { onAirAtStart->setChecked(core.OnAirAtStart()); });
+    QObject::connect(&core, &TransmitterCore::changed, item,
+                     [item, &core, chosen] { item->setChecked((core.*chosen)()); });
+    return item;
 }

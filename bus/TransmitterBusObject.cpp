@@ -118,8 +118,9 @@ QDBusMessage TransmitterBusObject::writeProperty(const QDBusMessage& message, co
     if (row == &Property::WebControl || row == &Property::WebNetwork || row == &Property::WebPort)
         return writeWebProperty(message, *row, value);
     // A choice that could not be kept is the program's failure, not a bad value.
-    if (row == &Property::OnAirAtStart) {
-        const QString notStored = core.SetOnAirAtStart(value.toBool());
+    if (row == &Property::OnAirAtStart || row == &Property::StartAtLogin) {
+        const QString notStored = row == &Property::OnAirAtStart ? core.SetOnAirAtStart(value.toBool())
+                                                                 : core.SetStartAtLogin(value.toBool());
         return notStored.isEmpty() ? message.createReply()
                                    : message.createErrorReply(QDBusError::Failed, notStored);
     }

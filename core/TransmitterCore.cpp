@@ -3,6 +3,7 @@
 #include "core/ExitHook.h"
 #include "core/Tuning.h"
 #include "device/HotplugWatcher.h"
+#include "state/AutostartEntry.h"
 #include "state/FavouritesFile.h"
 #include "state/Properties.h"
 #include "state/SettingsFile.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <QCoreApplication>
 #include <QMetaType>
 #include <utility>
 
@@ -82,6 +84,7 @@ void TransmitterCore::LoadState(const QString& file)
                            .arg(storedFavourites.size())
                            .arg(FavouritesMaximum)));
     onAirAtStart = ReadStartOnAir(StartOnAirPath(settingsFile));
+    startAtLogin = AutostartEntryExists(AutostartEntryPath());
     firstArrivalPending = true;
     if (exitHooks)
         exitHookKey = exitHooks->Arm([this] { endAtExit(); });
@@ -179,6 +182,22 @@ QString TransmitterCore::SetOnAirAtStart(bool on)
     if (const QString failure = WriteStartOnAir(StartOnAirPath(SettingsFileInUse()), on); !failure.isEmpty())
         return tr("Going on air at start not stored: %1").arg(failure);
     onAirAtStart = on;
+    emit changed();
+    return {};
+}
+
+QString TransmitterCore::SetStartAtLogin(bool on)
+{
+    if (on == startAtLogin)
+        return {};
+    // The window's program, also when asked of the headless one: the session has a tray to start it into.
+    const QString path = AutostartEntryPath();
+    const QString failure =
+        on ? WriteAutostartEntry(path, QCoreApplication::applicationDirPath() + QStringLiteral("/tessaly"))
+           : RemoveAutostartEntry(path);
+    if (!failure.isEmpty())
+        return tr("Starting at login not stored: %1").arg(failure);
+    startAtLogin = on;
     emit changed();
     return {};
 }

@@ -91,6 +91,10 @@ public:
     // SetOnAirAtStart stores the choice. Empty when done; else "… not stored: <why>", and nothing changed.
     bool OnAirAtStart() const { return onAirAtStart; }
     QString SetOnAirAtStart(bool on);
+    // Whether the session starts the program, into the tray, at login (state/AutostartEntry.h). Set: empty
+    // when done; else "… not stored: <why>", and nothing changed.
+    bool StartsAtLogin() const { return startAtLogin; }
+    QString SetStartAtLogin(bool on);
     // Ascending, in units of 10 kHz, at most FavouritesMaximum. Each change is stored at once; a change that
     // cannot be stored is NotStored and not made, and notStored says why.
     const std::vector<std::int32_t>& Favourites() const { return favourites; }
@@ -164,6 +168,7 @@ private:
     FavouritesText favouritesFile; // as last read or written, so that a rewrite keeps what the user wrote
     QString saveFailure;           // why Config.ini was last not saved, said once until it is again
     bool onAirAtStart = false;
+    bool startAtLogin = false;
     bool firstArrivalPending = false;
     std::uint64_t lastTicket = 0;
     bool delivered = true;

@@ -92,6 +92,7 @@ QVariantMap TransmitterCore::Properties() const
         {Property::Name(Property::WriteFailedAt),
          delivered ? QString() : failedWriteTime.toString(QStringLiteral("hh:mm:ss"))},
         {Property::Name(Property::OnAirAtStart), onAirAtStart},
+        {Property::Name(Property::StartAtLogin), startAtLogin},
         {Property::Name(Property::Favourites), QVariant::fromValue(favouritesInKHz)},
     };
 }
@@ -100,10 +101,11 @@ QString TransmitterCore::WriteProperty(const QString& name, const QVariant& valu
 {
     if (const Property::Row* row = Property::Find(name); row && row->changedBy == Property::Nobody)
         return name + QStringLiteral(" is read-only");
-    if (name == Property::Name(Property::OnAirAtStart)) {
+    if (name == Property::Name(Property::OnAirAtStart) || name == Property::Name(Property::StartAtLogin)) {
         if (!hasType(value, QMetaType::Bool))
-            return QStringLiteral("OnAirAtStart takes a boolean");
-        return SetOnAirAtStart(value.toBool());
+            return name + QStringLiteral(" takes a boolean");
+        return name == Property::Name(Property::OnAirAtStart) ? SetOnAirAtStart(value.toBool())
+                                                              : SetStartAtLogin(value.toBool());
     }
     if (name == Property::Name(Property::Frequency))
         return writeFrequency(value);

@@ -31,6 +31,7 @@ const char* const commandList =
     "  favourite remove MHZ     remove MHZ from the favourites\n"
     "  favourite next|previous  tune to the next favourite above or below, round\n"
     "  start-on-air on|off      go on air once a transmitter is connected after the start\n"
+    "  start-at-login on|off    start Tessaly, in the tray, when you log in\n"
     "  web on|off               serve the web page for phones, or stop\n"
     "  web address              print the page's address\n"
     "  web renew                a new address; the old one stops working\n"
@@ -113,6 +114,7 @@ constexpr Command commands[] = {
     {"deemphasis", "", Takes::Deemphasis, Action::SetProperty, &Property::Deemphasis, nullptr, false},
     {"sound", "", Takes::OnOff, Action::SetProperty, &Property::SoundRouting, nullptr, false},
     {"start-on-air", "", Takes::OnOff, Action::SetProperty, &Property::OnAirAtStart, nullptr, false},
+    {"start-at-login", "", Takes::OnOff, Action::SetProperty, &Property::StartAtLogin, nullptr, false},
     {"favourite", "list", Takes::Nothing, Action::ListFavourites, &Property::Favourites, nullptr, false},
     {"favourite", "add", Takes::Nothing, Action::Call, nullptr, "AddFavourite", false}, // the one in use
     {"favourite", "add", Takes::Frequency, Action::Call, nullptr, "AddFavourite", false},

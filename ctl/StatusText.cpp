@@ -113,6 +113,7 @@ const Line lines[] = {
      }},
     {Property::Favourites, [](const QVariant& v, const QVariantMap&) { return favourites(v); }},
     {Property::OnAirAtStart, [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
+    {Property::StartAtLogin, [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
     {Property::WebControl, [](const QVariant&, const QVariantMap& p) { return webPage(p); }},
 };
 

@@ -67,6 +67,8 @@ inline constexpr Row SoundState{"SoundState", "s", Nobody, 0, 0, "Sound", "where
 inline constexpr Row SoundSink{"SoundSink", "s", Nobody, 0, 0, "", "the transmitter's sound card"};
 inline constexpr Row OnAirAtStart{"OnAirAtStart",     "b", Bus | Ctl, 0, 1, "On air at start",
                                   "\"yes\" or \"no\""};
+inline constexpr Row StartAtLogin{"StartAtLogin",     "b", Bus | Ctl, 0, 1, "Start at login",
+                                  "\"yes\" or \"no\""};
 inline constexpr Row Favourites{
     "Favourites", "au", Nobody, 0, 0, "Favourites", "kHz, shown \"88.50, 100.10 MHz\""};
 inline constexpr Row WebControl{"WebControl", "b", Bus | Ctl, 0, 1, "Web page", "\"off\", or the address"};
@@ -81,8 +83,8 @@ inline constexpr Row HearingProblem{
 inline constexpr const Row* all[] = {&Frequency,  &OnAir,        &Muted,         &PaLevel,      &TxGain,
                                      &Stereo,     &Band,         &Step,          &Deemphasis,   &Connected,
                                      &Connection, &Delivered,    &WriteFailedAt, &SoundRouting, &SoundState,
-                                     &SoundSink,  &OnAirAtStart, &Favourites,    &WebControl,   &WebAddress,
-                                     &WebNetwork, &WebPort};
+                                     &SoundSink,  &OnAirAtStart, &StartAtLogin,  &Favourites,   &WebControl,
+                                     &WebAddress, &WebNetwork,   &WebPort};
 
 inline QString Name(const Row& row)
 {

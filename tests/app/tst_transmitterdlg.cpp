@@ -4,6 +4,7 @@
 #include "core/TransmitterCore.h"
 #include "device/HotplugWatcher.h"
 #include "skin/CSystemMenu.h"
+#include "state/AutostartEntry.h"
 #include "state/FavouritesFile.h"
 #include "state/SettingsFile.h"
 #include "state/StartOnAirFile.h"
@@ -31,7 +32,8 @@ private slots:
         CTransmitterDlg& dialog = run.dialog;
         dialog.OnInitDialog();
         QMenu* menu = dialog.SystemMenu()->Menu();
-        AddUnattendedItems(*menu, dialog.Core(), [](const QString&) {});
+        QStringList told;
+        AddUnattendedItems(*menu, dialog.Core(), [&told](const QString& text) { told.append(text); });
         const auto item = [](QMenu* in, const QString& text) {
             const QList<QAction*> actions = in->actions();
             const auto found = std::find_if(actions.begin(), actions.end(),
@@ -51,6 +53,21 @@ private slots:
 
         item(menu, QStringLiteral("Go on air at start"))->trigger();
         QVERIFY(dialog.Core().OnAirAtStart() && ReadStartOnAir(StartOnAirPath(path())));
+
+        // A choice that cannot be stored is told once, and the item shows what is kept.
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        QFile blocking(config.filePath("autostart"));
+        QVERIFY(blocking.open(QIODevice::WriteOnly));
+        QAction* atLogin = item(menu, QStringLiteral("Start at login"));
+        atLogin->trigger();
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.first().contains("not stored"), qPrintable(told.first()));
+        QVERIFY(!atLogin->isChecked() && !dialog.Core().StartsAtLogin());
+        QVERIFY(blocking.remove());
+        atLogin->trigger();
+        QVERIFY(atLogin->isChecked() && QFile::exists(AutostartEntryPath()));
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void endings_data()

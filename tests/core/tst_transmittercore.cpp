@@ -212,6 +212,7 @@ private slots:
         expected.insert(QStringLiteral("Connection"), QStringLiteral("absent"));
         expected.insert(QStringLiteral("Delivered"), true);
         expected.insert(QStringLiteral("WriteFailedAt"), QString());
+        expected.insert(QStringLiteral("StartAtLogin"), false);
         expected.insert(QStringLiteral("Favourites"), QVariant::fromValue(QList<uint>()));
         QCOMPARE(core.Properties(), expected);
         QVERIFY(ReadStartOnAir(StartOnAirPath(test.settingsFile())));

@@ -22,6 +22,8 @@ LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp"
 export LSAN_OPTIONS
 
 work=$(mktemp -d)
+# The autostart entry lands here, never in the user's own configuration.
+export XDG_CONFIG_HOME=$work/config
 # No system bus until the part that brings its own: nothing may depend on the machine's.
 export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/no-system-bus"
 monitor_pid=
@@ -327,6 +329,18 @@ grep -q 'full' "$work/err" || fail "a thirteenth favourite: $(cat "$work/err")"
 expect 0 favourite remove 100.5
 [ "$(wc -l <"$dir/Favourites.ini")" = 11 ] && ! grep -q 100500 "$dir/Favourites.ini" ||
     fail "Favourites.ini: $(cat "$dir/Favourites.ini")"
+
+# Started at login: an entry by the desktop rules, and a copy started from it hands over to this one.
+expect 0 start-at-login on
+entry=$XDG_CONFIG_HOME/autostart/org.tessaly.Tessaly.desktop
+desktop-file-validate "$entry" && is StartAtLogin true || fail "start-at-login on: $(cat "$entry")"
+eval "set -- $(sed -n 's/^Exec=//p' "$entry")"
+[ "$1" = "$dir/tessaly" ] || fail "the autostart entry starts $1"
+env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$dir/runtime" TESSALY_TEST_LOCK_DIR="$dir/runtime" \
+    timeout 60 "$@" 2>/dev/null || fail "a copy started at login did not hand over: exit status $?"
+kill -0 "$program_pid" || fail "a copy started at login ended the running one"
+expect 0 start-at-login off
+[ ! -e "$entry" ] && is StartAtLogin false || fail "start-at-login off left $entry"
 
 # Without an entry Enter keeps its meaning: it ends the run.
 xdotool windowfocus --sync "$main_window" key Return
