@@ -138,7 +138,7 @@ QString WebServer::Listen(bool networkAllowed, quint16 newPort)
 void WebServer::closeConnections(bool all)
 {
     // Copied: an aborted socket leaves the set at once.
-    const QSet<QTcpSocket*> current = open;
+    const QList<QTcpSocket*> current = open;
     for (QTcpSocket* socket : current) {
         if (all || (!network && !socket->peerAddress().isLoopback()))
             socket->abort();
@@ -149,7 +149,7 @@ void WebServer::accept()
 {
     while (listener->hasPendingConnections()) {
         QTcpSocket* socket = listener->nextPendingConnection();
-        if (open.size() >= mostConnections) {
+        if (!makeRoom()) {
             socket->abort();
             socket->deleteLater();
             continue;
@@ -157,41 +157,63 @@ void WebServer::accept()
         hold(socket);
         auto* connection = new HttpConnection(socket, this);
         connect(connection, &HttpConnection::requested, this,
-                [this, connection](const HttpHead& head, const QByteArray& body) {
-                    answer(*connection, head, body);
+                [this, connection, socket](const HttpHead& head, const QByteArray& body) {
+                    answer(*connection, socket, head, body);
                 });
         connect(connection, &HttpConnection::upgradeRequested, this,
-                [this, connection](const HttpHead& head) { upgrade(*connection, head); });
+                [this, connection, socket](const HttpHead& head) { upgrade(*connection, socket, head); });
     }
+}
+
+bool WebServer::makeRoom()
+{
+    if (open.size() < mostConnections)
+        return true;
+    // Refusing the newcomer instead would let a few idle or slow clients keep the owner out for good.
+    const auto oldest = std::find_if(open.cbegin(), open.cend(),
+                                     [this](QTcpSocket* socket) { return !credentialed.contains(socket); });
+    if (oldest == open.cend())
+        return false;
+    (*oldest)->abort();
+    return open.size() < mostConnections;
 }
 
 void WebServer::hold(QTcpSocket* socket)
 {
     // The place is free the moment the connection ends, whoever ends it and whenever the socket goes.
-    open.insert(socket);
-    connect(socket, &QTcpSocket::disconnected, this, [this, socket] { open.remove(socket); });
-    connect(socket, &QObject::destroyed, this, [this, socket] { open.remove(socket); });
+    open.append(socket);
+    const auto leave = [this, socket] {
+        open.removeOne(socket);
+        credentialed.remove(socket);
+    };
+    connect(socket, &QTcpSocket::disconnected, this, leave);
+    connect(socket, &QObject::destroyed, this, leave);
 }
 
-std::pair<int, QByteArray> WebServer::admission(const HttpHead& head, const QByteArray& offeredToken)
+std::pair<int, QByteArray> WebServer::admission(QTcpSocket* socket, const HttpHead& head,
+                                                const QByteArray& offeredToken)
 {
     if (!guard.HostAllowed(head.Field("Host")))
         return {403, "This page is reached by the machine's own name or address."};
-    if (guard.TokenMatches(offeredToken))
+    if (guard.TokenMatches(offeredToken)) {
+        credentialed.insert(socket);
         return {0, {}};
+    }
     if (!guard.AdmitFailure())
         return {429, "Too many wrong tokens: wait a little."};
     return {401, "Open the address with its token, as the program shows it (or its QR code)."};
 }
 
-void WebServer::answer(HttpConnection& connection, const HttpHead& head, const QByteArray& body)
+void WebServer::answer(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head,
+                       const QByteArray& body)
 {
     const QUrlQuery query(QString::fromLatin1(head.query));
     const bool tokenInAddress = query.hasQueryItem(QStringLiteral("token"));
     const QByteArray offered = tokenInAddress ? query.queryItemValue(QStringLiteral("token")).toLatin1()
                                               : RequestGuard::CookieToken(head.Field("Cookie"));
-    if (const auto [status, text] = admission(head, offered); status != 0) {
-        connection.Respond(status, plainText, text + '\n');
+    if (const auto [status, text] = admission(socket, head, offered); status != 0) {
+        // Its place is for others: a client without the token has nothing more to ask.
+        connection.Respond(status, plainText, text + '\n', {}, true);
         return;
     }
     const bool isGet = head.method == "GET", isPost = head.method == "POST";
@@ -212,13 +234,14 @@ void WebServer::answer(HttpConnection& connection, const HttpHead& head, const Q
         else
             connection.Respond(400, "application/json", Message("refused", refusal));
     } else if (head.path == "/" || head.path == "/set") {
-        connection.Respond(405, plainText, "Not with this method.\n");
+        connection.Respond(405, plainText, "Not with this method.\n",
+                           {{"Allow", head.path == "/" ? "GET" : "POST"}});
     } else {
         connection.Respond(404, plainText, "Not here.\n");
     }
 }
 
-void WebServer::upgrade(HttpConnection& connection, const HttpHead& head)
+void WebServer::upgrade(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head)
 {
     const bool wellFormed = head.method == "GET" && head.FieldHas("Connection", "upgrade") &&
                             head.Field("Sec-WebSocket-Version") == "13" &&
@@ -227,7 +250,7 @@ void WebServer::upgrade(HttpConnection& connection, const HttpHead& head)
         connection.Respond(400, plainText, "Not a WebSocket this page opens.\n");
         return;
     }
-    if (const auto [status, text] = admission(head, RequestGuard::CookieToken(head.Field("Cookie")));
+    if (const auto [status, text] = admission(socket, head, RequestGuard::CookieToken(head.Field("Cookie")));
         status != 0) {
         connection.Respond(status, plainText, text + '\n');
         return;
@@ -236,7 +259,7 @@ void WebServer::upgrade(HttpConnection& connection, const HttpHead& head)
         connection.Respond(403, plainText, "Changes come only from the page itself.\n");
         return;
     }
-    QTcpSocket* socket = connection.HandOn();
+    connection.HandOn();
     socket->setParent(this);
     watchWebSocketTraffic(socket);
     webSockets.handleConnection(socket);
@@ -263,8 +286,8 @@ void WebServer::adoptWebSockets()
     while (webSockets.hasPendingConnections()) {
         QWebSocket* client = webSockets.nextPendingConnection();
         client->setParent(this);
-        client->setMaxAllowedIncomingMessageSize(HttpConnection::largestBody);
-        client->setMaxAllowedIncomingFrameSize(HttpConnection::largestBody);
+        client->setMaxAllowedIncomingMessageSize(HttpExchange::largestBody);
+        client->setMaxAllowedIncomingFrameSize(HttpExchange::largestBody);
         connect(client, &QWebSocket::textMessageReceived, this,
                 [this, client](const QString& message) { receive(client, message); });
         connect(client, &QWebSocket::disconnected, this, [this, client] {
