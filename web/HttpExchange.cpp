@@ -82,7 +82,13 @@ HttpReading HttpExchange::Read(QByteArrayView waiting)
         head->Count("Content-Length") > 1)
         return refuse(400, notUnderstood);
     if (head->Count("Transfer-Encoding") > 0) {
-        const bool chunked = head->Field("Transfer-Encoding").toLower().endsWith("chunked");
+        // The codings of all the fields in order: chunked last asks for a length, anything else is unknown.
+        QByteArray codings;
+        for (const auto& [name, value] : head->fields) {
+            if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0)
+                codings += ',' + value;
+        }
+        const bool chunked = codings.split(',').last().trimmed().compare("chunked", Qt::CaseInsensitive) == 0;
         return refuse(chunked ? 411 : 501, "Send the body with its length.");
     }
     const QByteArray lengthField = head->Field("Content-Length");
