@@ -52,8 +52,6 @@ private:
     void send(QWebSocket* client, const QByteArray& message);
     // Ends the connections the listening choice no longer allows.
     void closeConnections(bool all);
-    // A change as the page sends it: {"set": name, "value": v} or {"step": "up"|"down"}. Empty when done.
-    QString apply(const QByteArray& change);
     QByteArray stateMessage() const;
     QString url(const QHostAddress& address) const;
 
