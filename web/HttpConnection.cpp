@@ -1,6 +1,7 @@
 #include "web/HttpConnection.h"
 
 #include <QTcpSocket>
+#include <sys/socket.h>
 
 namespace {
 
@@ -25,6 +26,15 @@ HttpConnection::HttpConnection(QTcpSocket* socket, QObject* parent) : QObject(pa
     });
     connect(socket, &QTcpSocket::disconnected, this, &QObject::deleteLater);
     deadline.start(headTimeMs);
+}
+
+void HttpConnection::Start()
+{
+    // Qt reads a new socket on the event loop's next round, by which time a crowd of newcomers may have
+    // closed it for their room. Only when bytes wait, as waiting for none would count as a time-out.
+    char first;
+    if (::recv(int(socket->socketDescriptor()), &first, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
+        socket->waitForReadyRead(0);
 }
 
 void HttpConnection::readRequest()

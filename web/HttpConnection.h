@@ -21,6 +21,9 @@ public:
     // Takes the socket, which lives as long as this connection unless handed on.
     explicit HttpConnection(QTcpSocket* socket, QObject* parent = nullptr);
 
+    // Reads a request already in, before later arrivals can take this connection's place; the server
+    // calls it once it listens to the signals.
+    void Start();
     // The answer to the request last told of; the connection then waits for the next one, or ends when the
     // request or status asks for that, or close does.
     void Respond(int status, const QByteArray& type, const QByteArray& body, const Fields& extra = {},

@@ -122,6 +122,7 @@ void WebServer::accept()
                 });
         connect(connection, &HttpConnection::upgradeRequested, this,
                 [this, connection, socket](const HttpHead& head) { upgrade(*connection, socket, head); });
+        connection->Start();
     }
 }
 

@@ -53,8 +53,8 @@ def attack(shape, port, seconds):
             if now >= due:
                 try:
                     key.fileobj.send(pending)
-                except OSError:
-                    pass
+                except OSError:  # still connecting: sent on a later round
+                    continue
                 key.data[0] = head(port, b"\r\n") if shape == "idle" else b"X"
                 key.data[1] = now + (25 if shape == "idle" else 5)
         for key, _ in chooser.select(0.05):
