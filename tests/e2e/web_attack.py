@@ -70,84 +70,47 @@ def attack(shape, port, seconds):
     print("connects", connects, flush=True)
 
 
-def answered(sock):
-    """Reads one whole HTTP answer; its status, or 0."""
-    received = b""
-    while b"\r\n\r\n" not in received:
-        data = sock.recv(65536)
-        if not data:
-            return 0
-        received += data
-    top, _, body = received.partition(b"\r\n\r\n")
-    length = 0
-    for line in top.split(b"\r\n")[1:]:
-        name, _, value = line.partition(b":")
-        if name.strip().lower() == b"content-length":
-            length = int(value)
-    while len(body) < length:
-        data = sock.recv(65536)
-        if not data:
-            return 0
-        body += data
-    return int(top[9:12]) if b"<html" in body else 0
-
-
 def owner_loads(port, cookie):
-    """Empty when the page came within the time, else what happened instead."""
+    """Empty when the whole page came within the time, else what happened instead."""
+    received = b""
     try:
         with socket.create_connection(("127.0.0.1", port), timeout=answer_time) as sock:
             sock.settimeout(answer_time)
             sock.sendall(head(port, cookie + b"Connection: close\r\n\r\n"))
-            status = answered(sock)
-            return "" if status == 200 else "status %d" % status
+            while data := sock.recv(65536):
+                received += data
     except OSError as error:
         return type(error).__name__
+    return "" if received.startswith(b"HTTP/1.1 200 ") and b"</html>" in received else repr(received[:12])
 
 
 def open_page(port, cookie):
-    """The owner's page, its WebSocket open and its first state read."""
+    """The owner's page: its WebSocket, open."""
     sock = socket.create_connection(("127.0.0.1", port), timeout=10)
     key = base64.b64encode(os.urandom(16))
     sock.sendall(b"GET /socket HTTP/1.1\r\nHost: 127.0.0.1:%d\r\n%sOrigin: http://127.0.0.1:%d\r\n"
                  b"Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
                  b"Sec-WebSocket-Key: %s\r\n\r\n" % (port, cookie, port, key))
-    received = b""
-    while b"\r\n\r\n" not in received:
-        received += sock.recv(4096)
-    if not received.startswith(b"HTTP/1.1 101"):
-        raise SystemExit("FAIL: the owner's page did not open: %r" % received[:40])
-    page = {"sock": sock, "rest": received.partition(b"\r\n\r\n")[2]}
-    frame(page)
-    return page
-
-
-def frame(page):
-    """One unmasked text frame from the server (short lengths only: the page's messages are small)."""
-    sock = page["sock"]
-    while True:
-        if len(page["rest"]) >= 2:
-            length = page["rest"][1] & 0x7F
-            size = 4 if length == 126 else 2
-            if length == 126 and len(page["rest"]) >= 4:
-                length = int.from_bytes(page["rest"][2:4], "big")
-            if len(page["rest"]) >= size + length:
-                payload, page["rest"] = page["rest"][size:size + length], page["rest"][size + length:]
-                return payload
-        data = sock.recv(65536)
-        if not data:
-            raise OSError("closed")
-        page["rest"] += data
+    if not sock.recv(12).startswith(b"HTTP/1.1 101"):
+        raise SystemExit("FAIL: the owner's page did not open")
+    return sock
 
 
 def page_answers(page):
-    """A change the page may not make, which the server answers with its refusal."""
-    message = b'{"set":"Nothing","value":1}'
-    mask = os.urandom(4)
+    """A change the page may not make, which the server answers with its refusal (the server's frames
+    are unmasked, so its words are read as they come)."""
+    message, mask = b'{"set":"Nothing","value":1}', os.urandom(4)
     masked = bytes(byte ^ mask[i % 4] for i, byte in enumerate(message))
+    received = b""
     try:
-        page["sock"].settimeout(answer_time)
-        page["sock"].sendall(bytes([0x81, 0x80 | len(message)]) + mask + masked)
-        return b"refused" in frame(page)
+        page.settimeout(answer_time)
+        page.sendall(bytes([0x81, 0x80 | len(message)]) + mask + masked)
+        while b"refused" not in received:
+            data = page.recv(65536)
+            if not data:
+                return False
+            received += data
+        return True
     except OSError:
         return False
 
@@ -176,7 +139,7 @@ def owner(address):
         print("%s: the owner loaded the page %d of %d times (missed: %s), the open page answered %d of %d; "
               "attacker's %s" % (shape, loads, tries, missed or "none", talks, tries, connects))
         failed = failed or tries < 20 or loads < 0.95 * tries or talks < 0.95 * tries
-    page["sock"].close()
+    page.close()
     return 1 if failed else 0
 
 
