@@ -1,32 +1,33 @@
 #pragma once
 
-#include "web/HttpHead.h"
+#include "web/HttpExchange.h"
 
 #include <QObject>
 #include <QTimer>
 
 class QTcpSocket;
 
-// One client of the page's server, from its connection until it ends or turns into a WebSocket. It reads
-// one request at a time and none ahead while an answer waits, so what a client sends without reading
-// stays in the kernel, not here. A request's head must arrive whole within 10 s and hold at most 8 KiB,
-// its body at most 4 KiB; a connection idle for 30 s between requests ends.
+// One client of the page's server, from its connection until it ends or turns into a WebSocket: its
+// socket and timers around an HttpExchange. It reads one request at a time and none ahead while an answer
+// waits, so what a client sends without reading stays in the kernel, not here. A request's head must
+// arrive whole within 10 s; a connection idle for 30 s between requests ends.
 class HttpConnection final : public QObject
 {
     Q_OBJECT
 
 public:
-    using Fields = QList<std::pair<QByteArray, QByteArray>>;
-
-    static constexpr qsizetype largestHead = 8 * 1024;
-    static constexpr qsizetype largestBody = 4 * 1024;
+    using Fields = HttpExchange::Fields;
 
     // Takes the socket, which lives as long as this connection unless handed on.
     explicit HttpConnection(QTcpSocket* socket, QObject* parent = nullptr);
 
+    // Reads a request already in, before later arrivals can take this connection's place; the server
+    // calls it once it listens to the signals.
+    void Start();
     // The answer to the request last told of; the connection then waits for the next one, or ends when the
-    // request or status asks for that.
-    void Respond(int status, const QByteArray& type, const QByteArray& body, const Fields& extra = {});
+    // request or status asks for that, or close does.
+    void Respond(int status, const QByteArray& type, const QByteArray& body, const Fields& extra = {},
+                 bool close = false);
     // The socket with the upgrade request still unread, for a WebSocket server; this connection ends.
     QTcpSocket* HandOn();
 
@@ -38,12 +39,10 @@ signals:
 
 private:
     void readRequest();
-    void refuse(int status, const QByteArray& text);
+    void act(const HttpReading& reading);
     void expire();
 
     QTcpSocket* socket;
+    HttpExchange exchange;
     QTimer deadline;
-    bool answering = false;
-    bool closing = false;
-    bool closeAfterAnswer = false;
 };

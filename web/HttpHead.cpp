@@ -1,5 +1,7 @@
 #include "web/HttpHead.h"
 
+#include <algorithm>
+
 namespace {
 
 // RFC 9110's token characters: what a method and a field name may hold.
@@ -34,6 +36,13 @@ QByteArray HttpHead::Field(const QByteArray& name) const
             return value;
     }
     return {};
+}
+
+qsizetype HttpHead::Count(const QByteArray& name) const
+{
+    return std::count_if(fields.cbegin(), fields.cend(), [&](const auto& field) {
+        return field.first.compare(name, Qt::CaseInsensitive) == 0;
+    });
 }
 
 bool HttpHead::FieldHas(const QByteArray& name, const QByteArray& token) const

@@ -17,6 +17,8 @@ struct HttpHead
 
     // The first field of that name (case-insensitive), its value trimmed; empty when absent.
     QByteArray Field(const QByteArray& name) const;
+    // How many fields of that name arrived.
+    qsizetype Count(const QByteArray& name) const;
     // Whether the connection ends after this answer: HTTP/1.0 unless keep-alive, or "Connection: close".
     bool ClosesConnection() const;
     // Whether a comma-separated field holds a token, as "Connection: keep-alive, Upgrade" holds "upgrade".

@@ -1,6 +1,6 @@
 #include "web/WebServer.h"
 
-#include "state/Properties.h"
+#include "web/PageChange.h"
 #include "web/ReachableAddress.h"
 
 #include <QElapsedTimer>
@@ -25,36 +25,12 @@ constexpr qint64 largestBacklog = 256 * 1024;
 // Told to a page opened with a token that was since renewed; the page understands it and stops trying.
 constexpr auto renewedCloseCode = QWebSocketProtocol::CloseCode(4001);
 
-// What the page may change; the rest of the host's properties it only shows.
-QStringList PageWritable()
-{
-    QStringList names;
-    for (const Property::Row* row : Property::all) {
-        if (row->changedBy & Property::Page)
-            names.append(Property::Name(*row));
-    }
-    return names;
-}
-
 const QByteArray plainText = "text/plain; charset=utf-8";
 
 QByteArray PageBytes()
 {
     QFile page(QStringLiteral(":/web/page.html"));
     return page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
-}
-
-// A JSON value as the host's property of that type takes it, or an invalid QVariant.
-QVariant PropertyValue(const QVariant& current, const QJsonValue& value)
-{
-    if (current.metaType().id() == QMetaType::Bool && value.isBool())
-        return value.toBool();
-    if (current.metaType().id() == QMetaType::UInt && value.isDouble()) {
-        const double number = value.toDouble();
-        if (number >= 0 && number <= 4294967295.0 && number == double(quint64(number)))
-            return uint(number);
-    }
-    return {};
 }
 
 QJsonValue JsonValue(const QVariant& value)
@@ -73,22 +49,6 @@ QJsonValue JsonValue(const QVariant& value)
 QByteArray Message(const char* key, const QJsonValue& value)
 {
     return QJsonDocument(QJsonObject{{QLatin1String(key), value}}).toJson(QJsonDocument::Compact);
-}
-
-QString Megahertz(double kHz)
-{
-    return QString::number(kHz / 1000, 'f', 2) + QStringLiteral(" MHz");
-}
-
-// A frequency refused, in MHz as the page's user typed it: the band in use and its grid.
-QString FrequencyRefusal(uint kHz, const QVariantMap& properties)
-{
-    const bool lowBand =
-        properties.value(Property::Name(Property::Band)).toString() == QLatin1String(LowBandName);
-    const uint step = properties.value(Property::Name(Property::Step)).toUInt();
-    return QStringLiteral("%1: only %2 to %3 in %4 steps")
-        .arg(Megahertz(kHz), Megahertz(lowBand ? 76000 : 87500), Megahertz(lowBand ? 90000 : 108000),
-             Megahertz(step));
 }
 
 } // namespace
@@ -138,7 +98,7 @@ QString WebServer::Listen(bool networkAllowed, quint16 newPort)
 void WebServer::closeConnections(bool all)
 {
     // Copied: an aborted socket leaves the set at once.
-    const QSet<QTcpSocket*> current = open;
+    const QList<QTcpSocket*> current = open;
     for (QTcpSocket* socket : current) {
         if (all || (!network && !socket->peerAddress().isLoopback()))
             socket->abort();
@@ -149,7 +109,7 @@ void WebServer::accept()
 {
     while (listener->hasPendingConnections()) {
         QTcpSocket* socket = listener->nextPendingConnection();
-        if (open.size() >= mostConnections) {
+        if (!makeRoom()) {
             socket->abort();
             socket->deleteLater();
             continue;
@@ -157,41 +117,64 @@ void WebServer::accept()
         hold(socket);
         auto* connection = new HttpConnection(socket, this);
         connect(connection, &HttpConnection::requested, this,
-                [this, connection](const HttpHead& head, const QByteArray& body) {
-                    answer(*connection, head, body);
+                [this, connection, socket](const HttpHead& head, const QByteArray& body) {
+                    answer(*connection, socket, head, body);
                 });
         connect(connection, &HttpConnection::upgradeRequested, this,
-                [this, connection](const HttpHead& head) { upgrade(*connection, head); });
+                [this, connection, socket](const HttpHead& head) { upgrade(*connection, socket, head); });
+        connection->Start();
     }
+}
+
+bool WebServer::makeRoom()
+{
+    if (open.size() < mostConnections)
+        return true;
+    // Refusing the newcomer instead would let a few idle or slow clients keep the owner out for good.
+    const auto oldest = std::find_if(open.cbegin(), open.cend(),
+                                     [this](QTcpSocket* socket) { return !credentialed.contains(socket); });
+    if (oldest == open.cend())
+        return false;
+    (*oldest)->abort();
+    return open.size() < mostConnections;
 }
 
 void WebServer::hold(QTcpSocket* socket)
 {
     // The place is free the moment the connection ends, whoever ends it and whenever the socket goes.
-    open.insert(socket);
-    connect(socket, &QTcpSocket::disconnected, this, [this, socket] { open.remove(socket); });
-    connect(socket, &QObject::destroyed, this, [this, socket] { open.remove(socket); });
+    open.append(socket);
+    const auto leave = [this, socket] {
+        open.removeOne(socket);
+        credentialed.remove(socket);
+    };
+    connect(socket, &QTcpSocket::disconnected, this, leave);
+    connect(socket, &QObject::destroyed, this, leave);
 }
 
-std::pair<int, QByteArray> WebServer::admission(const HttpHead& head, const QByteArray& offeredToken)
+std::pair<int, QByteArray> WebServer::admission(QTcpSocket* socket, const HttpHead& head,
+                                                const QByteArray& offeredToken)
 {
     if (!guard.HostAllowed(head.Field("Host")))
         return {403, "This page is reached by the machine's own name or address."};
-    if (guard.TokenMatches(offeredToken))
+    if (guard.TokenMatches(offeredToken)) {
+        credentialed.insert(socket);
         return {0, {}};
+    }
     if (!guard.AdmitFailure())
         return {429, "Too many wrong tokens: wait a little."};
     return {401, "Open the address with its token, as the program shows it (or its QR code)."};
 }
 
-void WebServer::answer(HttpConnection& connection, const HttpHead& head, const QByteArray& body)
+void WebServer::answer(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head,
+                       const QByteArray& body)
 {
     const QUrlQuery query(QString::fromLatin1(head.query));
     const bool tokenInAddress = query.hasQueryItem(QStringLiteral("token"));
     const QByteArray offered = tokenInAddress ? query.queryItemValue(QStringLiteral("token")).toLatin1()
                                               : RequestGuard::CookieToken(head.Field("Cookie"));
-    if (const auto [status, text] = admission(head, offered); status != 0) {
-        connection.Respond(status, plainText, text + '\n');
+    if (const auto [status, text] = admission(socket, head, offered); status != 0) {
+        // Its place is for others: a client without the token has nothing more to ask.
+        connection.Respond(status, plainText, text + '\n', {}, true);
         return;
     }
     const bool isGet = head.method == "GET", isPost = head.method == "POST";
@@ -206,19 +189,20 @@ void WebServer::answer(HttpConnection& connection, const HttpHead& head, const Q
             connection.Respond(403, plainText, "Changes come only from the page itself.\n");
             return;
         }
-        const QString refusal = apply(body);
+        const QString refusal = ApplyPageChange(host, body);
         if (refusal.isEmpty())
             connection.Respond(200, "application/json", stateMessage());
         else
             connection.Respond(400, "application/json", Message("refused", refusal));
     } else if (head.path == "/" || head.path == "/set") {
-        connection.Respond(405, plainText, "Not with this method.\n");
+        connection.Respond(405, plainText, "Not with this method.\n",
+                           {{"Allow", head.path == "/" ? "GET" : "POST"}});
     } else {
         connection.Respond(404, plainText, "Not here.\n");
     }
 }
 
-void WebServer::upgrade(HttpConnection& connection, const HttpHead& head)
+void WebServer::upgrade(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head)
 {
     const bool wellFormed = head.method == "GET" && head.FieldHas("Connection", "upgrade") &&
                             head.Field("Sec-WebSocket-Version") == "13" &&
@@ -227,7 +211,7 @@ void WebServer::upgrade(HttpConnection& connection, const HttpHead& head)
         connection.Respond(400, plainText, "Not a WebSocket this page opens.\n");
         return;
     }
-    if (const auto [status, text] = admission(head, RequestGuard::CookieToken(head.Field("Cookie")));
+    if (const auto [status, text] = admission(socket, head, RequestGuard::CookieToken(head.Field("Cookie")));
         status != 0) {
         connection.Respond(status, plainText, text + '\n');
         return;
@@ -236,7 +220,7 @@ void WebServer::upgrade(HttpConnection& connection, const HttpHead& head)
         connection.Respond(403, plainText, "Changes come only from the page itself.\n");
         return;
     }
-    QTcpSocket* socket = connection.HandOn();
+    connection.HandOn();
     socket->setParent(this);
     watchWebSocketTraffic(socket);
     webSockets.handleConnection(socket);
@@ -263,8 +247,8 @@ void WebServer::adoptWebSockets()
     while (webSockets.hasPendingConnections()) {
         QWebSocket* client = webSockets.nextPendingConnection();
         client->setParent(this);
-        client->setMaxAllowedIncomingMessageSize(HttpConnection::largestBody);
-        client->setMaxAllowedIncomingFrameSize(HttpConnection::largestBody);
+        client->setMaxAllowedIncomingMessageSize(HttpExchange::largestBody);
+        client->setMaxAllowedIncomingFrameSize(HttpExchange::largestBody);
         connect(client, &QWebSocket::textMessageReceived, this,
                 [this, client](const QString& message) { receive(client, message); });
         connect(client, &QWebSocket::disconnected, this, [this, client] {
@@ -359,38 +343,9 @@ QByteArray WebServer::stateMessage() const
 
 void WebServer::receive(QWebSocket* client, const QString& message)
 {
-    const QString refusal = apply(message.toUtf8());
+    const QString refusal = ApplyPageChange(host, message.toUtf8());
     if (!refusal.isEmpty())
         send(client, Message("refused", refusal));
-}
-
-QString WebServer::apply(const QByteArray& text)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return QStringLiteral("not JSON");
-    const QJsonObject change = document.object();
-    if (change.contains(QLatin1String("step"))) {
-        const QString direction = change.value(QLatin1String("step")).toString();
-        if (direction != QLatin1String("up") && direction != QLatin1String("down"))
-            return QStringLiteral("step is up or down");
-        return host.Step(direction == QLatin1String("up"))
-                   ? QString()
-                   : QStringLiteral("off air: the frequency steps only on air");
-    }
-    const QString name = change.value(QLatin1String("set")).toString();
-    static const QStringList writable = PageWritable();
-    if (!writable.contains(name))
-        return QStringLiteral("the page changes only %1").arg(writable.join(QStringLiteral(", ")));
-    const QVariantMap properties = host.Properties();
-    const QVariant value = PropertyValue(properties.value(name), change.value(QLatin1String("value")));
-    if (!value.isValid())
-        return QStringLiteral("%1 does not take this value").arg(name);
-    const QString refusal = host.WriteProperty(name, value);
-    if (!refusal.isEmpty() && name == Property::Name(Property::Frequency))
-        return FrequencyRefusal(value.toUInt(), properties);
-    return refusal;
 }
 
 extern "C" __attribute__((visibility("default"))) WebPage* CreateWebPage(WebPageHost& host)

@@ -16,8 +16,10 @@ class QWebSocket;
 
 // The page's server: GET / with the token gives the page, POST /set and the WebSocket /socket carry its
 // changes to the host and the host's state to it. It owns every connection from its first byte, with at
-// most 32 open at once, and hands a checked WebSocket upgrade on to Qt's WebSocket server. Nothing is
-// read from disk.
+// most 32 open at once, and hands a checked WebSocket upgrade on to Qt's WebSocket server. A connection
+// that has shown the token keeps its place; one that has not is closed after an error answer, and the
+// oldest of them makes room when a newcomer finds every place taken, so the owner is always served.
+// Nothing is read from disk.
 class WebServer final : public QObject, public WebPage
 {
     Q_OBJECT
@@ -35,19 +37,21 @@ public:
 
 private:
     void accept();
+    // A place for the newcomer, the oldest connection without the token closed for it when all are taken.
+    bool makeRoom();
     void hold(QTcpSocket* socket);
-    void answer(HttpConnection& connection, const HttpHead& head, const QByteArray& body);
-    void upgrade(HttpConnection& connection, const HttpHead& head);
-    // Host and token, as every request must pass them: the refusal, or 0 and nothing when it passes.
-    std::pair<int, QByteArray> admission(const HttpHead& head, const QByteArray& offeredToken);
+    void answer(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head, const QByteArray& body);
+    void upgrade(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head);
+    // Host and token, as every request must pass them: the refusal, or 0 and nothing when it passes, and
+    // the connection then keeps its place.
+    std::pair<int, QByteArray> admission(QTcpSocket* socket, const HttpHead& head,
+                                         const QByteArray& offeredToken);
     void watchWebSocketTraffic(QTcpSocket* socket);
     void adoptWebSockets();
     void receive(QWebSocket* client, const QString& message);
     void send(QWebSocket* client, const QByteArray& message);
     // Ends the connections the listening choice no longer allows.
     void closeConnections(bool all);
-    // A change as the page sends it: {"set": name, "value": v} or {"step": "up"|"down"}. Empty when done.
-    QString apply(const QByteArray& change);
     QByteArray stateMessage() const;
     QString url(const QHostAddress& address) const;
 
@@ -58,8 +62,10 @@ private:
     quint16 port = 0;
     std::unique_ptr<QTcpServer> listener;
     QWebSocketServer webSockets;
-    // Every connection open now, HTTP or WebSocket, by its socket.
-    QSet<QTcpSocket*> open;
+    // Every connection open now, HTTP or WebSocket, by its socket, the oldest first; and those that showed
+    // the token.
+    QList<QTcpSocket*> open;
+    QSet<QTcpSocket*> credentialed;
     QList<QWebSocket*> clients;
     QByteArray lastSent;
 };

@@ -238,6 +238,99 @@ private slots:
             QVERIFY(answer.body.contains("not JSON"));
     }
 
+    // Raw request heads by HTTP/1.1's rules: each row's answers in order, whether the server then closes,
+    // and a field the answers must carry. Every answer carries an English Date whatever the locale.
+    void rawHeads_data()
+    {
+        QTest::addColumn<QByteArray>("request"); // {host} {cookie} {origin} {upgrade} filled in
+        QTest::addColumn<bool>("halfClose");
+        QTest::addColumn<QByteArray>("statuses");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QByteArray>("field");
+        const QByteArray page = "GET / HTTP/1.1\r\n{host}{cookie}\r\n";
+        const QByteArray set = "POST /set HTTP/1.1\r\n{host}{cookie}{origin}";
+        const QByteArray change = R"({"set":"OnAir","value":true})";
+        QTest::newRow("keep-alive") << page + page << false << QByteArray("200 200") << false << QByteArray();
+        QTest::newRow("two Hosts") << "GET / HTTP/1.1\r\n{host}Host: evil.example\r\n{cookie}\r\n" + page
+                                   << false << QByteArray("400") << true << QByteArray();
+        QTest::newRow("no Host") << QByteArray("GET / HTTP/1.1\r\n{cookie}\r\n") << false << QByteArray("400")
+                                 << true << QByteArray();
+        QTest::newRow("signed length") << set + "Content-Length: +28\r\n\r\n" + change << false
+                                       << QByteArray("400") << true << QByteArray();
+        QTest::newRow("two lengths") << set + "Content-Length: 0\r\nContent-Length: 36\r\n\r\n" + page
+                                     << false << QByteArray("400") << true << QByteArray();
+        QTest::newRow("empty coding, then chunked")
+            << set + "Transfer-Encoding:\r\nTransfer-Encoding: chunked\r\n\r\n1c\r\n" + change +
+                   "\r\n0\r\n\r\n"
+            << false << QByteArray("411") << true << QByteArray();
+        QTest::newRow("unknown coding") << set + "Transfer-Encoding: gzip\r\n\r\n" + page << false
+                                        << QByteArray("501") << true << QByteArray();
+        QTest::newRow("refused body holds a request") << set + "Content-Length: 9999\r\n\r\n" + page << false
+                                                      << QByteArray("413") << true << QByteArray();
+        QTest::newRow("half-close after a request")
+            << page << true << QByteArray("200") << true << QByteArray();
+        QTest::newRow("upgrade on 1.0")
+            << QByteArray("GET /socket HTTP/1.0\r\n{host}{cookie}{origin}{upgrade}\r\n") << false
+            << QByteArray("400") << true << QByteArray();
+        QTest::newRow("upgrade to h2c too")
+            << QByteArray(
+                   "GET /socket HTTP/1.1\r\n{host}{cookie}{origin}{upgrade}Upgrade: h2c, websocket\r\n\r\n")
+            << false << QByteArray("400") << true << QByteArray();
+        QTest::newRow("upgrade to h2c") << QByteArray("GET / HTTP/1.1\r\n{host}{cookie}Upgrade: h2c\r\n\r\n")
+                                        << false << QByteArray("400") << true << QByteArray();
+        QTest::newRow("wrong method") << QByteArray("DELETE / HTTP/1.1\r\n{host}{cookie}\r\n") + page << false
+                                      << QByteArray("405 200") << false << QByteArray("Allow: GET");
+        QTest::newRow("no token, then a request") << QByteArray("GET / HTTP/1.1\r\n{host}\r\n") + page
+                                                  << false << QByteArray("401") << true << QByteArray();
+    }
+    void rawHeads()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(bool, halfClose);
+        QFETCH(QByteArray, statuses);
+        QFETCH(bool, closes);
+        QFETCH(QByteArray, field);
+        // The answers' dates must not follow the program's language.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto englishAgain = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        request.replace("{host}", "Host: 127.0.0.1:" + QByteArray::number(port) + "\r\n")
+            .replace("{cookie}", cookie)
+            .replace("{origin}", origin)
+            .replace("{upgrade}", "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
+                                  "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n");
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(socket.waitForConnected(60000));
+        socket.write(request);
+        socket.flush();
+        if (halfClose)
+            ::shutdown(int(socket.socketDescriptor()), SHUT_WR);
+        const QList<QByteArray> expected = statuses.split(' ');
+        QByteArray received;
+        const auto answers = [&] {
+            const QRegularExpression status("^HTTP/1\\.1 (\\d\\d\\d) ", QRegularExpression::MultilineOption);
+            QList<QByteArray> found;
+            for (auto it = status.globalMatch(QString::fromLatin1(received)); it.hasNext();)
+                found.append(it.next().captured(1).toLatin1());
+            return found;
+        };
+        const auto done = [&] {
+            received += socket.readAll();
+            return closes ? socket.state() == QAbstractSocket::UnconnectedState : answers() == expected;
+        };
+        QVERIFY(QTest::qWaitFor(done, 60000));
+        QCOMPARE(answers(), expected);
+        // A client that half-closed is let go when its end is read, after the answer.
+        QCOMPARE(received.contains("Connection: close"), closes && !halfClose);
+        const QRegularExpression date(
+            "^Date: (Mon|Tue|Wed|Thu|Fri|Sat|Sun), \\d\\d "
+            "(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) \\d{4} \\d\\d:\\d\\d:\\d\\d GMT\r$",
+            QRegularExpression::MultilineOption);
+        QCOMPARE(qsizetype(QString::fromLatin1(received).count(date)), expected.size());
+        QVERIFY(received.contains(field));
+        QCOMPARE(host.writes, QStringList());
+    }
+
     void oneRequestAtATimeAndTheConnectionKeptAsAsked_data()
     {
         QTest::addColumn<QByteArray>("version");
