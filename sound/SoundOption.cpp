@@ -17,9 +17,10 @@ bool ReadSoundOption(const QString& path)
         ComplainAboutFile(path, "not a readable regular file, the sound option stays on");
         return SoundOptionDefault;
     }
-    if (file.text == QByteArray(Key) + '1')
+    // The line alone: a longer file is damaged, whatever it begins with.
+    if (!file.cut && file.text == QByteArray(Key) + '1')
         return true;
-    if (file.text == QByteArray(Key) + '0')
+    if (!file.cut && file.text == QByteArray(Key) + '0')
         return false;
     ComplainAboutFile(path, "not understood, the sound option stays on");
     return SoundOptionDefault;

@@ -1,5 +1,6 @@
 #include "state/SmallTextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -21,15 +22,16 @@ SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit)
     if (fd < 0)
         return {errno == ENOENT ? SmallTextFile::Missing : SmallTextFile::Unreadable, {}};
     struct stat status;
-    QByteArray buffer(limit, Qt::Uninitialized);
+    // One byte more than the limit tells a file that goes on beyond it.
+    QByteArray buffer(limit + 1, Qt::Uninitialized);
     ssize_t length = -1;
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
-        length = ::read(fd, buffer.data(), std::size_t(limit));
+        length = ::read(fd, buffer.data(), std::size_t(limit + 1));
     ::close(fd);
     if (length < 0)
         return {SmallTextFile::Unreadable, {}};
-    buffer.truncate(length);
-    return {SmallTextFile::Read, buffer.trimmed(), status.st_mode & 07777};
+    buffer.truncate(std::min<qsizetype>(length, limit));
+    return {SmallTextFile::Read, buffer.trimmed(), length > limit, status.st_mode & 07777};
 }
 
 bool WriteSmallTextFile(const QString& path, const QByteArray& text)

@@ -16,6 +16,7 @@ struct SmallTextFile
     };
     Status status = Missing;
     QByteArray text;        // at most the limit asked for, trimmed
+    bool cut = false;       // the file goes on beyond the limit: text is only its beginning
     mode_t permissions = 0; // its permission bits, when read
 };
 

@@ -19,10 +19,11 @@ QString StartOnAirPath(const QString& settingsFile)
 bool ReadStartOnAir(const QString& path)
 {
     const SmallTextFile file = ReadSmallTextFile(path, 64);
-    if (file.status == SmallTextFile::Read && file.text == QByteArray(Key) + '1')
+    // The line alone: a longer file is damaged, whatever it begins with.
+    const bool whole = file.status == SmallTextFile::Read && !file.cut;
+    if (whole && file.text == QByteArray(Key) + '1')
         return true;
-    if (file.status == SmallTextFile::Missing ||
-        (file.status == SmallTextFile::Read && file.text == QByteArray(Key) + '0'))
+    if (file.status == SmallTextFile::Missing || (whole && file.text == QByteArray(Key) + '0'))
         return false;
     ComplainAboutFile(path, file.status == SmallTextFile::Unreadable
                                 ? "not a readable regular file, the program starts off air"

@@ -29,6 +29,11 @@ WebOption ReadWebOption(const QString& path)
         ComplainAboutFile(path, "not a readable regular file, the web page stays off");
         return {};
     }
+    // Its last line read could be cut short ("WebPort=1024" of "WebPort=10240").
+    if (file.cut) {
+        ComplainAboutFile(path, notUnderstood);
+        return {};
+    }
     WebOption option;
     std::optional<bool> on, network;
     bool portRead = false;

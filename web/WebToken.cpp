@@ -28,7 +28,7 @@ QByteArray LoadWebToken(const QString& path)
     const SmallTextFile file = ReadSmallTextFile(path, 4096);
     const bool readable = file.status == SmallTextFile::Read;
     const bool secret = readable && (file.permissions & 077) == 0;
-    if (secret && IsToken(file.text))
+    if (secret && !file.cut && IsToken(file.text))
         return file.text;
     if (file.status != SmallTextFile::Missing)
         ComplainAboutFile(path, !readable ? "not a readable regular file, a new token is made"
