@@ -1,0 +1,25 @@
+// Web.ini as any bytes: the choices read are always ones the page can be served with, and read back the same
+// from the lines that store them.
+#include "fuzz/FuzzCheck.h"
+#include "web/WebOption.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes = FuzzBytes(data, size);
+    const WebOption option = ReadWebOption(FuzzInputFile(bytes));
+    FUZZ_CHECK(option.port >= WebOption::lowestPort);
+    // Switched on only by a file that says so.
+    if (option.on)
+        FUZZ_CHECK(bytes.contains("WebControl=1"));
+    const QByteArray lines = "WebControl=" + QByteArray::number(int(option.on)) +
+                             "\nWebNetwork=" + QByteArray::number(int(option.network)) +
+                             "\nWebPort=" + QByteArray::number(option.port) + '\n';
+    // Choices other than the defaults come from a file whose every line says one of them.
+    if (!(option == WebOption{})) {
+        const QList<QByteArray> stored = lines.split('\n');
+        for (const QByteArray& line : bytes.split('\n'))
+            FUZZ_CHECK(line.trimmed().isEmpty() || stored.contains(line.trimmed()));
+    }
+    FUZZ_CHECK(ReadWebOption(FuzzInputFile(lines)) == option);
+    return 0;
+}
