@@ -3,6 +3,8 @@
 #include "fuzz/FuzzCheck.h"
 #include "web/WebOption.h"
 
+#include <QMap>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes = FuzzBytes(data, size);
@@ -16,9 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              "\nWebPort=" + QByteArray::number(option.port) + '\n';
     // Choices other than the defaults come from a file whose every line says one of them.
     if (!(option == WebOption{})) {
-        const QList<QByteArray> stored = lines.split('\n');
-        for (const QByteArray& line : bytes.split('\n'))
-            FUZZ_CHECK(line.trimmed().isEmpty() || stored.contains(line.trimmed()));
+        const QMap<QByteArray, uint> stored{
+            {"WebControl", option.on}, {"WebNetwork", option.network}, {"WebPort", option.port}};
+        for (const QByteArray& line : bytes.split('\n')) {
+            const QList<QByteArray> keyValue = line.trimmed().split('=');
+            bool number = false;
+            FUZZ_CHECK(line.trimmed().isEmpty() ||
+                       (keyValue.size() == 2 && stored.contains(keyValue[0]) &&
+                        keyValue[1].toUInt(&number) == stored[keyValue[0]] && number));
+        }
     }
     FUZZ_CHECK(ReadWebOption(FuzzInputFile(lines)) == option);
     return 0;
