@@ -2,10 +2,10 @@
 
 #include "core/TransmitterCore.h"
 #include "panels/CFrequencyReadout.h"
+#include "panels/FrequencyEntry.h"
 #include "state/TransmitterValues.h"
 
 #include <QKeyEvent>
-#include <QRegularExpression>
 #include <QToolTip>
 #include <QWidget>
 
@@ -14,13 +14,6 @@ namespace {
 constexpr int abandonAfterMs = 3000;
 // Where the hint appears: in the display, below the digits.
 constexpr QPoint hintPlace(110, 180);
-
-// What can still become a frequency in MHz: three digits, a point and two digits at most.
-bool Possible(const QString& entry)
-{
-    static const QRegularExpression form(QStringLiteral("^[0-9]{0,3}(\\.[0-9]{0,2})?$"));
-    return form.match(entry).hasMatch();
-}
 
 } // namespace
 
@@ -61,7 +54,7 @@ bool CTypedEntry::TakeKey(QObject* receiver, QEvent* event)
     if (text.size() != 1 || !QStringLiteral("0123456789.").contains(text[0]))
         return false;
     // A key that cannot continue a frequency is taken and ignored, so it does nothing else either.
-    if (Possible(entry + text)) {
+    if (CanBecomeFrequency(entry + text)) {
         if (!IsActive())
             emit typing(true);
         entry += text;
@@ -73,10 +66,7 @@ bool CTypedEntry::TakeKey(QObject* receiver, QEvent* event)
 
 void CTypedEntry::enter()
 {
-    const qsizetype pointAt = entry.indexOf(QLatin1Char('.'));
-    const QString whole = pointAt < 0 ? entry : entry.left(pointAt);
-    const QString fraction = pointAt < 0 ? QString() : entry.mid(pointAt + 1);
-    const std::int32_t frequency = whole.toInt() * 100 + fraction.leftJustified(2, QLatin1Char('0')).toInt();
+    const std::int32_t frequency = EntryFrequency(entry);
     const bool tuned = core.TuneTo(frequency);
     end();
     if (tuned)

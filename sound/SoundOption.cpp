@@ -18,9 +18,10 @@ bool ReadSoundOption(const QString& path)
         ComplainAboutFile(path, "not a readable regular file, the sound option stays on");
         return SoundOptionDefault;
     }
-    if (file.Text() == QByteArray(Key) + '1')
+    // The line alone: a longer file is damaged, whatever it begins with.
+    if (!file.cut && file.Text() == QByteArray(Key) + '1')
         return true;
-    if (file.Text() == QByteArray(Key) + '0')
+    if (!file.cut && file.Text() == QByteArray(Key) + '0')
         return false;
     ComplainAboutFile(path, "not understood, the sound option stays on");
     return SoundOptionDefault;

@@ -1,5 +1,6 @@
 #include "state/SmallTextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -20,13 +21,14 @@ SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit)
     if (fd < 0)
         return {errno == ENOENT ? SmallTextFile::Missing : SmallTextFile::Unreadable, {}};
     struct stat status;
-    QByteArray buffer(limit, Qt::Uninitialized);
+    // One byte more than the limit tells a file that goes on beyond it.
+    QByteArray buffer(limit + 1, Qt::Uninitialized);
     ssize_t length = -1;
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
         // A read may give less than asked before the end: the copy kept of a file must be all of it.
         ssize_t got = 0;
-        for (length = 0; length < limit; length += got) {
-            got = ::read(fd, buffer.data() + length, std::size_t(limit - length));
+        for (length = 0; length <= limit; length += got) {
+            got = ::read(fd, buffer.data() + length, std::size_t(limit + 1 - length));
             if (got < 0 && errno == EINTR)
                 got = 0;
             else if (got <= 0)
@@ -38,6 +40,6 @@ SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit)
     ::close(fd);
     if (length < 0)
         return {SmallTextFile::Unreadable, {}};
-    buffer.truncate(length);
-    return {SmallTextFile::Read, buffer, status.st_mode & 07777};
+    buffer.truncate(std::min<qsizetype>(length, limit));
+    return {SmallTextFile::Read, buffer, length > limit, status.st_mode & 07777};
 }

@@ -17,6 +17,7 @@ struct SmallTextFile
     };
     Status status = Missing;
     QByteArray bytes;       // at most the limit asked for, as they stand
+    bool cut = false;       // the file goes on beyond the limit: bytes are only its beginning
     mode_t permissions = 0; // its permission bits, when read
 
     QByteArray Text() const { return bytes.trimmed(); }

@@ -20,10 +20,11 @@ QString StartOnAirPath(const QString& settingsFile)
 bool ReadStartOnAir(const QString& path)
 {
     const SmallTextFile file = ReadSmallTextFile(path, 64);
-    if (file.status == SmallTextFile::Read && file.Text() == QByteArray(Key) + '1')
+    // The line alone: a longer file is damaged, whatever it begins with.
+    const bool whole = file.status == SmallTextFile::Read && !file.cut;
+    if (whole && file.Text() == QByteArray(Key) + '1')
         return true;
-    if (file.status == SmallTextFile::Missing ||
-        (file.status == SmallTextFile::Read && file.Text() == QByteArray(Key) + '0'))
+    if (file.status == SmallTextFile::Missing || (whole && file.Text() == QByteArray(Key) + '0'))
         return false;
     ComplainAboutFile(path, file.status == SmallTextFile::Unreadable
                                 ? "not a readable regular file, the program starts off air"

@@ -4,6 +4,7 @@
 #include "state/Properties.h"
 #include "state/SmallTextFile.h"
 
+#include <algorithm>
 #include <optional>
 #include <QList>
 
@@ -14,6 +15,19 @@ std::optional<bool> Flag(const QByteArray& text)
 {
     if (text == "0" || text == "1")
         return text == "1";
+    return std::nullopt;
+}
+
+// A port the page may use, in digits alone: toUInt by itself also takes "+8188", " 8188" and "8188" followed
+// by a NUL and anything (a file damaged in a crash).
+std::optional<quint16> Port(const QByteArray& text)
+{
+    bool number = false;
+    const uint port = text.toUInt(&number);
+    const bool digits =
+        !text.isEmpty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits && number && port >= WebOption::lowestPort && port <= 65535)
+        return quint16(port);
     return std::nullopt;
 }
 
@@ -29,6 +43,11 @@ WebOption ReadWebOption(const QString& path)
         ComplainAboutFile(path, "not a readable regular file, the web page stays off");
         return {};
     }
+    // Its last line read could be cut short ("WebPort=1024" of "WebPort=10240").
+    if (file.cut) {
+        ComplainAboutFile(path, notUnderstood);
+        return {};
+    }
     WebOption option;
     std::optional<bool> on, network;
     bool portRead = false;
@@ -38,15 +57,12 @@ WebOption ReadWebOption(const QString& path)
             continue;
         const qsizetype equals = trimmed.indexOf('=');
         const QByteArray key = trimmed.left(equals), value = trimmed.mid(equals + 1);
-        bool number = false;
-        const uint port = value.toUInt(&number);
         if (equals > 0 && key == Property::WebControl.name && !on && Flag(value)) {
             on = Flag(value);
         } else if (equals > 0 && key == Property::WebNetwork.name && !network && Flag(value)) {
             network = Flag(value);
-        } else if (equals > 0 && key == Property::WebPort.name && !portRead && number &&
-                   port >= WebOption::lowestPort && port <= 65535) {
-            option.port = quint16(port);
+        } else if (equals > 0 && key == Property::WebPort.name && !portRead && Port(value)) {
+            option.port = *Port(value);
             portRead = true;
         } else {
             ComplainAboutFile(path, notUnderstood);

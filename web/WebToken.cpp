@@ -29,7 +29,7 @@ QByteArray LoadWebToken(const QString& path)
     const SmallTextFile file = ReadSmallTextFile(path, 4096);
     const bool readable = file.status == SmallTextFile::Read;
     const bool secret = readable && (file.permissions & 077) == 0;
-    if (secret && IsToken(file.Text()))
+    if (secret && !file.cut && IsToken(file.Text()))
         return file.Text();
     if (file.status != SmallTextFile::Missing)
         ComplainAboutFile(path, !readable ? "not a readable regular file, a new token is made"
