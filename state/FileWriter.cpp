@@ -70,6 +70,9 @@ QString ReplaceFile(const QString& path, const QByteArray& bytes, FileWrite how)
         return QFile::decodeName(target) + QStringLiteral(": ") +
                QCoreApplication::translate("FileWriter", "not a regular file, left alone");
     }
+    // A file its owner made read-only stays as it is, although the directory would let us replace it.
+    if (exists && ::access(target.constData(), W_OK) != 0)
+        return failure(target, errno);
     const bool keep = exists && how.kind == FileWrite::Mode::KeepExisting;
     QByteArray temporary;
     const int fd = createBeside(target, how.mode, temporary);

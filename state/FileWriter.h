@@ -8,7 +8,7 @@
 // whose every write, fsync and close is checked; only after all of them is it renamed over the target, and
 // the directory synced so that the rename itself survives a power cut. On any failure the target keeps its
 // old bytes, the new file is removed, and the answer says why, naming the file. Anything but a regular file
-// in the target's place (a link, a FIFO, a directory) is left alone and refused.
+// in the target's place (a link, a FIFO, a directory), and a file made read-only, is left alone and refused.
 struct FileWrite
 {
     enum class Mode
