@@ -61,6 +61,15 @@ QList<QByteArray> linesOf(const QByteArray& bytes)
     return lines;
 }
 
+// What is read of a file: all of it up to the limit, and of a longer one the whole lines within it, so that
+// a number cut at the limit (88100 as 8810) is not taken for another.
+QByteArray readPart(const QByteArray& bytes)
+{
+    if (bytes.size() <= readLimit)
+        return bytes;
+    return bytes.first(bytes.first(readLimit).lastIndexOf('\n') + 1);
+}
+
 bool holds(const std::vector<std::int32_t>& frequencies, std::int32_t frequency)
 {
     return std::find(frequencies.begin(), frequencies.end(), frequency) != frequencies.end();
@@ -76,7 +85,7 @@ QString FavouritesPath(const QString& settingsFile)
 FavouritesText ParseFavourites(const QByteArray& bytes)
 {
     FavouritesText text{bytes, bytes.size() <= readLimit, {}};
-    for (const QByteArray& line : linesOf(bytes.first(std::min(bytes.size(), readLimit)))) {
+    for (const QByteArray& line : linesOf(readPart(bytes))) {
         const Line read = classify(line);
         if (read.kind == LineKind::Frequency)
             text.frequencies.push_back(read.frequency);
@@ -93,7 +102,7 @@ FavouritesText ReadFavouritesFile(const QString& path)
     if (!text.whole)
         ComplainAboutFile(path,
                           "longer than 64 KiB: only its beginning is read, and the file is never rewritten");
-    const QList<QByteArray> lines = linesOf(file.bytes.first(std::min(file.bytes.size(), readLimit)));
+    const QList<QByteArray> lines = linesOf(readPart(file.bytes));
     if (std::any_of(lines.begin(), lines.end(),
                     [](const QByteArray& line) { return classify(line).kind == LineKind::NotUnderstood; }))
         ComplainAboutFile(path, "lines that are no frequency in kHz were left out");
