@@ -9,14 +9,22 @@
 
 namespace {
 
+// The keys that choose the favourites in the menu, in their order: the digits as on the keyboard, then
+// letters that Add and Remove do not take.
+constexpr char favouriteKeys[] = "1234567890BC";
+static_assert(sizeof favouriteKeys - 1 >= FavouritesMaximum);
+
 void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
                     const std::function<void(const QString&)>& tell)
 {
     favouritesMenu.clear();
     const TransmitterState& state = core.State();
     const std::vector<std::int32_t>& favourites = core.Favourites();
-    for (const std::int32_t frequency : favourites) {
-        QAction* item = favouritesMenu.addAction(CFrequencyReadout::FrequencyText(frequency), &core,
+    for (std::size_t index = 0; index < favourites.size(); ++index) {
+        const std::int32_t frequency = favourites[index];
+        // The core keeps FavouritesMaximum at most.
+        const QString key = QStringLiteral("&%1  ").arg(QLatin1Char(favouriteKeys[index]));
+        QAction* item = favouritesMenu.addAction(key + CFrequencyReadout::FrequencyText(frequency), &core,
                                                  [&core, frequency] { core.TuneTo(frequency); });
         item->setCheckable(true);
         item->setChecked(frequency == state.frequency);
@@ -28,19 +36,20 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
     const std::int32_t current = state.frequency;
     const bool isFavourite = std::find(favourites.begin(), favourites.end(), current) != favourites.end();
     QAction* add = favouritesMenu.addAction(
-        QStringLiteral("Add ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
+        QStringLiteral("&Add ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
             QString notStored;
             core.AddFavourite(current, &notStored);
             tell(notStored);
         });
     add->setEnabled(!isFavourite && favourites.size() < FavouritesMaximum &&
                     Tunable(current, state.optionFlags));
-    QAction* remove = favouritesMenu.addAction(
-        QStringLiteral("Remove ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
-            QString notStored;
-            core.RemoveFavourite(current, &notStored);
-            tell(notStored);
-        });
+    QAction* remove =
+        favouritesMenu.addAction(QStringLiteral("&Remove ") + CFrequencyReadout::FrequencyText(current),
+                                 &core, [&core, current, tell] {
+                                     QString notStored;
+                                     core.RemoveFavourite(current, &notStored);
+                                     tell(notStored);
+                                 });
     remove->setEnabled(isFavourite);
 }
 
@@ -48,11 +57,11 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
 
 void AddUnattendedItems(QMenu& menu, TransmitterCore& core, std::function<void(const QString&)> tell)
 {
-    QMenu* favouritesMenu = menu.addMenu(QStringLiteral("Favourite frequencies"));
+    QMenu* favouritesMenu = menu.addMenu(QStringLiteral("&Favourite frequencies"));
     QObject::connect(favouritesMenu, &QMenu::aboutToShow, favouritesMenu,
                      [favouritesMenu, &core, tell] { FillFavourites(*favouritesMenu, core, tell); });
 
-    QAction* onAirAtStart = menu.addAction(QStringLiteral("Go on air at start"));
+    QAction* onAirAtStart = menu.addAction(QStringLiteral("&Go on air at start"));
     onAirAtStart->setCheckable(true);
     onAirAtStart->setChecked(core.OnAirAtStart());
     QObject::connect(onAirAtStart, &QAction::toggled, &core, [onAirAtStart, &core, tell](bool on) {
