@@ -5,6 +5,7 @@
 #include "panels/CFrequencyReadout.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace {
@@ -13,6 +14,11 @@ namespace {
 // letters that Add and Remove do not take.
 constexpr char favouriteKeys[] = "1234567890BC";
 static_assert(sizeof favouriteKeys - 1 >= FavouritesMaximum);
+
+QString Text(const char* text)
+{
+    return QCoreApplication::translate("UnattendedMenu", text);
+}
 
 void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
                     const std::function<void(const QString&)>& tell)
@@ -35,21 +41,20 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
         favouritesMenu.addSeparator();
     const std::int32_t current = state.frequency;
     const bool isFavourite = std::find(favourites.begin(), favourites.end(), current) != favourites.end();
-    QAction* add = favouritesMenu.addAction(
-        QStringLiteral("&Add ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
-            QString notStored;
-            core.AddFavourite(current, &notStored);
-            tell(notStored);
-        });
+    QAction* add = favouritesMenu.addAction(Text("&Add %1").arg(CFrequencyReadout::FrequencyText(current)),
+                                            &core, [&core, current, tell] {
+                                                QString notStored;
+                                                core.AddFavourite(current, &notStored);
+                                                tell(notStored);
+                                            });
     add->setEnabled(!isFavourite && favourites.size() < FavouritesMaximum &&
                     Tunable(current, state.optionFlags));
-    QAction* remove =
-        favouritesMenu.addAction(QStringLiteral("&Remove ") + CFrequencyReadout::FrequencyText(current),
-                                 &core, [&core, current, tell] {
-                                     QString notStored;
-                                     core.RemoveFavourite(current, &notStored);
-                                     tell(notStored);
-                                 });
+    QAction* remove = favouritesMenu.addAction(
+        Text("&Remove %1").arg(CFrequencyReadout::FrequencyText(current)), &core, [&core, current, tell] {
+            QString notStored;
+            core.RemoveFavourite(current, &notStored);
+            tell(notStored);
+        });
     remove->setEnabled(isFavourite);
 }
 
@@ -57,11 +62,11 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
 
 void AddUnattendedItems(QMenu& menu, TransmitterCore& core, std::function<void(const QString&)> tell)
 {
-    QMenu* favouritesMenu = menu.addMenu(QStringLiteral("&Favourite frequencies"));
+    QMenu* favouritesMenu = menu.addMenu(Text("&Favourite frequencies"));
     QObject::connect(favouritesMenu, &QMenu::aboutToShow, favouritesMenu,
                      [favouritesMenu, &core, tell] { FillFavourites(*favouritesMenu, core, tell); });
 
-    QAction* onAirAtStart = menu.addAction(QStringLiteral("&Go on air at start"));
+    QAction* onAirAtStart = menu.addAction(Text("&Go on air at start"));
     onAirAtStart->setCheckable(true);
     onAirAtStart->setChecked(core.OnAirAtStart());
     QObject::connect(onAirAtStart, &QAction::toggled, &core, [onAirAtStart, &core, tell](bool on) {

@@ -22,15 +22,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     auto* notice = new QLabel(QStringLiteral("Sends your computer's sound to a nearby FM radio."), this);
     notice->setTextFormat(Qt::PlainText);
     // Where a person looks for the window's keys, as no menu and no control shows them.
-    auto* keys =
-        new QLabel(QStringLiteral("Keys:\n"
-                                  "Type a frequency, such as 88.1, then Enter: tune to it\n"
-                                  "Space: press the focused button; held on an arrow, keep stepping\n"
-                                  "Tab, Shift+Tab: move between the controls\n"
-                                  "Arrows, Page Up, Page Down, Home, End: move a focused slider\n"
-                                  "Alt+Space or a right click: the window's menu\n"
-                                  "Enter, Escape: close the window"),
-                   this);
+    auto* keys = new QLabel(tr("Keys:\n"
+                               "Type a frequency, such as 88.1, then Enter: tune to it\n"
+                               "Space: press the focused button; held on an arrow, keep stepping\n"
+                               "Tab, Shift+Tab: move between the controls\n"
+                               "Arrows, Page Up, Page Down, Home, End: move a focused slider\n"
+                               "Alt+Space or a right click: the window's menu\n"
+                               "Enter, Escape: close the window"),
+                            this);
     keys->setTextFormat(Qt::PlainText);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("1"));
