@@ -128,7 +128,7 @@ void CTransmitterDlg::Tell(const QString& text)
 
 void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
 {
-    QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Play sound through the transmitter"));
+    QAction* item = systemMenu->Menu()->addAction(tr("Play &sound through the transmitter"));
     item->setCheckable(true);
     item->setChecked(routing.IsEnabled());
     connect(item, &QAction::toggled, &routing, [this, &routing](bool on) { Tell(routing.SetEnabled(on)); });
@@ -146,7 +146,7 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
 
 void CTransmitterDlg::AddWebControlItem(WebControl& web)
 {
-    QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Control from a phone…"));
+    QAction* item = systemMenu->Menu()->addAction(tr("&Control from a phone…"));
     connect(item, &QAction::triggered, this, [this, &web] {
         CWebControlDlg window(web, this);
         window.exec();
@@ -155,7 +155,7 @@ void CTransmitterDlg::AddWebControlItem(WebControl& web)
 
 void CTransmitterDlg::AddHearingCheckItem(SoundRouting& routing, HearingRun& hearing)
 {
-    QAction* item = systemMenu->Menu()->addAction(QStringLiteral("Why can't I hear it?"));
+    QAction* item = systemMenu->Menu()->addAction(tr("&Why can't I hear it?"));
     item->setObjectName(QString::number(IDM_HEARINGCHECK));
     trayControl->FollowHearing(routing, hearing);
     connect(item, &QAction::triggered, this, [this, &routing, &hearing] {

@@ -50,17 +50,17 @@ void TrayControl::fillMenu()
     TransmitterCore& core = window.Core();
     QMenu* menu = window.TrayIcon()->Menu();
     onAir = menu->addAction(QString(), &core, &TransmitterCore::ToggleOnAir);
-    mute = menu->addAction(QStringLiteral("Mute"));
+    mute = menu->addAction(tr("&Mute"));
     mute->setCheckable(true);
     connect(mute, &QAction::triggered, &core, [&core](bool muted) {
         if (muted != core.State().muted)
             core.ToggleMute();
     });
-    AddStoredChoice(*menu, QStringLiteral("Start at login"), core, &TransmitterCore::StartsAtLogin,
+    AddStoredChoice(*menu, tr("Start at &login"), core, &TransmitterCore::StartsAtLogin,
                     &TransmitterCore::SetStartAtLogin, [this](const QString& text) { window.Tell(text); });
-    menu->addAction(QStringLiteral("Show window"), &window, &CTransmitterDlg::BringBack);
+    menu->addAction(tr("&Show window"), &window, &CTransmitterDlg::BringBack);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Quit"), &window, &CTransmitterDlg::EndRun);
+    menu->addAction(tr("&Quit"), &window, &CTransmitterDlg::EndRun);
     showMenuState();
 }
 
@@ -69,7 +69,7 @@ void TrayControl::showMenuState()
     if (!onAir)
         return;
     // The item says what it does: go on air while off air, and back.
-    onAir->setText(window.Core().State().onAir ? QStringLiteral("Off air") : QStringLiteral("On air"));
+    onAir->setText(window.Core().State().onAir ? tr("&Off air") : tr("&On air"));
     mute->setChecked(window.Core().State().muted);
 }
 

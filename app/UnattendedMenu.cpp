@@ -5,9 +5,20 @@
 #include "panels/CFrequencyReadout.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace {
+
+// The keys that choose the favourites in the menu, in their order: the digits as on the keyboard, then
+// letters that Add and Remove do not take.
+constexpr char favouriteKeys[] = "1234567890BC";
+static_assert(sizeof favouriteKeys - 1 >= FavouritesMaximum);
+
+QString Text(const char* text)
+{
+    return QCoreApplication::translate("UnattendedMenu", text);
+}
 
 void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
                     const std::function<void(const QString&)>& tell)
@@ -15,8 +26,11 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
     favouritesMenu.clear();
     const TransmitterState& state = core.State();
     const std::vector<std::int32_t>& favourites = core.Favourites();
-    for (const std::int32_t frequency : favourites) {
-        QAction* item = favouritesMenu.addAction(CFrequencyReadout::FrequencyText(frequency), &core,
+    for (std::size_t index = 0; index < favourites.size(); ++index) {
+        const std::int32_t frequency = favourites[index];
+        // The core keeps FavouritesMaximum at most.
+        const QString key = QStringLiteral("&%1  ").arg(QLatin1Char(favouriteKeys[index]));
+        QAction* item = favouritesMenu.addAction(key + CFrequencyReadout::FrequencyText(frequency), &core,
                                                  [&core, frequency] { core.TuneTo(frequency); });
         item->setCheckable(true);
         item->setChecked(frequency == state.frequency);
@@ -28,7 +42,7 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
     const std::int32_t current = state.frequency;
     const bool isFavourite = std::find(favourites.begin(), favourites.end(), current) != favourites.end();
     QAction* add = favouritesMenu.addAction(
-        QStringLiteral("Add ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
+        Text("&Add %1").arg(CFrequencyReadout::FrequencyText(current)), &core, [&core, current, tell] {
             QString notStored;
             if (core.AddFavourite(current, &notStored) == FavouriteAnswer::NotStored)
                 tell(notStored);
@@ -36,7 +50,7 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
     add->setEnabled(!isFavourite && favourites.size() < FavouritesMaximum &&
                     Tunable(current, state.optionFlags));
     QAction* remove = favouritesMenu.addAction(
-        QStringLiteral("Remove ") + CFrequencyReadout::FrequencyText(current), &core, [&core, current, tell] {
+        Text("&Remove %1").arg(CFrequencyReadout::FrequencyText(current)), &core, [&core, current, tell] {
             QString notStored;
             if (core.RemoveFavourite(current, &notStored) == FavouriteAnswer::NotStored)
                 tell(notStored);
@@ -48,13 +62,13 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
 
 void AddUnattendedItems(QMenu& menu, TransmitterCore& core, std::function<void(const QString&)> tell)
 {
-    QMenu* favouritesMenu = menu.addMenu(QStringLiteral("Favourite frequencies"));
+    QMenu* favouritesMenu = menu.addMenu(Text("&Favourite frequencies"));
     QObject::connect(favouritesMenu, &QMenu::aboutToShow, favouritesMenu,
                      [favouritesMenu, &core, tell] { FillFavourites(*favouritesMenu, core, tell); });
 
-    AddStoredChoice(menu, QStringLiteral("Go on air at start"), core, &TransmitterCore::OnAirAtStart,
+    AddStoredChoice(menu, Text("&Go on air at start"), core, &TransmitterCore::OnAirAtStart,
                     &TransmitterCore::SetOnAirAtStart, tell);
-    AddStoredChoice(menu, QStringLiteral("Start at login"), core, &TransmitterCore::StartsAtLogin,
+    AddStoredChoice(menu, Text("Start at &login"), core, &TransmitterCore::StartsAtLogin,
                     &TransmitterCore::SetStartAtLogin, tell);
 }
 

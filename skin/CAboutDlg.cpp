@@ -21,6 +21,16 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     version->setTextFormat(Qt::PlainText);
     auto* notice = new QLabel(QStringLiteral("Sends your computer's sound to a nearby FM radio."), this);
     notice->setTextFormat(Qt::PlainText);
+    // Where a person looks for the window's keys, as no menu and no control shows them.
+    auto* keys = new QLabel(tr("Keys:\n"
+                               "Type a frequency, such as 88.1, then Enter: tune to it\n"
+                               "Space: press the focused button; held on an arrow, keep stepping\n"
+                               "Tab, Shift+Tab: move between the controls\n"
+                               "Arrows, Page Up, Page Down, Home, End: move a focused slider\n"
+                               "Alt+Space or a right click: the window's menu\n"
+                               "Enter, Escape: close the window"),
+                            this);
+    keys->setTextFormat(Qt::PlainText);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
@@ -31,6 +41,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
     layout->addWidget(version, 0, 1);
     layout->addWidget(notice, 1, 1);
+    layout->addWidget(keys, 2, 1, 1, 2);
     layout->addWidget(ok, 0, 2, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -113,7 +113,9 @@ private slots:
         for (const QString& text : chosen + QStringList{"Quit"}) {
             emit dialog.TrayIcon()->Menu()->aboutToShow(); // as opening it does
             const QList<QAction*> items = dialog.TrayIcon()->Menu()->actions();
-            const auto item = std::ranges::find(items, text, &QAction::text);
+            const auto item = std::ranges::find(items, text, [](const QAction* action) {
+                return QString(action->text()).remove(QLatin1Char('&'));
+            });
             QVERIFY2(item != items.end(), qPrintable(text));
             // A failure comes back from the device writer in its own time.
             if (text == "Quit")

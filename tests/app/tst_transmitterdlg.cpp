@@ -1,9 +1,11 @@
 #include "app/UnattendedMenu.h"
 #include "app/WindowPlace.h"
 #include "app/WindowRun.h"
+#include "core/Favourites.h"
 #include "core/TransmitterCore.h"
 #include "device/HotplugWatcher.h"
 #include "skin/CSystemMenu.h"
+#include "skin/CTrayIcon.h"
 #include "state/AutostartEntry.h"
 #include "state/FavouritesFile.h"
 #include "state/SettingsFile.h"
@@ -36,8 +38,9 @@ private slots:
         AddUnattendedItems(*menu, dialog.Core(), [&told](const QString& text) { told.append(text); });
         const auto item = [](QMenu* in, const QString& text) {
             const QList<QAction*> actions = in->actions();
-            const auto found = std::find_if(actions.begin(), actions.end(),
-                                            [&](const QAction* action) { return action->text() == text; });
+            const auto found = std::find_if(actions.begin(), actions.end(), [&](const QAction* action) {
+                return QString(action->text()).remove(QLatin1Char('&')) == text;
+            });
             return found == actions.end() ? nullptr : *found;
         };
         QMenu* favourites = item(menu, QStringLiteral("Favourite frequencies"))->menu();
@@ -46,7 +49,7 @@ private slots:
         item(favourites, QStringLiteral("Add 90.00 MHz"))->trigger();
         QCOMPARE(dialog.Core().Favourites(), std::vector<std::int32_t>{9000});
         emit favourites->aboutToShow();
-        QVERIFY(item(favourites, QStringLiteral("90.00 MHz"))->isChecked());
+        QVERIFY(item(favourites, QStringLiteral("1  90.00 MHz"))->isChecked());
         QVERIFY(!item(favourites, QStringLiteral("Add 90.00 MHz"))->isEnabled());
         item(favourites, QStringLiteral("Remove 90.00 MHz"))->trigger();
         QVERIFY(dialog.Core().Favourites().empty());
@@ -68,6 +71,37 @@ private slots:
         atLogin->trigger();
         QVERIFY(atLogin->isChecked() && QFile::exists(AutostartEntryPath()));
         qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    // Every item of the window's and the tray's menus, a full favourites' menu included, has a key of its
+    // own in its menu, whatever its text.
+    void menuKeys()
+    {
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
+        dialog.OnInitDialog();
+        dialog.AddSoundRoutingItem(run.session.Sound());
+        dialog.AddWebControlItem(run.session.Web());
+        dialog.AddHearingCheckItem(run.session.Sound(), run.session.Hearing());
+        AddUnattendedItems(*dialog.SystemMenu()->Menu(), dialog.Core(), [](const QString&) {});
+        for (std::int32_t frequency = 9000; dialog.Core().Favourites().size() < FavouritesMaximum;
+             frequency += 5)
+            QCOMPARE(dialog.Core().AddFavourite(frequency), FavouriteAnswer::Done);
+        std::vector<QMenu*> menus{dialog.SystemMenu()->Menu(), dialog.TrayIcon()->Menu()};
+        for (std::size_t walked = 0; walked < menus.size(); ++walked) {
+            emit menus[walked]->aboutToShow(); // as opening it does
+            QSet<QKeySequence> keys;
+            for (QAction* action : menus[walked]->actions()) {
+                if (action->isSeparator())
+                    continue;
+                const QKeySequence key = QKeySequence::mnemonic(action->text());
+                QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(action->text()));
+                keys.insert(key);
+                if (action->menu())
+                    menus.push_back(action->menu());
+            }
+        }
+        QCOMPARE(menus.size(), 3u);
     }
 
     void endings_data()
