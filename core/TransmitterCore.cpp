@@ -341,7 +341,7 @@ bool TransmitterCore::ChangePaLevel(int paLevel)
     return true;
 }
 
-bool TransmitterCore::ChangeTxGain(int txGainIndex, int optionFlags)
+bool TransmitterCore::ChangeTxGain(int optionFlags, int txGainIndex)
 {
     if (txGainIndex < 0 || txGainIndex > TxGainMaximum)
         return false;

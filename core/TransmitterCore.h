@@ -76,7 +76,7 @@ public:
     bool ChangePaLevel(int paLevel);
     // TX-GAIN moved while the settings window is open: the gain and the window's options go out at once.
     // False, and nothing done, for a gain outside 0..TxGainMaximum.
-    bool ChangeTxGain(int txGainIndex, int optionFlags);
+    bool ChangeTxGain(int optionFlags, int txGainIndex);
     // The settings window closed with these choices: the frequency brought into the band, then the setup.
     // False, and nothing done, for a gain outside 0..TxGainMaximum.
     bool ApplySettings(int optionFlags, int txGainIndex);

@@ -155,7 +155,7 @@ void CSettingsDlg::OnTxGainChanged(int controlId)
         return;
     UpdateTipText(txGainSlider, TipText(txGainSlider->GetPos()));
     // The indexes still hold what the window opened with: radio changes wait for the closing.
-    core.ChangeTxGain(txGainSlider->GetPos(), ComposeOptionFlags());
+    core.ChangeTxGain(ComposeOptionFlags(), txGainSlider->GetPos());
 }
 
 void CSettingsDlg::readOptionFlags(int flags)
