@@ -355,7 +355,7 @@ CtlCommand CtlCommand::parse(const QStringList& arguments)
         trailingTimeout && !trailingTimeout->isEmpty() ? *trailingTimeout : parser.value(timeoutOption);
     const int timeoutMs = !trailingTimeout    ? -1
                           : timeout.isEmpty() ? command.timeoutMs
-                                              : milliseconds(timeout);
+                                              : parseMilliseconds(timeout);
     if (timeoutMs < 0)
         return usage(
             QStringLiteral("--timeout takes seconds above 0, such as 5 or 0.5, not '%1'").arg(timeout));

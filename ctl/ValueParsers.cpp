@@ -96,7 +96,7 @@ qint64 kilohertzFromMegahertz(const QString& text)
     return match.captured(1).toLongLong() * 1000 + fraction.toLongLong();
 }
 
-int milliseconds(const QString& text)
+int parseMilliseconds(const QString& text)
 {
     static const QRegularExpression seconds(QStringLiteral("^([0-9]{1,5})(?:\\.([0-9]{1,3}))?$"));
     const QRegularExpressionMatch match = seconds.match(text);

@@ -29,4 +29,4 @@ ParsedValue deemphasisValue(const QString& text);
 qint64 kilohertzFromMegahertz(const QString& text);
 
 // Seconds as "5" or "0.5", in milliseconds; -1 when text is no such positive number.
-int milliseconds(const QString& text);
+int parseMilliseconds(const QString& text);

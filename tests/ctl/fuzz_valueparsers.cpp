@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(Digits(text) && deemphasis.value.toUInt() == text.toUInt() &&
                    (text.toUInt() == 50 || text.toUInt() == 75));
 
-    const int timeout = milliseconds(text);
+    const int timeout = parseMilliseconds(text);
     FUZZ_CHECK(timeout == -1 || timeout > 0);
     if (timeout > 0)
         FUZZ_CHECK(Scaled(text, 1000) == timeout);
