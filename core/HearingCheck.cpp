@@ -127,7 +127,7 @@ std::optional<Judged> JudgeSound(HearingLink link, const SoundFacts& sound, Hear
     case HearingLink::Playing:
         if (sound.playing)
             return Judged{true, QStringLiteral("something is playing")};
-        if (!sound.streamElsewhere.isEmpty())
+        if (!sound.streamElsewhereSink.isEmpty())
             return Judged{false, WithFix(QStringLiteral("%1 plays to %2, not to the transmitter")
                                              .arg(sound.streamElsewhere, sound.streamElsewhereSink),
                                          PutBackFix(face))};
