@@ -109,8 +109,9 @@ void SoundCheck::Read(const ServerReading& reading)
     }
     askers = std::move(measured);
     const SinkSeen* sink = TransmitterSink(reading.sinks, transmitter);
-    // Nothing playing into the sink: there is nothing to hear, and a sleeping sink is not woken.
-    if (!sink || measureMs == 0 || sink->monitorSource.isEmpty() || !facts.playing) {
+    // Nothing playing into the sink: there is nothing to hear, and a sleeping sink is not woken. A muted
+    // sink is silent, and its link, before the level's, is what the check names.
+    if (!sink || measureMs == 0 || sink->monitorSource.isEmpty() || !facts.playing || facts.sinkMuted) {
         End();
         return;
     }

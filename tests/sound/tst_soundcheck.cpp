@@ -154,7 +154,7 @@ void TestSoundCheck::readsTheWay()
 }
 
 // What the server does, step by step: "read" (radio, a stream playing into it), "read-idle" (nothing
-// playing), "read-none" (no card), "hear:<linear peak>",
+// playing), "read-none" (no card), "read-muted" (its sink muted, a stream playing), "hear:<linear peak>",
 // "fail" (the stream), "lost" (the server went), "wait" (until the measuring time is up). The check must end
 // exactly once with what it found, and let its server go.
 void TestSoundCheck::endsWhateverTheServerDoes_data()
@@ -174,6 +174,8 @@ void TestSoundCheck::endsWhateverTheServerDoes_data()
     QTest::newRow("not measured when not asked") << "read" << 0 << true << Answering << true << "none";
     QTest::newRow("nothing playing, nothing to measure")
         << "read-idle" << anHour << true << Answering << true << "none";
+    QTest::newRow("muted sink, nothing to measure")
+        << "read-muted" << anHour << true << Answering << true << "none";
     QTest::newRow("no card, nothing to measure")
         << "read-none" << anHour << true << Answering << false << "none";
     QTest::newRow("sound stops the measuring")
@@ -206,11 +208,12 @@ void TestSoundCheck::endsWhateverTheServerDoes()
     check->Start();
     for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (step.startsWith(QLatin1String("read")))
-            seen.read(
-                {"pulseaudio",
-                 Sinks("speakers", step == QLatin1String("read-none") ? QByteArrayList{"speakers"}
-                                                                      : QByteArrayList{"speakers", "radio"}),
-                 Streams(step == QLatin1String("read") ? "1:playing" : "1:corked")});
+            seen.read({"pulseaudio",
+                       Sinks("speakers", step == QLatin1String("read-none") ? QByteArrayList{"speakers"}
+                                         : step == QLatin1String("read-muted")
+                                             ? QByteArrayList{"speakers", "radio+muted"}
+                                             : QByteArrayList{"speakers", "radio"}),
+                       Streams(step == QLatin1String("read-idle") ? "1:corked" : "1:playing")});
         else if (step.startsWith(QLatin1String("hear:")))
             seen.heard(step.section(QLatin1Char(':'), 1).toFloat());
         else if (step == QLatin1String("fail"))
