@@ -156,16 +156,30 @@ void PulseRoutedSink::Answered()
 void PulseRoutedSink::Measure()
 {
     const bool wanted = watched && playing && !monitor.isEmpty();
-    if (wanted == bool(stream))
+    if (wanted == measuring)
         return;
+    measuring = wanted;
     if (!wanted) {
-        stream.reset();
+        // One the server still creates cannot be disconnected, and PipeWire's pulse server may never finish
+        // creating one closed meanwhile (it would stay for the connection's life): it is kept, unheard, for
+        // the next measuring, or closed once the server has it.
+        if (stream && stream->Creating())
+            stream->WhenCreated([this] {
+                QMetaObject::invokeMethod(
+                    this, [this] { measuring ? void() : stream.reset(); }, Qt::QueuedConnection);
+            });
+        else
+            stream.reset();
         if (watched)
             reportLevel(-std::numeric_limits<double>::infinity());
         return;
     }
     pacer = {};
     clock.start();
+    if (stream) {
+        stream->WhenCreated({});
+        return;
+    }
     stream = std::make_unique<PulsePeakStream>(
         context, monitor, [this](float peak) { Heard(peak); },
         [this] { QMetaObject::invokeMethod(this, &PulseRoutedSink::StreamFailed, Qt::QueuedConnection); });
@@ -173,6 +187,8 @@ void PulseRoutedSink::Measure()
 
 void PulseRoutedSink::Heard(float peak)
 {
+    if (!measuring)
+        return;
     if (const std::optional<float> paced = pacer.Heard(peak, clock.elapsed()))
         reportLevel(PeakDbfs(*paced));
 }
@@ -181,6 +197,7 @@ void PulseRoutedSink::Heard(float peak)
 void PulseRoutedSink::StreamFailed()
 {
     stream.reset();
+    measuring = false;
     monitor.clear();
     if (watched)
         reportLevel(-std::numeric_limits<double>::infinity());

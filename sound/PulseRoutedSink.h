@@ -65,7 +65,9 @@ private:
     std::pair<QString, QString> elsewhere;
     bool playing = false;
     bool watched = false;
+    // The level stream; kept, unheard, while the server still creates it after the measuring stopped.
     std::unique_ptr<PulsePeakStream> stream;
+    bool measuring = false;
     QElapsedTimer clock;
     LevelPacer pacer;
 };
