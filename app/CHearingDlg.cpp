@@ -31,8 +31,8 @@ QString VerdictText(LinkVerdict verdict)
 } // namespace
 
 CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun& hearing, QWidget* parent)
-    : QDialog(parent), core(core), hearing(hearing), summary(new QLabel(this)), list(new QListWidget(this)),
-      checkAgain(new QPushButton(QStringLiteral("Check again"), this))
+    : QDialog(parent), core(core), sound(sound), hearing(hearing), summary(new QLabel(this)),
+      list(new QListWidget(this)), checkAgain(new QPushButton(QStringLiteral("Check again"), this))
 {
     setObjectName(QStringLiteral("130"));
     setWindowTitle(QStringLiteral("Why can't I hear it?"));
@@ -63,9 +63,39 @@ CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun&
         if (!this->core.HearingFacts().SameFor(checkedFacts))
             check(0);
     });
-    if (sound)
+    if (sound) {
         connect(sound, &SoundRouting::stateChanged, this, [this] { check(0); });
+        connect(sound, &SoundRouting::soundAnnounced, this, [this] { check(0); });
+    }
     check(HearingMeasureMs);
+}
+
+CHearingDlg::~CHearingDlg()
+{
+    watchSound(false);
+}
+
+void CHearingDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    watchSound(true);
+}
+
+void CHearingDlg::hideEvent(QHideEvent* event)
+{
+    watchSound(false);
+    QDialog::hideEvent(event);
+}
+
+void CHearingDlg::watchSound(bool on)
+{
+    if (!sound || on == soundWatched)
+        return;
+    soundWatched = on;
+    if (on)
+        sound->WatchSound();
+    else
+        sound->UnwatchSound();
 }
 
 void CHearingDlg::check(int measureMs)

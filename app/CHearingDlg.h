@@ -15,7 +15,9 @@ class TransmitterCore;
 inline constexpr int IDM_HEARINGCHECK = 32;
 
 // "Why can't I hear it?": the hearing check's links in the window's terms, one line each. Live while open:
-// checked again on each change of the core or of the sound, without measuring; the level is measured when
+// checked again on each change of the core or of the routing, and on each of the sound server's
+// announcements of its sinks, streams and default (the window watches them while it is shown), without
+// measuring; the level is measured when
 // the window opens and on "Check again", and reads "not checked" after a change until then, since a
 // measurement from before the change would tell of another chain. A small window of its own beside the main
 // one, not modal, so that the main window's buttons mend what it names while it stays open.
@@ -25,14 +27,22 @@ class CHearingDlg final : public QDialog
 
 public:
     CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun& hearing, QWidget* parent = nullptr);
+    ~CHearingDlg() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    void watchSound(bool on);
     // One check at a time; a request while one runs is run after it, measuring if any request was to.
     void check(int measureMs);
     void showLinks(const std::vector<LinkResult>& links);
 
     TransmitterCore& core;
+    SoundRouting* sound;
     HearingRun& hearing;
+    bool soundWatched = false;
     TransmitterFacts checkedFacts; // the transmitter's side as the last check began
     QLabel* summary;
     QListWidget* list;

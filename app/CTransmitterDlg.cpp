@@ -131,8 +131,23 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
     QAction* item = systemMenu->Menu()->addAction(tr("Play &sound through the transmitter"));
     item->setCheckable(true);
     item->setChecked(routing.IsEnabled());
-    connect(item, &QAction::toggled, &routing, [this, &routing](bool on) { Tell(routing.SetEnabled(on)); });
+    // While the sound settings send the sound elsewhere, choosing the ticked item puts it back on the
+    // transmitter and leaves it ticked; the item says so.
+    connect(item, &QAction::triggered, &routing, [this, &routing, item](bool on) {
+        if (!on && routing.State() == QLatin1String("elsewhere")) {
+            item->setChecked(true);
+            on = true;
+        }
+        Tell(routing.SetEnabled(on));
+    });
     connect(&routing, &SoundRouting::enabledChanged, item, &QAction::setChecked);
+    const QString itemText = item->text();
+    connect(&routing, &SoundRouting::stateChanged, item, [&routing, item, itemText] {
+        const QString elsewhere = routing.ElsewhereText();
+        item->setText(elsewhere.isEmpty()
+                          ? itemText
+                          : itemText + QStringLiteral(" (on, but %1; choose to put it back)").arg(elsewhere));
+    });
     connect(
         &routing, &SoundRouting::cardNotFound, trayControl,
         [this] {

@@ -3,7 +3,6 @@
 #include "state/TransmitterValues.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 namespace {
@@ -31,6 +30,15 @@ QString ByFace(HearingFace face, const char* commandLine, const char* window, co
         break;
     }
     return QString::fromUtf8(commandLine);
+}
+
+// Puts the sound back on the transmitter: the default output and every playing stream, even while the
+// option is on already.
+QString PutBackFix(HearingFace face)
+{
+    return ByFace(face, "tessalyctl sound on",
+                  "choose \"Play sound through the transmitter\" in the window menu",
+                  "choose \"Play sound through the transmitter\" in the program's window menu");
 }
 
 Judged JudgeConnection(const TransmitterFacts& transmitter)
@@ -73,9 +81,9 @@ std::optional<Judged> JudgeTransmitter(HearingLink link, const TransmitterFacts&
         if (transmitter.paLevel > 0)
             return Judged{true,
                           QStringLiteral("power %1 of %2").arg(transmitter.paLevel).arg(PaLevelMaximum)};
-        return Judged{false,
-                      WithFix(QStringLiteral("power is 0"),
-                              ByFace(face, "", "move the PA-VALUE slider up", "move the Power slider up"))};
+        return Judged{false, WithFix(QStringLiteral("power is 0"),
+                                     ByFace(face, "tessalyctl power 60", "move the PA-VALUE slider up",
+                                            "move the Power slider up"))};
     default:
         return std::nullopt;
     }
@@ -112,30 +120,33 @@ std::optional<Judged> JudgeSound(HearingLink link, const SoundFacts& sound, Hear
             return Judged{true, QStringLiteral("the sound goes to the transmitter")};
         const QString elsewhere = sound.defaultSinkDescription.isEmpty() ? QStringLiteral("no output")
                                                                          : sound.defaultSinkDescription;
-        return Judged{
-            false,
-            WithFix(QStringLiteral("the sound goes to %1, not to the transmitter").arg(elsewhere),
-                    ByFace(face, "tessalyctl sound on",
-                           "tick \"Play sound through the transmitter\" in the window menu",
-                           "tick \"Play sound through the transmitter\" in the program's window menu"))};
+        return Judged{false,
+                      WithFix(QStringLiteral("the sound goes to %1, not to the transmitter").arg(elsewhere),
+                              PutBackFix(face))};
     }
     case HearingLink::Playing:
         if (sound.playing)
             return Judged{true, QStringLiteral("something is playing")};
+        if (!sound.streamElsewhereSink.isEmpty())
+            return Judged{false, WithFix(QStringLiteral("%1 plays to %2, not to the transmitter")
+                                             .arg(sound.streamElsewhere, sound.streamElsewhereSink),
+                                         PutBackFix(face))};
         return Judged{false, QStringLiteral("nothing is playing")};
     case HearingLink::OutputUnmuted:
         if (!sound.sinkMuted)
             return Judged{true, QStringLiteral("the transmitter's output is not muted")};
-        return Judged{false, QStringLiteral("the transmitter's output is muted in the sound settings")};
+        return Judged{false,
+                      QStringLiteral("the transmitter's output is muted in the sound settings: unmute it "
+                                     "there")};
     case HearingLink::Level:
         if (!sound.peakDbfs)
             return std::nullopt;
-        // -inf, a stream of zeros, is silence too.
-        if (std::isfinite(*sound.peakDbfs) && *sound.peakDbfs >= HearingSilenceDbfs)
+        if (HeardAt(*sound.peakDbfs))
             return Judged{true, QStringLiteral("the sound reaches %1 dBFS").arg(*sound.peakDbfs, 0, 'f', 0)};
-        return Judged{false, QStringLiteral("the sound is silent (below %1 dBFS for %2 s)")
-                                 .arg(HearingSilenceDbfs, 0, 'f', 0)
-                                 .arg(HearingMeasureMs / 1000)};
+        return Judged{false,
+                      QStringLiteral("the sound is silent (below %1 dBFS for %2 s): turn the player up")
+                          .arg(HearingSilenceDbfs, 0, 'f', 0)
+                          .arg(HearingMeasureMs / 1000)};
     default:
         return std::nullopt;
     }

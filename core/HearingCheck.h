@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/HearingLimits.h"
 #include "state/SoundFacts.h"
 
 #include <cstdint>
@@ -15,10 +16,6 @@
 //
 // The chain is read as one: every link after the first broken one reads "not checked", since what it
 // would say cannot make the radio play before that one is mended, and one fix at a time is plain.
-
-// The level link's measuring: how long, and below what the sound counts as silence.
-inline constexpr int HearingMeasureMs = 2000;
-inline constexpr double HearingSilenceDbfs = -60.0;
 
 // The transmitter's side as the core holds it.
 struct TransmitterFacts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/HearingLimits.h"
 #include "state/TransmitterValues.h"
 
 #include <QList>
@@ -48,9 +49,8 @@ struct CtlCommand
     static CtlCommand parse(const QStringList& arguments);
 };
 
-// check ends within 3 s of its start, its own start-up included: the program answers within 2.85 s, once it
-// has measured the sound's level for 2 s.
-inline constexpr int checkTimeoutMs = 2900;
+// check waits for the program's measured answer as long as the program may take to give it.
+inline constexpr int checkTimeoutMs = HearingClientWaitMs;
 
 // Exit statuses scripts rely on; documented in --help, the manual page and the README.
 enum class CtlExit

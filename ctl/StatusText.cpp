@@ -30,6 +30,9 @@ QString sound(const QVariantMap& properties)
     if (state == QLatin1String("routed"))
         return QStringLiteral("through %1 (the transmitter)")
             .arg(properties.value(Property::Name(Property::SoundSink)).toString());
+    if (state == QLatin1String("elsewhere"))
+        return QLatin1String("on, but ") +
+               properties.value(Property::Name(Property::SoundElsewhere)).toString();
     if (state == QLatin1String("not found"))
         return QStringLiteral("not routed, the transmitter's sound card was not found");
     if (state == QLatin1String("no sound server") ||

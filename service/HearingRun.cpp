@@ -27,7 +27,7 @@ void HearingRun::Run(HearingFace face, int measureMs, HearingDone done)
         *answered = true;
         done(CheckHearing(run->core.HearingFacts(), facts, face));
     };
-    QTimer::singleShot(measureMs + answerMarginMs, this, [finish] {
+    QTimer::singleShot(HearingAnswerLimitMs(measureMs), this, [finish] {
         SoundFacts silent;
         silent.server = SoundFacts::Server::NotAnswering;
         finish(silent);

@@ -120,7 +120,7 @@ void PulseCheckServer::WithStream(const pa_sink_input_info* info, bool last)
     if (last)
         Answered();
     else if (info)
-        reading.streams.append({info->sink, info->corked != 0});
+        reading.streams.append(StreamSeenOf(info));
 }
 
 void PulseCheckServer::Answered()

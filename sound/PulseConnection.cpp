@@ -78,15 +78,21 @@ void PulseConnection::WatchStreams(bool on)
     Subscribe();
 }
 
+void PulseConnection::WatchSound(bool on)
+{
+    soundWatched = on;
+    Subscribe();
+}
+
 void PulseConnection::Subscribe()
 {
     if (!ready)
         return;
     int mask = PA_SUBSCRIPTION_MASK_NULL;
-    if (sinksWatched)
+    if (sinksWatched || soundWatched)
         mask |= PA_SUBSCRIPTION_MASK_SINK;
-    if (streamsWatched)
-        mask |= PA_SUBSCRIPTION_MASK_SINK_INPUT;
+    if (streamsWatched || soundWatched)
+        mask |= PA_SUBSCRIPTION_MASK_SINK_INPUT | PA_SUBSCRIPTION_MASK_SERVER;
     Issue(pa_context_subscribe(context, pa_subscription_mask_t(mask), nullptr, nullptr));
 }
 
@@ -106,11 +112,14 @@ void PulseConnection::Connect()
         context,
         [](pa_context*, pa_subscription_event_type_t type, std::uint32_t, void* self) {
             const int facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
-            if (facility == PA_SUBSCRIPTION_EVENT_SINK_INPUT)
-                Self(self)->events.streamsAnnounced();
+            PulseConnection* connection = Self(self);
+            if (facility == PA_SUBSCRIPTION_EVENT_SINK_INPUT || facility == PA_SUBSCRIPTION_EVENT_SERVER)
+                connection->events.streamsAnnounced();
             else if (facility == PA_SUBSCRIPTION_EVENT_SINK &&
                      (type & PA_SUBSCRIPTION_EVENT_TYPE_MASK) != PA_SUBSCRIPTION_EVENT_REMOVE)
-                Self(self)->events.sinkAnnounced();
+                connection->events.sinkAnnounced();
+            if (connection->soundWatched)
+                connection->events.soundAnnounced();
         },
         this);
     // A server is never started on our account: the desktop starts its own.
@@ -134,6 +143,7 @@ void PulseConnection::Disconnect()
     // A new connection starts without a subscription; what watches asks again.
     sinksWatched = false;
     streamsWatched = false;
+    soundWatched = false;
 }
 
 void PulseConnection::StateChanged()

@@ -22,7 +22,9 @@ public:
         std::function<void(pa_context* context)> ready; // the context stays valid until lost or Stop
         std::function<void()> lost;                     // not called for Stop
         std::function<void()> sinkAnnounced;            // a sink appeared or changed while watched
-        std::function<void()> streamsAnnounced; // a stream to a sink came, changed or went, while watched
+        // A stream to a sink came, changed or went, or the default changed, while watched.
+        std::function<void()> streamsAnnounced;
+        std::function<void()> soundAnnounced; // any of the above, while the sound is watched
     };
 
     // outageReported: the missing server was already mentioned on stderr.
@@ -35,6 +37,8 @@ public:
     void Stop();
     void WatchSinks(bool on);
     void WatchStreams(bool on);
+    // Sinks, streams and the default together, for soundAnnounced; counted apart from the two above.
+    void WatchSound(bool on);
     // The main loop's interface for connections of their own (a hearing check's); null before Start or
     // without GLib's event loop.
     pa_mainloop_api* Api() const;
@@ -54,6 +58,7 @@ private:
     bool ready = false;
     bool sinksWatched = false;
     bool streamsWatched = false;
+    bool soundWatched = false;
     bool outageReported;
     QFileSystemWatcher* serverWatcher = nullptr;
     // A server coming up makes its socket before it answers: after a change, a few more tries.

@@ -32,6 +32,14 @@ SinkSeen SinkSeenOf(const pa_sink_info* info)
             info->monitor_source_name};
 }
 
+StreamSeen StreamSeenOf(const pa_sink_input_info* info)
+{
+    const char* name = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_NAME);
+    if (!name)
+        name = info->name;
+    return {info->sink, info->corked != 0, QString::fromUtf8(name ? name : "a program")};
+}
+
 PulseOperation::PulseOperation(pa_context* context, std::function<void(const ServerSinks& seen)> done)
     : context(context), done(std::move(done))
 {}
@@ -51,7 +59,7 @@ void PulseOperation::SetDefault(const QByteArray& sink)
         context, sink.constData(), [](pa_context*, int, void* self) { Self(self)->Answered(); }, this));
 }
 
-void PulseOperation::MoveStreams(std::uint32_t from, const QByteArray& to)
+void PulseOperation::MoveStreams(std::optional<std::uint32_t> from, const SinkSeen& to)
 {
     movedFrom = from;
     movedTo = to;
@@ -92,9 +100,9 @@ void PulseOperation::WithStream(const pa_sink_input_info* info, bool last)
         Answered();
         return;
     }
-    if (info && info->sink == movedFrom)
+    if (info && (movedFrom ? info->sink == *movedFrom : info->sink != movedTo.index))
         Issued(pa_context_move_sink_input_by_name(
-            context, info->index, movedTo.constData(),
+            context, info->index, movedTo.name.constData(),
             [](pa_context*, int, void* self) { Self(self)->Answered(); }, this));
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "sound/RoutingPlan.h"
+#include "sound/SoundCheck.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <QByteArray>
 
 struct pa_context;
@@ -14,6 +16,8 @@ struct pa_sink_input_info;
 
 // A sink as the server lists it.
 SinkSeen SinkSeenOf(const pa_sink_info* info);
+// A stream into a sink as the server lists it.
+StreamSeen StreamSeenOf(const pa_sink_input_info* info);
 
 // One exchange with the sound server on a connected context, each step run from the answer to the one
 // before: it reads the default, then the sinks, and hands what it saw to WithSinks, where an operation of
@@ -33,8 +37,8 @@ public:
 protected:
     virtual void WithSinks(const ServerSinks& /*seen*/) {}
     void SetDefault(const QByteArray& sink);
-    // Moves every stream that plays on the sink numbered from to the sink named to.
-    void MoveStreams(std::uint32_t from, const QByteArray& to);
+    // Moves every stream that plays on the sink numbered from (any sink but to, when none) to the sink to.
+    void MoveStreams(std::optional<std::uint32_t> from, const SinkSeen& to);
 
 private:
     void WithDefault(const pa_server_info* info);
@@ -46,7 +50,7 @@ private:
     pa_context* context;
     std::function<void(const ServerSinks& seen)> done;
     ServerSinks seen;
-    std::uint32_t movedFrom = 0;
-    QByteArray movedTo;
+    std::optional<std::uint32_t> movedFrom;
+    SinkSeen movedTo;
     int pending = 0;
 };

@@ -63,9 +63,21 @@ PulsePeakStream::~PulsePeakStream()
     pa_stream_unref(stream);
 }
 
+bool PulsePeakStream::Creating() const
+{
+    return stream && pa_stream_get_state(stream) == PA_STREAM_CREATING;
+}
+
+void PulsePeakStream::WhenCreated(std::function<void()> whenCreated)
+{
+    created = std::move(whenCreated);
+}
+
 void PulsePeakStream::StateChanged()
 {
     const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_READY && created)
+        std::exchange(created, {})();
     if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED)
         Fail();
 }

@@ -23,6 +23,12 @@ public:
 
     static constexpr int ReadingsPerSecond = 10;
 
+    // Whether the server has yet to confirm the stream: closed now, it could not be disconnected.
+    bool Creating() const;
+    // created: once the server has confirmed it, from the client library's callback (the object may not be
+    // deleted inside it).
+    void WhenCreated(std::function<void()> created);
+
 private:
     void StateChanged();
     void Readable();
@@ -31,4 +37,5 @@ private:
     pa_stream* stream = nullptr;
     std::function<void(float peak)> heard;
     std::function<void()> failed;
+    std::function<void()> created;
 };

@@ -15,8 +15,11 @@ void PulseRestore::WithSinks(const ServerSinks& seen)
     const RestorePlan plan = PlanRestore(seen, record);
     if (plan.giveBackDefault)
         SetDefault(record.previousDefault);
-    if (plan.moveStreams)
-        MoveStreams(FindSink(seen, record.routedSink)->index, record.previousDefault);
+    if (plan.moveStreams) {
+        SinkSeen previous;
+        previous.name = record.previousDefault;
+        MoveStreams(FindSink(seen, record.routedSink)->index, previous);
+    }
 }
 
 bool RestoreSynchronously(const RoutingRecord& record, int timeoutMs)

@@ -1,6 +1,7 @@
 #include "sound/PulseRoutedSink.h"
 
 #include "sound/PulseOperation.h"
+#include "sound/RoutingPlan.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,8 +19,10 @@ PulseRoutedSink* Self(void* userdata)
 
 PulseRoutedSink::PulseRoutedSink(pa_context* context, const QByteArray& sink,
                                  std::function<void(bool playing)> playing,
-                                 std::function<void(double peakDbfs)> level)
-    : context(context), sink(sink), reportPlaying(std::move(playing)), reportLevel(std::move(level))
+                                 std::function<void(double peakDbfs)> level,
+                                 std::function<void(const QString& stream, const QString& sink)> elsewhere)
+    : context(context), sink(sink), reportPlaying(std::move(playing)), reportLevel(std::move(level)),
+      reportElsewhere(std::move(elsewhere))
 {
     Read();
 }
@@ -54,6 +57,7 @@ void PulseRoutedSink::Read()
 {
     readAgain = false;
     sinkFound = false;
+    seen = {};
     streams.clear();
     operations.removeIf([](pa_operation* operation) {
         const bool over = pa_operation_get_state(operation) != PA_OPERATION_RUNNING;
@@ -62,13 +66,13 @@ void PulseRoutedSink::Read()
         return over;
     });
     pending = 1;
-    Issued(pa_context_get_sink_info_by_name(
-        context, sink.constData(),
+    Issued(pa_context_get_server_info(
+        context, [](pa_context*, const pa_server_info* info, void* self) { Self(self)->WithDefault(info); },
+        this));
+    Issued(pa_context_get_sink_info_list(
+        context,
         [](pa_context*, const pa_sink_info* info, int eol, void* self) {
-            if (eol == 0 && info)
-                Self(self)->WithSink(info);
-            else
-                Self(self)->Answered();
+            Self(self)->WithSink(info, eol != 0);
         },
         this));
     Issued(pa_context_get_sink_input_info_list(
@@ -88,11 +92,27 @@ void PulseRoutedSink::Issued(pa_operation* operation)
     operations.append(operation);
 }
 
-void PulseRoutedSink::WithSink(const pa_sink_info* info)
+void PulseRoutedSink::WithDefault(const pa_server_info* info)
 {
+    if (info && info->default_sink_name)
+        seen.defaultSink = info->default_sink_name;
+    Answered();
+}
+
+void PulseRoutedSink::WithSink(const pa_sink_info* info, bool last)
+{
+    if (last) {
+        Answered();
+        return;
+    }
+    if (!info)
+        return;
+    seen.sinks.append(SinkSeenOf(info));
+    if (info->name != sink)
+        return;
     sinkFound = true;
     sinkIndex = info->index;
-    monitor = SinkSeenOf(info).monitorSource;
+    monitor = seen.sinks.back().monitorSource;
 }
 
 void PulseRoutedSink::WithStream(const pa_sink_input_info* info, bool last)
@@ -100,7 +120,7 @@ void PulseRoutedSink::WithStream(const pa_sink_input_info* info, bool last)
     if (last)
         Answered();
     else if (info)
-        streams.append({info->sink, info->corked != 0});
+        streams.append(StreamSeenOf(info));
 }
 
 void PulseRoutedSink::Answered()
@@ -112,6 +132,18 @@ void PulseRoutedSink::Answered()
         return;
     }
     const bool nowPlaying = sinkFound && PlaysInto(streams, sinkIndex);
+    // The default first: it is where every new sound goes.
+    std::pair<QString, QString> nowElsewhere;
+    if (const SinkSeen* other = FindSink(seen, seen.defaultSink); sinkFound && other && other->name != sink)
+        nowElsewhere = {QString(), other->description};
+    else if (const StreamSeen* stream = sinkFound ? PlaysElsewhere(streams, seen, sinkIndex) : nullptr)
+        nowElsewhere = {stream->name, FindSinkByIndex(seen, stream->sink)->description};
+    if (nowElsewhere != elsewhere) {
+        elsewhere = nowElsewhere;
+        QMetaObject::invokeMethod(
+            this, [this, nowElsewhere] { reportElsewhere(nowElsewhere.first, nowElsewhere.second); },
+            Qt::QueuedConnection);
+    }
     if (nowPlaying != playing) {
         playing = nowPlaying;
         // Told from the event loop: what hears it may change the routing, and with it drop this object.
@@ -124,16 +156,30 @@ void PulseRoutedSink::Answered()
 void PulseRoutedSink::Measure()
 {
     const bool wanted = watched && playing && !monitor.isEmpty();
-    if (wanted == bool(stream))
+    if (wanted == measuring)
         return;
+    measuring = wanted;
     if (!wanted) {
-        stream.reset();
+        // One the server still creates cannot be disconnected, and PipeWire's pulse server may never finish
+        // creating one closed meanwhile (it would stay for the connection's life): it is kept, unheard, for
+        // the next measuring, or closed once the server has it.
+        if (stream && stream->Creating())
+            stream->WhenCreated([this] {
+                QMetaObject::invokeMethod(
+                    this, [this] { measuring ? void() : stream.reset(); }, Qt::QueuedConnection);
+            });
+        else
+            stream.reset();
         if (watched)
             reportLevel(-std::numeric_limits<double>::infinity());
         return;
     }
     pacer = {};
     clock.start();
+    if (stream) {
+        stream->WhenCreated({});
+        return;
+    }
     stream = std::make_unique<PulsePeakStream>(
         context, monitor, [this](float peak) { Heard(peak); },
         [this] { QMetaObject::invokeMethod(this, &PulseRoutedSink::StreamFailed, Qt::QueuedConnection); });
@@ -141,6 +187,8 @@ void PulseRoutedSink::Measure()
 
 void PulseRoutedSink::Heard(float peak)
 {
+    if (!measuring)
+        return;
     if (const std::optional<float> paced = pacer.Heard(peak, clock.elapsed()))
         reportLevel(PeakDbfs(*paced));
 }
@@ -149,6 +197,7 @@ void PulseRoutedSink::Heard(float peak)
 void PulseRoutedSink::StreamFailed()
 {
     stream.reset();
+    measuring = false;
     monitor.clear();
     if (watched)
         reportLevel(-std::numeric_limits<double>::infinity());

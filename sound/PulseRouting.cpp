@@ -43,6 +43,7 @@ PulseRouting::PulseRouting(bool enabled, bool outageReported, const EngineReport
                 [this](EngineStatus status, const QString& sink) { StatusReported(status, sink); }),
       connection(outageReported, {[this](pa_context* ready) {
                                       context = ready;
+                                      connection.WatchSound(soundWatched);
                                       scheduler.ServerReady(this);
                                   },
                                   [this] {
@@ -53,7 +54,8 @@ PulseRouting::PulseRouting(bool enabled, bool outageReported, const EngineReport
                                   [this] {
                                       if (routedSink)
                                           routedSink->StreamsAnnounced();
-                                  }})
+                                  },
+                                  [this] { Announced(); }})
 {}
 
 PulseRouting::~PulseRouting() = default;
@@ -61,6 +63,11 @@ PulseRouting::~PulseRouting() = default;
 void PulseRouting::SetEnabled(bool on)
 {
     scheduler.SetEnabled(on);
+}
+
+void PulseRouting::Reapply()
+{
+    scheduler.PutBack();
 }
 
 void PulseRouting::Start()
@@ -117,6 +124,28 @@ void PulseRouting::SetLevelWatched(bool watched)
         routedSink->SetLevelWatched(watched);
 }
 
+void PulseRouting::SetSoundWatched(bool watched)
+{
+    soundWatched = watched;
+    connection.WatchSound(watched);
+}
+
+// Announcements come in bursts: told once for all that came before the event loop's next turn, and never
+// from inside the client library's own call.
+void PulseRouting::Announced()
+{
+    if (std::exchange(announcePending, true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            announcePending = false;
+            if (soundWatched)
+                reports.announced();
+        },
+        Qt::QueuedConnection);
+}
+
 void PulseRouting::StatusReported(EngineStatus status, const QString& sinkDescription)
 {
     FollowRoutedSink(status == EngineStatus::Routed);
@@ -132,13 +161,16 @@ void PulseRouting::FollowRoutedSink(bool routed)
     const bool wasFollowing = bool(routedSink);
     routedSink.reset();
     connection.WatchStreams(following);
-    // Whatever the dropped follower still had to tell: nothing plays into a sink not followed.
-    if (wasFollowing)
+    // Whatever the dropped follower still had to tell: nothing plays into a sink not followed, and nothing
+    // goes elsewhere from a routing not in place.
+    if (wasFollowing) {
         reports.playing(false);
+        reports.elsewhere({}, {});
+    }
     if (!following)
         return;
-    routedSink =
-        std::make_unique<PulseRoutedSink>(context, scheduler.RoutedSink(), reports.playing, reports.level);
+    routedSink = std::make_unique<PulseRoutedSink>(context, scheduler.RoutedSink(), reports.playing,
+                                                   reports.level, reports.elsewhere);
     routedSink->SetLevelWatched(levelWatched);
 }
 

@@ -28,6 +28,7 @@ public:
     ~PulseRouting() override;
 
     void SetEnabled(bool enabled) override;
+    void Reapply() override;
     // Without a server: one line on stderr, and a new connection when one appears.
     void Start() override;
     void TransmitterOpened(dev_t hidrawNode) override;
@@ -37,8 +38,10 @@ public:
     void Finish() override;
     void CheckSound(int measureMs, std::function<void(const SoundFacts& facts)> done) override;
     void SetLevelWatched(bool watched) override;
+    void SetSoundWatched(bool watched) override;
 
 private:
+    void Announced();
     void WatchSinks(bool on) override;
     void Search(std::function<RoutingPlan(const ServerSinks& seen)> plan,
                 std::function<void()> done) override;
@@ -54,6 +57,8 @@ private:
     EngineReports reports;
     TransmitterIdentity transmitter;
     bool levelWatched = false;
+    bool soundWatched = false;
+    bool announcePending = false;
     // Declared in this order so that the operation and the routed sink's reading go before the connection
     // their context belongs to.
     RoutingScheduler scheduler;

@@ -10,11 +10,15 @@ PulseSearch::PulseSearch(pa_context* context, std::function<RoutingPlan(const Se
 void PulseSearch::WithSinks(const ServerSinks& seen)
 {
     const RoutingPlan planned = plan(seen);
+    if (planned.sink && planned.moveAllStreams)
+        MoveStreams(std::nullopt, *planned.sink);
     if (!planned.setDefault)
         return;
     SetDefault(planned.sink->name);
+    if (planned.moveAllStreams)
+        return;
     // Newer servers move the streams that follow the default themselves, before they answer the list
     // below; only what still plays on the old default (on older servers, or tied to that sink) is moved.
     if (const SinkSeen* previous = FindSink(seen, seen.defaultSink))
-        MoveStreams(previous->index, planned.sink->name);
+        MoveStreams(previous->index, *planned.sink);
 }

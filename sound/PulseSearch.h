@@ -3,7 +3,7 @@
 #include "sound/PulseOperation.h"
 
 // Routes to the transmitter's sink when plan, given what was read, finds it: it becomes the default and the
-// streams still on the old default follow.
+// streams still on the old default follow, or, when the user asked, every stream on any other sink.
 class PulseSearch final : public PulseOperation
 {
 public:

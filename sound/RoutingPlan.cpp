@@ -8,6 +8,14 @@ const SinkSeen* FindSink(const ServerSinks& seen, const QByteArray& name)
     return nullptr;
 }
 
+const SinkSeen* FindSinkByIndex(const ServerSinks& seen, std::uint32_t index)
+{
+    for (const SinkSeen& sink : seen.sinks)
+        if (sink.index == index)
+            return &sink;
+    return nullptr;
+}
+
 const SinkSeen* TransmitterSink(const ServerSinks& seen, const TransmitterIdentity& transmitter)
 {
     for (const SinkSeen& sink : seen.sinks)

@@ -30,6 +30,8 @@ struct ServerSinks
 
 // The sink named name among those seen; null when it is not there.
 const SinkSeen* FindSink(const ServerSinks& seen, const QByteArray& name);
+// The sink numbered index among those seen; null when it is not there.
+const SinkSeen* FindSinkByIndex(const ServerSinks& seen, std::uint32_t index);
 
 // The first sink seen that plays on the transmitter; null when there is none.
 const SinkSeen* TransmitterSink(const ServerSinks& seen, const TransmitterIdentity& transmitter);
@@ -40,6 +42,7 @@ struct RoutingPlan
     std::optional<SinkSeen> sink;        // the transmitter's sink; none: not found, nothing changes
     std::optional<RoutingRecord> record; // with a sink: what to keep written down; none: nothing owed back
     bool setDefault = false;             // the sink becomes the default; the streams on the old one follow
+    bool moveAllStreams = false;         // asked for by the user: every stream on another sink follows too
 };
 
 // The first sink of the transmitter's is routed to. The default is ours when the record says we made it

@@ -18,6 +18,7 @@ RoutingScheduler::RoutingScheduler(bool enabled, const QString& recordPath, Engi
     searchWindow.setInterval(SearchWindowMs);
     QObject::connect(&searchWindow, &QTimer::timeout, &searchWindow, [this] {
         EndSearch();
+        putBack = false;
         notFound = Wanted() && !routed;
         Next();
         Report();
@@ -30,10 +31,22 @@ void RoutingScheduler::SetEnabled(bool on)
         return;
     enabled = on;
     notFound = false;
+    putBack = on;
     if (on)
         BeginSearch();
     else
         EndSearch();
+    Next();
+    Report();
+}
+
+void RoutingScheduler::PutBack()
+{
+    if (!Wanted())
+        return;
+    putBack = true;
+    routed = false;
+    BeginSearch();
     Next();
     Report();
 }
@@ -188,11 +201,13 @@ RoutingPlan RoutingScheduler::Planned(const ServerSinks& seen)
 {
     if (!Wanted())
         return {};
-    const RoutingPlan plan = PlanRouting(seen, transmitter, record);
+    RoutingPlan plan = PlanRouting(seen, transmitter, record);
     if (!plan.sink)
         return plan;
+    plan.moveAllStreams = std::exchange(putBack, false);
     routed = true;
     routedSink = plan.sink->name;
+    routedIndex = plan.sink->index;
     routedDescription = plan.sink->description;
     notFound = false;
     EndSearch();
@@ -206,8 +221,10 @@ RoutingPlan RoutingScheduler::Planned(const ServerSinks& seen)
 
 void RoutingScheduler::Checked(const ServerSinks& seen)
 {
-    // Gone, or no longer the default: looked for again as on the transmitter's arrival.
-    if (routed && (!FindSink(seen, routedSink) || seen.defaultSink != routedSink)) {
+    // Gone, or made anew (its default then the server's pick, not the user's): looked for again as on the
+    // transmitter's arrival.
+    const SinkSeen* sink = FindSink(seen, routedSink);
+    if (routed && (!sink || sink->index != routedIndex)) {
         routed = false;
         BeginSearch();
     }

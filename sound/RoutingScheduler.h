@@ -19,11 +19,18 @@ public:
     // recordPath: where what a routing replaced is kept, read here. report: every change of status.
     RoutingScheduler(bool enabled, const QString& recordPath, EngineStatusCallback report);
 
+    // Switched on, the default and every playing stream go to the transmitter, as with PutBack.
     void SetEnabled(bool enabled);
+    // Asked for again while on: the transmitter's sink is looked for afresh, and once found it becomes the
+    // default again and every stream on another sink moves to it, the ones the user moved by hand too.
+    // Nothing else moves them back: the default or a stream the user sends elsewhere stays there.
+    void PutBack();
     // Its sink is looked for now and, as sound cards are probed after the HID node, for 10 s of sink
     // announcements.
     void TransmitterOpened(const TransmitterIdentity& transmitter);
     void TransmitterClosed();
+    // The routed sink is looked for again when it went or was made anew meanwhile; a default the user picked
+    // meanwhile stays.
     void Recheck();
 
     // A connection is ready; server stays valid until ServerLost or Finish.
@@ -71,10 +78,13 @@ private:
     QTimer searchWindow;
     bool searching = false;
     bool notFound = false;
+    // The search under way is the user's request: every stream follows.
+    bool putBack = false;
 
     // The transmitter's sink is the default; record: what was there before, kept also in recordPath.
     bool routed = false;
     QByteArray routedSink;
+    std::uint32_t routedIndex = 0;
     QString routedDescription;
     QString recordPath;
     std::optional<RoutingRecord> record;

@@ -5,19 +5,19 @@
 #include <limits>
 #include <utility>
 
-namespace {
-
-constexpr int ReadLimitMs = 1000;
-// A sink plays in blocks, up to seconds long while no client asks for less: the monitor's first reading
-// may come that much later. The measuring time counts from it, as long as this allows.
-constexpr int FirstReadingAllowanceMs = 500;
-
-} // namespace
-
 bool PlaysInto(const QList<StreamSeen>& streams, std::uint32_t sink)
 {
     return std::any_of(streams.begin(), streams.end(),
                        [sink](const StreamSeen& stream) { return stream.sink == sink && !stream.corked; });
+}
+
+const StreamSeen* PlaysElsewhere(const QList<StreamSeen>& streams, const ServerSinks& sinks,
+                                 std::uint32_t sink)
+{
+    for (const StreamSeen& stream : streams)
+        if (!stream.corked && stream.sink != sink && FindSinkByIndex(sinks, stream.sink))
+            return &stream;
+    return nullptr;
 }
 
 SoundFacts FactsOf(const ServerReading& reading, const TransmitterIdentity& transmitter)
@@ -36,6 +36,11 @@ SoundFacts FactsOf(const ServerReading& reading, const TransmitterIdentity& tran
     // Turned all the way down is as silent as muted.
     facts.sinkMuted = sink->muted || sink->volume == 0;
     facts.playing = PlaysInto(reading.streams, sink->index);
+    if (const StreamSeen* elsewhere = PlaysElsewhere(reading.streams, reading.sinks, sink->index);
+        elsewhere && !facts.playing) {
+        facts.streamElsewhere = elsewhere->name;
+        facts.streamElsewhereSink = FindSinkByIndex(reading.sinks, elsewhere->sink)->description;
+    }
     return facts;
 }
 
@@ -61,7 +66,7 @@ void SoundCheck::Start()
 {
     sinceStart.start();
     facts.server = SoundFacts::Server::NotAnswering;
-    limit.start(ReadLimitMs);
+    limit.start(HearingReadLimitMs);
     server->Read([this](const ServerReading& reading) { Read(reading); }, [this] { Lost(); });
 }
 
@@ -104,14 +109,15 @@ void SoundCheck::Read(const ServerReading& reading)
     }
     askers = std::move(measured);
     const SinkSeen* sink = TransmitterSink(reading.sinks, transmitter);
-    // Nothing playing into the sink: there is nothing to hear, and a sleeping sink is not woken.
-    if (!sink || measureMs == 0 || sink->monitorSource.isEmpty() || !facts.playing) {
+    // Nothing playing into the sink: there is nothing to hear, and a sleeping sink is not woken. A muted
+    // sink is silent, and its link, before the level's, is what the check names.
+    if (!sink || measureMs == 0 || sink->monitorSource.isEmpty() || !facts.playing || facts.sinkMuted) {
         End();
         return;
     }
-    // Counted from the start: the whole stays within measureMs + FirstReadingAllowanceMs, or ReadLimitMs.
+    // Counted from the start: the whole stays within HearingSoundLimitMs.
     measuring = true;
-    limit.start(std::max<qint64>(0, measureMs + FirstReadingAllowanceMs - sinceStart.elapsed()));
+    limit.start(std::max<qint64>(0, HearingSoundLimitMs(measureMs) - sinceStart.elapsed()));
     server->Measure(
         sink->monitorSource, [this](float peak) { Heard(peak); },
         [this] {
@@ -130,7 +136,7 @@ void SoundCheck::Heard(float peak)
         limit.start(std::min<qint64>(measureMs, limit.remainingTime()));
     }
     loudest = std::max(loudest, peak);
-    if (PeakDbfs(loudest) > SilenceDbfs)
+    if (HeardAt(PeakDbfs(loudest)))
         End();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sound/RoutingPlan.h"
+#include "state/HearingLimits.h"
 #include "state/SoundFacts.h"
 
 #include <cstdint>
@@ -13,14 +14,12 @@
 #include <QTimer>
 #include <vector>
 
-// Sound at or below this level counts as silence.
-inline constexpr double SilenceDbfs = -60.0;
-
 // A stream that plays into a sink: its sink's index, and whether it is paused.
 struct StreamSeen
 {
     std::uint32_t sink = 0;
     bool corked = false;
+    QString name = {}; // its application's name, as the mixer shows it
 };
 
 // One reading of the server for the hearing check.
@@ -33,6 +32,10 @@ struct ServerReading
 
 // Whether a stream, not corked, plays into the sink numbered sink.
 bool PlaysInto(const QList<StreamSeen>& streams, std::uint32_t sink);
+// The first stream, not corked, that plays into a listed sink other than the one numbered sink; null when
+// none does.
+const StreamSeen* PlaysElsewhere(const QList<StreamSeen>& streams, const ServerSinks& sinks,
+                                 std::uint32_t sink);
 // What reading tells of the way to the transmitter's sink; the level is not part of it.
 SoundFacts FactsOf(const ServerReading& reading, const TransmitterIdentity& transmitter);
 // A peak reading (0 to 1, as the server's peak detection gives it) in dBFS: -inf for 0.
@@ -53,10 +56,11 @@ public:
 };
 
 // One hearing check: reads the server, then, while something plays into the transmitter's sink, measures
-// its monitor for measureMs from the first reading (which may wait up to half a second for the sink's next
-// block), or less once sound above SilenceDbfs was heard. A reading not answered within a second ends it as
+// its monitor for measureMs from the first reading (which may wait HearingFirstReadingMs for the sink's next
+// block), or less once sound was heard. A reading not answered within HearingReadLimitMs ends it as
 // NotAnswering; a server that fails or goes ends it as None (its socket gone) or NotAnswering. So done is
-// called once, from the event loop, within measureMs + 1 s; the server object goes right after.
+// called once, from the event loop, within HearingSoundLimitMs(measureMs); the server object goes right
+// after.
 // Others asking meanwhile share it (Join), so that many askers cost the server one connection.
 class SoundCheck final : public QObject
 {

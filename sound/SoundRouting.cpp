@@ -28,13 +28,17 @@ QVariantMap SoundRouting::Properties() const
 {
     return {{Property::Name(Property::SoundRouting), IsEnabled()},
             {Property::Name(Property::SoundState), State()},
-            {Property::Name(Property::SoundSink), SinkDescription()}};
+            {Property::Name(Property::SoundSink), SinkDescription()},
+            {Property::Name(Property::SoundElsewhere), ElsewhereText()}};
 }
 
 QString SoundRouting::SetEnabled(bool on)
 {
-    if (on == enabled)
+    if (on == enabled) {
+        if (on && engine && !finished)
+            engine->Reapply();
         return {};
+    }
     if (const QString failure = WriteSoundOption(optionPath, on); !failure.isEmpty()) {
         emit enabledChanged(enabled);
         return (enabled ? tr("Playing sound through the transmitter not stored: %1; it stays on")
@@ -85,12 +89,17 @@ bool SoundRouting::startEngine()
         return false;
     }
     engineReported(EngineStatus::NoServer, {});
-    engine.reset(create(enabled, outageReported,
-                        {[this](EngineStatus status, const QString& sink) { engineReported(status, sink); },
-                         [this](bool nowPlaying) { enginePlaying(nowPlaying); },
-                         [this](double peakDbfs) { emit levelChanged(peakDbfs); }}));
+    engine.reset(
+        create(enabled, outageReported,
+               {[this](EngineStatus status, const QString& sink) { engineReported(status, sink); },
+                [this](bool nowPlaying) { enginePlaying(nowPlaying); },
+                [this](double peakDbfs) { emit levelChanged(peakDbfs); },
+                [this](const QString& stream, const QString& sink) { engineElsewhere(stream, sink); },
+                [this] { emit soundAnnounced(); }}));
     if (levelWatchers > 0)
         engine->SetLevelWatched(true);
+    if (soundWatchers > 0)
+        engine->SetSoundWatched(true);
     if (transmitterOpen)
         engine->TransmitterOpened(transmitterNode);
     engine->Start();
@@ -170,6 +179,20 @@ void SoundRouting::UnwatchLevel()
         engine->SetLevelWatched(false);
 }
 
+void SoundRouting::WatchSound()
+{
+    if (++soundWatchers == 1 && engine)
+        engine->SetSoundWatched(true);
+}
+
+void SoundRouting::UnwatchSound()
+{
+    if (soundWatchers == 0)
+        return;
+    if (--soundWatchers == 0 && engine)
+        engine->SetSoundWatched(false);
+}
+
 void SoundRouting::Recheck()
 {
     if (engine && !finished)
@@ -194,6 +217,16 @@ void SoundRouting::enginePlaying(bool nowPlaying)
     emit stateChanged();
 }
 
+void SoundRouting::engineElsewhere(const QString& stream, const QString& sink)
+{
+    // Read by scripts on the bus: the same in every language.
+    engineElsewhereText = sink.isEmpty() ? QString()
+                          : stream.isEmpty()
+                              ? QStringLiteral("the sound settings now send it to %1").arg(sink)
+                              : QStringLiteral("the sound settings now send %1 to %2").arg(stream, sink);
+    updateState();
+}
+
 void SoundRouting::updateState()
 {
     QString newState = QStringLiteral("off");
@@ -211,14 +244,17 @@ void SoundRouting::updateState()
             newState = QStringLiteral("not found");
             break;
         case EngineStatus::Routed:
-            newState = QStringLiteral("routed");
+            newState = engineElsewhereText.isEmpty() ? QStringLiteral("routed") : QStringLiteral("elsewhere");
             break;
         }
     }
-    const QString newSink = newState == QLatin1String("routed") ? engineSink : QString();
-    if (newState == state && newSink == sinkDescription)
+    const bool routed = enabled && engineStatus == EngineStatus::Routed;
+    const QString newSink = routed ? engineSink : QString();
+    const QString newElsewhere = routed ? engineElsewhereText : QString();
+    if (newState == state && newSink == sinkDescription && newElsewhere == elsewhereText)
         return;
     state = newState;
     sinkDescription = newSink;
+    elsewhereText = newElsewhere;
     emit stateChanged();
 }

@@ -31,15 +31,22 @@ public:
     bool IsEnabled() const { return enabled; }
     // Stores the choice, then routes or restores at once. Returns why the choice could not be stored, empty
     // when it was: then nothing changes, and enabledChanged repeats the kept value so that a view already
-    // showing the new one (a checked menu item) shows the kept one again.
+    // showing the new one (a checked menu item) shows the kept one again. On while on already puts the
+    // sound back on the transmitter: the default output and every playing stream, also those the user sent
+    // elsewhere by hand; nothing else moves them back.
     QString SetEnabled(bool enabled);
 
-    // Where the sound goes: "routed", "off", "no sound server", "looking for the transmitter's sound card"
+    // Where the sound goes: "routed", "elsewhere" (routed, but the sound settings now send the sound to
+    // another output: ElsewhereText), "off", "no sound server", "looking for the transmitter's sound card"
     // or "not found".
     QString State() const { return state; }
-    // The routed sink's description; empty unless State() is "routed".
+    // The routed sink's description; empty unless State() is "routed" or "elsewhere".
     QString SinkDescription() const { return sinkDescription; }
-    // The option and the state as the bus and the web page show them: SoundRouting, SoundState, SoundSink.
+    // While "elsewhere": "the sound settings now send it to Speakers" (the default output) or "the sound
+    // settings now send music to Speakers" (a stream); empty otherwise.
+    QString ElsewhereText() const { return elsewhereText; }
+    // The option and the state as the bus and the web page show them: SoundRouting, SoundState, SoundSink,
+    // SoundElsewhere.
     QVariantMap Properties() const;
 
     // Reaches the sound server, asynchronously; call once the window is shown (or the headless start is
@@ -57,12 +64,13 @@ public:
     void Finish();
 
     // Gathers SoundFacts for the hearing check, measuring the level on the transmitter's sink's monitor for
-    // measureMilliseconds (0: no measuring; the measuring stops early once sound above -60 dBFS was seen).
+    // measureMilliseconds (0: no measuring; the measuring stops early once sound was heard).
     // Only a sink that something plays into is measured: otherwise peakDbfs stays empty. The measuring time
     // counts from the monitor's first reading, which may come up to half a second late (a sink playing in
     // long blocks), within the limit below.
-    // done is called exactly once, from the event loop, within measureMilliseconds + 1 s whatever the
-    // server does (no server: Server::None at once; a server that does not answer: Server::NotAnswering).
+    // done is called exactly once, from the event loop, within HearingSoundLimitMs(measureMilliseconds)
+    // whatever the server does (no server: Server::None at once; a server that does not answer:
+    // Server::NotAnswering).
     void CheckSound(int measureMilliseconds, std::function<void(const SoundFacts&)> done);
     // Counted, as the window and the bus watch independently (balanced calls; an UnwatchLevel without a
     // WatchLevel is ignored). While the count is above 0 and the sound is routed, levelChanged reports the
@@ -72,6 +80,10 @@ public:
     // Whether a stream plays into the routed transmitter's sink now, followed from the server's
     // announcements (no polling); a change comes with stateChanged().
     bool Playing() const { return playing; }
+    // Counted as WatchLevel: while above 0, soundAnnounced follows the server's announcements of its sinks,
+    // its streams and its default; nothing is followed otherwise.
+    void WatchSound();
+    void UnwatchSound();
 
 signals:
     void enabledChanged(bool enabled);
@@ -80,6 +92,8 @@ signals:
     // A search for the transmitter's sound card ended without it; once per search.
     void cardNotFound();
     void levelChanged(double peakDbfs); // -inf or a value <= 0
+    // The server's sinks, streams or default changed while the sound is watched; once for a burst.
+    void soundAnnounced();
 
 private:
     void startEngineWhenServerAppears();
@@ -87,6 +101,7 @@ private:
     void engineReported(EngineStatus status, const QString& sinkDescription);
     void updateState();
     void enginePlaying(bool nowPlaying);
+    void engineElsewhere(const QString& stream, const QString& sink);
     void answerCheck(std::function<void(const SoundFacts&)> done, SoundFacts::Server server);
 
     QString optionPath;
@@ -103,8 +118,11 @@ private:
     QString engineSink;
     QString state;
     QString sinkDescription;
+    QString engineElsewhereText;
+    QString elsewhereText;
     bool playing = false;
     int levelWatchers = 0;
+    int soundWatchers = 0;
     // The checks the engine has yet to answer, by number: those still open at the end are answered here.
     std::map<unsigned, std::function<void(const SoundFacts&)>> checks;
     unsigned checkNumber = 0;

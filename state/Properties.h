@@ -65,6 +65,13 @@ inline constexpr Row WriteFailedAt{
 inline constexpr Row SoundRouting{"SoundRouting", "b", Bus | Ctl, 0, 1, "Sound routing", "\"on\" or \"off\""};
 inline constexpr Row SoundState{"SoundState", "s", Nobody, 0, 0, "Sound", "where the sound goes"};
 inline constexpr Row SoundSink{"SoundSink", "s", Nobody, 0, 0, "", "the transmitter's sound card"};
+inline constexpr Row SoundElsewhere{"SoundElsewhere",
+                                    "s",
+                                    Nobody,
+                                    0,
+                                    0,
+                                    "",
+                                    "where the sound settings send the sound instead, while \"elsewhere\""};
 inline constexpr Row OnAirAtStart{"OnAirAtStart",     "b", Bus | Ctl, 0, 1, "On air at start",
                                   "\"yes\" or \"no\""};
 inline constexpr Row StartAtLogin{"StartAtLogin",     "b", Bus | Ctl, 0, 1, "Start at login",
@@ -80,11 +87,11 @@ inline constexpr Row HearingProblem{
     "HearingProblem", "s", Nobody, 0, 0, "", "the hearing check's first broken link, empty while none is"};
 
 // In the order the bus lists them and status shows them.
-inline constexpr const Row* all[] = {&Frequency,  &OnAir,        &Muted,         &PaLevel,      &TxGain,
-                                     &Stereo,     &Band,         &Step,          &Deemphasis,   &Connected,
-                                     &Connection, &Delivered,    &WriteFailedAt, &SoundRouting, &SoundState,
-                                     &SoundSink,  &OnAirAtStart, &StartAtLogin,  &Favourites,   &WebControl,
-                                     &WebAddress, &WebNetwork,   &WebPort};
+inline constexpr const Row* all[] = {
+    &Frequency,     &OnAir,        &Muted,      &PaLevel,        &TxGain,       &Stereo,
+    &Band,          &Step,         &Deemphasis, &Connected,      &Connection,   &Delivered,
+    &WriteFailedAt, &SoundRouting, &SoundState, &SoundElsewhere, &OnAirAtStart, &StartAtLogin,
+    &Favourites,    &WebControl,   &WebAddress, &WebNetwork,     &WebPort};
 
 inline QString Name(const Row& row)
 {

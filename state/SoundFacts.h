@@ -20,6 +20,10 @@ struct SoundFacts
     QString defaultSinkDescription;    // where the sound goes: the default sink's description (may be empty)
     bool sinkMuted = false; // the transmitter's sink is muted, or at volume 0, in the sound settings
     bool playing = false;   // at least one stream, not corked, plays into the transmitter's sink
+    // While nothing plays into it: a stream, not corked, that plays into another sink (its application's
+    // name) and that sink's description; both empty when none does.
+    QString streamElsewhere;
+    QString streamElsewhereSink;
     // The loudest on the sink's monitor over the measured time; empty: not measured.
     std::optional<double> peakDbfs;
 };

@@ -77,7 +77,7 @@ private slots:
         QTest::newRow("muted") << With(holding, [](auto& t) { t.muted = true; }) << heard << "unmuted"
                                << "muted: tessalyctl unmute";
         QTest::newRow("power 0") << With(holding, [](auto& t) { t.paLevel = 0; }) << heard << "power"
-                                 << "power is 0";
+                                 << "power is 0: tessalyctl power 60";
         QTest::newRow("sound not asked") << holding << notAsked << QString() << QString();
         QTest::newRow("no sound server")
             << holding << sound([](auto& s) { s.server = Server::None; }) << "sound-server" << QString();
@@ -97,15 +97,23 @@ private slots:
             << "the sound goes to Speakers, not to the transmitter: tessalyctl sound on";
         QTest::newRow("nothing playing") << holding << sound([](auto& s) { s.playing = false; }) << "playing"
                                          << "nothing is playing";
+        QTest::newRow("a stream played elsewhere")
+            << holding << sound([](auto& s) {
+                   s.playing = false;
+                   s.streamElsewhere = QStringLiteral("music");
+                   s.streamElsewhereSink = QStringLiteral("Speakers");
+               })
+            << "playing"
+            << "music plays to Speakers, not to the transmitter: tessalyctl sound on";
         QTest::newRow("nothing playing into a muted sink") << holding << sound([](auto& s) {
             s.playing = false;
             s.sinkMuted = true;
         }) << "playing" << QString();
-        QTest::newRow("sink muted") << holding << sound([](auto& s) { s.sinkMuted = true; })
-                                    << "output-unmuted"
-                                    << "the transmitter's output is muted in the sound settings";
+        QTest::newRow("sink muted")
+            << holding << sound([](auto& s) { s.sinkMuted = true; }) << "output-unmuted"
+            << "the transmitter's output is muted in the sound settings: unmute it there";
         QTest::newRow("silent") << holding << sound([](auto& s) { s.peakDbfs = -70.0; }) << "level"
-                                << "the sound is silent (below -60 dBFS for 2 s)";
+                                << "the sound is silent (below -60 dBFS for 2 s): turn the player up";
         QTest::newRow("digital silence")
             << holding << sound([](auto& s) { s.peakDbfs = -std::numeric_limits<double>::infinity(); })
             << "level" << QString();

@@ -41,8 +41,8 @@ start_x() {
 }
 
 stop_x() {
-    kill "$x_pid" 2>/dev/null || true
-    wait "$x_pid" 2>/dev/null || true
+    kill "${x_pid:-}" 2>/dev/null || true
+    wait "${x_pid:-}" 2>/dev/null || true
 }
 
 # For the EXIT traps of scripts using start_program: once the work directory $2 goes, the program's

@@ -25,7 +25,7 @@ ALLOWED = {
     "skin": {"res"},
     "panels": {"skin", "res", "core", "state"},
     "app": {"service", "panels", "skin", "res", "bus", "core", "sound", "device", "state", "web"},
-    "ctl": {"bus/BusNames.h", "state/TransmitterValues.h", "state/Properties.h"},
+    "ctl": {"bus/BusNames.h", "state/TransmitterValues.h", "state/Properties.h", "state/HearingLimits.h"},
 }
 TABLE = "state/Properties.h"
 ROW = re.compile(r'inline constexpr Row \w+\{"(\w+)"')

@@ -93,7 +93,7 @@ void TestSoundCheck::readsTheWay_data()
     QTest::addColumn<QByteArrayList>("sinks");
     QTest::addColumn<QString>("streams");
     QTest::addColumn<QByteArray>("serverName");
-    // Expected: found, routed, muted, playing, pipewire, where the sound goes.
+    // Expected: found, routed, muted, playing, pipewire, where the sound goes, where a stream plays instead.
     QTest::addColumn<QString>("facts");
 
     const QByteArrayList two{"speakers", "radio"};
@@ -103,8 +103,15 @@ void TestSoundCheck::readsTheWay_data()
         << QByteArray("radio") << two << "1:corked" << QByteArray("pulseaudio") << "found routed RADIO";
     QTest::newRow("one paused, one playing") << QByteArray("radio") << two << "1:corked 1:playing"
                                              << QByteArray("pulseaudio") << "found routed playing RADIO";
-    QTest::newRow("playing elsewhere")
-        << QByteArray("speakers") << two << "0:playing" << QByteArray("pulseaudio") << "found SPEAKERS";
+    QTest::newRow("playing elsewhere") << QByteArray("speakers") << two << "0:playing"
+                                       << QByteArray("pulseaudio") << "found SPEAKERS elsewhere:SPEAKERS";
+    QTest::newRow("routed, the one stream moved elsewhere")
+        << QByteArray("radio") << two << "0:playing" << QByteArray("pulseaudio")
+        << "found routed RADIO elsewhere:SPEAKERS";
+    QTest::newRow("one here, one elsewhere") << QByteArray("radio") << two << "0:playing 1:playing"
+                                             << QByteArray("pulseaudio") << "found routed playing RADIO";
+    QTest::newRow("paused elsewhere")
+        << QByteArray("radio") << two << "0:corked" << QByteArray("pulseaudio") << "found routed RADIO";
     QTest::newRow("muted") << QByteArray("radio") << QByteArrayList{"speakers", "radio+muted"} << "1:playing"
                            << QByteArray("pulseaudio") << "found routed muted playing RADIO";
     QTest::newRow("volume 0") << QByteArray("radio") << QByteArrayList{"speakers", "radio+volume0"} << ""
@@ -113,7 +120,7 @@ void TestSoundCheck::readsTheWay_data()
                                         << "" << QByteArray("pulseaudio") << "found routed RADIO";
     QTest::newRow("first of two cards, the second the default")
         << QByteArray("radio-b") << QByteArrayList{"radio-a", "radio-b"} << "1:playing"
-        << QByteArray("pulseaudio") << "found RADIO-B";
+        << QByteArray("pulseaudio") << "found RADIO-B elsewhere:RADIO-B";
     QTest::newRow("no card") << QByteArray("speakers") << QByteArrayList{"speakers", "hdmi"} << "0:playing"
                              << QByteArray("pulseaudio") << "SPEAKERS";
     QTest::newRow("no default") << QByteArray() << two << "" << QByteArray("pulseaudio") << "found";
@@ -139,13 +146,15 @@ void TestSoundCheck::readsTheWay()
             said += QString::fromLatin1(word);
     if (!facts.defaultSinkDescription.isEmpty())
         said += facts.defaultSinkDescription;
+    if (!facts.streamElsewhereSink.isEmpty())
+        said += QStringLiteral("elsewhere:") + facts.streamElsewhereSink;
     QCOMPARE(facts.server, SoundFacts::Server::Answering);
     QVERIFY(!facts.peakDbfs);
     QTEST(said.join(QLatin1Char(' ')), "facts");
 }
 
 // What the server does, step by step: "read" (radio, a stream playing into it), "read-idle" (nothing
-// playing), "read-none" (no card), "hear:<linear peak>",
+// playing), "read-none" (no card), "read-muted" (its sink muted, a stream playing), "hear:<linear peak>",
 // "fail" (the stream), "lost" (the server went), "wait" (until the measuring time is up). The check must end
 // exactly once with what it found, and let its server go.
 void TestSoundCheck::endsWhateverTheServerDoes_data()
@@ -165,6 +174,8 @@ void TestSoundCheck::endsWhateverTheServerDoes_data()
     QTest::newRow("not measured when not asked") << "read" << 0 << true << Answering << true << "none";
     QTest::newRow("nothing playing, nothing to measure")
         << "read-idle" << anHour << true << Answering << true << "none";
+    QTest::newRow("muted sink, nothing to measure")
+        << "read-muted" << anHour << true << Answering << true << "none";
     QTest::newRow("no card, nothing to measure")
         << "read-none" << anHour << true << Answering << false << "none";
     QTest::newRow("sound stops the measuring")
@@ -197,11 +208,12 @@ void TestSoundCheck::endsWhateverTheServerDoes()
     check->Start();
     for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (step.startsWith(QLatin1String("read")))
-            seen.read(
-                {"pulseaudio",
-                 Sinks("speakers", step == QLatin1String("read-none") ? QByteArrayList{"speakers"}
-                                                                      : QByteArrayList{"speakers", "radio"}),
-                 Streams(step == QLatin1String("read") ? "1:playing" : "1:corked")});
+            seen.read({"pulseaudio",
+                       Sinks("speakers", step == QLatin1String("read-none") ? QByteArrayList{"speakers"}
+                                         : step == QLatin1String("read-muted")
+                                             ? QByteArrayList{"speakers", "radio+muted"}
+                                             : QByteArrayList{"speakers", "radio"}),
+                       Streams(step == QLatin1String("read-idle") ? "1:corked" : "1:playing")});
         else if (step.startsWith(QLatin1String("hear:")))
             seen.heard(step.section(QLatin1Char(':'), 1).toFloat());
         else if (step == QLatin1String("fail"))

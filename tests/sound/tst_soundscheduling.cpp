@@ -33,7 +33,7 @@ class FakeServer final : public RoutingServer
 {
 public:
     ServerSinks state = Server("speakers", {"speakers", "radio"});
-    // Every default in turn, the first one included.
+    // Every default in turn, the first one included, and "+streams" where every stream was moved to it.
     QByteArrayList defaults{state.defaultSink};
     bool overlapped = false;
 
@@ -44,6 +44,8 @@ public:
             const RoutingPlan planned = plan(state);
             if (planned.setDefault)
                 SetDefault(planned.sink->name);
+            if (planned.moveAllStreams)
+                defaults += "+streams";
             done();
         });
     }
@@ -195,8 +197,21 @@ void TestSoundScheduling::latestRequestWins_data()
                                        << "speakers radio" << routed << EngineStatus::Routed;
     QTest::newRow("off during the search") << "open ready off settle"
                                            << "speakers" << QByteArray() << EngineStatus::Idle;
-    QTest::newRow("off and on during the search") << "open ready off on settle"
-                                                  << "speakers radio" << routed << EngineStatus::Routed;
+    QTest::newRow("off and on during the search")
+        << "open ready off on settle"
+        << "speakers radio +streams" << routed << EngineStatus::Routed;
+    QTest::newRow("the user's pick while routed stays")
+        << "ready open settle user:headphones recheck settle"
+        << "speakers radio headphones" << routed << EngineStatus::Routed;
+    QTest::newRow("put back after the user's pick") << "ready open settle user:headphones putback settle"
+                                                    << "speakers radio headphones radio +streams"
+                                                    << QByteArray("headphones>radio") << EngineStatus::Routed;
+    QTest::newRow("put back a stream: the default stays ours")
+        << "ready open settle putback settle"
+        << "speakers radio +streams" << routed << EngineStatus::Routed;
+    QTest::newRow("put back while off: nothing")
+        << "ready open settle off settle putback settle"
+        << "speakers radio speakers" << QByteArray() << EngineStatus::Idle;
     QTest::newRow("closed, reopened during the restore")
         << "ready open settle close open settle"
         << "speakers radio speakers radio" << routed << EngineStatus::Routed;
@@ -242,6 +257,7 @@ void TestSoundScheduling::latestRequestWins()
         {QStringLiteral("on"), [&](Sink) { scheduler->SetEnabled(true); }},
         {QStringLiteral("off"), [&](Sink) { scheduler->SetEnabled(false); }},
         {QStringLiteral("recheck"), [&](Sink) { scheduler->Recheck(); }},
+        {QStringLiteral("putback"), [&](Sink) { scheduler->PutBack(); }},
         {QStringLiteral("ready"), [&](Sink) { scheduler->ServerReady(&server); }},
         {QStringLiteral("lost"),
          [&](Sink) {
