@@ -10,6 +10,8 @@
 # Usage: sound_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> [tessalyctl [pipewire]]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
+# A command that ends the run through set -e says which, as a failed check would.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 require_x_tools
 server=${4:-pulseaudio}
 tools=(pactl pacat pulseaudio)
