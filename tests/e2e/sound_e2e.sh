@@ -28,9 +28,13 @@ trap 'kill ${program_pid:-} ${player_pid:-} ${server_pids[@]} ${bus_pid:-} 2>/de
 ctl=${3:-}
 
 # Everything of the sound server is private: its socket, its cookie, no bus (nor one started for it).
+# pactl and pacat asked before the server listens would start a PulseAudio of their own, which then holds the
+# socket the server under test wants: never.
 export HOME=$work/home PULSE_RUNTIME_PATH=$work/pulse DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
+export PULSE_CLIENTCONFIG=$work/client.conf
 unset PULSE_SERVER
 mkdir -m 700 "$HOME" "$PULSE_RUNTIME_PATH"
+echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
 
 until_true() {
     for _ in $(seq 200); do
