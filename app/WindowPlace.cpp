@@ -1,9 +1,9 @@
 #include "app/WindowPlace.h"
 
+#include "app/AppLog.h"
 #include "state/FileWriter.h"
 #include "state/SmallTextFile.h"
 
-#include <cstdio>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -83,5 +83,5 @@ void KeepPlace(const QWidget& window, const QString& path)
         return;
     // Only the next start's comfort is at stake: said, and the run ends as it would.
     if (const QString failure = ReplaceFile(path, text); !failure.isEmpty())
-        std::fprintf(stderr, "tessaly: %s\n", qPrintable(failure));
+        qCWarning(appLog, "%s", qUtf8Printable(failure));
 }

@@ -1,3 +1,4 @@
+#include "app/AppLog.h"
 #include "app/CTransmitterApp.h"
 #include "app/DisplayCheck.h"
 #include "service/HeadlessRun.h"
@@ -5,7 +6,6 @@
 #include "service/Session.h"
 #include "service/StartOptions.h"
 
-#include <cstdio>
 #include <malloc.h>
 #include <QApplication>
 
@@ -28,9 +28,8 @@ int main(int argc, char* argv[])
         return HandOverToRunningInstance(options.background);
     }
     if (!displayUsable) {
-        std::fputs("tessaly: no display to show the window on (DISPLAY or WAYLAND_DISPLAY cannot be opened); "
-                   "'tessaly --headless' runs without one\n",
-                   stderr);
+        qCWarning(appLog, "no display to show the window on (DISPLAY or WAYLAND_DISPLAY cannot be opened); "
+                          "'tessaly --headless' runs without one");
         return 2;
     }
 

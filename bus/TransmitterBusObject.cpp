@@ -1,6 +1,7 @@
 #include "bus/TransmitterBusObject.h"
 
 #include "bus/BusHearingCheck.h"
+#include "bus/BusLog.h"
 #include "bus/BusNames.h"
 #include "core/TransmitterCore.h"
 #include "sound/SoundRouting.h"
@@ -8,7 +9,6 @@
 #include "web/WebControl.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -152,13 +152,12 @@ bool TransmitterBusObject::Register()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        std::fprintf(stderr, "tessaly: no session bus, no scripted control: %s\n",
-                     qPrintable(bus.lastError().message()));
+        qCWarning(busLog, "no session bus, no scripted control: %s",
+                  qUtf8Printable(bus.lastError().message()));
         return false;
     }
     if (!bus.registerVirtualObject(BusNames::objectPath, this)) {
-        std::fprintf(stderr, "tessaly: could not export %s on the session bus\n",
-                     qPrintable(BusNames::objectPath));
+        qCWarning(busLog, "could not export %s on the session bus", qUtf8Printable(BusNames::objectPath));
         return false;
     }
     registered = true;
@@ -168,14 +167,15 @@ bool TransmitterBusObject::Register()
         bus.interface()->registerService(BusNames::service, QDBusConnectionInterface::QueueService,
                                          QDBusConnectionInterface::DontAllowReplacement);
     if (!reply.isValid()) {
-        std::fprintf(stderr, "tessaly: could not take the bus name %s: %s\n", qPrintable(BusNames::service),
-                     qPrintable(reply.error().message()));
+        qCWarning(busLog, "could not take the bus name %s: %s", qUtf8Printable(BusNames::service),
+                  qUtf8Printable(reply.error().message()));
         return false;
     }
     if (reply.value() == QDBusConnectionInterface::ServiceQueued)
-        std::fprintf(stderr,
-                     "tessaly: the bus name %s belongs to another process: waiting until it is free\n",
-                     qPrintable(BusNames::service));
+        qCWarning(busLog, "the bus name %s belongs to another process: waiting until it is free",
+                  qUtf8Printable(BusNames::service));
+    else
+        qCDebug(busLog, "on the session bus as %s", qUtf8Printable(BusNames::service));
     return true;
 }
 

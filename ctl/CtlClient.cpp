@@ -3,6 +3,7 @@
 #include "bus/BusNames.h"
 #include "ctl/BusRefusal.h"
 #include "ctl/CheckText.h"
+#include "ctl/CtlLog.h"
 #include "ctl/StatusText.h"
 #include "state/Properties.h"
 
@@ -18,7 +19,7 @@ using Request = BusRefusal::Request;
 
 void printError(const QString& message)
 {
-    std::fprintf(stderr, "tessalyctl: %s\n", qUtf8Printable(message));
+    qCWarning(ctlLog, "%s", qUtf8Printable(message));
 }
 
 void printLine(const QString& text)

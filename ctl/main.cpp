@@ -1,6 +1,7 @@
 #include "ctl/BusRefusal.h"
 #include "ctl/CtlClient.h"
 #include "ctl/CtlCommand.h"
+#include "ctl/CtlLog.h"
 #include "ctl/Watchdog.h"
 
 #include <cstdio>
@@ -10,6 +11,8 @@
 
 int main(int argc, char* argv[])
 {
+    // Its refusals read "tessalyctl: …", one line each; QT_LOGGING_RULES may add the details.
+    qSetMessagePattern(QStringLiteral("tessalyctl: %{if-debug}%{category}: %{endif}%{message}"));
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessalyctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
@@ -23,7 +26,7 @@ int main(int argc, char* argv[])
         std::printf("tessalyctl %s\n", TESSALY_VERSION);
         return int(CtlExit::Done);
     case CtlCommand::Action::Usage:
-        std::fprintf(stderr, "tessalyctl: %s\n", qUtf8Printable(command.error));
+        qCWarning(ctlLog, "%s", qUtf8Printable(command.error));
         return int(CtlExit::Usage);
     default:
         break;

@@ -1,9 +1,11 @@
 #include "device/DeviceLink.h"
 
 #include "companion/HIDApi.h"
+#include "device/DeviceLog.h"
 #include "device/UdevHotplugWatcher.h"
 
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <utility>
 
@@ -64,11 +66,13 @@ void DeviceLink::open()
     const int opened = openHidDevice(TransmitterVendorId, TransmitterProductId, 0, 0, HIDAPI_OPEN_WRITE);
     const bool wasRefused = std::exchange(refused, opened < 0 && (errno == EACCES || errno == EPERM));
     if (opened < 0) {
+        qCDebug(deviceLog, "no transmitter opened: %s", std::strerror(errno));
         if (refused != wasRefused)
             emit refusalChanged();
         return;
     }
     handle = opened;
+    qCDebug(deviceLog, "transmitter opened");
     emit this->opened();
 }
 
@@ -79,6 +83,7 @@ void DeviceLink::close()
     // After the reports queued for it: the close waits for a write in flight.
     writer.QueueClose(handle, library.Resolve<decltype(CloseHIDDevice)>("CloseHIDDevice"));
     handle = -1;
+    qCDebug(deviceLog, "transmitter closed");
 }
 
 void DeviceLink::onRemoved(dev_t node)
@@ -106,6 +111,10 @@ std::uint64_t DeviceLink::Send(ReportKind kind, const ReportBytes& report)
     if (handle < 0)
         return 0;
     writer.QueueReport(handle, kind, report, ++lastTicket);
+    qCDebug(deviceLog, "report %llu queued: %s", static_cast<unsigned long long>(lastTicket),
+            QByteArray(reinterpret_cast<const char*>(report.data()), qsizetype(report.size()))
+                .toHex(' ')
+                .constData());
     return lastTicket;
 }
 

@@ -1,6 +1,9 @@
 #include "device/ReportWriter.h"
 
+#include "device/DeviceLog.h"
+
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 bool WriteReport(int fd, const ReportBytes& report)
@@ -9,5 +12,9 @@ bool WriteReport(int fd, const ReportBytes& report)
     do {
         written = ::write(fd, report.data(), report.size());
     } while (written < 0 && errno == EINTR);
-    return written == static_cast<ssize_t>(report.size());
+    if (written == static_cast<ssize_t>(report.size()))
+        return true;
+    qCDebug(deviceLog, "a report was not written: %s",
+            written < 0 ? std::strerror(errno) : "the transmitter took part of it");
+    return false;
 }

@@ -5,7 +5,6 @@
 #include "service/StartOptions.h"
 #include "service/WriteErrorLog.h"
 
-#include <cstdio>
 #include <QCoreApplication>
 #include <QEventLoop>
 

@@ -1,15 +1,15 @@
 #include "service/RunningInstance.h"
 
 #include "bus/BusNames.h"
+#include "service/ServiceLog.h"
 
-#include <cstdio>
 #include <QDBusConnection>
 #include <QDBusMessage>
 
 int HandOverToRunningInstance(bool background)
 {
     if (background) {
-        std::fputs("tessaly: already running\n", stderr);
+        qCInfo(serviceLog, "already running");
         return 0;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(BusNames::service, BusNames::objectPath,
@@ -19,11 +19,11 @@ int HandOverToRunningInstance(bool background)
     constexpr int timeoutMs = 5000;
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, timeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
-        std::fputs("tessaly: already running: its window was raised\n", stderr);
+        qCInfo(serviceLog, "already running: its window was raised");
     else if (reply.errorName() == BusNames::noWindowError)
-        std::fputs("tessaly: already running headless: use tessalyctl\n", stderr);
+        qCInfo(serviceLog, "already running headless: use tessalyctl");
     else
-        std::fprintf(stderr, "tessaly: already running; its window could not be raised: %s\n",
-                     qPrintable(reply.errorMessage()));
+        qCWarning(serviceLog, "already running; its window could not be raised: %s",
+                  qUtf8Printable(reply.errorMessage()));
     return 0;
 }

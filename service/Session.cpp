@@ -2,9 +2,9 @@
 
 #include "bus/BusNames.h"
 #include "bus/TransmitterBusObject.h"
+#include "service/ServiceLog.h"
 #include "service/SessionBusProbe.h"
 
-#include <cstdio>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 
@@ -45,7 +45,7 @@ bool Session::StartTransmitter(HotplugWatcher* watcher)
     core.LoadState();
     const bool libraryLoaded = core.OpenDeviceLink(watcher);
     if (!libraryLoaded)
-        std::fputs("tessaly: libHIDApi.so could not be loaded: running without the transmitter\n", stderr);
+        qCWarning(serviceLog, "libHIDApi.so could not be loaded: running without the transmitter");
     return libraryLoaded;
 }
 
@@ -53,7 +53,7 @@ void Session::KeepOnAirAtStart()
 {
     core.LoadState();
     if (const QString notStored = core.SetOnAirAtStart(true); !notStored.isEmpty())
-        std::fprintf(stderr, "tessaly: %s; the option stays off\n", qPrintable(notStored));
+        qCWarning(serviceLog, "%s; the option stays off", qUtf8Printable(notStored));
 }
 
 void Session::StartServices(std::function<void()> show, bool switchWebOn)

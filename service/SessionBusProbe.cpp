@@ -1,7 +1,8 @@
 #include "service/SessionBusProbe.h"
 
+#include "service/ServiceLog.h"
+
 #include <condition_variable>
-#include <cstdio>
 #include <dbus/dbus.h>
 #include <memory>
 #include <mutex>
@@ -56,9 +57,8 @@ bool KeepSessionBusIfItAnswers(std::chrono::milliseconds limit)
     std::unique_lock lock(probe->mutex);
     if (probe->finished.wait_for(lock, limit, [&] { return probe->done; }))
         return true;
-    std::fprintf(stderr,
-                 "tessaly: the session bus does not answer: running without it (no tessalyctl, no bus "
-                 "tray icon)\n");
+    qCWarning(serviceLog,
+              "the session bus does not answer: running without it (no tessalyctl, no bus tray icon)");
     qputenv("DBUS_SESSION_BUS_ADDRESS", setAsideAddress);
     return false;
 }

@@ -1,9 +1,9 @@
 #include "service/SingleInstanceLock.h"
 
+#include "service/ServiceLog.h"
 #include "state/UserDirectories.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <QDir>
@@ -17,9 +17,8 @@ namespace {
 
 SingleInstanceLock Refuse(const QString& path, const char* reason)
 {
-    std::fprintf(stderr,
-                 "tessaly: no single-instance lock: %s: %s; the session bus's name decides which copy runs\n",
-                 QFile::encodeName(path).constData(), reason);
+    qCWarning(serviceLog, "no single-instance lock: %s: %s; the session bus's name decides which copy runs",
+              qUtf8Printable(path), reason);
     return SingleInstanceLock::Unavailable;
 }
 

@@ -1,5 +1,7 @@
 #include "service/StartOptions.h"
 
+#include "service/MessageOutput.h"
+#include "service/ServiceLog.h"
 #include "service/SessionBusProbe.h"
 
 #include <chrono>
@@ -30,6 +32,10 @@ struct CommandLine
         QStringLiteral(
             "Go on air as soon as a transmitter is connected after the start, from now on: the "
             "choice is kept ('tessalyctl start-on-air off' or the window's menu switches it off).")};
+    QCommandLineOption verbose{
+        QStringLiteral("verbose"),
+        QStringLiteral("Tell on stderr, besides warnings, what the transmitter, the sound "
+                       "server, the session bus and the web page are doing.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and exit.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
@@ -70,6 +76,7 @@ StartOptions OptionsOf(const QCommandLineParser& parser, const CommandLine& line
     options.background = parser.isSet(line.background);
     options.web = parser.isSet(line.web);
     options.onAirAtStart = parser.isSet(line.onAirAtStart);
+    options.verbose = parser.isSet(line.verbose);
     options.platform =
         parser.isSet(line.platform) ? parser.value(line.platform) : qEnvironmentVariable("QT_QPA_PLATFORM");
     options.display =
@@ -86,7 +93,8 @@ StartOptions ReadStartOptions(const QStringList& arguments)
         "Controls a USB FM transmitter. While it runs, tessalyctl and the session bus "
         "(org.tessaly.Tessaly) control it too; a second start shows the running one's window."));
     const CommandLine line;
-    parser.addOptions({line.headless, line.background, line.web, line.onAirAtStart, line.help, line.version});
+    parser.addOptions(
+        {line.headless, line.background, line.web, line.onAirAtStart, line.verbose, line.help, line.version});
     AddQtOptions(parser, line);
 
     StartOptions options;
@@ -112,9 +120,11 @@ StartOptions ReadStartOptions(int argc, char* argv[])
 std::optional<int> BeginStart(int argc, char* argv[], StartOptions& options)
 {
     std::signal(SIGPIPE, SIG_IGN);
+    SetUpMessageOutput();
     options = ReadStartOptions(argc, argv);
     if (!options.output.isEmpty() || !options.error.isEmpty())
         return AnswerStartOptions(options);
+    TellDetails(options.verbose);
     KeepSessionBusIfItAnswers(std::chrono::seconds(2));
     return std::nullopt;
 }
@@ -122,7 +132,7 @@ std::optional<int> BeginStart(int argc, char* argv[], StartOptions& options)
 int AnswerStartOptions(const StartOptions& options)
 {
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "tessaly: %s\nTry 'tessaly --help'.\n", qPrintable(options.error));
+        qCWarning(serviceLog, "%s\nTry 'tessaly --help'.", qUtf8Printable(options.error));
         return 2;
     }
     std::fputs(qPrintable(options.output), stdout);

@@ -12,6 +12,7 @@ struct StartOptions
     bool background = false;   // the main window starts hidden in the tray
     bool web = false;          // switch the web page for phones on, and keep that choice
     bool onAirAtStart = false; // switches "on air at start" on and keeps it
+    bool verbose = false;      // details on stderr besides warnings
     QString platform;          // Qt's platform (-platform or QT_QPA_PLATFORM); empty: Qt's choice
     QString display;           // the X display (-display or DISPLAY)
     QString output;            // --help or --version text: print it and end with status 0

@@ -1,6 +1,6 @@
 #include "service/WriteErrorLog.h"
 
-#include <cstdio>
+#include "service/ServiceLog.h"
 
 WriteErrorLog::WriteErrorLog(QObject* parent) : QObject(parent)
 {
@@ -14,7 +14,7 @@ void WriteErrorLog::WriteFailed()
         ++unreported;
         return;
     }
-    std::fputs("tessaly: USB Data Write Error!\n", stderr);
+    qCWarning(serviceLog, "USB Data Write Error!");
     minute.start();
 }
 
@@ -24,6 +24,6 @@ void WriteErrorLog::summarise()
         minute.stop();
         return;
     }
-    std::fprintf(stderr, "tessaly: USB Data Write Error! (%d more in the last minute)\n", unreported);
+    qCWarning(serviceLog, "USB Data Write Error! (%d more in the last minute)", unreported);
     unreported = 0;
 }

@@ -1,8 +1,8 @@
 #include "sound/PulseConnection.h"
 
 #include "sound/ServerSocket.h"
+#include "sound/SoundLog.h"
 
-#include <cstdio>
 #include <pulse/glib-mainloop.h>
 #include <pulse/pulseaudio.h>
 #include <QAbstractEventDispatcher>
@@ -50,7 +50,7 @@ void PulseConnection::Start()
     // The client library's callbacks run from GLib's default context, which only a GLib dispatcher runs.
     auto* dispatcher = QAbstractEventDispatcher::instance();
     if (!dispatcher || !dispatcher->inherits("QEventDispatcherGlib")) {
-        std::fprintf(stderr, "tessaly: the event loop is not GLib's; the sound is not routed\n");
+        qCWarning(soundLog, "the event loop is not GLib's; the sound is not routed");
         return;
     }
     mainloop = pa_glib_mainloop_new(nullptr);
@@ -156,6 +156,7 @@ void PulseConnection::StateChanged()
         retry.stop();
         delete serverWatcher;
         serverWatcher = nullptr;
+        qCDebug(soundLog, "connected to the sound server at %s", pa_context_get_server(context));
         events.ready(context);
         break;
     case PA_CONTEXT_FAILED:
@@ -189,8 +190,8 @@ void PulseConnection::Lost()
         }
     }
     if (!outageReported)
-        std::fprintf(stderr, "tessaly: no sound server (%s); the sound is routed once one is running\n",
-                     reason.constData());
+        qCWarning(soundLog, "no sound server (%s); the sound is routed once one is running",
+                  reason.constData());
     outageReported = true;
 }
 

@@ -1,10 +1,10 @@
 #include "sound/RoutingRecord.h"
 
+#include "sound/SoundLog.h"
 #include "state/FileWriter.h"
 #include "state/UserDirectories.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <QFile>
 #include <sys/stat.h>
@@ -20,7 +20,7 @@ constexpr int MaxSize = 2048;
 
 void Complain(const QString& path, const char* what)
 {
-    std::fprintf(stderr, "tessaly: %s: %s\n", QFile::encodeName(path).constData(), what);
+    qCWarning(soundLog, "%s: %s", qUtf8Printable(path), what);
 }
 
 } // namespace
@@ -68,14 +68,13 @@ std::optional<RoutingRecord> ReadRoutingRecord(const QString& path)
 bool WriteRoutingRecord(const QString& path, const RoutingRecord& record)
 {
     if (path.isEmpty()) {
-        std::fputs("tessaly: no private runtime directory: a killed run will not give the sound back\n",
-                   stderr);
+        qCWarning(soundLog, "no private runtime directory: a killed run will not give the sound back");
         return false;
     }
     const QByteArray text =
         PreviousKey + record.previousDefault + '\n' + RoutedKey + record.routedSink + '\n';
     if (const QString failure = ReplaceFile(path, text); !failure.isEmpty()) {
-        std::fprintf(stderr, "tessaly: %s; a killed run will not give the sound back\n", qPrintable(failure));
+        qCWarning(soundLog, "%s; a killed run will not give the sound back", qUtf8Printable(failure));
         return false;
     }
     return true;

@@ -2,12 +2,12 @@
 
 #include "sound/ServerSocket.h"
 #include "sound/SoundEngine.h"
+#include "sound/SoundLog.h"
 #include "sound/SoundOption.h"
 #include "state/Properties.h"
 #include "state/UserDirectories.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <dlfcn.h>
 #include <QFileSystemWatcher>
 #include <utility>
@@ -62,9 +62,8 @@ void SoundRouting::Start()
         startEngine();
         return;
     }
-    std::fprintf(stderr,
-                 "tessaly: no sound server (no socket in %s); the sound is routed once one is running\n",
-                 qPrintable(ServerSocketDirectory()));
+    qCWarning(soundLog, "no sound server (no socket in %s); the sound is routed once one is running",
+              qUtf8Printable(ServerSocketDirectory()));
     outageReported = true;
     engineReported(EngineStatus::NoServer, {});
     startEngineWhenServerAppears();
@@ -84,7 +83,7 @@ bool SoundRouting::startEngine()
     auto* create =
         module ? reinterpret_cast<CreateSoundEngineFunction*>(::dlsym(module, "CreateSoundEngine")) : nullptr;
     if (!create) {
-        std::fprintf(stderr, "tessaly: the sound is not routed: %s\n", ::dlerror());
+        qCWarning(soundLog, "the sound is not routed: %s", ::dlerror());
         engineReported(EngineStatus::NoServer, {});
         return false;
     }

@@ -1,7 +1,8 @@
 #include "state/FileWriter.h"
 
+#include "state/StateLog.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <QCoreApplication>
 #include <QFile>
@@ -102,6 +103,6 @@ QString ReplaceFile(const QString& path, const QByteArray& bytes, FileWrite how)
     }
     // The new bytes are in place and read back from now on; only their surviving a power cut is in doubt.
     if (const int unsynced = syncDirectory(target))
-        std::fprintf(stderr, "tessaly: %s\n", qPrintable(failure(target, unsynced)));
+        qCWarning(stateLog, "%s", qUtf8Printable(failure(target, unsynced)));
     return {};
 }

@@ -1,12 +1,12 @@
 #include "state/SettingsFile.h"
 
 #include "state/FileWriter.h"
+#include "state/StateLog.h"
 #include "state/TransmitterValues.h"
 #include "state/UserDirectories.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <QCoreApplication>
@@ -55,8 +55,7 @@ QByteArray readStart(int fd)
 // Says why, with errno as the failed call left it.
 void reportUnsaved(const QByteArray& name)
 {
-    std::fprintf(stderr, "tessaly: settings will not be saved: %s: %s\n", name.constData(),
-                 std::strerror(errno));
+    qCWarning(stateLog, "settings will not be saved: %s: %s", name.constData(), std::strerror(errno));
 }
 
 } // namespace
@@ -132,9 +131,8 @@ PersistedSettings LoadSettingsFile(const QString& path)
     if (fd >= 0)
         ::close(fd);
     if (!regular) {
-        std::fprintf(stderr,
-                     "tessaly: %s is not a regular file: using the default settings and saving none\n",
-                     name.constData());
+        qCWarning(stateLog, "%s is not a regular file: using the default settings and saving none",
+                  name.constData());
         return {};
     }
     const PersistedSettings settings = WithinRanges(ParseSettings(bytes).value_or(PersistedSettings{}));

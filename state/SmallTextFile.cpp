@@ -1,8 +1,9 @@
 #include "state/SmallTextFile.h"
 
+#include "state/StateLog.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <QFile>
 #include <sys/stat.h>
@@ -10,7 +11,7 @@
 
 void ComplainAboutFile(const QString& path, const char* what)
 {
-    std::fprintf(stderr, "tessaly: %s: %s\n", QFile::encodeName(path).constData(), what);
+    qCWarning(stateLog, "%s: %s", qUtf8Printable(path), what);
 }
 
 SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit)

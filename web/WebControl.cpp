@@ -1,9 +1,9 @@
 #include "web/WebControl.h"
 
 #include "state/UserDirectories.h"
+#include "web/WebLog.h"
 #include "web/WebToken.h"
 
-#include <cstdio>
 #include <dlfcn.h>
 #include <QDir>
 
@@ -36,13 +36,13 @@ void WebControl::Start(bool switchOn)
         option.on = true;
         // Served all the same, as asked for this run; only the next start will not know of it.
         if (const QString failure = WriteWebOption(optionPath, option); !failure.isEmpty())
-            std::fprintf(stderr, "tessaly: %s\n", qPrintable(notStored(failure)));
+            qCWarning(webLog, "%s", qUtf8Printable(notStored(failure)));
     }
     if (!option.on)
         return;
     const QString problem = serve(option);
     if (!problem.isEmpty())
-        std::fprintf(stderr, "tessaly: the web page is not served: %s\n", qPrintable(problem));
+        qCWarning(webLog, "the web page is not served: %s", qUtf8Printable(problem));
 }
 
 QString WebControl::SetServed(bool on)
@@ -141,6 +141,10 @@ QString WebControl::serve(const WebOption& wanted)
     const QString problem = page->Listen(wanted.network, wanted.port);
     if (!problem.isEmpty() && starting)
         page.reset();
+    // Never the address itself: it carries the token.
+    if (problem.isEmpty())
+        qCDebug(webLog, "the page is served on port %u, %s", unsigned(wanted.port),
+                wanted.network ? "to the network" : "to this computer only");
     return problem;
 }
 

@@ -2,9 +2,9 @@
 
 #include "state/FileWriter.h"
 #include "state/SmallTextFile.h"
+#include "web/WebLog.h"
 
 #include <array>
-#include <cstdio>
 #include <QRandomGenerator>
 
 namespace {
@@ -49,6 +49,6 @@ QByteArray RenewWebToken(const QString& path, QString* failure)
     if (failure)
         *failure = notStored;
     else
-        std::fprintf(stderr, "tessaly: the web page's token not stored: %s\n", qPrintable(notStored));
+        qCWarning(webLog, "the web page's token not stored: %s", qUtf8Printable(notStored));
     return {};
 }

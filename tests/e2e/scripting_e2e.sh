@@ -4,7 +4,8 @@
 # the window's own change seen on the bus, the headless mode without a display ended by SIGTERM, a stopped bus
 # and a stopped copy given up on in time; the program under a stopped bus, a lost bus, a stale display and a
 # broken lock; a copy left on its own (on air at start, back after sleep with a stand-in login manager on a
-# private system bus, typed entry, favourites); a full disk; and a start through bus activation.
+# private system bus, typed entry, favourites); a full disk; the messages' details and the journal's priorities;
+# and a start through bus activation.
 # Usage: scripting_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> <tessalyctl executable>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
@@ -356,7 +357,8 @@ headless() {
     listen
     env -u DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH LD_LIBRARY_PATH="$fake_dir" XDG_RUNTIME_DIR="$dir/runtime" \
         TESSALY_TEST_LOCK_DIR="${lock_dir:-$dir/runtime}" TESSALY_FAKE_HID_LOG="$dir/hid.log" \
-        TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$@" "$dir/tessaly" --headless 2>"$dir/stderr.log" &
+        TESSALY_FAKE_HID_SOCKET="$dir/hid.sock" "$@" "$dir/tessaly" --headless ${verbose:+--verbose} \
+        2>"$dir/stderr.log" &
     program_pid=$!
 }
 # Ends the copy with SIGTERM, waiting generously: it must leave the transmitter off air.
@@ -369,10 +371,30 @@ end_copy() {
 
 kill -STOP "$bus_pid"
 headless "$work/stopped-bus"
-eventually grep -q 'does not answer' "$dir/stderr.log" || fail "stopped bus: $(cat "$dir/stderr.log")"
+eventually grep -q '^tessaly: the session bus does not answer' "$dir/stderr.log" ||
+    fail "stopped bus: $(cat "$dir/stderr.log")"
 eventually grep -q OpenHIDDevice "$dir/hid.log" || fail "stopped bus: the run did not start"
 end_copy "stopped bus"
 kill -CONT "$bus_pid"
+! grep -q '^tessaly: tessaly\.' "$dir/stderr.log" || fail "stopped bus: details unasked for: $(cat "$dir/stderr.log")"
+
+# Details when asked for: all with --verbose, one folder's with QT_LOGGING_RULES. Under the journal (stderr
+# the stream JOURNAL_STREAM names) each line starts with its priority, and the journal adds the name.
+mkdir -p "$work/journal"
+: >"$work/journal/stderr.log"
+verbose=1 headless "$work/journal" JOURNAL_STREAM="$(stat -c %d:%i "$work/journal/stderr.log")"
+eventually grep -q '^report' "$dir/hid.log" || fail "journal: the run did not start"
+end_copy "journal"
+first_told=$(sed -n 's/^<7>tessaly\.device: report 1 queued: //p' "$dir/stderr.log" | tr -d ' ' | tr a-f A-F)
+[ -n "$first_told" ] && [ "$first_told" = "$(awk '$1 == "report" { print $NF; exit }' "$dir/hid.log")" ] ||
+    fail "journal: the first report told is not the one sent: $(cat "$dir/stderr.log")"
+! grep -q '^tessaly: ' "$dir/stderr.log" || fail "journal: the name in the line: $(cat "$dir/stderr.log")"
+headless "$work/device-details" QT_LOGGING_RULES="tessaly.device.debug=true"
+eventually grep -q '^tessaly: tessaly\.device: transmitter opened$' "$dir/stderr.log" ||
+    fail "device details: $(cat "$dir/stderr.log")"
+end_copy "device details"
+! grep '^tessaly: tessaly\.' "$dir/stderr.log" | grep -qv '^tessaly: tessaly\.device:' ||
+    fail "device details: other folders' too: $(cat "$dir/stderr.log")"
 
 # A bus of its own that goes away under it, as when its session ends.
 dbus-daemon --session --nofork --print-address=3 3>"$work/lost.address" 2>/dev/null &
@@ -475,7 +497,7 @@ if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=96m tessaly-full "$dir"; then
         grep -q 'not stored: .*No space left on device' "$work/err" || fail "full disk: $choice said $(cat "$work/err")"
     done
     is SoundRouting true && is OnAirAtStart false || fail "full disk: a choice not stored was kept"
-    [ "$(property Favourites | tr -d ' ')" = "[88000,90000,91000,92000,93000,94000,95000,96000,97000,98000,99000,100000]" ] ||
+    [ "$(property Favourites | tr -d ' ' | tr a-f A-F)" = "[88000,90000,91000,92000,93000,94000,95000,96000,97000,98000,99000,100000]" ] ||
         fail "full disk: the favourites changed: $(property Favourites)"
     cmp -s "$dir/Favourites.ini" "$work/favourites.written" && [ ! -e "$dir/Favourites.ini.bak" ] &&
         grep -qx 'PlaySoundThroughTransmitter=1' "$dir/Sound.ini" && [ ! -e "$dir/StartOnAir.ini" ] ||

@@ -24,7 +24,14 @@ for tool in "${tools[@]}"; do
 done
 work=$(mktemp -d)
 server_pids=()
-trap 'kill ${program_pid:-} ${player_pid:-} ${server_pids[@]} ${bus_pid:-} 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+# A failed run shows what the server said, and whether each of its parts still ran.
+server_report() {
+    [ -s "$work/server.log" ] && tail -n 20 "$work/server.log" >&2
+    for pid in "${server_pids[@]}"; do
+        kill -0 "$pid" 2>/dev/null || echo "server process $pid had ended" >&2
+    done
+}
+trap 'status=$?; [ "$status" = 0 ] || server_report; kill ${program_pid:-} ${player_pid:-} ${server_pids[@]} ${bus_pid:-} 2>/dev/null || true; stop_x; rm -rf "$work" 2>/dev/null || { sleep 1; rm -rf "$work"; }' EXIT
 ctl=${3:-}
 
 # Everything of the sound server is private: its socket, its cookie, no bus (nor one started for it).

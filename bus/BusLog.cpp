@@ -1,0 +1,3 @@
+#include "bus/BusLog.h"
+
+Q_LOGGING_CATEGORY(busLog, "tessaly.bus", QtInfoMsg)

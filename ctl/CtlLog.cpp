@@ -1,0 +1,3 @@
+#include "ctl/CtlLog.h"
+
+Q_LOGGING_CATEGORY(ctlLog, "tessaly.ctl", QtInfoMsg)

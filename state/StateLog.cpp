@@ -1,0 +1,3 @@
+#include "state/StateLog.h"
+
+Q_LOGGING_CATEGORY(stateLog, "tessaly.state", QtInfoMsg)
