@@ -10,25 +10,25 @@
 #include <QtGlobal>
 #include <thread>
 
-namespace {
-
-// An address no client can use: Qt then knows at once that there is no bus.
-constexpr char setAsideAddress[] = "disabled:";
-
-struct Probe
+struct BusProbeState
 {
     std::mutex mutex;
     std::condition_variable finished;
     bool done = false;
 };
 
+namespace {
+
+// An address no client can use: Qt then knows at once that there is no bus.
+constexpr char setAsideAddress[] = "disabled:";
+
 // On a thread of its own, which a daemon that never answers keeps for the rest of the process.
-void AskForFirstAnswer(const std::shared_ptr<Probe>& probe, const QByteArray& address)
+void AskForFirstAnswer(const std::shared_ptr<BusProbeState>& state, const QByteArray& address)
 {
     BusAnswers(address);
-    const std::lock_guard lock(probe->mutex);
-    probe->done = true;
-    probe->finished.notify_all();
+    const std::lock_guard lock(state->mutex);
+    state->done = true;
+    state->finished.notify_all();
 }
 
 } // namespace
@@ -47,16 +47,28 @@ bool BusAnswers(const QByteArray& address)
     return answered;
 }
 
-bool KeepSessionBusIfItAnswers(std::chrono::milliseconds limit)
+SessionBusProbe::SessionBusProbe(std::chrono::milliseconds limit)
+    : deadline(std::chrono::steady_clock::now() + limit)
 {
     const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     if (address.isEmpty() || SessionBusSetAside())
+        return;
+    state = std::make_shared<BusProbeState>();
+    std::thread(AskForFirstAnswer, state, address).detach();
+}
+
+bool SessionBusProbe::KeepBusIfItAnswers()
+{
+    if (!state)
         return !SessionBusSetAside();
-    auto probe = std::make_shared<Probe>();
-    std::thread(AskForFirstAnswer, probe, address).detach();
-    std::unique_lock lock(probe->mutex);
-    if (probe->finished.wait_for(lock, limit, [&] { return probe->done; }))
+    std::unique_lock lock(state->mutex);
+    const bool answered = state->finished.wait_until(lock, deadline, [this] { return state->done; });
+    lock.unlock();
+    state.reset();
+    if (answered) {
+        qCDebug(serviceLog, "the session bus answered");
         return true;
+    }
     qCWarning(serviceLog,
               "the session bus does not answer: running without it (no tessalyctl, no bus tray icon)");
     qputenv("DBUS_SESSION_BUS_ADDRESS", setAsideAddress);

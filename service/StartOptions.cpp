@@ -4,7 +4,6 @@
 #include "service/ServiceLog.h"
 #include "service/SessionBusProbe.h"
 
-#include <chrono>
 #include <climits>
 #include <csignal>
 #include <cstdio>
@@ -125,7 +124,6 @@ std::optional<int> BeginStart(int argc, char* argv[], StartOptions& options)
     if (!options.output.isEmpty() || !options.error.isEmpty())
         return AnswerStartOptions(options);
     TellDetails(options.verbose);
-    KeepSessionBusIfItAnswers(std::chrono::seconds(2));
     return std::nullopt;
 }
 

@@ -22,9 +22,9 @@ struct StartOptions
 StartOptions ReadStartOptions(const QStringList& arguments);
 StartOptions ReadStartOptions(int argc, char* argv[]);
 // What both programs do first: SIGPIPE ignored (a vanished device peer must fail the write, not end the
-// process), the command line read into options, and the session bus tried before anything of Qt's may reach
-// it (KeepSessionBusIfItAnswers). Returns the exit status when --help, --version or a usage error ends the
-// start there.
+// process), the messages' form set, and the command line read into options. Returns the exit status when
+// --help, --version or a usage error ends the start there. The session bus is probed next
+// (SessionBusProbe), before anything of Qt's may reach it.
 std::optional<int> BeginStart(int argc, char* argv[], StartOptions& options);
 
 // Prints --help or --version to stdout (status 0) or a usage error to stderr (status 2); returns the status.
