@@ -98,9 +98,9 @@ bool TransmitterCore::TuneTo(std::int32_t frequency)
 
 QString TransmitterCore::SetOnAirAtStart(bool on)
 {
-    if (on == options.OnAirAtStart())
+    if (on == storedOptions.OnAirAtStart())
         return {};
-    if (const QString failure = options.SetOnAirAtStart(SettingsFileInUse(), on); !failure.isEmpty())
+    if (const QString failure = storedOptions.SetOnAirAtStart(SettingsFileInUse(), on); !failure.isEmpty())
         return tr("Going on air at start not stored: %1").arg(failure);
     emit changed();
     return {};
@@ -108,9 +108,9 @@ QString TransmitterCore::SetOnAirAtStart(bool on)
 
 QString TransmitterCore::SetStartAtLogin(bool on)
 {
-    if (on == options.StartsAtLogin())
+    if (on == storedOptions.StartsAtLogin())
         return {};
-    if (const QString failure = options.SetStartAtLogin(on); !failure.isEmpty())
+    if (const QString failure = storedOptions.SetStartAtLogin(on); !failure.isEmpty())
         return tr("Starting at login not stored: %1").arg(failure);
     emit changed();
     return {};
@@ -118,16 +118,16 @@ QString TransmitterCore::SetStartAtLogin(bool on)
 
 FavouriteAnswer TransmitterCore::AddFavourite(std::int32_t frequency, QString* notStored)
 {
-    std::vector<std::int32_t> kept = options.Favourites();
+    std::vector<std::int32_t> kept = storedOptions.Favourites();
     const FavouriteAnswer answer = AddTo(kept, frequency, state.optionFlags);
-    if (answer != FavouriteAnswer::Done || kept == options.Favourites())
+    if (answer != FavouriteAnswer::Done || kept == storedOptions.Favourites())
         return answer;
     return storeFavourites(std::move(kept), notStored);
 }
 
 FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency, QString* notStored)
 {
-    std::vector<std::int32_t> kept = options.Favourites();
+    std::vector<std::int32_t> kept = storedOptions.Favourites();
     const FavouriteAnswer answer = RemoveFrom(kept, frequency);
     if (answer != FavouriteAnswer::Done)
         return answer;
@@ -136,7 +136,7 @@ FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency, QString
 
 FavouriteAnswer TransmitterCore::storeFavourites(std::vector<std::int32_t> kept, QString* notStored)
 {
-    if (const QString failure = options.SetFavourites(SettingsFileInUse(), std::move(kept));
+    if (const QString failure = storedOptions.SetFavourites(SettingsFileInUse(), std::move(kept));
         !failure.isEmpty()) {
         if (notStored)
             *notStored = tr("Favourites not stored: %1").arg(failure);

@@ -56,7 +56,7 @@ void TransmitterCore::LoadState(const QString& file)
     state.paLevel = persisted.paLevel;
     state.txGainIndex = persisted.txGainIndex;
     state.optionFlags = persisted.optionFlags;
-    options.Load(settings.FileInUse());
+    storedOptions.Load(settings.FileInUse());
     firstArrivalPending = true;
     if (exitHooks)
         exitHookKey = exitHooks->Arm([this] { endAtExit(); });
@@ -143,7 +143,7 @@ void TransmitterCore::ResendAll()
 
 void TransmitterCore::goOnAirAtStart()
 {
-    if (options.OnAirAtStart() && running && link.IsOpen() && !state.onAir)
+    if (storedOptions.OnAirAtStart() && running && link.IsOpen() && !state.onAir)
         ToggleOnAir();
 }
 

@@ -90,15 +90,15 @@ public:
 
     // Going on air as Play does once a transmitter is connected for the first time in the run.
     // SetOnAirAtStart stores the choice. Empty when done; else "… not stored: <why>", and nothing changed.
-    bool OnAirAtStart() const { return options.OnAirAtStart(); }
+    bool OnAirAtStart() const { return storedOptions.OnAirAtStart(); }
     QString SetOnAirAtStart(bool on);
     // Whether the session starts the program, into the tray, at login (state/AutostartEntry.h). Set: empty
     // when done; else "… not stored: <why>", and nothing changed.
-    bool StartsAtLogin() const { return options.StartsAtLogin(); }
+    bool StartsAtLogin() const { return storedOptions.StartsAtLogin(); }
     QString SetStartAtLogin(bool on);
     // Ascending, in units of 10 kHz, at most FavouritesMaximum. Each change is stored at once; a change that
     // cannot be stored is NotStored and not made, and notStored says why.
-    const std::vector<std::int32_t>& Favourites() const { return options.Favourites(); }
+    const std::vector<std::int32_t>& Favourites() const { return storedOptions.Favourites(); }
     FavouriteAnswer AddFavourite(std::int32_t frequency, QString* notStored = nullptr);
     FavouriteAnswer RemoveFavourite(std::int32_t frequency, QString* notStored = nullptr);
 
@@ -159,7 +159,7 @@ private:
     TransmitterState state;
     DeviceLink link;
     SettingsStore settings{state};
-    StoredOptions options;
+    StoredOptions storedOptions;
     Delivery delivery;
     bool firstArrivalPending = false;
     ExitHooks* exitHooks;
