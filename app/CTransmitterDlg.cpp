@@ -74,7 +74,8 @@ bool CTransmitterDlg::OnInitDialog()
 
     systemMenu = new CSystemMenu(this);
     connect(systemMenu, &CSystemMenu::commandChosen, this, &CTransmitterDlg::OnSysCommand);
-    trayControl = new TrayControl(*this);
+    trayControl = new TrayControl(core, *trayIcon, *this,
+                                  {.show = [this] { BringBack(); }, .quit = [this] { EndRun(); }});
     trayIcon->Add();
     // Without a tray host a hidden window could never come back: keep a taskbar button then.
     if (!QSystemTrayIcon::isSystemTrayAvailable())

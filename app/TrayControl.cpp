@@ -1,6 +1,5 @@
 #include "app/TrayControl.h"
 
-#include "app/CTransmitterDlg.h"
 #include "app/UnattendedMenu.h"
 #include "core/TransmitterCore.h"
 #include "panels/CFrequencyReadout.h"
@@ -9,6 +8,7 @@
 #include "sound/SoundRouting.h"
 
 #include <QMessageBox>
+#include <utility>
 
 QString TrayToolTip(const TransmitterCore& core, bool nothingPlaying)
 {
@@ -36,10 +36,11 @@ QString TrayToolTip(const TransmitterCore& core, bool nothingPlaying)
     return QStringLiteral("Tessaly — ") + shown;
 }
 
-TrayControl::TrayControl(CTransmitterDlg& window) : QObject(&window), window(window)
+TrayControl::TrayControl(TransmitterCore& core, CTrayIcon& trayIcon, QWidget& window, WindowActions actions)
+    : QObject(&window), core(core), trayIcon(trayIcon), window(window), actions(std::move(actions))
 {
-    connect(window.TrayIcon()->Menu(), &QMenu::aboutToShow, this, &TrayControl::fillMenu);
-    connect(&window.Core(), &TransmitterCore::changed, this, &TrayControl::showState);
+    connect(trayIcon.Menu(), &QMenu::aboutToShow, this, &TrayControl::fillMenu);
+    connect(&core, &TransmitterCore::changed, this, &TrayControl::showState);
     showState();
 }
 
@@ -47,20 +48,19 @@ void TrayControl::fillMenu()
 {
     if (onAir)
         return;
-    TransmitterCore& core = window.Core();
-    QMenu* menu = window.TrayIcon()->Menu();
+    QMenu* menu = trayIcon.Menu();
     onAir = menu->addAction(QString(), &core, &TransmitterCore::ToggleOnAir);
     mute = menu->addAction(tr("&Mute"));
     mute->setCheckable(true);
-    connect(mute, &QAction::triggered, &core, [&core](bool muted) {
+    connect(mute, &QAction::triggered, &core, [this](bool muted) {
         if (muted != core.State().muted)
             core.ToggleMute();
     });
     AddStoredChoice(*menu, tr("Start at &login"), core, &TransmitterCore::StartsAtLogin,
-                    &TransmitterCore::SetStartAtLogin, [this](const QString& text) { window.Tell(text); });
-    menu->addAction(tr("&Show window"), &window, &CTransmitterDlg::BringBack);
+                    &TransmitterCore::SetStartAtLogin, [this](const QString& text) { Tell(text); });
+    menu->addAction(tr("&Show window"), this, [this] { actions.show(); });
     menu->addSeparator();
-    menu->addAction(tr("&Quit"), &window, &CTransmitterDlg::EndRun);
+    menu->addAction(tr("&Quit"), this, [this] { actions.quit(); });
     showMenuState();
 }
 
@@ -69,20 +69,19 @@ void TrayControl::showMenuState()
     if (!onAir)
         return;
     // The item says what it does: go on air while off air, and back.
-    onAir->setText(window.Core().State().onAir ? tr("&Off air") : tr("&On air"));
-    mute->setChecked(window.Core().State().muted);
+    onAir->setText(core.State().onAir ? tr("&Off air") : tr("&On air"));
+    mute->setChecked(core.State().muted);
 }
 
 void TrayControl::showState()
 {
-    const TransmitterCore& core = window.Core();
     showMenuState();
     const bool connected = core.Connection() == TransmitterCore::ConnectionState::Connected;
     // The tip says what was not taken; the picture shows it too, for a glance at the tray.
     const CTrayIcon::Picture picture = connected && !core.Delivered()    ? CTrayIcon::Picture::NotTaken
                                        : connected && core.State().onAir ? CTrayIcon::Picture::OnAir
                                                                          : CTrayIcon::Picture::Plain;
-    window.TrayIcon()->ShowStatus(TrayToolTip(core, hearing && hearing->NothingPlaying()), picture);
+    trayIcon.ShowStatus(TrayToolTip(core, hearing && hearing->NothingPlaying()), picture);
 }
 
 void TrayControl::FollowHearing(SoundRouting& routing, HearingRun& hearingRun)
@@ -94,7 +93,7 @@ void TrayControl::FollowHearing(SoundRouting& routing, HearingRun& hearingRun)
 
 void TrayControl::Tell(const QString& text)
 {
-    if (window.TrayIcon()->ShowMessage(QStringLiteral("Tessaly"), text))
+    if (trayIcon.ShowMessage(QStringLiteral("Tessaly"), text))
         return;
     auto* note =
         new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tessaly"), text, QMessageBox::Ok, &window);

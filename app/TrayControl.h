@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <QObject>
 
-class CTransmitterDlg;
+class CTrayIcon;
 class HearingRun;
 class QAction;
 class QString;
+class QWidget;
 class SoundRouting;
 class TransmitterCore;
 
@@ -15,14 +17,22 @@ class TransmitterCore;
 QString TrayToolTip(const TransmitterCore& core, bool nothingPlaying = false);
 
 // The tray icon as a second face of the main window: its picture and tip follow the core's changes, its
-// menu goes on or off air, mutes, shows the window and quits as the close button does, all through the
-// core; and it passes on what the program tells without a box.
+// menu goes on or off air and mutes through the core, shows the window and quits as the window has it
+// done; and it passes on what the program tells without a box.
 class TrayControl final : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TrayControl(CTransmitterDlg& window);
+    // What the menu asks of the window.
+    struct WindowActions
+    {
+        std::function<void()> show; // wherever the window is: hidden, minimised, covered
+        std::function<void()> quit; // as the close button does
+    };
+
+    // window: the main window, the parent of a note where no tray shows messages.
+    TrayControl(TransmitterCore& core, CTrayIcon& trayIcon, QWidget& window, WindowActions actions);
 
     // A message balloon from the tray icon where a tray shows it, else a note over the window that waits
     // for nobody.
@@ -36,7 +46,10 @@ private:
     void fillMenu();
     void showMenuState();
 
-    CTransmitterDlg& window;
+    TransmitterCore& core;
+    CTrayIcon& trayIcon;
+    QWidget& window;
+    WindowActions actions;
     HearingRun* hearing = nullptr;
     QAction* onAir = nullptr;
     QAction* mute = nullptr;

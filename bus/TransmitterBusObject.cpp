@@ -5,6 +5,7 @@
 #include "bus/BusNames.h"
 #include "core/TransmitterCore.h"
 #include "sound/SoundRouting.h"
+#include "state/Frequency.h"
 #include "state/Properties.h"
 #include "web/WebControl.h"
 
@@ -298,12 +299,13 @@ QDBusMessage TransmitterBusObject::favouriteCall(const QDBusMessage& message)
     const QVariant kHz = arguments.value(0);
     if (arguments.size() != 1 || kHz.metaType().id() != QMetaType::UInt)
         return invalidArgs(message, message.member() + QStringLiteral(" takes one frequency in kHz (u)"));
-    const auto frequency = std::int32_t(std::min(kHz.toUInt(), 10000000u) / 10);
-    const bool whole = kHz.toUInt() % 10 == 0;
+    const Frequency frequency = Frequency::FromKilohertz(kHz.toUInt());
+    const bool whole = frequency.InWholeUnits();
     QString notStored;
     const FavouriteAnswer answer =
-        adding ? (whole ? core.AddFavourite(frequency, &notStored) : FavouriteAnswer::Refused)
-               : (whole ? core.RemoveFavourite(frequency, &notStored) : FavouriteAnswer::NotFavourite);
+        adding
+            ? (whole ? core.AddFavourite(frequency.Units(), &notStored) : FavouriteAnswer::Refused)
+            : (whole ? core.RemoveFavourite(frequency.Units(), &notStored) : FavouriteAnswer::NotFavourite);
     switch (answer) {
     case FavouriteAnswer::Done:
         return message.createReply();

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/Delivery.h"
 #include "core/Favourites.h"
 #include "core/HearingCheck.h"
+#include "core/SettingsStore.h"
+#include "core/StoredOptions.h"
 #include "device/DeviceLink.h"
-#include "state/FavouritesFile.h"
 #include "state/TransmitterState.h"
 
 #include <cstdint>
@@ -11,7 +13,6 @@
 #include <QObject>
 #include <QString>
 #include <QTime>
-#include <QTimer>
 #include <QVariantMap>
 #include <sys/types.h>
 #include <vector>
@@ -40,7 +41,7 @@ public:
     // on-air-at-start option from their files beside it. Once per run.
     void LoadState(const QString& settingsFile = {});
     // Where Config.ini is, also before the start of the run; the other files the program keeps lie beside it.
-    QString SettingsFileInUse() const;
+    QString SettingsFileInUse() const { return settings.FileInUse(); }
     // Loads the companion library, follows hot-plug from now on (through watcher, the udev daemon's
     // announcements when null) and opens the transmitter. Returns whether the library loaded; without it
     // arrivals open nothing. Once per run: later calls only answer.
@@ -89,15 +90,15 @@ public:
 
     // Going on air as Play does once a transmitter is connected for the first time in the run.
     // SetOnAirAtStart stores the choice. Empty when done; else "… not stored: <why>", and nothing changed.
-    bool OnAirAtStart() const { return onAirAtStart; }
+    bool OnAirAtStart() const { return storedOptions.OnAirAtStart(); }
     QString SetOnAirAtStart(bool on);
     // Whether the session starts the program, into the tray, at login (state/AutostartEntry.h). Set: empty
     // when done; else "… not stored: <why>", and nothing changed.
-    bool StartsAtLogin() const { return startAtLogin; }
+    bool StartsAtLogin() const { return storedOptions.StartsAtLogin(); }
     QString SetStartAtLogin(bool on);
     // Ascending, in units of 10 kHz, at most FavouritesMaximum. Each change is stored at once; a change that
     // cannot be stored is NotStored and not made, and notStored says why.
-    const std::vector<std::int32_t>& Favourites() const { return favourites; }
+    const std::vector<std::int32_t>& Favourites() const { return storedOptions.Favourites(); }
     FavouriteAnswer AddFavourite(std::int32_t frequency, QString* notStored = nullptr);
     FavouriteAnswer RemoveFavourite(std::int32_t frequency, QString* notStored = nullptr);
 
@@ -113,14 +114,14 @@ public:
     // Whether the transmitter took the state as it stands: false from a report it did not take until the
     // latest report is written; true without a transmitter, which is told everything when it arrives.
     // FailedWriteTime() is when the write failed (local time). A change comes with changed().
-    bool Delivered() const { return delivered; }
-    QTime FailedWriteTime() const { return failedWriteTime; }
+    bool Delivered() const { return delivery.Delivered(); }
+    QTime FailedWriteTime() const { return delivery.FailedWriteTime(); }
     // The transmitter's side of the hearing check, as it stands.
     TransmitterFacts HearingFacts() const;
 
     // The ticket of the last report handed to the device writer (0 before any); reportsDone() tells when
     // it was written.
-    std::uint64_t LastTicket() const { return lastTicket; }
+    std::uint64_t LastTicket() const { return delivery.LastTicket(); }
     // Waits until the transmitter took or failed what was sent, at most limit; false when it had not by then.
     bool WaitForReports(std::chrono::milliseconds limit) { return link.Flush(limit); }
 
@@ -152,27 +153,15 @@ private:
     void onReportsDone(const std::vector<std::uint64_t>& tickets, bool written);
     // changed() when the connection is not what was last announced.
     void announceConnection();
-    // Writes the settings a second after the first change, so a held frequency button writes at most once
-    // a second and a run ended without its teardown (the display lost) still keeps them.
-    void scheduleSave();
-    // ending: the last save of the run, whose failure is always said.
-    void save(bool ending);
     // The process ends through exit() without the end of its run: off air and saved, nothing else.
     void endAtExit();
 
     TransmitterState state;
     DeviceLink link;
-    QTimer saveTimer;
-    QString settingsFile;
-    std::vector<std::int32_t> favourites;
-    FavouritesText favouritesFile; // as last read or written, so that a rewrite keeps what the user wrote
-    QString saveFailure;           // why Config.ini was last not saved, said once until it is again
-    bool onAirAtStart = false;
-    bool startAtLogin = false;
+    SettingsStore settings{state};
+    StoredOptions storedOptions;
+    Delivery delivery;
     bool firstArrivalPending = false;
-    std::uint64_t lastTicket = 0;
-    bool delivered = true;
-    QTime failedWriteTime;
     ExitHooks* exitHooks;
     int exitHookKey = 0;
     bool running = false; // between the start of a run and its end

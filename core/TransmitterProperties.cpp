@@ -62,8 +62,8 @@ TransmitterFacts TransmitterCore::HearingFacts() const
         facts.connection = TransmitterFacts::Connection::Absent;
         break;
     }
-    facts.delivered = delivered;
-    facts.failedWriteTime = failedWriteTime;
+    facts.delivered = Delivered();
+    facts.failedWriteTime = FailedWriteTime();
     facts.onAir = state.onAir;
     facts.muted = state.muted;
     facts.paLevel = state.paLevel;
@@ -74,7 +74,7 @@ QVariantMap TransmitterCore::Properties() const
 {
     const Options options = DecodeOptions(state.optionFlags);
     QList<uint> favouritesInKHz;
-    for (const std::int32_t frequency : favourites)
+    for (const std::int32_t frequency : Favourites())
         favouritesInKHz.append(uint(frequency * 10));
     return {
         {Property::Name(Property::Frequency), uint(state.frequency * 10)},
@@ -88,11 +88,11 @@ QVariantMap TransmitterCore::Properties() const
         {Property::Name(Property::Deemphasis), uint(options.deemphasis75 ? 75 : 50)},
         {Property::Name(Property::Connected), IsConnected()},
         {Property::Name(Property::Connection), ConnectionName()},
-        {Property::Name(Property::Delivered), delivered},
+        {Property::Name(Property::Delivered), Delivered()},
         {Property::Name(Property::WriteFailedAt),
-         delivered ? QString() : failedWriteTime.toString(QStringLiteral("hh:mm:ss"))},
-        {Property::Name(Property::OnAirAtStart), onAirAtStart},
-        {Property::Name(Property::StartAtLogin), startAtLogin},
+         Delivered() ? QString() : FailedWriteTime().toString(QStringLiteral("hh:mm:ss"))},
+        {Property::Name(Property::OnAirAtStart), OnAirAtStart()},
+        {Property::Name(Property::StartAtLogin), StartsAtLogin()},
         {Property::Name(Property::Favourites), QVariant::fromValue(favouritesInKHz)},
     };
 }

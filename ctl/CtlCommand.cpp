@@ -1,6 +1,7 @@
 #include "ctl/CtlCommand.h"
 
 #include "ctl/ValueParsers.h"
+#include "state/Frequency.h"
 #include "state/Properties.h"
 #include "state/TransmitterValues.h"
 
@@ -297,7 +298,8 @@ qint64 neighbourFavourite(const QList<uint>& all, uint kilohertz, bool upward, c
 {
     QList<uint> favourites;
     for (const uint favourite : all) {
-        if (favourite >= uint(band.lower) * 10 && favourite <= uint(band.upper) * 10)
+        if (favourite >= Frequency::FromUnits(band.lower).Kilohertz() &&
+            favourite <= Frequency::FromUnits(band.upper).Kilohertz())
             favourites.append(favourite);
     }
     if (favourites.isEmpty())

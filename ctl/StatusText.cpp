@@ -1,5 +1,7 @@
 #include "ctl/StatusText.h"
 
+#include "state/Frequency.h"
+#include "state/Power.h"
 #include "state/Properties.h"
 
 #include <QJsonDocument>
@@ -90,7 +92,7 @@ const Line lines[] = {
          return QStringLiteral("%1 of %2, PA-VALUE %3")
              .arg(v.toUInt())
              .arg(PaLevelMaximum)
-             .arg(v.toUInt() + PaLevelOffset);
+             .arg(Power::PaValueOf(v.toUInt()));
      }},
     {Property::TxGain,
      [](const QVariant& v, const QVariantMap&) {
@@ -122,9 +124,9 @@ const Line lines[] = {
 
 } // namespace
 
-QString megahertzText(qint64 kilohertz)
+QString megahertzText(std::uint32_t kilohertz)
 {
-    return QStringLiteral("%1.%2").arg(kilohertz / 1000).arg(kilohertz % 1000 / 10, 2, 10, QLatin1Char('0'));
+    return Frequency::FromKilohertz(kilohertz).MegahertzText();
 }
 
 QString statusText(const QVariantMap& properties)

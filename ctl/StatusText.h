@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <QByteArray>
 #include <QString>
 #include <QVariantMap>
@@ -10,4 +11,4 @@ QString statusText(const QVariantMap& properties);
 QByteArray statusJson(const QVariantMap& properties);
 
 // kHz as MHz with two decimals: 88100 -> "88.10".
-QString megahertzText(qint64 kilohertz);
+QString megahertzText(std::uint32_t kilohertz);

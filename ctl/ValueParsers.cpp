@@ -1,14 +1,16 @@
 #include "ctl/ValueParsers.h"
 
 #include "ctl/StatusText.h"
+#include "state/Frequency.h"
 #include "state/Properties.h"
 #include "state/TransmitterValues.h"
 
+#include <optional>
 #include <QRegularExpression>
 
 namespace {
 
-constexpr qint64 gridKilohertz = qint64{FrequencyGrid} * 10;
+constexpr qint64 gridKilohertz = Frequency::FromUnits(FrequencyGrid).Kilohertz();
 
 ParsedValue refused(const QString& error)
 {
@@ -87,13 +89,11 @@ ParsedValue deemphasisValue(const QString& text)
 
 qint64 kilohertzFromMegahertz(const QString& text)
 {
-    // Whole kilohertz only: further decimals must be zeros; a point needs a digit after it.
-    static const QRegularExpression megahertz(QStringLiteral("^([0-9]{1,3})(?:\\.([0-9]{1,3})0*)?$"));
-    const QRegularExpressionMatch match = megahertz.match(text);
-    if (!match.hasMatch())
+    // As scripts write numbers: a decimal point, never a comma.
+    if (text.contains(QLatin1Char(',')))
         return -1;
-    const QString fraction = match.captured(2).leftJustified(3, QLatin1Char('0'));
-    return match.captured(1).toLongLong() * 1000 + fraction.toLongLong();
+    const std::optional<Frequency> frequency = Frequency::FromMegahertzText(text);
+    return frequency ? frequency->Kilohertz() : -1;
 }
 
 int parseMilliseconds(const QString& text)

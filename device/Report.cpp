@@ -1,5 +1,6 @@
 #include "device/Report.h"
 
+#include "state/Power.h"
 #include "state/TransmitterValues.h"
 
 #include <algorithm>
@@ -25,8 +26,7 @@ ReportBytes BuildReport(ReportKind kind, const TransmitterState& state)
         report[2] = 'P';
         report[3] = static_cast<std::uint8_t>((code >> 8) & 0x03);
         report[4] = static_cast<std::uint8_t>(code & 0xFF);
-        report[5] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(state.paLevel) +
-                                              static_cast<std::uint32_t>(PaLevelOffset));
+        report[5] = static_cast<std::uint8_t>(Power::PaValueOf(static_cast<std::uint32_t>(state.paLevel)));
         report[6] = modeByte(state);
     } else {
         // Only a damaged settings file brings an index outside the table; never read past it.

@@ -2,6 +2,7 @@
 
 #include "panels/LevelMeter.h"
 #include "res/Resources.h"
+#include "state/Frequency.h"
 #include "state/TransmitterState.h"
 
 #include <algorithm>
@@ -89,8 +90,7 @@ private:
 
 QString CFrequencyReadout::FrequencyText(std::int32_t value)
 {
-    const std::int32_t shown = Shown(value);
-    return QStringLiteral("%1.%2 MHz").arg(shown / 100).arg(shown % 100, 2, 10, QLatin1Char('0'));
+    return Frequency::FromUnits(Shown(value)).MegahertzText() + QStringLiteral(" MHz");
 }
 
 std::array<int, 5> CFrequencyReadout::DigitsOf(std::int32_t value)

@@ -10,6 +10,7 @@
 #include "skin/CSkinnedDialog.h"
 #include "skin/CSkinSlider.h"
 #include "skin/UpdateTipText.h"
+#include "state/Power.h"
 #include "state/TransmitterValues.h"
 
 #include <QLabel>
@@ -89,7 +90,7 @@ void CMainPanel::PlaceIdlePicture()
 
 void CMainPanel::RegisterSliderTip()
 {
-    paSlider->setToolTip(QString::number(paSlider->GetPos() + PaLevelOffset));
+    paSlider->setToolTip(QString::number(Power::PaValueOf(paSlider->GetPos())));
 }
 
 void CMainPanel::SetUpButtons()
@@ -196,7 +197,7 @@ void CMainPanel::onCoreChanged()
     }
     if (core.State().paLevel != paSlider->GetPos()) {
         paSlider->SetPos(core.State().paLevel);
-        UpdateTipText(paSlider, QString::number(paSlider->GetPos() + PaLevelOffset));
+        UpdateTipText(paSlider, QString::number(Power::PaValueOf(paSlider->GetPos())));
     }
 }
 
@@ -231,7 +232,7 @@ int CMainPanel::OnPaLevelChanged(int controlId)
     if (position == core.State().paLevel)
         return 0;
     core.ChangePaLevel(position);
-    UpdateTipText(paSlider, QString::number(position + PaLevelOffset));
+    UpdateTipText(paSlider, QString::number(Power::PaValueOf(position)));
     return 0;
 }
 

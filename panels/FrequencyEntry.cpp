@@ -1,5 +1,7 @@
 #include "panels/FrequencyEntry.h"
 
+#include "state/Frequency.h"
+
 #include <QRegularExpression>
 
 bool CanBecomeFrequency(const QString& entry)
@@ -10,8 +12,11 @@ bool CanBecomeFrequency(const QString& entry)
 
 std::int32_t EntryFrequency(const QString& entry)
 {
+    // Typing may leave a side of the point empty: "88." is 88 MHz, "" and "." name no frequency, 0.
     const qsizetype pointAt = entry.indexOf(QLatin1Char('.'));
     const QString whole = pointAt < 0 ? entry : entry.left(pointAt);
     const QString fraction = pointAt < 0 ? QString() : entry.mid(pointAt + 1);
-    return whole.toInt() * 100 + fraction.leftJustified(2, QLatin1Char('0')).toInt();
+    const QString written = (whole.isEmpty() ? QStringLiteral("0") : whole) + QLatin1Char('.') +
+                            (fraction.isEmpty() ? QStringLiteral("0") : fraction);
+    return Frequency::FromMegahertzText(written).value_or(Frequency()).Units();
 }

@@ -1,6 +1,7 @@
 #include "state/FavouritesFile.h"
 
 #include "state/FileWriter.h"
+#include "state/Frequency.h"
 #include "state/SmallTextFile.h"
 
 #include <algorithm>
@@ -46,10 +47,10 @@ Line classify(const QByteArray& line)
     const bool digits =
         !number.isEmpty() && number.size() <= 7 &&
         std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
-    const uint kHz = digits ? number.toUInt() : 1;
-    if (kHz % 10 != 0 || kHz > 1000000)
+    const Frequency frequency = Frequency::FromKilohertz(digits ? number.toUInt() : 1);
+    if (!frequency.InWholeUnits() || frequency.Kilohertz() > 1000000)
         return {LineKind::NotUnderstood};
-    return {LineKind::Frequency, std::int32_t(kHz / 10)};
+    return {LineKind::Frequency, frequency.Units()};
 }
 
 // The file's lines without the empty piece after its last newline.
@@ -127,7 +128,7 @@ RewrittenFavourites RewriteFavourites(const QByteArray& original, const std::vec
     auto next = added.begin();
     auto addUpTo = [&](std::optional<std::int32_t> limit) {
         for (; next != added.end() && (!limit || *next < *limit); ++next)
-            rewritten.bytes += QByteArray::number(*next * 10) + '\n';
+            rewritten.bytes += QByteArray::number(Frequency::FromUnits(*next).Kilohertz()) + '\n';
     };
     std::vector<std::int32_t> placed;
     for (const QByteArray& line : lines) {
@@ -140,7 +141,7 @@ RewrittenFavourites RewriteFavourites(const QByteArray& original, const std::vec
             // The plain line of a favourite the user removed goes as asked; anything else dropped (a note
             // with it, a line not understood, one the rules left out) is a loss.
             const bool removed = frequency && holds(before, read.frequency) && !holds(kept, read.frequency) &&
-                                 line == QByteArray::number(read.frequency * 10);
+                                 line == QByteArray::number(Frequency::FromUnits(read.frequency).Kilohertz());
             rewritten.losesLines = rewritten.losesLines || !removed;
             continue;
         }

@@ -1,5 +1,6 @@
 #include "web/PageChange.h"
 
+#include "state/Frequency.h"
 #include "state/Properties.h"
 
 #include <QJsonDocument>
@@ -31,20 +32,21 @@ QVariant PropertyValue(const QVariant& current, const QJsonValue& value)
     return {};
 }
 
-QString Megahertz(double kHz)
+QString Megahertz(const Frequency& frequency)
 {
-    return QString::number(kHz / 1000, 'f', 2) + QStringLiteral(" MHz");
+    return frequency.MegahertzText() + QStringLiteral(" MHz");
 }
 
 // A frequency refused, in MHz as the page's user typed it: the band in use and its grid.
 QString FrequencyRefusal(uint kHz, const QVariantMap& properties)
 {
-    const bool lowBand =
-        properties.value(Property::Name(Property::Band)).toString() == QLatin1String(LowBandName);
+    const BandLimits band =
+        properties.value(Property::Name(Property::Band)).toString() == QLatin1String(LowBandName) ? LowBand
+                                                                                                  : WideBand;
     const uint step = properties.value(Property::Name(Property::Step)).toUInt();
     return QStringLiteral("%1: only %2 to %3 in %4 steps")
-        .arg(Megahertz(kHz), Megahertz(lowBand ? 76000 : 87500), Megahertz(lowBand ? 90000 : 108000),
-             Megahertz(step));
+        .arg(Megahertz(Frequency::FromKilohertz(kHz)), Megahertz(Frequency::FromUnits(band.lower)),
+             Megahertz(Frequency::FromUnits(band.upper)), Megahertz(Frequency::FromKilohertz(step)));
 }
 
 } // namespace

@@ -90,6 +90,7 @@ private slots:
         QTest::newRow("off air") << 1 << QStringList{} << "Tessaly — off air";
         QTest::newRow("on air") << 1 << QStringList{"On air"} << "Tessaly — on air, 90.00 MHz";
         QTest::newRow("muted") << 1 << QStringList{"On air", "Mute"} << "Tessaly — muted";
+        QTest::newRow("shown again") << 1 << QStringList{"Show window"} << "Tessaly — off air";
         QTest::newRow("no transmitter") << 0 << QStringList{"On air"} << "Tessaly — no transmitter";
         QTest::newRow("refused") << 2 << QStringList{} << "Tessaly — no permission for the transmitter";
         QTest::newRow("not taken")
@@ -120,7 +121,11 @@ private slots:
             // A failure comes back from the device writer in its own time.
             if (text == "Quit")
                 QTRY_COMPARE_WITH_TIMEOUT(dialog.TrayIcon()->ToolTip(), tip, 60000);
+            if (text == "Show window")
+                dialog.hide(); // as it is while only the tray shows it
             (*item)->trigger();
+            if (text == "Show window")
+                QVERIFY(dialog.isVisible());
         }
         const CTrayIcon::Picture picture = tip.contains("did not take") ? CTrayIcon::Picture::NotTaken
                                            : tip.contains("on air,") || tip.contains("muted")

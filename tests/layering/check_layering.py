@@ -25,7 +25,14 @@ ALLOWED = {
     "skin": {"res"},
     "panels": {"skin", "res", "core", "state"},
     "app": {"service", "panels", "skin", "res", "bus", "core", "sound", "device", "state", "web"},
-    "ctl": {"bus/BusNames.h", "state/TransmitterValues.h", "state/Properties.h", "state/HearingLimits.h"},
+    "ctl": {
+        "bus/BusNames.h",
+        "state/TransmitterValues.h",
+        "state/Properties.h",
+        "state/HearingLimits.h",
+        "state/Frequency.h",
+        "state/Power.h",
+    },
 }
 TABLE = "state/Properties.h"
 ROW = re.compile(r'inline constexpr Row \w+\{"(\w+)"')
