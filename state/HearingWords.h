@@ -26,6 +26,7 @@ struct VerdictWords
     const char* label;
 };
 
+// The words' context for translation; lupdate reads it only as written out in each mark below.
 inline constexpr const char* HearingWordsContext = "HearingCheck";
 
 inline constexpr VerdictWords verdictWords[] = {
