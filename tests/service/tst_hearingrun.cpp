@@ -54,6 +54,8 @@ private slots:
         const auto unset = qScopeGuard([] { qunsetenv("PULSE_SERVER"); });
         TestCore test;
         HoldTransmitterSide(test);
+        if (QTest::currentTestFailed())
+            return;
         SoundRouting routing(dir.filePath(QStringLiteral("Sound.ini")));
         routing.Start();
         HearingRun hearing(test.core, &routing);
