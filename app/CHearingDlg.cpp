@@ -8,31 +8,15 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// Read out as words: a screen reader says "Broken" where a mark would be skipped.
-QString VerdictText(LinkVerdict verdict)
-{
-    switch (verdict) {
-    case LinkVerdict::Ok:
-        return QStringLiteral("OK");
-    case LinkVerdict::Broken:
-        return QStringLiteral("Broken");
-    case LinkVerdict::NotChecked:
-        break;
-    }
-    return QStringLiteral("Not checked");
-}
-
-} // namespace
-
 CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun& hearing, QWidget* parent)
-    : QDialog(parent), core(core), sound(sound), hearing(hearing), summary(new QLabel(this)),
-      list(new QListWidget(this)), checkAgain(new QPushButton(QStringLiteral("Check again"), this))
+    : QDialog(parent), core(core), sound(sound), summary(new QLabel(this)), list(new QListWidget(this)),
+      checkAgain(new QPushButton(QStringLiteral("Check again"), this)),
+      checks(
+          hearing.Runner(), HearingFace::Window, [this](int measureMs) { checkStarted(measureMs); },
+          [this](const std::vector<LinkResult>& links) { showLinks(links); })
 {
     setObjectName(QStringLiteral("130"));
     setWindowTitle(QStringLiteral("Why can't I hear it?"));
@@ -52,7 +36,7 @@ CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun&
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("2"));
     buttons->addButton(checkAgain, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(checkAgain, &QPushButton::clicked, this, [this] { check(HearingMeasureMs); });
+    connect(checkAgain, &QPushButton::clicked, this, [this] { checks.Ask(HearingMeasureMs); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary);
@@ -61,13 +45,13 @@ CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun&
 
     connect(&core, &TransmitterCore::changed, this, [this] {
         if (!this->core.HearingFacts().SameFor(checkedFacts))
-            check(0);
+            checks.Ask();
     });
     if (sound) {
-        connect(sound, &SoundRouting::stateChanged, this, [this] { check(0); });
-        connect(sound, &SoundRouting::soundAnnounced, this, [this] { check(0); });
+        connect(sound, &SoundRouting::stateChanged, this, [this] { checks.Ask(); });
+        connect(sound, &SoundRouting::soundAnnounced, this, [this] { checks.Ask(); });
     }
-    check(HearingMeasureMs);
+    checks.Ask(HearingMeasureMs);
 }
 
 CHearingDlg::~CHearingDlg()
@@ -98,31 +82,21 @@ void CHearingDlg::watchSound(bool on)
         sound->UnwatchSound();
 }
 
-void CHearingDlg::check(int measureMs)
+void CHearingDlg::checkStarted(int measureMs)
 {
-    if (checking) {
-        nextMeasureMs = std::max(nextMeasureMs, measureMs);
-        return;
-    }
-    checking = true;
     checkedFacts = core.HearingFacts();
     if (measureMs > 0) {
         summary->setText(QStringLiteral("Checking, and listening to the sound for up to 2 seconds…"));
         checkAgain->setEnabled(false);
     }
-    hearing.Run(HearingFace::Window, measureMs, [window = QPointer<CHearingDlg>(this)](const auto& links) {
-        if (window)
-            window->showLinks(links);
-    });
 }
 
 void CHearingDlg::showLinks(const std::vector<LinkResult>& links)
 {
-    checking = false;
     const int current = list->currentRow();
     list->clear();
     for (const LinkResult& link : links)
-        list->addItem(VerdictText(link.verdict) + QStringLiteral(": ") + link.text);
+        list->addItem(VerdictLabel(link.verdict) + QStringLiteral(": ") + link.text);
     // The keyboard and a screen reader land on what to mend.
     const LinkResult* first = FirstBroken(links);
     list->setCurrentRow(first ? int(first - links.data()) : std::max(current, 0));
@@ -134,9 +108,4 @@ void CHearingDlg::showLinks(const std::vector<LinkResult>& links)
     else
         summary->setText(QStringLiteral("Every link checked holds; \"Check again\" measures the sound too."));
     checkAgain->setEnabled(true);
-    if (nextMeasureMs >= 0) {
-        const int measureMs = nextMeasureMs;
-        nextMeasureMs = -1;
-        check(measureMs);
-    }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/HearingCheck.h"
+#include "core/HearingQueue.h"
 
 #include <QDialog>
 
@@ -35,18 +35,15 @@ protected:
 
 private:
     void watchSound(bool on);
-    // One check at a time; a request while one runs is run after it, measuring if any request was to.
-    void check(int measureMs);
+    void checkStarted(int measureMs);
     void showLinks(const std::vector<LinkResult>& links);
 
     TransmitterCore& core;
     SoundRouting* sound;
-    HearingRun& hearing;
     bool soundWatched = false;
     TransmitterFacts checkedFacts; // the transmitter's side as the last check began
     QLabel* summary;
     QListWidget* list;
     QPushButton* checkAgain;
-    bool checking = false;
-    int nextMeasureMs = -1; // asked for while one ran; -1 none
+    HearingQueue checks;
 };

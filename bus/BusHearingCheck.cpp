@@ -3,23 +3,10 @@
 #include <QDBusArgument>
 #include <QDBusMetaType>
 
-namespace {
-
-// One link of the hearing check as the bus carries it: (link, verdict, words).
-struct CheckedLink
-{
-    QString link;
-    QString verdict;
-    QString text;
-};
-
-} // namespace
-
 Q_DECLARE_METATYPE(CheckedLink)
 
-namespace {
-
-QDBusArgument& operator<<(QDBusArgument& argument, const CheckedLink& checked)
+// Found by the bus's marshalling through CheckedLink's namespace.
+static QDBusArgument& operator<<(QDBusArgument& argument, const CheckedLink& checked)
 {
     argument.beginStructure();
     argument << checked.link << checked.verdict << checked.text;
@@ -27,15 +14,13 @@ QDBusArgument& operator<<(QDBusArgument& argument, const CheckedLink& checked)
     return argument;
 }
 
-const QDBusArgument& operator>>(const QDBusArgument& argument, CheckedLink& checked)
+static const QDBusArgument& operator>>(const QDBusArgument& argument, CheckedLink& checked)
 {
     argument.beginStructure();
     argument >> checked.link >> checked.verdict >> checked.text;
     argument.endStructure();
     return argument;
 }
-
-} // namespace
 
 void AnswerHearingCheck(const HearingRunner& check, const QDBusMessage& message,
                         const QDBusConnection& connection)

@@ -214,13 +214,5 @@ QString LinkName(HearingLink link)
 
 QString VerdictName(LinkVerdict verdict)
 {
-    switch (verdict) {
-    case LinkVerdict::Ok:
-        return QStringLiteral("ok");
-    case LinkVerdict::Broken:
-        return QStringLiteral("broken");
-    case LinkVerdict::NotChecked:
-        break;
-    }
-    return QStringLiteral("not-checked");
+    return QString::fromLatin1(WordsFor(verdict).name);
 }

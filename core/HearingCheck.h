@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/HearingLimits.h"
+#include "state/HearingWords.h"
 #include "state/SoundFacts.h"
 
 #include <cstdint>
@@ -55,13 +56,6 @@ enum class HearingLink
     Playing,
     OutputUnmuted,
     Level,
-};
-
-enum class LinkVerdict
-{
-    Ok,
-    Broken,
-    NotChecked,
 };
 
 // Who reads the fixes: each face names its own controls.

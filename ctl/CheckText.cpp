@@ -7,14 +7,15 @@
 
 namespace {
 
-const QString broken = QStringLiteral("broken");
+const QString broken = QString::fromLatin1(WordsFor(LinkVerdict::Broken).name);
 
 } // namespace
 
 CheckedLink programLink(const QString& problem)
 {
     if (problem.isEmpty())
-        return {QStringLiteral("program"), QStringLiteral("ok"), QStringLiteral("Tessaly answers")};
+        return {QStringLiteral("program"), QString::fromLatin1(WordsFor(LinkVerdict::Ok).name),
+                QStringLiteral("Tessaly answers")};
     return {QStringLiteral("program"), broken, problem};
 }
 
@@ -22,8 +23,10 @@ QString checkText(const QList<CheckedLink>& links)
 {
     QString text;
     for (const CheckedLink& link : links) {
+        // A verdict this copy does not know, from a newer program, is shown as the bus names it.
+        const VerdictWords* words = WordsNamed(link.verdict);
         const QString verdict =
-            link.verdict == QLatin1String("not-checked") ? QStringLiteral("not checked") : link.verdict;
+            words ? QCoreApplication::translate(HearingWordsContext, words->word) : link.verdict;
         text += verdict.leftJustified(13) + link.text + QLatin1Char('\n');
     }
     return text;

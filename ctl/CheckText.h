@@ -1,17 +1,10 @@
 #pragma once
 
+#include "state/HearingWords.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
-
-// One link of the hearing check as the bus hands it over: its name ("on-air"), its verdict ("ok", "broken"
-// or "not-checked") and its words.
-struct CheckedLink
-{
-    QString link;
-    QString verdict;
-    QString text;
-};
 
 // tessalyctl's own first link: whether the program answered at all.
 CheckedLink programLink(const QString& problem = {});

@@ -8,11 +8,14 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
 
 WebLink::WebLink(TransmitterCore& core, SoundRouting* soundRouting, HearingRun* hearing, QObject* parent)
     : QObject(parent), core(core), soundRouting(soundRouting), hearing(hearing),
-      control(*this, QFileInfo(settingsPath()).dir().path())
+      control(*this, QFileInfo(settingsPath()).dir().path()),
+      hearingChecks(
+          hearing ? hearing->Runner() : HearingRunner(), HearingFace::Page,
+          [this](int) { checkedFacts = this->core.HearingFacts(); },
+          [this](const std::vector<LinkResult>& links) { heard(links); })
 {
     connect(&core, &TransmitterCore::changed, this, &WebLink::coreChanged);
     if (soundRouting) {
@@ -43,33 +46,23 @@ void WebLink::soundChanged()
 
 void WebLink::checkHearing()
 {
-    if (!hearing || !control.IsServed())
+    if (!hearing)
         return;
-    if (checking) {
-        checkAgain = true;
+    // A page no longer served wants no check, nor the one asked for before.
+    if (!control.IsServed()) {
+        hearingChecks.Forget();
         return;
     }
-    checking = true;
-    checkedFacts = core.HearingFacts();
-    hearing->Run(HearingFace::Page, 0,
-                 [link = QPointer<WebLink>(this)](const std::vector<LinkResult>& links) {
-                     if (link)
-                         link->heard(links);
-                 });
+    hearingChecks.Ask();
 }
 
 void WebLink::heard(const std::vector<LinkResult>& links)
 {
-    checking = false;
     const LinkResult* first = FirstBroken(links);
     const QString problem = first ? first->text : QString();
     if (problem != hearingProblem) {
         hearingProblem = problem;
         control.HostChanged();
-    }
-    if (checkAgain) {
-        checkAgain = false;
-        checkHearing();
     }
 }
 

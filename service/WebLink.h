@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/HearingCheck.h"
+#include "core/HearingQueue.h"
 #include "web/WebControl.h"
 
 #include <QObject>
@@ -36,7 +36,6 @@ private:
     // The core changed: the page hears of it, and the check runs again when it would read otherwise.
     void coreChanged();
     void soundChanged();
-    // One check at a time: changes while one runs ask for one more after it.
     void checkHearing();
     void heard(const std::vector<LinkResult>& links);
 
@@ -46,6 +45,5 @@ private:
     WebControl control;
     QString hearingProblem;
     TransmitterFacts checkedFacts; // the transmitter's side as the last check began
-    bool checking = false;
-    bool checkAgain = false;
+    HearingQueue hearingChecks;
 };

@@ -18,6 +18,14 @@ bool IsToken(const QByteArray& text)
     return true;
 }
 
+// A target in origin form, as RFC 3986 spells it: visible ASCII only, so no control character or byte
+// beyond ASCII reaches what reads the path.
+bool IsOriginTarget(const QByteArray& text)
+{
+    return text.startsWith('/') &&
+           std::all_of(text.cbegin(), text.cend(), [](char c) { return c > ' ' && c < 0x7f; });
+}
+
 bool IsFieldValue(const QByteArray& text)
 {
     for (const char c : text) {
@@ -63,7 +71,7 @@ std::optional<HttpHead> ParseHttpHead(const QByteArray& head)
 {
     const QList<QByteArray> lines = head.split('\n');
     const QList<QByteArray> request = lines.first().trimmed().split(' ');
-    if (request.size() != 3 || !IsToken(request[0]) || !request[1].startsWith('/'))
+    if (request.size() != 3 || !IsToken(request[0]) || !IsOriginTarget(request[1]))
         return std::nullopt;
     HttpHead parsed;
     if (request[2] == "HTTP/1.0")

@@ -25,5 +25,10 @@ struct HttpHead
     bool FieldHas(const QByteArray& name, const QByteArray& token) const;
 };
 
-// The head up to, not including, its blank line. Nothing when it is no HTTP/1.x request.
+// The head up to, not including, its blank line: the request line, then a field a line, each line ended by
+// CRLF or a bare LF. Nothing when it is no HTTP/1.x request whose target is a path (origin form: '/', then
+// visible ASCII only; the page is served from one host, named in Host), when a field line is folded or its
+// name no token, or when a value holds a control character other than a tab (a CR, a NUL). How long it may
+// be is the connection's to bound, and what the fields say (a Host or a Content-Length twice, a method the
+// page does not take) the exchange's to judge: they are kept as they came.
 std::optional<HttpHead> ParseHttpHead(const QByteArray& head);

@@ -1,3 +1,5 @@
+#include "app/CHearingDlg.h"
+#include "app/TrayControl.h"
 #include "app/WindowRun.h"
 #include "app/WriteErrorMessage.h"
 #include "core/TransmitterCore.h"
@@ -8,6 +10,8 @@
 
 #include <algorithm>
 #include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -87,15 +91,23 @@ private slots:
         QTest::addColumn<int>("present");        // 0 absent, 1 present, 2 present but refused, 3 failing
         QTest::addColumn<QStringList>("chosen"); // tray menu items, in turn
         QTest::addColumn<QString>("tip");
-        QTest::newRow("off air") << 1 << QStringList{} << "Tessaly — off air";
-        QTest::newRow("on air") << 1 << QStringList{"On air"} << "Tessaly — on air, 90.00 MHz";
-        QTest::newRow("muted") << 1 << QStringList{"On air", "Mute"} << "Tessaly — muted";
-        QTest::newRow("shown again") << 1 << QStringList{"Show window"} << "Tessaly — off air";
-        QTest::newRow("no transmitter") << 0 << QStringList{"On air"} << "Tessaly — no transmitter";
-        QTest::newRow("refused") << 2 << QStringList{} << "Tessaly — no permission for the transmitter";
+        QTest::addColumn<QString>("nothingPlaying"); // the tip while the hearing check finds nothing playing
+        QTest::newRow("off air") << 1 << QStringList{} << "Tessaly — off air"
+                                 << "Tessaly — off air";
+        QTest::newRow("on air") << 1 << QStringList{"On air"} << "Tessaly — on air, 90.00 MHz"
+                                << "Tessaly — on air, 90.00 MHz, nothing playing";
+        QTest::newRow("muted") << 1 << QStringList{"On air", "Mute"} << "Tessaly — muted"
+                               << "Tessaly — muted";
+        QTest::newRow("shown again") << 1 << QStringList{"Show window"} << "Tessaly — off air"
+                                     << "Tessaly — off air";
+        QTest::newRow("no transmitter") << 0 << QStringList{"On air"} << "Tessaly — no transmitter"
+                                        << "Tessaly — no transmitter";
+        QTest::newRow("refused") << 2 << QStringList{} << "Tessaly — no permission for the transmitter"
+                                 << "Tessaly — no permission for the transmitter";
         QTest::newRow("not taken")
             << 3 << QStringList{"On air"}
-            << "Tessaly — on air, 90.00 MHz — the transmitter did not take the last change";
+            << "Tessaly — on air, 90.00 MHz — the transmitter did not take the last change"
+            << "Tessaly — on air, 90.00 MHz, nothing playing — the transmitter did not take the last change";
     }
 
     void trayTellsAndOffers()
@@ -119,8 +131,10 @@ private slots:
             });
             QVERIFY2(item != items.end(), qPrintable(text));
             // A failure comes back from the device writer in its own time.
-            if (text == "Quit")
+            if (text == "Quit") {
                 QTRY_COMPARE_WITH_TIMEOUT(dialog.TrayIcon()->ToolTip(), tip, 60000);
+                QTEST(TrayToolTip(dialog.Core(), true), "nothingPlaying");
+            }
             if (text == "Show window")
                 dialog.hide(); // as it is while only the tray shows it
             (*item)->trigger();
@@ -150,6 +164,43 @@ private slots:
         QCOMPARE(notes.size(), 1);
         QVERIFY(notes.first()->isVisible());
         QVERIFY(!notes.first()->isModal());
+    }
+
+    // "Why can't I hear it?": a line a link, each led by its verdict, the one to mend first current and
+    // named above; changes while a check runs are checked once more after it, not once each.
+    void hearingWindowShowsTheChain()
+    {
+        QTemporaryDir dir;
+        qputenv("PULSE_RUNTIME_PATH", QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
+        dialog.OnInitDialog();
+        CHearingDlg window(dialog.Core(), &run.session.Sound(), run.session.Hearing(), &dialog);
+        window.show();
+        auto* list = window.findChild<QListWidget*>(QStringLiteral("1049"));
+        auto* summary = window.findChild<QLabel*>(QStringLiteral("1051"));
+        QVERIFY(list && summary);
+        QSignalSpy shown(list->model(), &QAbstractItemModel::modelReset);
+        // Asked while the first check runs: one more check after it.
+        dialog.Core().ToggleMute();
+        dialog.Core().ToggleMute();
+        dialog.Core().ToggleMute();
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 2, 60000);
+        for (int pass = 0; pass < 3; ++pass)
+            QCoreApplication::processEvents();
+        QCOMPARE(shown.size(), 2);
+
+        // Off air and muted: the transmitter's side is broken, and the sound is not asked.
+        const std::vector<LinkResult> links =
+            CheckHearing(dialog.Core().HearingFacts(), std::nullopt, HearingFace::Window);
+        const LinkResult* first = FirstBroken(links);
+        QVERIFY(first && dialog.Core().State().muted);
+        QCOMPARE(list->count(), int(links.size()));
+        for (int row = 0; row < list->count(); ++row)
+            QCOMPARE(list->item(row)->text(), VerdictLabel(links[row].verdict) + ": " + links[row].text);
+        QCOMPARE(list->currentRow(), int(first - links.data()));
+        QVERIFY2(summary->text().endsWith(first->text), qPrintable(summary->text()));
+        qunsetenv("PULSE_RUNTIME_PATH");
     }
 
     void failedWritesShareOneMessageAtATime()

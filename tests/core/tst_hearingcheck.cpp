@@ -1,4 +1,5 @@
 #include "core/HearingCheck.h"
+#include "core/HearingQueue.h"
 
 #include <limits>
 #include <QtTest>
@@ -161,6 +162,73 @@ private slots:
             if (same)
                 QVERIFY2(!same->text.contains(QLatin1String("tessalyctl")), qPrintable(same->text));
         }
+    }
+
+    // A face's requests as they come: "ask" (no measuring), "measure", "answer" (the oldest running check
+    // answers), "forget", "close" (the face goes while its check runs). The checks begun, by whether they
+    // measure, and how many answers the face was shown.
+    void queue_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("begun");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("one") << "ask answer"
+                             << "ask" << 1;
+        QTest::newRow("a burst costs one more") << "ask ask ask ask answer answer"
+                                                << "ask ask" << 2;
+        QTest::newRow("measuring asked meanwhile wins") << "ask ask measure ask answer answer"
+                                                        << "ask measure" << 2;
+        QTest::newRow("measuring first, then not") << "measure ask answer answer"
+                                                   << "measure ask" << 2;
+        QTest::newRow("asked after the answer") << "ask answer ask answer"
+                                                << "ask ask" << 2;
+        QTest::newRow("forgotten") << "ask ask forget answer"
+                                   << "ask" << 1;
+        QTest::newRow("asked again after forgetting") << "ask forget measure answer answer"
+                                                      << "ask measure" << 2;
+        QTest::newRow("closed while checking") << "ask ask close answer"
+                                               << "ask" << 0;
+    }
+
+    void queue()
+    {
+        QFETCH(QString, steps);
+        std::vector<HearingDone> running;
+        QStringList begun;
+        QStringList started;
+        int shown = 0;
+        const HearingRunner run = [&](HearingFace face, int measureMs, HearingDone done) {
+            QCOMPARE(face, HearingFace::Page);
+            begun += measureMs > 0 ? QStringLiteral("measure") : QStringLiteral("ask");
+            running.push_back(std::move(done));
+        };
+        auto queue = std::make_unique<HearingQueue>(
+            run, HearingFace::Page,
+            [&](int measureMs) {
+                started += measureMs > 0 ? QStringLiteral("measure") : QStringLiteral("ask");
+            },
+            [&](const std::vector<LinkResult>&) { ++shown; });
+        for (const QString& step : steps.split(QLatin1Char(' '))) {
+            if (step == QLatin1String("ask"))
+                queue->Ask();
+            else if (step == QLatin1String("measure"))
+                queue->Ask(HearingMeasureMs);
+            else if (step == QLatin1String("forget"))
+                queue->Forget();
+            else if (step == QLatin1String("close"))
+                queue.reset();
+            else if (!running.empty()) {
+                const HearingDone done = running.front();
+                running.erase(running.begin());
+                done({});
+            }
+            // Never two at a time.
+            QVERIFY(running.size() <= 1);
+        }
+        QTEST(begun.join(QLatin1Char(' ')), "begun");
+        QTEST(shown, "shown");
+        // The face hears of each check as it begins, with its measuring.
+        QCOMPARE(started, begun);
     }
 };
 

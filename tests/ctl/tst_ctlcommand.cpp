@@ -1,5 +1,6 @@
 #include "bus/BusNames.h"
 #include "ctl/BusRefusal.h"
+#include "ctl/CheckText.h"
 #include "ctl/CtlCommand.h"
 #include "ctl/StatusText.h"
 
@@ -17,6 +18,7 @@ private slots:
     void refused_data();
     void refused();
     void statusForPeopleAndScripts();
+    void checkForPeopleAndScripts();
     void statusOfTheNewerProgram_data();
     void statusOfTheNewerProgram();
     void favouriteRound_data();
@@ -180,6 +182,28 @@ void TestCtlCommand::statusForPeopleAndScripts()
 
     const QJsonObject json = QJsonDocument::fromJson(statusJson(properties)).object();
     QCOMPARE(json.toVariantMap(), properties);
+}
+
+// What scripts read of a check is fixed; a verdict from a newer program is passed on as it came.
+void TestCtlCommand::checkForPeopleAndScripts()
+{
+    const QList<CheckedLink> links{
+        programLink(),
+        {QStringLiteral("on-air"), QStringLiteral("broken"), QStringLiteral("off air")},
+        {QStringLiteral("power"), QStringLiteral("not-checked"), QStringLiteral("power")},
+        {QStringLiteral("level"), QStringLiteral("faint"), QStringLiteral("quiet")}};
+    QCOMPARE(checkText(links), QStringLiteral("ok           Tessaly answers\n"
+                                              "broken       off air\n"
+                                              "not checked  power\n"
+                                              "faint        quiet\n"));
+    QCOMPARE(checkJson(links),
+             QByteArray(R"({"firstBroken":"on-air","links":[{"link":"program","text":"Tessaly answers",)"
+                        R"("verdict":"ok"},{"link":"on-air","text":"off air","verdict":"broken"},)"
+                        R"({"link":"power","text":"power","verdict":"not-checked"},)"
+                        R"({"link":"level","text":"quiet","verdict":"faint"}],"ok":false})"
+                        "\n"));
+    QVERIFY(allHold({programLink()}));
+    QCOMPARE(checkJson({programLink(QStringLiteral("gone"))}).count("\"broken\""), 1);
 }
 
 void TestCtlCommand::statusOfTheNewerProgram_data()

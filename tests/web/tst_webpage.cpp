@@ -1,3 +1,4 @@
+#include "web/HttpHead.h"
 #include "web/ReachableAddress.h"
 #include "web/WebControl.h"
 #include "web/WebOption.h"
@@ -87,6 +88,18 @@ Answer Exchange(quint16 port, const QByteArray& request)
             return answer;
     }
     return {};
+}
+
+// A parsed head as one text: "METHOD path[?query] 1.x", then a line a field, "name: value".
+QByteArray Described(const std::optional<HttpHead>& head)
+{
+    if (!head)
+        return "nothing";
+    QByteArray text = head->method + ' ' + head->path + (head->query.isEmpty() ? "" : '?' + head->query) +
+                      " 1." + QByteArray::number(head->minorVersion);
+    for (const auto& [name, value] : head->fields)
+        text += '\n' + name + ": " + value;
+    return text;
 }
 
 QByteArray Request(const QByteArray& line, quint16 port, const QByteArray& headers,
@@ -329,6 +342,75 @@ private slots:
         QCOMPARE(qsizetype(QString::fromLatin1(received).count(date)), expected.size());
         QVERIFY(received.contains(field));
         QCOMPARE(host.writes, QStringList());
+    }
+
+    // Request heads as they may arrive, without their blank line, and what the reader makes of them:
+    // "nothing", or the head described. Fields are kept as they came, even those the exchange refuses.
+    void parsedHeads_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("read");
+        const QByteArray get = "GET / HTTP/1.1\r\n";
+        const QByteArray huge(64 * 1024, 'a');
+        QByteArray many = get;
+        QByteArray manyRead = "GET / 1.1";
+        for (int field = 0; field < 1000; ++field) {
+            many += "X-" + QByteArray::number(field) + ": v\r\n";
+            manyRead += "\nX-" + QByteArray::number(field) + ": v";
+        }
+        many.chop(2);
+        const auto row = [](const char* name, const QByteArray& head, const QByteArray& read) {
+            QTest::newRow(name) << head << read;
+        };
+        row("request line only", "GET / HTTP/1.1", "GET / 1.1");
+        row("fields after CRLF", get + "Host: a\r\nX: b", "GET / 1.1\nHost: a\nX: b");
+        row("bare LF ends lines too", "GET / HTTP/1.1\nHost: a\nX: b", "GET / 1.1\nHost: a\nX: b");
+        row("HTTP/1.0", "GET / HTTP/1.0", "GET / 1.0");
+        row("query kept undecoded", "GET /set?token=a%20b&x HTTP/1.1", "GET /set?token=a%20b&x 1.1");
+        row("empty", "", "nothing");
+        row("no version", "GET /", "nothing");
+        row("HTTP/2", "GET / HTTP/2.0", "nothing");
+        row("HTTP/1.2", "GET / HTTP/1.2", "nothing");
+        row("version in lower case", "GET / http/1.1", "nothing");
+        row("two spaces", "GET  / HTTP/1.1", "nothing");
+        row("tabs between", "GET\t/\tHTTP/1.1", "nothing");
+        row("bare CR ends no line", "GET / HTTP/1.1\rHost: a", "nothing");
+        row("no method", " / HTTP/1.1", "nothing");
+        row("method no token", "G(T / HTTP/1.1", "nothing");
+        row("method unknown: the exchange's to refuse", "BREW / HTTP/1.1", "BREW / 1.1");
+        row("absolute form", "GET http://127.0.0.1/ HTTP/1.1", "nothing");
+        row("asterisk form", "OPTIONS * HTTP/1.1", "nothing");
+        row("authority form", "CONNECT 127.0.0.1:80 HTTP/1.1", "nothing");
+        row("NUL in the target", QByteArray("GET /\0x HTTP/1.1", 16), "nothing");
+        row("control in the target", "GET /a\x01 HTTP/1.1", "nothing");
+        row("byte beyond ASCII in the target", "GET /caf\xc3\xa9 HTTP/1.1", "nothing");
+        row("folded field", get + "X: a\r\n b", "nothing");
+        row("folded with a tab", get + "X: a\r\n\tb", "nothing");
+        row("space before the colon", get + "Host : a", "nothing");
+        row("no colon", get + "Host a", "nothing");
+        row("no name", get + ": a", "nothing");
+        row("blank line inside", get + "\r\nHost: a", "nothing");
+        row("empty value", get + "X-Empty:", "GET / 1.1\nX-Empty: ");
+        row("value trimmed, inner tab kept", get + "X: \ta\tb \t", "GET / 1.1\nX: a\tb");
+        row("CR inside a value", get + "X: a\rY: b", "nothing");
+        row("NUL in a value", get + QByteArray("X: a\0b", 7), "nothing");
+        row("NUL in a name", get + QByteArray("X\0Y: b", 7), "nothing");
+        row("DEL in a value", get + "X: a\x7f", "nothing");
+        row("bytes beyond ASCII in a value", get + "X: caf\xc3\xa9", "GET / 1.1\nX: caf\xc3\xa9");
+        row("two Content-Lengths", get + "Content-Length: 0\r\nContent-Length: 36",
+            "GET / 1.1\nContent-Length: 0\nContent-Length: 36");
+        row("huge field kept whole", get + "X: " + huge, "GET / 1.1\nX: " + huge);
+        row("a thousand fields", many, manyRead);
+    }
+
+    void parsedHeads()
+    {
+        QFETCH(QByteArray, head);
+        const std::optional<HttpHead> parsed = ParseHttpHead(head);
+        QTEST(Described(parsed), "read");
+        // A field is found whatever the case of its name.
+        for (qsizetype i = 0; parsed && i < parsed->fields.size(); ++i)
+            QVERIFY(parsed->Count(parsed->fields[i].first.toUpper()) > 0);
     }
 
     void oneRequestAtATimeAndTheConnectionKeptAsAsked_data()
