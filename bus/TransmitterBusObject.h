@@ -85,8 +85,6 @@ private:
     std::optional<QDBusMessage> check(const QDBusMessage& message, const QDBusConnection& connection);
     std::optional<QDBusMessage> watchLevel(const QDBusMessage& message, const QDBusConnection&);
     std::optional<QDBusMessage> unwatchLevel(const QDBusMessage& message, const QDBusConnection&);
-    // AddFavourite and RemoveFavourite, with the bus's answer for each of the core's.
-    QDBusMessage favourite(const QDBusMessage& message, bool adding);
     QDBusMessage stepped(const QDBusMessage& message, bool done);
     void announceChanges();
     void onReportsDone(const std::vector<std::uint64_t>& tickets, bool written);

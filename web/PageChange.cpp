@@ -42,9 +42,9 @@ QString FrequencyRefusal(uint kHz, const QVariantMap& properties)
     const bool lowBand =
         properties.value(Property::Name(Property::Band)).toString() == QLatin1String(LowBandName);
     const uint step = properties.value(Property::Name(Property::Step)).toUInt();
+    const BandLimits band = lowBand ? LowBand : WideBand;
     return QStringLiteral("%1: only %2 to %3 in %4 steps")
-        .arg(Megahertz(kHz), Megahertz(lowBand ? 76000 : 87500), Megahertz(lowBand ? 90000 : 108000),
-             Megahertz(step));
+        .arg(Megahertz(kHz), Megahertz(band.lower * 10.0), Megahertz(band.upper * 10.0), Megahertz(step));
 }
 
 } // namespace
