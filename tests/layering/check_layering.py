@@ -25,10 +25,11 @@ ALLOWED = {
     "skin": {"res"},
     "panels": {"skin", "res", "core", "state"},
     "app": {"service", "panels", "skin", "res", "bus", "core", "sound", "device", "state", "web"},
-    "ctl": {"bus/BusNames.h", "state/TransmitterValues.h", "state/Properties.h", "state/HearingLimits.h"},
+    "ctl": {"bus/BusNames.h", "state/TransmitterValues.h", "state/Properties.h", "state/PropertyValues.h",
+            "state/SoundStateValue.h", "state/HearingLimits.h"},
 }
 TABLE = "state/Properties.h"
-ROW = re.compile(r'inline constexpr Row \w+\{"(\w+)"')
+ROW = re.compile(r'inline constexpr Row \w+\{\s*\.name = "(\w+)"')
 # The same word meaning something else: an HTTP header.
 ELSEWHERE = {("web/HttpHead.cpp", "Connection"), ("web/WebServer.cpp", "Connection")}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/([^"]+)"', re.MULTILINE)
