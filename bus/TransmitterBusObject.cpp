@@ -110,7 +110,7 @@ bool TransmitterBusObject::handleMessage(const QDBusMessage& message, const QDBu
     if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
     const std::uint64_t ticketBefore = core.LastTicket();
-    std::optional<QDBusMessage> reply;
+    std::optional<QDBusMessage> reply = QDBusMessage(); // invalid: not ours
     if (message.interface() == BusNames::properties)
         reply = busProperties.Call(message);
     else if (message.interface() == BusNames::interface || message.interface().isEmpty())

@@ -214,8 +214,13 @@ private slots:
     // rows with its face.
     void everyRowReachable()
     {
+        const QDBusMessage introspection =
+            call(QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"), {});
         for (const Property::Row* row : Property::all) {
             const QString name = Name(*row);
+            QVERIFY2(introspection.arguments().value(0).toString().contains(
+                         QStringLiteral("<property name=\"%1\"").arg(name)),
+                     qPrintable(name + ": " + introspection.errorMessage()));
             const QDBusMessage got =
                 call(BusNames::properties, QStringLiteral("Get"), {BusNames::interface, name});
             QVERIFY2(got.type() == QDBusMessage::ReplyMessage, qPrintable(name));
