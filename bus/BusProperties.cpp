@@ -64,7 +64,11 @@ QDBusMessage BusProperties::write(const QDBusMessage& message, const Property::R
 {
     if (!(row.changedBy & Property::Bus))
         return invalidArgs(message, Property::ReadOnlyRefusal(row));
-    if (!Property::Accepts(row, value))
+    // The core judges its own rows, as it does the page's writes, with the band in use; the other
+    // destinations take what the row takes.
+    const bool judgedByCore = row.destination == Property::Destination::Core ||
+                              row.destination == Property::Destination::CoreOption;
+    if (!Property::HasBusType(value, row) || (!judgedByCore && !Property::Accepts(row, value)))
         return invalidArgs(message, Property::Refusal(row));
     switch (row.destination) {
     case Property::Destination::Core:

@@ -102,14 +102,15 @@ QString TransmitterCore::WriteProperty(const QString& name, const QVariant& valu
         return Property::UnknownRefusal(name);
     if (row->changedBy == Property::Nobody)
         return Property::ReadOnlyRefusal(*row);
+    // The band in use is narrower than the row's range: the frequency's refusal names it.
+    if (row == &Property::Frequency)
+        return writeFrequency(value);
     if (!Property::Accepts(*row, value))
         return Property::Refusal(*row);
     if (row == &Property::OnAirAtStart)
         return SetOnAirAtStart(value.toBool());
     if (row == &Property::StartAtLogin)
         return SetStartAtLogin(value.toBool());
-    if (row == &Property::Frequency)
-        return writeFrequency(value);
     if (row == &Property::OnAir || row == &Property::Muted) {
         const bool current = row == &Property::OnAir ? state.onAir : state.muted;
         if (value.toBool() != current)
@@ -123,9 +124,10 @@ QString TransmitterCore::WriteProperty(const QString& name, const QVariant& valu
 
 QString TransmitterCore::writeFrequency(const QVariant& value)
 {
-    // Within the widest range on the grid, as the row took it; the band in use is narrower.
     const BandLimits band = BandOf(state.optionFlags);
-    if (value.toUInt() > uint(band.upper * 10) || !TuneTo(std::int32_t(value.toUInt() / 10)))
+    const uint kHz = value.toUInt();
+    if (!Property::Accepts(Property::Frequency, value) || kHz > uint(band.upper * 10) ||
+        !TuneTo(std::int32_t(kHz / 10)))
         return Property::Refusal(Property::Frequency, band.lower * 10, band.upper * 10);
     return {};
 }
