@@ -15,6 +15,7 @@
 #include "skin/CToolTipStyle.h"
 #include "skin/CTrayIcon.h"
 #include "sound/SoundRouting.h"
+#include "state/SoundStateValue.h"
 
 #include <QAction>
 #include <QApplication>
@@ -135,7 +136,7 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
     // While the sound settings send the sound elsewhere, choosing the ticked item puts it back on the
     // transmitter and leaves it ticked; the item says so.
     connect(item, &QAction::triggered, &routing, [this, &routing, item](bool on) {
-        if (!on && routing.State() == QLatin1String("elsewhere")) {
+        if (!on && routing.State() == QLatin1String(SoundStateValue::Elsewhere)) {
             item->setChecked(true);
             on = true;
         }

@@ -2,6 +2,7 @@
 
 #include "panels/CFrequencyReadout.h"
 #include "sound/SoundRouting.h"
+#include "state/SoundStateValue.h"
 
 #include <limits>
 #include <QEvent>
@@ -41,8 +42,8 @@ bool LevelMeterLink::eventFilter(QObject* watched, QEvent* event)
 
 void LevelMeterLink::Update()
 {
-    const bool wanted =
-        window.isVisible() && !window.isMinimized() && routing.State() == QLatin1String("routed");
+    const bool wanted = window.isVisible() && !window.isMinimized() &&
+                        routing.State() == QLatin1String(SoundStateValue::Routed);
     if (wanted == watching)
         return;
     watching = wanted;

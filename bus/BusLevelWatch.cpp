@@ -2,6 +2,16 @@
 
 #include "sound/SoundRouting.h"
 
+namespace {
+
+QDBusMessage unsupported(const QDBusMessage& message)
+{
+    return message.createErrorReply(QDBusError::NotSupported,
+                                    QStringLiteral("this copy of Tessaly routes no sound"));
+}
+
+} // namespace
+
 BusLevelWatch::BusLevelWatch(SoundRouting* soundRouting, QObject* parent)
     : QObject(parent), soundRouting(soundRouting)
 {
@@ -14,28 +24,28 @@ void BusLevelWatch::SetConnection(const QDBusConnection& bus)
     going.setConnection(bus);
 }
 
-QDBusMessage BusLevelWatch::Call(const QDBusMessage& message)
+QDBusMessage BusLevelWatch::Watch(const QDBusMessage& message)
 {
-    if (!message.arguments().isEmpty())
-        return message.createErrorReply(QDBusError::InvalidArgs,
-                                        message.member() + QStringLiteral(" takes no arguments"));
     if (!soundRouting)
-        return message.createErrorReply(QDBusError::NotSupported,
-                                        QStringLiteral("this copy of Tessaly routes no sound"));
+        return unsupported(message);
     const QString client = message.service();
-    if (message.member() == QLatin1String("WatchLevel")) {
-        if (watchers.empty())
-            soundRouting->WatchLevel();
-        if (watchers[client]++ == 0)
-            going.addWatchedService(client);
-        return message.createReply();
-    }
-    const auto watching = watchers.find(client);
+    if (watchers.empty())
+        soundRouting->WatchLevel();
+    if (watchers[client]++ == 0)
+        going.addWatchedService(client);
+    return message.createReply();
+}
+
+QDBusMessage BusLevelWatch::Unwatch(const QDBusMessage& message)
+{
+    if (!soundRouting)
+        return unsupported(message);
+    const auto watching = watchers.find(message.service());
     if (watching == watchers.end())
         return message.createErrorReply(
             QDBusError::Failed, QStringLiteral("this client does not watch the level: WatchLevel first"));
     if (--watching->second == 0)
-        drop(client);
+        drop(message.service());
     return message.createReply();
 }
 

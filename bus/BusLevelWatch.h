@@ -20,8 +20,9 @@ public:
 
     // Follows the clients on bus from now on.
     void SetConnection(const QDBusConnection& bus);
-    // Answers a WatchLevel or UnwatchLevel call.
-    QDBusMessage Call(const QDBusMessage& message);
+    // Answer a WatchLevel and an UnwatchLevel call, each from the client that sent it.
+    QDBusMessage Watch(const QDBusMessage& message);
+    QDBusMessage Unwatch(const QDBusMessage& message);
     bool IsWatched() const { return !watchers.empty(); }
     // The object leaves the bus: nobody watches any more.
     void DropAll();

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "bus/BusLevelWatch.h"
+#include "bus/BusProperties.h"
 #include "core/HearingCheck.h"
-#include "state/Properties.h"
 
 #include <cstdint>
 #include <functional>
-#include <map>
+#include <optional>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
@@ -19,17 +19,20 @@ class TransmitterCore;
 class WebControl;
 
 // The transmitter on the session bus: the name org.tessaly.Tessaly, the object /org/tessaly/Tessaly and its
-// interface org.tessaly.Tessaly1, with a property for each setting, StepUp, StepDown, Show, AddFavourite,
-// RemoveFavourite, the hearing check (Check) and the sound's level (the Level signal, sent only between a
-// client's WatchLevel and its UnwatchLevel or its leaving the bus). Property reads and writes go through the
-// core; every change of the core, whoever made it, is announced with PropertiesChanged.
+// interface org.tessaly.Tessaly1, with a property for each row of state/Properties.h (BusProperties), the
+// methods of the method table (StepUp, StepDown, Show, AddFavourite, RemoveFavourite, RenewWebToken, the
+// hearing check Check, WatchLevel and UnwatchLevel) and the sound's level (the Level signal, sent only
+// between a client's WatchLevel and its UnwatchLevel or its leaving the bus). The introspection and the
+// dispatch of methods are both made from that one table; every change of the core, whoever made it, is
+// announced with PropertiesChanged.
 //
 // A write or method that sends reports is answered once the transmitter took them, or with
 // org.tessaly.Tessaly1.Error.WriteFailed when it did not; one that sends nothing (no transmitter connected)
 // is answered at once.
 //
-// Messages are handled here rather than by an adaptor class: a refused write must answer InvalidArgs with
-// what is accepted, an answer may wait for the device, and an adaptor can do neither.
+// A QDBusVirtualObject rather than an adaptor class: an answer may wait for the device, a refused value
+// answers InvalidArgs with what is accepted, and the set of properties depends on the run (SoundRouting
+// only with a sound routing, the Web* ones only with the web control); an adaptor can do none of these.
 class TransmitterBusObject final : public QDBusVirtualObject
 {
     Q_OBJECT
@@ -54,13 +57,36 @@ public:
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
 
 private:
-    QVariantMap properties() const;
-    QDBusMessage writeProperty(const QDBusMessage& message, const QString& name, const QVariant& value);
+    // One of the interface's methods: what it takes and gives, as introspection shows it, and who answers
+    // it. A handler returns the answer, or nothing when it answers on connection by itself later.
+    struct Method
+    {
+        const char* name;
+        const char* in; // the arguments' signature: empty, or one argument
+        const char* inName;
+        const char* out;
+        const char* outName;
+        bool needsWeb; // a method of the web control, absent without one
+        std::optional<QDBusMessage> (TransmitterBusObject::*handle)(const QDBusMessage& message,
+                                                                    const QDBusConnection& connection);
+    };
+    static const Method methods[];
+    static QString interfaceXml();
+    // The answer to a call of the interface; nothing when the handler answers later, an invalid message for
+    // a call that is Qt's (introspection, Peer).
+    std::optional<QDBusMessage> methodCall(const QDBusMessage& message, const QDBusConnection& connection);
+
+    std::optional<QDBusMessage> stepUp(const QDBusMessage& message, const QDBusConnection&);
+    std::optional<QDBusMessage> stepDown(const QDBusMessage& message, const QDBusConnection&);
+    std::optional<QDBusMessage> showWindow(const QDBusMessage& message, const QDBusConnection&);
+    std::optional<QDBusMessage> addFavourite(const QDBusMessage& message, const QDBusConnection&);
+    std::optional<QDBusMessage> removeFavourite(const QDBusMessage& message, const QDBusConnection&);
+    std::optional<QDBusMessage> renewWebToken(const QDBusMessage& message, const QDBusConnection&);
+    std::optional<QDBusMessage> check(const QDBusMessage& message, const QDBusConnection& connection);
+    std::optional<QDBusMessage> watchLevel(const QDBusMessage& message, const QDBusConnection&);
+    std::optional<QDBusMessage> unwatchLevel(const QDBusMessage& message, const QDBusConnection&);
+    QDBusMessage stepped(const QDBusMessage& message, bool done);
     void announceChanges();
-    QDBusMessage propertiesCall(const QDBusMessage& message);
-    QDBusMessage interfaceCall(const QDBusMessage& message);
-    QDBusMessage writeWebProperty(const QDBusMessage& message, const Property::Row& row,
-                                  const QVariant& value);
     void onReportsDone(const std::vector<std::uint64_t>& tickets, bool written);
     // An answer waiting for the reports that carry its change.
     struct PendingAnswer
@@ -71,8 +97,6 @@ private:
         bool failed = false;
     };
     void answer(const PendingAnswer& pending);
-    // AddFavourite and RemoveFavourite, with the bus's answer for each of the core's.
-    QDBusMessage favouriteCall(const QDBusMessage& message);
     void sendLevel(double peakDbfs);
 
     TransmitterCore& core;
@@ -80,6 +104,7 @@ private:
     std::function<void()> show;
     SoundRouting* soundRouting;
     WebControl* web;
+    BusProperties busProperties;
     QVariantMap announced; // the values the bus last heard of
     HearingRunner hearingCheck;
     BusLevelWatch levelWatch{soundRouting};

@@ -1,5 +1,6 @@
 #include "core/TransmitterCore.h"
 #include "state/Properties.h"
+#include "state/PropertyValues.h"
 #include "state/TransmitterValues.h"
 
 #include <optional>
@@ -26,11 +27,6 @@ std::optional<StepCode> stepCode(uint stepKHz)
     default:
         return std::nullopt;
     }
-}
-
-bool hasType(const QVariant& value, QMetaType::Type type)
-{
-    return value.metaType().id() == type;
 }
 
 } // namespace
@@ -99,78 +95,61 @@ QVariantMap TransmitterCore::Properties() const
 
 QString TransmitterCore::WriteProperty(const QString& name, const QVariant& value)
 {
-    if (const Property::Row* row = Property::Find(name); row && row->changedBy == Property::Nobody)
-        return name + QStringLiteral(" is read-only");
-    if (name == Property::Name(Property::OnAirAtStart) || name == Property::Name(Property::StartAtLogin)) {
-        if (!hasType(value, QMetaType::Bool))
-            return name + QStringLiteral(" takes a boolean");
-        return name == Property::Name(Property::OnAirAtStart) ? SetOnAirAtStart(value.toBool())
-                                                              : SetStartAtLogin(value.toBool());
-    }
-    if (name == Property::Name(Property::Frequency))
+    const Property::Row* row = Property::Find(name);
+    const bool mine = row && (row->destination == Property::Destination::Core ||
+                              row->destination == Property::Destination::CoreOption);
+    if (!mine)
+        return Property::UnknownRefusal(name);
+    if (row->changedBy == Property::Nobody)
+        return Property::ReadOnlyRefusal(*row);
+    // The band in use is narrower than the row's range: the frequency's refusal names it.
+    if (row == &Property::Frequency)
         return writeFrequency(value);
-    if (name == Property::Name(Property::OnAir) || name == Property::Name(Property::Muted)) {
-        if (!hasType(value, QMetaType::Bool))
-            return name + QStringLiteral(" takes a boolean");
-        const bool current = name == Property::Name(Property::OnAir) ? state.onAir : state.muted;
+    if (!Property::Accepts(*row, value))
+        return Property::Refusal(*row);
+    if (row == &Property::OnAirAtStart)
+        return SetOnAirAtStart(value.toBool());
+    if (row == &Property::StartAtLogin)
+        return SetStartAtLogin(value.toBool());
+    if (row == &Property::OnAir || row == &Property::Muted) {
+        const bool current = row == &Property::OnAir ? state.onAir : state.muted;
         if (value.toBool() != current)
-            name == Property::Name(Property::OnAir) ? ToggleOnAir() : ToggleMute();
+            row == &Property::OnAir ? ToggleOnAir() : ToggleMute();
         return {};
     }
-    if (name == Property::Name(Property::PaLevel)) {
-        if (!hasType(value, QMetaType::UInt) || value.toUInt() > PaLevelMaximum ||
-            !ChangePaLevel(int(value.toUInt())))
-            return QStringLiteral("PaLevel takes an unsigned integer from 0 to %1").arg(PaLevelMaximum);
-        return {};
-    }
+    if (row == &Property::PaLevel)
+        return ChangePaLevel(int(value.toUInt())) ? QString() : Property::Refusal(*row);
     return writeOptions(name, value);
 }
 
 QString TransmitterCore::writeFrequency(const QVariant& value)
 {
     const BandLimits band = BandOf(state.optionFlags);
-    const QString accepted = QStringLiteral("Frequency takes kHz from %1 to %2 in steps of %3 kHz")
-                                 .arg(band.lower * 10)
-                                 .arg(band.upper * 10)
-                                 .arg(FrequencyGrid * 10);
-    if (!hasType(value, QMetaType::UInt))
-        return accepted;
     const uint kHz = value.toUInt();
-    if (kHz % 10 != 0 || kHz > uint(band.upper * 10) || !TuneTo(std::int32_t(kHz / 10)))
-        return accepted;
+    if (!Property::Accepts(Property::Frequency, value) || kHz > uint(band.upper * 10) ||
+        !TuneTo(std::int32_t(kHz / 10)))
+        return Property::Refusal(Property::Frequency, band.lower * 10, band.upper * 10);
     return {};
 }
 
 QString TransmitterCore::writeOptions(const QString& name, const QVariant& value)
 {
+    // Taken by WriteProperty as its row takes it.
+    const Property::Row& row = *Property::Find(name);
     Options options = DecodeOptions(state.optionFlags);
     std::int32_t gain = state.txGainIndex;
-    if (name == Property::Name(Property::TxGain)) {
-        if (!hasType(value, QMetaType::UInt) || value.toUInt() > TxGainMaximum)
-            return QStringLiteral("TxGain takes an unsigned integer from 0 to %1").arg(TxGainMaximum);
+    if (&row == &Property::TxGain)
         gain = std::int32_t(value.toUInt());
-    } else if (name == Property::Name(Property::Stereo)) {
-        if (!hasType(value, QMetaType::Bool))
-            return QStringLiteral("Stereo takes a boolean");
+    else if (&row == &Property::Stereo)
         options.mono = !value.toBool();
-    } else if (name == Property::Name(Property::Band)) {
-        const QString band = hasType(value, QMetaType::QString) ? value.toString() : QString();
-        if (band != wideBand && band != lowBand)
-            return QStringLiteral("Band takes \"%1\" or \"%2\"").arg(wideBand, lowBand);
-        options.lowBand = band == lowBand;
-    } else if (name == Property::Name(Property::Step)) {
-        const auto code = hasType(value, QMetaType::UInt) ? stepCode(value.toUInt()) : std::nullopt;
-        if (!code)
-            return QStringLiteral("Step takes 200, 100 or 50 (kHz)");
-        options.step = *code;
-    } else if (name == Property::Name(Property::Deemphasis)) {
-        const uint microseconds = hasType(value, QMetaType::UInt) ? value.toUInt() : 0;
-        if (microseconds != 50 && microseconds != 75)
-            return QStringLiteral("Deemphasis takes 50 or 75 (µs)");
-        options.deemphasis75 = microseconds == 75;
-    } else {
-        return QStringLiteral("no property %1").arg(name);
-    }
+    else if (&row == &Property::Band)
+        options.lowBand = value.toString() == lowBand;
+    else if (&row == &Property::Step)
+        options.step = *stepCode(value.toUInt());
+    else if (&row == &Property::Deemphasis)
+        options.deemphasis75 = value.toUInt() == 75;
+    else
+        return Property::UnknownRefusal(name);
     ApplySettings(EncodeOptions(options), gain);
     return {};
 }

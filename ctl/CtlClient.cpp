@@ -6,6 +6,7 @@
 #include "ctl/CtlLog.h"
 #include "ctl/StatusText.h"
 #include "state/Properties.h"
+#include "state/SoundStateValue.h"
 
 #include <cstdio>
 #include <optional>
@@ -325,7 +326,8 @@ CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus, QDeadlin
                            "plugged in"));
     // Routing waits for a sound server as a setting waits for a transmitter: kept, and said so.
     if (command.property == Property::Name(Property::SoundRouting) && command.value == QVariant(true) &&
-        requests.peek(Property::Name(Property::SoundState)) == QVariant(QStringLiteral("no sound server")))
+        requests.peek(Property::Name(Property::SoundState)) ==
+            QVariant(QString::fromLatin1(SoundStateValue::NoServer)))
         printError(QStringLiteral("no sound server is running: the choice is stored and the sound is routed "
                                   "once one is"));
     return CtlExit::Done;

@@ -3,6 +3,7 @@
 #include "state/Frequency.h"
 #include "state/Power.h"
 #include "state/Properties.h"
+#include "state/SoundStateValue.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,16 +30,15 @@ QString megahertz(const QVariant& kilohertz)
 QString sound(const QVariantMap& properties)
 {
     const QString state = properties.value(Property::Name(Property::SoundState)).toString();
-    if (state == QLatin1String("routed"))
+    if (state == QLatin1String(SoundStateValue::Routed))
         return QStringLiteral("through %1 (the transmitter)")
             .arg(properties.value(Property::Name(Property::SoundSink)).toString());
-    if (state == QLatin1String("elsewhere"))
+    if (state == QLatin1String(SoundStateValue::Elsewhere))
         return QLatin1String("on, but ") +
                properties.value(Property::Name(Property::SoundElsewhere)).toString();
-    if (state == QLatin1String("not found"))
+    if (state == QLatin1String(SoundStateValue::NotFound))
         return QStringLiteral("not routed, the transmitter's sound card was not found");
-    if (state == QLatin1String("no sound server") ||
-        state == QLatin1String("looking for the transmitter's sound card"))
+    if (state == QLatin1String(SoundStateValue::NoServer) || state == QLatin1String(SoundStateValue::Looking))
         return QLatin1String("not routed, ") + state;
     return state; // "off", or a state this client does not know yet, as the program names it
 }
@@ -77,50 +77,41 @@ QString webPage(const QVariantMap& properties)
     return address.isEmpty() ? QStringLiteral("on, but not served") : address;
 }
 
-struct Line
+// The status line's text of row's value, as its row says it is shown; empty for no line.
+QString shown(const Property::Row& row, const QVariant& v, const QVariantMap& p)
 {
-    const Property::Row& property; // the line is shown, with its label, when the program offers it
-    QString (*text)(const QVariant& value, const QVariantMap& properties);
-};
-
-const Line lines[] = {
-    {Property::Frequency, [](const QVariant& v, const QVariantMap&) { return megahertz(v); }},
-    {Property::OnAir, [](const QVariant& v, const QVariantMap& p) { return yesNo(v) + transmitterNote(p); }},
-    {Property::Muted, [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
-    {Property::PaLevel,
-     [](const QVariant& v, const QVariantMap&) {
-         return QStringLiteral("%1 of %2, PA-VALUE %3")
-             .arg(v.toUInt())
-             .arg(PaLevelMaximum)
-             .arg(Power::PaValueOf(v.toUInt()));
-     }},
-    {Property::TxGain,
-     [](const QVariant& v, const QVariantMap&) {
-         return QString::number(v.toUInt()) + QStringLiteral(" of %1").arg(TxGainMaximum);
-     }},
-    {Property::Stereo,
-     [](const QVariant& v, const QVariantMap&) {
-         return v.toBool() ? QStringLiteral("stereo") : QStringLiteral("mono");
-     }},
-    {Property::Band,
-     [](const QVariant& v, const QVariantMap&) { return v.toString() + QLatin1String(" MHz"); }},
-    {Property::Step, [](const QVariant& v,
-                        const QVariantMap&) { return QString::number(v.toUInt()) + QLatin1String(" kHz"); }},
-    {Property::Deemphasis,
-     [](const QVariant& v, const QVariantMap&) {
-         return QString::number(v.toUInt()) + QString::fromUtf8(" \u00b5s");
-     }},
-    {Property::SoundState, [](const QVariant&, const QVariantMap& p) { return sound(p); }},
-    // A program older than SoundState tells only whether routing is switched on.
-    {Property::SoundRouting,
-     [](const QVariant& v, const QVariantMap& p) {
-         return p.contains(Property::Name(Property::SoundState)) ? QString() : onOff(v);
-     }},
-    {Property::Favourites, [](const QVariant& v, const QVariantMap&) { return favourites(v); }},
-    {Property::OnAirAtStart, [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
-    {Property::StartAtLogin, [](const QVariant& v, const QVariantMap&) { return yesNo(v); }},
-    {Property::WebControl, [](const QVariant&, const QVariantMap& p) { return webPage(p); }},
-};
+    switch (row.shown) {
+    case Property::Shown::Megahertz:
+        return megahertz(v);
+    case Property::Shown::YesNo:
+        return yesNo(v);
+    case Property::Shown::OnAirWithNote:
+        return yesNo(v) + transmitterNote(p);
+    case Property::Shown::PowerLevel:
+        return QStringLiteral("%1 of %2, PA-VALUE %3")
+            .arg(v.toUInt())
+            .arg(row.highest)
+            .arg(Power::PaValueOf(v.toUInt()));
+    case Property::Shown::OfHighest:
+        return QStringLiteral("%1 of %2").arg(v.toUInt()).arg(row.highest);
+    case Property::Shown::StereoMono:
+        return v.toBool() ? QStringLiteral("stereo") : QStringLiteral("mono");
+    case Property::Shown::WithUnit:
+        return v.toString() + QLatin1Char(' ') + QString::fromUtf8(row.unit);
+    case Property::Shown::SoundPlace:
+        return sound(p);
+    case Property::Shown::OnOffWithoutState:
+        // A program older than SoundState tells only whether routing is switched on.
+        return p.contains(Property::Name(Property::SoundState)) ? QString() : onOff(v);
+    case Property::Shown::MegahertzList:
+        return favourites(v);
+    case Property::Shown::WebPage:
+        return webPage(p);
+    case Property::Shown::Not:
+        break;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -132,12 +123,12 @@ QString megahertzText(std::uint32_t kilohertz)
 QString statusText(const QVariantMap& properties)
 {
     QString text;
-    for (const Line& line : lines) {
-        const auto found = properties.constFind(Property::Name(line.property));
-        const QString value = found == properties.constEnd() ? QString() : line.text(*found, properties);
+    for (const Property::Row* row : Property::all) {
+        const auto found = properties.constFind(Property::Name(*row));
+        const QString value = found == properties.constEnd() ? QString() : shown(*row, *found, properties);
         if (!value.isEmpty())
             text += QStringLiteral("%1 %2\n")
-                        .arg(QLatin1String(line.property.label) + QLatin1Char(':'), -16)
+                        .arg(QString::fromUtf8(row->label) + QLatin1Char(':'), -16)
                         .arg(value);
     }
     return text;

@@ -3,6 +3,7 @@
 #include "ctl/StatusText.h"
 #include "state/Frequency.h"
 #include "state/Properties.h"
+#include "state/PropertyValues.h"
 #include "state/TransmitterValues.h"
 
 #include <optional>
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr qint64 gridKilohertz = Frequency::FromUnits(FrequencyGrid).Kilohertz();
+constexpr qint64 gridKilohertz = Property::Frequency.grain;
 
 ParsedValue refused(const QString& error)
 {
@@ -34,8 +35,9 @@ ParsedValue frequencyValue(const QString& word, const QString& text)
     // The widest range either band allows; which band is in use is the program's to judge.
     const qint64 kilohertz = kilohertzFromMegahertz(text);
     if (kilohertz < Property::Frequency.lowest || kilohertz > Property::Frequency.highest)
-        return refused(
-            QStringLiteral("%1 takes megahertz from 76 to 108 (e.g. 88.5), not '%2'").arg(word, text));
+        return refused(QStringLiteral("%1 takes megahertz from %2 to %3 (e.g. 88.5), not '%4'")
+                           .arg(word, QString::number(Property::Frequency.lowest / 1000.0),
+                                QString::number(Property::Frequency.highest / 1000.0), text));
     if (kilohertz % gridKilohertz != 0) {
         const qint64 below = kilohertz - kilohertz % gridKilohertz;
         return refused(
@@ -64,27 +66,15 @@ ParsedValue onOffValue(const QString& word, const QString& text)
     return {text == QLatin1String("on"), {}};
 }
 
-ParsedValue bandValue(const QString& text)
+ParsedValue choiceValue(const QString& word, const Property::Row& row, const QString& text)
 {
-    if (text != QLatin1String(WideBandName) && text != QLatin1String(LowBandName))
-        return refused(QStringLiteral("band takes 87.5-108 or 76-90, not '%1'").arg(text));
-    return {text, {}};
-}
-
-ParsedValue stepValue(const QString& text)
-{
-    const int step = wholeNumber(text, 200);
-    if (step != 200 && step != 100 && step != 50)
-        return refused(QStringLiteral("step takes 200, 100 or 50 (kHz), not '%1'").arg(text));
-    return {uint(step), {}};
-}
-
-ParsedValue deemphasisValue(const QString& text)
-{
-    const int deemphasis = wholeNumber(text, 75);
-    if (deemphasis != 50 && deemphasis != 75)
-        return refused(QStringLiteral("deemphasis takes 50 or 75 (microseconds), not '%1'").arg(text));
-    return {uint(deemphasis), {}};
+    const QStringList choices = Property::Choices(row);
+    if (!choices.contains(text)) {
+        const QString unit = QString::fromUtf8(row.unit);
+        return refused(QStringLiteral("%1 takes %2 (%3), not '%4'")
+                           .arg(word, Property::Alternatives(choices), unit, text));
+    }
+    return {row.busType == QLatin1String("u") ? QVariant(text.toUInt()) : QVariant(text), {}};
 }
 
 qint64 kilohertzFromMegahertz(const QString& text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/Properties.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -18,12 +20,8 @@ ParsedValue frequencyValue(const QString& word, const QString& text);
 ParsedValue levelValue(const QString& word, const QString& text, int lowest, int highest);
 // "on" or "off", as a boolean.
 ParsedValue onOffValue(const QString& word, const QString& text);
-// A band's name in MHz, as the program names it.
-ParsedValue bandValue(const QString& text);
-// A tuning step in kHz.
-ParsedValue stepValue(const QString& text);
-// A de-emphasis in microseconds.
-ParsedValue deemphasisValue(const QString& text);
+// One of the row's choices, written as the bus carries it: a band's name, a step in kHz.
+ParsedValue choiceValue(const QString& word, const Property::Row& row, const QString& text);
 
 // "88.5" or "88.50" MHz in kHz on the transmitter's 50 kHz grid; -1 when text is not such a frequency.
 qint64 kilohertzFromMegahertz(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "core/TransmitterCore.h"
 #include "sound/SoundRouting.h"
+#include "state/SoundStateValue.h"
 
 #include <memory>
 #include <QPointer>
@@ -43,7 +44,7 @@ HearingRunner HearingRun::Runner()
 
 bool HearingRun::NothingPlaying() const
 {
-    if (!sound || sound->State() != QLatin1String("routed"))
+    if (!sound || sound->State() != QLatin1String(SoundStateValue::Routed))
         return false;
     SoundFacts known;
     known.server = SoundFacts::Server::Answering;

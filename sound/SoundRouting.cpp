@@ -5,6 +5,7 @@
 #include "sound/SoundLog.h"
 #include "sound/SoundOption.h"
 #include "state/Properties.h"
+#include "state/SoundStateValue.h"
 #include "state/UserDirectories.h"
 
 #include <algorithm>
@@ -228,22 +229,23 @@ void SoundRouting::engineElsewhere(const QString& stream, const QString& sink)
 
 void SoundRouting::updateState()
 {
-    QString newState = QStringLiteral("off");
+    QString newState = QLatin1String(SoundStateValue::Off);
     if (enabled) {
         switch (engineStatus) {
         case EngineStatus::Idle:
             break;
         case EngineStatus::NoServer:
-            newState = QStringLiteral("no sound server");
+            newState = QLatin1String(SoundStateValue::NoServer);
             break;
         case EngineStatus::Searching:
-            newState = QStringLiteral("looking for the transmitter's sound card");
+            newState = QLatin1String(SoundStateValue::Looking);
             break;
         case EngineStatus::NotFound:
-            newState = QStringLiteral("not found");
+            newState = QLatin1String(SoundStateValue::NotFound);
             break;
         case EngineStatus::Routed:
-            newState = engineElsewhereText.isEmpty() ? QStringLiteral("routed") : QStringLiteral("elsewhere");
+            newState = QLatin1String(engineElsewhereText.isEmpty() ? SoundStateValue::Routed
+                                                                   : SoundStateValue::Elsewhere);
             break;
         }
     }

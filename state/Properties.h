@@ -2,14 +2,15 @@
 
 #include "state/TransmitterValues.h"
 
+#include <array>
 #include <cstdint>
 #include <QString>
 
 // Every property the program offers its faces: the session bus, tessalyctl and the phone page. One row a
-// property, and its name is spelled nowhere else: the bus's introspection and its read-only and type
-// refusals, the core's, the sound's and the web page's property maps, tessalyctl's commands and status
-// lines and the page's writable set are made from these rows. tessalyctl includes this header and links
-// nothing of the program.
+// property, and its name, range and destination are spelled nowhere else: the bus's introspection, its
+// checks and where it sends a write, the core's refusals, tessalyctl's commands, --help and status lines,
+// the page's writable set and Web.ini's keys are made from these rows. tessalyctl includes this header and
+// links nothing of the program. docs/architecture.md ("Adding a property") says what a new row needs.
 namespace Property {
 
 // Who may change a property.
@@ -22,76 +23,216 @@ enum Face : unsigned
     Everyone = Bus | Ctl | Page,
 };
 
+// Whose property it is, and so where a write goes and what its failure is.
+enum class Destination
+{
+    Core,       // TransmitterCore::WriteProperty; what it does not take is a refused value
+    CoreOption, // a choice the core keeps in a file, also through WriteProperty; one it cannot keep has
+                // failed (the program's fault), not been refused
+    Sound,      // SoundRouting; a choice it cannot keep has failed
+    Web,        // WebControl; a page it cannot serve is unavailable
+    PageLink,   // the page's link alone, read-only
+};
+
+// How tessalyctl's status shows the value, after the row's label.
+enum class Shown
+{
+    Not,               // no line of its own
+    Megahertz,         // kHz as "88.10 MHz"
+    YesNo,             // "yes" or "no"
+    OnAirWithNote,     // "yes" or "no", and what keeps the transmitter from having the state shown
+    PowerLevel,        // "60 of 90, PA-VALUE 90": the transmitter receives the level + PaLevelOffset
+    OfHighest,         // "5 of 23"
+    StereoMono,        // "stereo" or "mono"
+    WithUnit,          // the value and the row's unit: "87.5-108 MHz", "100 kHz"
+    SoundPlace,        // where the sound goes, from SoundState, SoundSink and SoundElsewhere
+    OnOffWithoutState, // "on" or "off", only from a program older than SoundState
+    MegahertzList,     // kHz as "88.50, 100.10 MHz"
+    WebPage,           // "off", or the page's address
+};
+
 struct Row
 {
     const char* name;
-    const char* busType;  // "u", "b", "s" or "au"
-    unsigned changedBy;   // Faces; Nobody for a read-only property
-    std::uint32_t lowest; // "u" with a range: what it takes, before any rule of its own (the grid, the band
-                          // in use); 0 to 0 for a choice of values
-    std::uint32_t highest;
-    const char* label; // the status line's label; empty when the property shows within another line
-    const char* shown; // how a person reads it
+    const char* busType; // "u", "b", "s" or "au"
+    unsigned changedBy;  // Faces; Nobody for a read-only property
+    Destination destination;
+    // "u" with a range: what it takes, before any rule of its own (the band in use), on a grid of grain
+    // from lowest; 0 to 0 without one.
+    std::uint32_t lowest = 0;
+    std::uint32_t highest = 0;
+    std::uint32_t grain = 1;
+    std::array<const char*, 3> choices{}; // or the values it takes, as the bus carries them
+    const char* unit = "";                // what a number counts, UTF-8
+    const char* label = "";               // the status line's label; empty without a line of its own
+    Shown shown = Shown::Not;
 };
 
-inline constexpr Row Frequency{"Frequency",
-                               "u",
-                               Everyone,
-                               LowBand.lower * 10,
-                               WideBand.upper * 10,
-                               "Frequency",
-                               "kHz on the 50 kHz grid inside the band in use, shown \"88.10 MHz\""};
-inline constexpr Row OnAir{"OnAir", "b", Everyone, 0, 1, "On air", "\"yes\" or \"no\""};
-inline constexpr Row Muted{"Muted", "b", Everyone, 0, 1, "Muted", "\"yes\" or \"no\""};
-inline constexpr Row PaLevel{
-    "PaLevel",
-    "u",
-    Everyone,
-    0,
-    PaLevelMaximum,
-    "Power",
-    "0 to 90, shown \"60 of 90, PA-VALUE 90\" (the transmitter receives the level + 30)"};
-inline constexpr Row TxGain{"TxGain", "u", Everyone, 0, TxGainMaximum, "Gain", "0 to 23, shown \"5 of 23\""};
-inline constexpr Row Stereo{"Stereo", "b", Everyone, 0, 1, "Audio", "\"stereo\" or \"mono\""};
-inline constexpr Row Band{"Band", "s", Bus | Ctl, 0, 0, "Band", "\"87.5-108\" or \"76-90\", shown in MHz"};
-inline constexpr Row Step{"Step", "u", Bus | Ctl, 0, 0, "Step", "200, 100 or 50 kHz"};
-inline constexpr Row Deemphasis{"Deemphasis", "u", Bus | Ctl, 0, 0, "De-emphasis", "50 or 75 µs"};
-inline constexpr Row Connected{"Connected", "b", Nobody, 0, 1, "", "a transmitter is open"};
+inline constexpr Row Frequency{.name = "Frequency",
+                               .busType = "u",
+                               .changedBy = Everyone,
+                               .destination = Destination::Core,
+                               .lowest = LowBand.lower * 10,
+                               .highest = WideBand.upper * 10,
+                               .grain = FrequencyGrid * 10,
+                               .unit = "kHz",
+                               .label = "Frequency",
+                               .shown = Shown::Megahertz};
+inline constexpr Row OnAir{.name = "OnAir",
+                           .busType = "b",
+                           .changedBy = Everyone,
+                           .destination = Destination::Core,
+                           .label = "On air",
+                           .shown = Shown::OnAirWithNote};
+inline constexpr Row Muted{.name = "Muted",
+                           .busType = "b",
+                           .changedBy = Everyone,
+                           .destination = Destination::Core,
+                           .label = "Muted",
+                           .shown = Shown::YesNo};
+inline constexpr Row PaLevel{.name = "PaLevel",
+                             .busType = "u",
+                             .changedBy = Everyone,
+                             .destination = Destination::Core,
+                             .highest = PaLevelMaximum,
+                             .label = "Power",
+                             .shown = Shown::PowerLevel};
+inline constexpr Row TxGain{.name = "TxGain",
+                            .busType = "u",
+                            .changedBy = Everyone,
+                            .destination = Destination::Core,
+                            .highest = TxGainMaximum,
+                            .label = "Gain",
+                            .shown = Shown::OfHighest};
+inline constexpr Row Stereo{.name = "Stereo",
+                            .busType = "b",
+                            .changedBy = Everyone,
+                            .destination = Destination::Core,
+                            .label = "Audio",
+                            .shown = Shown::StereoMono};
+inline constexpr Row Band{.name = "Band",
+                          .busType = "s",
+                          .changedBy = Bus | Ctl,
+                          .destination = Destination::Core,
+                          .choices = {WideBandName, LowBandName},
+                          .unit = "MHz",
+                          .label = "Band",
+                          .shown = Shown::WithUnit};
+inline constexpr Row Step{.name = "Step",
+                          .busType = "u",
+                          .changedBy = Bus | Ctl,
+                          .destination = Destination::Core,
+                          .choices = {"200", "100", "50"},
+                          .unit = "kHz",
+                          .label = "Step",
+                          .shown = Shown::WithUnit};
+inline constexpr Row Deemphasis{.name = "Deemphasis",
+                                .busType = "u",
+                                .changedBy = Bus | Ctl,
+                                .destination = Destination::Core,
+                                .choices = {"50", "75"},
+                                .unit = "µs",
+                                .label = "De-emphasis",
+                                .shown = Shown::WithUnit};
+inline constexpr Row Connected{
+    .name = "Connected", .busType = "b", .changedBy = Nobody, .destination = Destination::Core};
 inline constexpr Row Connection{
-    "Connection", "s", Nobody, 0, 0, "", "\"connected\", \"absent\" or \"no-permission\""};
-inline constexpr Row Delivered{"Delivered", "b", Nobody, 0, 1, "", "the transmitter took the state shown"};
+    .name = "Connection", .busType = "s", .changedBy = Nobody, .destination = Destination::Core};
+inline constexpr Row Delivered{
+    .name = "Delivered", .busType = "b", .changedBy = Nobody, .destination = Destination::Core};
 inline constexpr Row WriteFailedAt{
-    "WriteFailedAt", "s", Nobody, 0, 0, "", "\"hh:mm:ss\" while not delivered"};
-inline constexpr Row SoundRouting{"SoundRouting", "b", Bus | Ctl, 0, 1, "Sound routing", "\"on\" or \"off\""};
-inline constexpr Row SoundState{"SoundState", "s", Nobody, 0, 0, "Sound", "where the sound goes"};
-inline constexpr Row SoundSink{"SoundSink", "s", Nobody, 0, 0, "", "the transmitter's sound card"};
-inline constexpr Row SoundElsewhere{"SoundElsewhere",
-                                    "s",
-                                    Nobody,
-                                    0,
-                                    0,
-                                    "",
-                                    "where the sound settings send the sound instead, while \"elsewhere\""};
-inline constexpr Row OnAirAtStart{"OnAirAtStart",     "b", Bus | Ctl, 0, 1, "On air at start",
-                                  "\"yes\" or \"no\""};
-inline constexpr Row StartAtLogin{"StartAtLogin",     "b", Bus | Ctl, 0, 1, "Start at login",
-                                  "\"yes\" or \"no\""};
-inline constexpr Row Favourites{
-    "Favourites", "au", Nobody, 0, 0, "Favourites", "kHz, shown \"88.50, 100.10 MHz\""};
-inline constexpr Row WebControl{"WebControl", "b", Bus | Ctl, 0, 1, "Web page", "\"off\", or the address"};
-inline constexpr Row WebAddress{"WebAddress", "s", Nobody, 0, 0, "", "the page's address with its token"};
-inline constexpr Row WebNetwork{"WebNetwork", "b", Bus | Ctl, 0, 1, "", "other devices may reach the page"};
-inline constexpr Row WebPort{"WebPort", "u", Bus | Ctl, 1024, 65535, "", "1024 to 65535"};
+    .name = "WriteFailedAt", .busType = "s", .changedBy = Nobody, .destination = Destination::Core};
+inline constexpr Row SoundRouting{.name = "SoundRouting",
+                                  .busType = "b",
+                                  .changedBy = Bus | Ctl,
+                                  .destination = Destination::Sound,
+                                  .label = "Sound routing",
+                                  .shown = Shown::OnOffWithoutState};
+inline constexpr Row SoundState{.name = "SoundState",
+                                .busType = "s",
+                                .changedBy = Nobody,
+                                .destination = Destination::Sound,
+                                .label = "Sound",
+                                .shown = Shown::SoundPlace};
+inline constexpr Row SoundSink{
+    .name = "SoundSink", .busType = "s", .changedBy = Nobody, .destination = Destination::Sound};
+inline constexpr Row SoundElsewhere{
+    .name = "SoundElsewhere", .busType = "s", .changedBy = Nobody, .destination = Destination::Sound};
+inline constexpr Row Favourites{.name = "Favourites",
+                                .busType = "au",
+                                .changedBy = Nobody,
+                                .destination = Destination::Core,
+                                .unit = "kHz",
+                                .label = "Favourites",
+                                .shown = Shown::MegahertzList};
+inline constexpr Row OnAirAtStart{.name = "OnAirAtStart",
+                                  .busType = "b",
+                                  .changedBy = Bus | Ctl,
+                                  .destination = Destination::CoreOption,
+                                  .label = "On air at start",
+                                  .shown = Shown::YesNo};
+inline constexpr Row StartAtLogin{.name = "StartAtLogin",
+                                  .busType = "b",
+                                  .changedBy = Bus | Ctl,
+                                  .destination = Destination::CoreOption,
+                                  .label = "Start at login",
+                                  .shown = Shown::YesNo};
+inline constexpr Row WebControl{.name = "WebControl",
+                                .busType = "b",
+                                .changedBy = Bus | Ctl,
+                                .destination = Destination::Web,
+                                .label = "Web page",
+                                .shown = Shown::WebPage};
+inline constexpr Row WebAddress{
+    .name = "WebAddress", .busType = "s", .changedBy = Nobody, .destination = Destination::Web};
+inline constexpr Row WebNetwork{
+    .name = "WebNetwork", .busType = "b", .changedBy = Bus | Ctl, .destination = Destination::Web};
+inline constexpr Row WebPort{.name = "WebPort",
+                             .busType = "u",
+                             .changedBy = Bus | Ctl,
+                             .destination = Destination::Web,
+                             .lowest = 1024,
+                             .highest = 65535};
 // The phone page's alone, so not among all below: the bus and tessalyctl have the whole check instead.
 inline constexpr Row HearingProblem{
-    "HearingProblem", "s", Nobody, 0, 0, "", "the hearing check's first broken link, empty while none is"};
+    .name = "HearingProblem", .busType = "s", .changedBy = Nobody, .destination = Destination::PageLink};
 
-// In the order the bus lists them and status shows them.
+// In the order the bus's introspection lists them and status shows them.
 inline constexpr const Row* all[] = {
-    &Frequency,     &OnAir,        &Muted,      &PaLevel,        &TxGain,       &Stereo,
-    &Band,          &Step,         &Deemphasis, &Connected,      &Connection,   &Delivered,
-    &WriteFailedAt, &SoundRouting, &SoundState, &SoundElsewhere, &OnAirAtStart, &StartAtLogin,
-    &Favourites,    &WebControl,   &WebAddress, &WebNetwork,     &WebPort};
+    &Frequency,     &OnAir,        &Muted,        &PaLevel,    &TxGain,         &Stereo,
+    &Band,          &Step,         &Deemphasis,   &Connected,  &Connection,     &Delivered,
+    &WriteFailedAt, &SoundState,   &SoundRouting, &SoundSink,  &SoundElsewhere, &Favourites,
+    &OnAirAtStart,  &StartAtLogin, &WebControl,   &WebAddress, &WebNetwork,     &WebPort};
+
+constexpr bool IsBoolean(const Row& row)
+{
+    return row.busType[0] == 'b' && row.busType[1] == '\0';
+}
+
+// What a destination can take, so that a row whose writes could not arrive does not build: the page writes
+// through the core's WriteProperty alone, and a stored choice (sound, the core's options) is a boolean.
+constexpr bool Reachable(const Row& row)
+{
+    if ((row.changedBy & Page) && row.destination != Destination::Core)
+        return false;
+    if (row.changedBy != Nobody && row.destination == Destination::PageLink)
+        return false;
+    if ((row.destination == Destination::CoreOption ||
+         (row.destination == Destination::Sound && row.changedBy != Nobody)) &&
+        !IsBoolean(row))
+        return false;
+    return row.lowest <= row.highest && row.grain > 0;
+}
+
+constexpr bool AllReachable()
+{
+    for (const Row* row : all) {
+        if (!Reachable(*row))
+            return false;
+    }
+    return Reachable(HearingProblem);
+}
+static_assert(AllReachable(), "a row's faces write where its destination cannot take it");
 
 inline QString Name(const Row& row)
 {

@@ -76,11 +76,24 @@ QString WebControl::SetNetworkAllowed(bool network)
 
 QString WebControl::SetPort(quint16 port)
 {
-    if (port < WebOption::lowestPort)
-        return QStringLiteral("WebPort takes a port from %1 to 65535").arg(WebOption::lowestPort);
     WebOption wanted = option;
     wanted.port = port;
     return apply(wanted);
+}
+
+QVariantMap WebControl::Properties() const
+{
+    return {{Property::Name(Property::WebControl), IsServed()},
+            {Property::Name(Property::WebAddress), Address()},
+            {Property::Name(Property::WebNetwork), IsNetworkAllowed()},
+            {Property::Name(Property::WebPort), uint(Port())}};
+}
+
+QString WebControl::WriteProperty(const Property::Row& row, const QVariant& value)
+{
+    if (&row == &Property::WebPort)
+        return SetPort(quint16(value.toUInt()));
+    return &row == &Property::WebControl ? SetServed(value.toBool()) : SetNetworkAllowed(value.toBool());
 }
 
 QString WebControl::apply(const WebOption& wanted)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "state/Properties.h"
 #include "web/WebOption.h"
 #include "web/WebPage.h"
 
 #include <memory>
 #include <QObject>
+#include <QVariantMap>
 
 // The web page for phones as the program sees it: the choices in Web.ini, the token in WebToken, and the
 // server module, loaded the first time the page is switched on and never before. Qt Core only.
@@ -31,10 +33,15 @@ public:
     // so. Why it cannot goes to stderr and the program runs on.
     void Start(bool switchOn);
     // Each stores the choice when done. Empty when done, else why the page could not be served or the
-    // choice not stored; nothing changes then.
+    // choice not stored; nothing changes then. A port is one the WebPort row takes: its callers ask only
+    // for such (the bus checks the row, the window's field has its range).
     QString SetServed(bool on);
     QString SetNetworkAllowed(bool network);
     QString SetPort(quint16 port);
+    // The page's choices and address as the bus shows them: WebControl, WebAddress, WebNetwork, WebPort.
+    QVariantMap Properties() const;
+    // A write of one of those rows, its value one the row takes: as the setter above says.
+    QString WriteProperty(const Property::Row& row, const QVariant& value);
     // The end of a run: the page stops being served; the stored choice stays.
     void Finish() { page.reset(); }
     // A new token: the old address stops working. Empty when stored, else why not, and the old one stays.

@@ -2,6 +2,7 @@
 
 #include "state/FileWriter.h"
 #include "state/Properties.h"
+#include "state/PropertyValues.h"
 #include "state/SmallTextFile.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ std::optional<quint16> Port(const QByteArray& text)
     const uint port = text.toUInt(&number);
     const bool digits =
         !text.isEmpty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (digits && number && port >= WebOption::lowestPort && port <= 65535)
+    if (digits && number && Property::InRange(Property::WebPort, port))
         return quint16(port);
     return std::nullopt;
 }

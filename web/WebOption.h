@@ -5,7 +5,8 @@
 #include <QString>
 
 // The page's choices, kept in "Web.ini" beside Config.ini: three lines "WebControl=0|1", "WebNetwork=0|1",
-// "WebPort=<1024..65535>". Missing: off, this machine only, port 8188.
+// "WebPort=<port>", keyed by their rows' names and the port within the WebPort row's range. Missing: off,
+// this machine only, port 8188.
 struct WebOption
 {
     bool on = false;

@@ -5,6 +5,7 @@
 #include "ctl/ValueParsers.h"
 #include "fuzz/FuzzCheck.h"
 #include "state/Properties.h"
+#include "state/PropertyValues.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,21 +70,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(OneOrOther(onOff));
     if (onOff.value.isValid())
         FUZZ_CHECK(text == QLatin1String(onOff.value.toBool() ? "on" : "off"));
-    const ParsedValue band = bandValue(text);
-    FUZZ_CHECK(OneOrOther(band));
-    if (band.value.isValid())
-        FUZZ_CHECK(band.value.toString() == text &&
-                   (text == QLatin1String(WideBandName) || text == QLatin1String(LowBandName)));
-    const ParsedValue step = stepValue(text);
-    FUZZ_CHECK(OneOrOther(step));
-    if (step.value.isValid())
-        FUZZ_CHECK(Digits(text) && step.value.toUInt() == text.toUInt() &&
-                   (text.toUInt() == 50 || text.toUInt() == 100 || text.toUInt() == 200));
-    const ParsedValue deemphasis = deemphasisValue(text);
-    FUZZ_CHECK(OneOrOther(deemphasis));
-    if (deemphasis.value.isValid())
-        FUZZ_CHECK(Digits(text) && deemphasis.value.toUInt() == text.toUInt() &&
-                   (text.toUInt() == 50 || text.toUInt() == 75));
+    for (const Property::Row* row : {&Property::Band, &Property::Step, &Property::Deemphasis}) {
+        const ParsedValue choice = choiceValue(QStringLiteral("choice"), *row, text);
+        FUZZ_CHECK(OneOrOther(choice));
+        if (choice.value.isValid())
+            FUZZ_CHECK(Property::Accepts(*row, choice.value) && choice.value.toString() == text);
+    }
 
     const int timeout = parseMilliseconds(text);
     FUZZ_CHECK(timeout == -1 || timeout > 0);

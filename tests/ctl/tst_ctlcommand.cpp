@@ -1,11 +1,14 @@
 #include "bus/BusNames.h"
 #include "ctl/BusRefusal.h"
 #include "ctl/CheckText.h"
+#include "ctl/CommandTable.h"
 #include "ctl/CtlCommand.h"
 #include "ctl/StatusText.h"
+#include "state/PropertyValues.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestCtlCommand final : public QObject
@@ -25,6 +28,7 @@ private slots:
     void favouriteRound();
     void refusalExplained_data();
     void refusalExplained();
+    void everyRowReachable();
 };
 
 using Action = CtlCommand::Action;
@@ -352,6 +356,58 @@ void TestCtlCommand::refusalExplained()
     QCOMPARE(outcome.exit, exit);
     for (const QString& part : named)
         QVERIFY2(outcome.message.contains(part), qPrintable(outcome.message));
+}
+
+// A value of the type and within the range row takes, as the bus carries it.
+static QVariant valueOf(const Property::Row& row)
+{
+    if (!Property::Choices(row).isEmpty())
+        return Property::Choices(row).constLast();
+    if (row.busType == QLatin1String("b"))
+        return true;
+    if (row.busType == QLatin1String("u"))
+        return row.highest;
+    return row.busType == QLatin1String("s") ? QVariant(QStringLiteral("x"))
+                                             : QVariant(QVariantList{row.lowest});
+}
+
+// Every row tessalyctl may change has a command that writes a value the row takes, named in --help; every
+// row with a label has its status line.
+void TestCtlCommand::everyRowReachable()
+{
+    using namespace CtlCommands;
+    const QString help = CtlCommand::parse(line("--help")).helpText;
+    for (const Property::Row* row : Property::all) {
+        const QString name = Property::Name(*row);
+        bool written = false;
+        for (const Command& command : All()) {
+            if (command.property != row || command.action != Action::SetProperty)
+                continue;
+            QStringList words{QStringLiteral("tessalyctl"), QLatin1String(command.word)};
+            if (Grouped(command))
+                words.append(QLatin1String(command.sub));
+            const QVariant value = valueOf(*row);
+            if (command.takes == Takes::Frequency)
+                words.append(megahertzText(value.toUInt()));
+            else if (command.takes == Takes::OnOff)
+                words.append(QStringLiteral("on"));
+            else if (TakesValue(command))
+                words.append(value.toString());
+            const CtlCommand parsed = CtlCommand::parse(words);
+            QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+            QCOMPARE(parsed.property, name);
+            QVERIFY2(Property::Accepts(*row, parsed.value), qPrintable(words.join(' ')));
+            const QRegularExpression synopsis(
+                QStringLiteral("^  ([^ ]+ \\| )*%1 ").arg(QRegularExpression::escape(words.value(1))),
+                QRegularExpression::MultilineOption);
+            QVERIFY2(help.contains(synopsis), qPrintable(words.join(' ')));
+            written = true;
+        }
+        QVERIFY2(written == bool(row->changedBy & Property::Ctl), qPrintable(name));
+        const QString status = statusText({{name, valueOf(*row)}});
+        QVERIFY2(status.startsWith(QString::fromUtf8(row->label) + ':') == (*row->label != '\0'),
+                 qPrintable(name + ": " + status));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCtlCommand)

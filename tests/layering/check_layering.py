@@ -29,6 +29,8 @@ ALLOWED = {
         "bus/BusNames.h",
         "state/TransmitterValues.h",
         "state/Properties.h",
+        "state/PropertyValues.h",
+        "state/SoundStateValue.h",
         "state/HearingLimits.h",
         "state/HearingWords.h",
         "state/Frequency.h",
@@ -36,7 +38,7 @@ ALLOWED = {
     },
 }
 TABLE = "state/Properties.h"
-ROW = re.compile(r'inline constexpr Row \w+\{"(\w+)"')
+ROW = re.compile(r'inline constexpr Row \w+\{\s*\.name = "(\w+)"')
 # The same word meaning something else: an HTTP header.
 ELSEWHERE = {("web/HttpHead.cpp", "Connection"), ("web/WebServer.cpp", "Connection")}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/([^"]+)"', re.MULTILINE)
