@@ -1,6 +1,6 @@
 #include "core/SettingsStore.h"
 
-#include <cstdio>
+#include "core/CoreLog.h"
 
 namespace {
 
@@ -39,6 +39,6 @@ void SettingsStore::Save(bool ending)
     // Said once, not at every later change, and always at the end: the run's changes are lost then.
     const QString failure = SaveSettingsFile(settingsFile, PersistedOf(state));
     if (!failure.isEmpty() && (failure != saveFailure || ending))
-        std::fprintf(stderr, "tessaly: %s\n", qPrintable(tr("Settings not saved: %1").arg(failure)));
+        qCWarning(coreLog, "%s", qUtf8Printable(tr("Settings not saved: %1").arg(failure)));
     saveFailure = failure;
 }

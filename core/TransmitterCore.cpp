@@ -1,10 +1,10 @@
 #include "core/TransmitterCore.h"
 
+#include "core/CoreLog.h"
 #include "core/ExitHook.h"
 #include "device/HotplugWatcher.h"
 #include "device/Report.h"
 
-#include <cstdio>
 #include <utility>
 
 // The run and the device link: the start and the end, a transmitter arriving and going, and the reports
@@ -21,9 +21,8 @@ constexpr std::chrono::milliseconds retuneTime(20);
 // The end does not wait longer for a transmitter that does not read; its user learns what that means.
 void warnOffAirUntaken()
 {
-    std::fputs("tessaly: the transmitter did not take its reports within a second: ending with its off-air "
-               "report queued but not taken, so it may still be on air\n",
-               stderr);
+    qCWarning(coreLog, "the transmitter did not take its reports within a second: ending with its off-air "
+                       "report queued but not taken, so it may still be on air");
 }
 
 } // namespace

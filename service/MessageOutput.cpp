@@ -1,5 +1,11 @@
 #include "service/MessageOutput.h"
 
+#include "core/CoreLog.h"
+#include "device/DeviceLog.h"
+#include "sound/SoundLog.h"
+#include "state/StateLog.h"
+
+#include <functional>
 #include <QByteArray>
 #include <QList>
 #include <QLoggingCategory>
@@ -35,6 +41,10 @@ void SetUpMessageOutput()
                                                  "%{if-fatal}<2>%{endif}"
                                                : "tessaly: ") +
                        QString::fromLatin1(message));
+    // Made now, before the exit hooks are registered, so that what the hooks say at the end still finds them.
+    for (const QLoggingCategory& category :
+         {std::cref(coreLog()), std::cref(stateLog()), std::cref(soundLog()), std::cref(deviceLog())})
+        static_cast<void>(category.isWarningEnabled());
 }
 
 void TellDetails(bool verbose)
