@@ -1,5 +1,6 @@
 #include "app/CWebControlDlg.h"
 
+#include "state/Properties.h"
 #include "web/WebControl.h"
 
 #include <QCheckBox>
@@ -43,7 +44,7 @@ CWebControlDlg::CWebControlDlg(WebControl& web, QWidget* parent)
     served->setObjectName(QStringLiteral("webServed"));
     network->setObjectName(QStringLiteral("webNetwork"));
     port->setObjectName(QStringLiteral("webPort"));
-    port->setRange(WebOption::lowestPort, 65535);
+    port->setRange(Property::WebPort.lowest, Property::WebPort.highest);
     port->setAccessibleName(QStringLiteral("Port"));
     address->setObjectName(QStringLiteral("webAddress"));
     address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

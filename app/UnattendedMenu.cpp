@@ -79,7 +79,8 @@ QAction* AddStoredChoice(QMenu& menu, const QString& text, TransmitterCore& core
     QAction* item = menu.addAction(text);
     item->setCheckable(true);
     item->setChecked((core.*chosen)());
-    QObject::connect(item, &QAction::toggled, &core, [item, &core, chosen, choose, tell](bool on) {
+    // The user's choice alone: a tick set to follow the core is no new choice.
+    QObject::connect(item, &QAction::triggered, &core, [item, &core, chosen, choose, tell](bool on) {
         if (const QString notStored = (core.*choose)(on); !notStored.isEmpty()) {
             item->setChecked((core.*chosen)());
             tell(notStored);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "state/Properties.h"
-
 #include <QString>
 
 // The page's choices, kept in "Web.ini" beside Config.ini: three lines "WebControl=0|1", "WebNetwork=0|1",
@@ -13,7 +11,6 @@ struct WebOption
     bool network = false;
     quint16 port = 8188;
 
-    static constexpr quint16 lowestPort = Property::WebPort.lowest;
     friend bool operator==(const WebOption&, const WebOption&) = default;
 };
 

@@ -1,6 +1,7 @@
 // Web.ini as any bytes: the choices read are always ones the page can be served with, and read back the same
 // from the lines that store them.
 #include "fuzz/FuzzCheck.h"
+#include "state/Properties.h"
 #include "web/WebOption.h"
 
 #include <QMap>
@@ -9,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray bytes = FuzzBytes(data, size);
     const WebOption option = ReadWebOption(FuzzInputFile(bytes));
-    FUZZ_CHECK(option.port >= WebOption::lowestPort);
+    FUZZ_CHECK(option.port >= Property::WebPort.lowest);
     // Switched on only by a file that says so.
     if (option.on)
         FUZZ_CHECK(bytes.contains("WebControl=1"));
