@@ -1,4 +1,5 @@
 #include "core/TransmitterCore.h"
+#include "state/Frequency.h"
 #include "state/Properties.h"
 #include "state/PropertyValues.h"
 #include "state/TransmitterValues.h"
@@ -71,16 +72,16 @@ QVariantMap TransmitterCore::Properties() const
     const Options options = DecodeOptions(state.optionFlags);
     QList<uint> favouritesInKHz;
     for (const std::int32_t frequency : Favourites())
-        favouritesInKHz.append(uint(frequency * 10));
+        favouritesInKHz.append(Property::KilohertzOf(frequency));
     return {
-        {Property::Name(Property::Frequency), uint(state.frequency * 10)},
+        {Property::Name(Property::Frequency), Property::KilohertzOf(state.frequency)},
         {Property::Name(Property::OnAir), state.onAir},
         {Property::Name(Property::Muted), state.muted},
         {Property::Name(Property::PaLevel), uint(state.paLevel)},
         {Property::Name(Property::TxGain), uint(state.txGainIndex)},
         {Property::Name(Property::Stereo), !options.mono},
         {Property::Name(Property::Band), options.lowBand ? lowBand : wideBand},
-        {Property::Name(Property::Step), uint(StepOf(state.optionFlags) * 10)},
+        {Property::Name(Property::Step), Property::KilohertzOf(StepOf(state.optionFlags))},
         {Property::Name(Property::Deemphasis), uint(options.deemphasis75 ? 75 : 50)},
         {Property::Name(Property::Connected), IsConnected()},
         {Property::Name(Property::Connection), ConnectionName()},
@@ -126,9 +127,10 @@ QString TransmitterCore::writeFrequency(const QVariant& value)
 {
     const BandLimits band = BandOf(state.optionFlags);
     const uint kHz = value.toUInt();
-    if (!Property::Accepts(Property::Frequency, value) || kHz > uint(band.upper * 10) ||
-        !TuneTo(std::int32_t(kHz / 10)))
-        return Property::Refusal(Property::Frequency, band.lower * 10, band.upper * 10);
+    if (!Property::Accepts(Property::Frequency, value) || kHz > Property::KilohertzOf(band.upper) ||
+        !TuneTo(Frequency::FromKilohertz(kHz).Units()))
+        return Property::Refusal(Property::Frequency, Property::KilohertzOf(band.lower),
+                                 Property::KilohertzOf(band.upper));
     return {};
 }
 

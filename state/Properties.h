@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/Frequency.h"
 #include "state/TransmitterValues.h"
 
 #include <array>
@@ -68,13 +69,19 @@ struct Row
     Shown shown = Shown::Not;
 };
 
+// The rows count in kHz; the state, in the transmitter's 10 kHz units.
+constexpr std::uint32_t KilohertzOf(std::int32_t units)
+{
+    return static_cast<std::uint32_t>(::Frequency::FromUnits(units).Kilohertz());
+}
+
 inline constexpr Row Frequency{.name = "Frequency",
                                .busType = "u",
                                .changedBy = Everyone,
                                .destination = Destination::Core,
-                               .lowest = LowBand.lower * 10,
-                               .highest = WideBand.upper * 10,
-                               .grain = FrequencyGrid * 10,
+                               .lowest = KilohertzOf(LowBand.lower),
+                               .highest = KilohertzOf(WideBand.upper),
+                               .grain = KilohertzOf(FrequencyGrid),
                                .unit = "kHz",
                                .label = "Frequency",
                                .shown = Shown::Megahertz};
