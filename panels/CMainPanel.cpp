@@ -24,7 +24,12 @@ CMainPanel::CMainPanel(CSkinnedDialog* window, TransmitterCore& core)
       frequencyDownRepeat(window, frequencyDown, PanelButtons::frequencyDown.off, TIMER_STEP_DOWN, core,
                           &TransmitterCore::StepFrequencyDown),
       frequencyUpRepeat(window, frequencyUp, PanelButtons::frequencyUp.off, TIMER_STEP_UP, core,
-                        &TransmitterCore::StepFrequencyUp)
+                        &TransmitterCore::StepFrequencyUp),
+      hover({{{stopPlay, PanelButtons::stopPlay},
+              {mute, PanelButtons::mute},
+              {frequencyUp, PanelButtons::frequencyUp},
+              {frequencyDown, PanelButtons::frequencyDown},
+              {set, PanelButtons::set}}})
 {
     // Moves without a pressed button must reach the body and the buttons, or hover never happens.
     window->setMouseTracking(true);
@@ -95,8 +100,8 @@ void CMainPanel::RegisterSliderTip()
 
 void CMainPanel::SetUpButtons()
 {
-    hoverRecord = {};
-    for (const auto& [button, looks] : buttonsAndLooks()) {
+    hover.Clear();
+    for (const auto& [button, looks] : hover.All()) {
         button->LoadBitmaps(looks.off.normal, looks.off.pressed);
         button->SizeToContent();
         button->setToolTip(QString::fromLatin1(looks.tip));
@@ -131,33 +136,9 @@ void CMainPanel::showConnection()
     readout->ShowDelivered(core.Delivered(), core.FailedWriteTime());
 }
 
-std::array<CMainPanel::ButtonAndLooks, 5> CMainPanel::buttonsAndLooks() const
-{
-    return {{{stopPlay, PanelButtons::stopPlay},
-             {mute, PanelButtons::mute},
-             {frequencyUp, PanelButtons::frequencyUp},
-             {frequencyDown, PanelButtons::frequencyDown},
-             {set, PanelButtons::set}}};
-}
-
-const PanelButtonLooks* CMainPanel::looksOf(const QObject* object) const
-{
-    for (const auto& [button, looks] : buttonsAndLooks()) {
-        if (object == button)
-            return &looks;
-    }
-    return nullptr;
-}
-
 bool CMainPanel::isOn(const QObject* button) const
 {
     return (button == stopPlay && core.State().onAir) || (button == mute && core.State().muted);
-}
-
-void CMainPanel::showHover(CBitmapButton* button, const ButtonLook& look)
-{
-    button->LoadBitmaps(look.hover, look.pressed);
-    hoverRecord = {button, look.normal, look.pressed};
 }
 
 void CMainPanel::ToggleOnAir()
@@ -204,7 +185,7 @@ void CMainPanel::onCoreChanged()
 // The hover look of the new state: the pointer is normally over the button.
 void CMainPanel::showToggle(CBitmapButton* button, bool on)
 {
-    showHover(button, looksOf(button)->Look(on));
+    hover.Show(button, hover.LooksOf(button)->Look(on));
     button->setChecked(on);
 }
 
@@ -265,14 +246,12 @@ void CMainPanel::onPointerMove(QObject* receiver, const QPoint& globalPosition)
 {
     if (frequencyUpRepeat.IsEngaged() || frequencyDownRepeat.IsEngaged()) {
         leaveCheck(globalPosition);
-    } else if (const PanelButtonLooks* looks = looksOf(receiver); looks && hoverRecord.normalImage == 0) {
-        showHover(static_cast<CBitmapButton*>(receiver), looks->Look(isOn(receiver)));
+    } else if (const PanelButtonLooks* looks = hover.LooksOf(receiver); looks && !hover.IsShown()) {
+        hover.Show(static_cast<CBitmapButton*>(receiver), looks->Look(isOn(receiver)));
     }
     // A move over the body itself puts the last hovered button back to its plain look.
-    if (receiver == window && hoverRecord.normalImage != 0) {
-        hoverRecord.button->LoadBitmaps(hoverRecord.normalImage, hoverRecord.pressedImage);
-        hoverRecord = {};
-    }
+    if (receiver == window)
+        hover.PutBack();
 }
 
 void CMainPanel::leaveCheck(const QPoint& globalPosition)
@@ -283,9 +262,7 @@ void CMainPanel::leaveCheck(const QPoint& globalPosition)
     if (!engaged.LeaveCheck(globalPosition))
         return;
     (upFirst ? frequencyDownRepeat : frequencyUpRepeat).StopTimer();
-    CBitmapButton* const button = upFirst ? frequencyUp : frequencyDown;
-    const int normalImage = looksOf(button)->off.normal;
-    hoverRecord = {button, normalImage, normalImage};
+    hover.PutBackLater(upFirst ? frequencyUp : frequencyDown);
 }
 
 void CMainPanel::EndRepeat()

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/TransmitterCore.h"
+#include "panels/ButtonHover.h"
 #include "panels/CRepeatButton.h"
-#include "panels/PanelButtonLooks.h"
 
-#include <array>
 #include <cstdint>
 #include <QObject>
 
@@ -62,26 +61,9 @@ public:
     CFrequencyReadout& Readout() const { return *readout; }
 
 private:
-    struct HoverRecord
-    {
-        CBitmapButton* button = nullptr;
-        int normalImage = 0; // 0: the record is empty
-        int pressedImage = 0;
-    };
-    struct ButtonAndLooks
-    {
-        CBitmapButton* button;
-        const PanelButtonLooks& looks;
-    };
-
     CBitmapButton* createButton(int id);
-    // The five buttons with what they show, in the order they are set up.
-    std::array<ButtonAndLooks, 5> buttonsAndLooks() const;
-    const PanelButtonLooks* looksOf(const QObject* object) const;
     // Whether what the button switches is on: the transmitter on air, the sound muted.
     bool isOn(const QObject* button) const;
-    // Gives the button its look under the pointer, and records the look a move over the body puts back.
-    void showHover(CBitmapButton* button, const ButtonLook& look);
     void onPointerMove(QObject* receiver, const QPoint& globalPosition);
     // Passes an event on to the frequency buttons, the one it is for last: a Space hold of the other one
     // ends before its own begins.
@@ -107,7 +89,7 @@ private:
     CRepeatButton frequencyDownRepeat;
     CRepeatButton frequencyUpRepeat;
 
-    HoverRecord hoverRecord;
+    ButtonHover hover;
     // What the controls show, to tell which of them a change concerns.
     bool shownOnAir = false;
     bool shownMuted = false;

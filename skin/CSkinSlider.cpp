@@ -1,13 +1,12 @@
 #include "skin/CSkinSlider.h"
 
-#include "res/Resources.h"
 #include "skin/FocusRing.h"
 #include "skin/SkinAccessibility.h"
+#include "skin/SliderKeys.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <optional>
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,8 +17,6 @@
 
 namespace {
 
-constexpr int pageStep = 20;
-
 // Positions far outside the range map to pixels far outside the widget; capping them keeps every
 // coordinate sum in int range.
 constexpr double pixelLimit = QWIDGETSIZE_MAX;
@@ -27,62 +24,6 @@ constexpr double pixelLimit = QWIDGETSIZE_MAX;
 int Saturate(double value, double low, double high)
 {
     return static_cast<int>(std::clamp(value, low, high));
-}
-
-QRgb FromColorRef(std::uint32_t colour)
-{
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-// A key point outside the image gives no key colour: nothing becomes see-through.
-std::optional<QRgb> KeyOf(const QImage& image, std::uint32_t keyColour, int keyX, int keyY)
-{
-    if (keyColour != KEY_COLOUR_FROM_PIXEL)
-        return FromColorRef(keyColour);
-    if (!image.valid(keyX, keyY))
-        return std::nullopt;
-    return image.pixel(keyX, keyY);
-}
-
-// The picture as drawn: the screen's version of the bitmap (the @2x twin on a dense screen), opaque, or
-// with the key colour's pixels made fully transparent once here so that painting is a plain composition.
-// The key is read from the 1x bitmap, whose pixels the key point refers to.
-QPixmap Prepare(int id, bool transparent, std::uint32_t keyColour, int keyX, int keyY)
-{
-    const QImage reference = LoadBitmapImage(id);
-    if (reference.isNull())
-        return {};
-    const QPixmap screen = LoadBitmap(id);
-    QImage image = screen.toImage().convertToFormat(QImage::Format_RGB32);
-    if (transparent) {
-        const std::optional<QRgb> key =
-            KeyOf(reference.convertToFormat(QImage::Format_RGB32), keyColour, keyX, keyY);
-        image = image.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; key && y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            std::replace(line, line + image.width(), *key, QRgb{0});
-        }
-    }
-    image.setDevicePixelRatio(screen.devicePixelRatio());
-    return QPixmap::fromImage(image);
-}
-
-// Size in the widget's pixels, whatever the picture's density.
-QSize LogicalSize(const QPixmap& pixmap)
-{
-    return pixmap.deviceIndependentSize().toSize();
-}
-
-// Draws the pixmap's columns [from, to) at their own place; columns the pixmap lacks are left alone.
-void DrawColumns(QPainter& painter, const QPixmap& pixmap, int from, int to)
-{
-    const QSize size = LogicalSize(pixmap);
-    const QRect columns = QRect(from, 0, to - from, size.height()).intersected(QRect(QPoint(), size));
-    if (columns.isEmpty())
-        return;
-    const qreal ratio = pixmap.devicePixelRatio();
-    const QRectF source(columns.x() * ratio, 0, columns.width() * ratio, columns.height() * ratio);
-    painter.drawPixmap(QRectF(columns), pixmap, source);
 }
 
 int PointerX(const QMouseEvent* event)
@@ -99,49 +40,32 @@ CSkinSlider::CSkinSlider(int controlId, QWidget* parent) : QWidget(parent), cont
     InstallSkinAccessibility();
 }
 
-bool CSkinSlider::LoadImages(ImagePair& images, int normalId, int activeId, bool transparent,
-                             std::uint32_t keyColour, int keyX, int keyY)
-{
-    images = ImagePair{};
-    QPixmap normal = Prepare(normalId, transparent, keyColour, keyX, keyY);
-    if (normal.isNull())
-        return false;
-    QPixmap active;
-    if (activeId != 0) {
-        active = Prepare(activeId, transparent, keyColour, keyX, keyY);
-        if (active.isNull())
-            return false;
-    }
-    images = ImagePair{normal, active, true};
-    return true;
-}
-
 bool CSkinSlider::SetChannelImages(int normalId, int activeId, bool transparent, std::uint32_t keyColour,
                                    int keyX, int keyY)
 {
-    const bool loaded = LoadImages(channel, normalId, activeId, transparent, keyColour, keyX, keyY);
+    channel = SliderImages::Load(normalId, activeId, transparent, keyColour, keyX, keyY);
     // An opaque channel covers the widget; a transparent one, or none, lets the parent show through.
-    setAttribute(Qt::WA_OpaquePaintEvent, loaded && !transparent);
-    if (loaded) {
-        channelWidth = LogicalSize(channel.normal).width();
-        resize(LogicalSize(channel.normal));
+    setAttribute(Qt::WA_OpaquePaintEvent, channel.loaded && !transparent);
+    if (channel.loaded) {
+        channelWidth = channel.Size().width();
+        resize(channel.Size());
         updateGeometry();
     }
     update();
-    return loaded;
+    return channel.loaded;
 }
 
 bool CSkinSlider::SetThumbImages(int normalId, int activeId, bool transparent, std::uint32_t keyColour,
                                  int keyX, int keyY)
 {
-    const bool loaded = LoadImages(thumb, normalId, activeId, transparent, keyColour, keyX, keyY);
-    if (loaded) {
-        thumbWidth = LogicalSize(thumb.normal).width();
+    thumb = SliderImages::Load(normalId, activeId, transparent, keyColour, keyX, keyY);
+    if (thumb.loaded) {
+        thumbWidth = thumb.Size().width();
         if (!channel.loaded)
             channelWidth = width();
     }
     update();
-    return loaded;
+    return thumb.loaded;
 }
 
 void CSkinSlider::EnableFocusRect(bool enable, bool redraw)
@@ -220,24 +144,7 @@ int CSkinSlider::PixelToPos(int x) const
 
 QSize CSkinSlider::sizeHint() const
 {
-    return channel.loaded ? LogicalSize(channel.normal) : QWidget::sizeHint();
-}
-
-bool CSkinSlider::IsSliderKey(int key)
-{
-    switch (key) {
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_End:
-    case Qt::Key_Home:
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        return true;
-    default:
-        return false;
-    }
+    return channel.loaded ? channel.Size() : QWidget::sizeHint();
 }
 
 bool CSkinSlider::event(QEvent* event)
@@ -343,29 +250,7 @@ void CSkinSlider::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    long long target = position;
-    switch (event->key()) {
-    case Qt::Key_PageUp:
-        target -= pageStep;
-        break;
-    case Qt::Key_PageDown:
-        target += pageStep;
-        break;
-    case Qt::Key_End:
-        target = rangeMaximum;
-        break;
-    case Qt::Key_Home:
-        target = rangeMinimum;
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        target -= 1;
-        break;
-    default:
-        target += 1;
-        break;
-    }
-    MoveTo(static_cast<int>(std::clamp<long long>(target, INT_MIN, INT_MAX)));
+    MoveTo(SliderKeyTarget(event->key(), position, rangeMinimum, rangeMaximum));
 }
 
 void CSkinSlider::focusInEvent(QFocusEvent* event)

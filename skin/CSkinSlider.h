@@ -1,16 +1,13 @@
 #pragma once
 
+#include "skin/SliderImages.h"
+
 #include <cstdint>
-#include <QPixmap>
 #include <QWidget>
 
 // The message numbers the two notifications stand for; they identify them in the windows' handler tables.
 inline constexpr int WM_SLIDER_CHANGED = 10449;
 inline constexpr int WM_SLIDER_SETTLED = 10450;
-
-// Key colour meaning "take the key from the image's own pixel at (key x, key y)". Any other key colour is a
-// COLORREF, 0x00BBGGRR.
-inline constexpr std::uint32_t KEY_COLOUR_FROM_PIXEL = 0xFF000000;
 
 // Horizontal slider drawn entirely from bitmaps: a channel in a normal and an active (filled) look, split at
 // the thumb centre, and a thumb in a normal and an active (held) look.
@@ -85,16 +82,6 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    struct ImagePair
-    {
-        QPixmap normal;
-        QPixmap active; // null: no active look
-        bool loaded = false;
-    };
-
-    static bool LoadImages(ImagePair& images, int normalId, int activeId, bool transparent,
-                           std::uint32_t keyColour, int keyX, int keyY);
-    static bool IsSliderKey(int key);
     void DragStep(int x);
     void Post(int message);
 
@@ -109,6 +96,6 @@ private:
     bool dragging = false;
     bool focusRectEnabled = true;
     bool focusRingShown = false;
-    ImagePair channel;
-    ImagePair thumb;
+    SliderImages channel;
+    SliderImages thumb;
 };

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int mostConnections = 32;
 // What a page sends a second at most, a few small messages per tap; more is a flood, and ends the
 // connection before its pongs or refusals can pile up.
 constexpr qint64 largestWebSocketTrafficPerSecond = 16 * 1024;
@@ -64,7 +63,7 @@ WebServer::~WebServer()
     // Closing, a client would tell this half-destroyed server that it went.
     for (QWebSocket* client : std::as_const(clients))
         client->disconnect(this);
-    for (QTcpSocket* socket : std::as_const(open))
+    for (QTcpSocket* socket : connections.Open())
         socket->disconnect(this);
 }
 
@@ -91,30 +90,21 @@ QString WebServer::Listen(bool networkAllowed, quint16 newPort)
     network = networkAllowed;
     port = newPort;
     guard.SetListening(network, port);
-    closeConnections(allClosed);
+    // Ends the connections the listening choice no longer allows.
+    connections.Close(allClosed, !network);
     return {};
-}
-
-void WebServer::closeConnections(bool all)
-{
-    // Copied: an aborted socket leaves the set at once.
-    const QList<QTcpSocket*> current = open;
-    for (QTcpSocket* socket : current) {
-        if (all || (!network && !socket->peerAddress().isLoopback()))
-            socket->abort();
-    }
 }
 
 void WebServer::accept()
 {
     while (listener->hasPendingConnections()) {
         QTcpSocket* socket = listener->nextPendingConnection();
-        if (!makeRoom()) {
+        if (!connections.MakeRoom()) {
             socket->abort();
             socket->deleteLater();
             continue;
         }
-        hold(socket);
+        connections.Hold(socket);
         auto* connection = new HttpConnection(socket, this);
         connect(connection, &HttpConnection::requested, this,
                 [this, connection, socket](const HttpHead& head, const QByteArray& body) {
@@ -126,38 +116,13 @@ void WebServer::accept()
     }
 }
 
-bool WebServer::makeRoom()
-{
-    if (open.size() < mostConnections)
-        return true;
-    // Refusing the newcomer instead would let a few idle or slow clients keep the owner out for good.
-    const auto oldest = std::find_if(open.cbegin(), open.cend(),
-                                     [this](QTcpSocket* socket) { return !credentialed.contains(socket); });
-    if (oldest == open.cend())
-        return false;
-    (*oldest)->abort();
-    return open.size() < mostConnections;
-}
-
-void WebServer::hold(QTcpSocket* socket)
-{
-    // The place is free the moment the connection ends, whoever ends it and whenever the socket goes.
-    open.append(socket);
-    const auto leave = [this, socket] {
-        open.removeOne(socket);
-        credentialed.remove(socket);
-    };
-    connect(socket, &QTcpSocket::disconnected, this, leave);
-    connect(socket, &QObject::destroyed, this, leave);
-}
-
 std::pair<int, QByteArray> WebServer::admission(QTcpSocket* socket, const HttpHead& head,
                                                 const QByteArray& offeredToken)
 {
     if (!guard.HostAllowed(head.Field("Host")))
         return {403, "This page is reached by the machine's own name or address."};
     if (guard.TokenMatches(offeredToken)) {
-        credentialed.insert(socket);
+        connections.Credit(socket);
         return {0, {}};
     }
     if (!guard.AdmitFailure())
@@ -323,7 +288,7 @@ void WebServer::send(QWebSocket* client, const QByteArray& message)
 {
     client->sendTextMessage(QString::fromUtf8(message));
     // A page that does not read its messages gets no more of them.
-    for (QTcpSocket* socket : std::as_const(open)) {
+    for (QTcpSocket* socket : connections.Open()) {
         if (socket->peerPort() == client->peerPort() && socket->peerAddress() == client->peerAddress() &&
             socket->bytesToWrite() > largestBacklog) {
             client->abort();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "web/ConnectionTable.h"
 #include "web/HttpConnection.h"
 #include "web/RequestGuard.h"
 #include "web/WebPage.h"
@@ -7,7 +8,6 @@
 #include <memory>
 #include <QJsonObject>
 #include <QList>
-#include <QSet>
 #include <QWebSocketServer>
 
 class QTcpServer;
@@ -15,11 +15,10 @@ class QTcpSocket;
 class QWebSocket;
 
 // The page's server: GET / with the token gives the page, POST /set and the WebSocket /socket carry its
-// changes to the host and the host's state to it. It owns every connection from its first byte, with at
-// most 32 open at once, and hands a checked WebSocket upgrade on to Qt's WebSocket server. A connection
-// that has shown the token keeps its place; one that has not is closed after an error answer, and the
-// oldest of them makes room when a newcomer finds every place taken, so the owner is always served.
-// Nothing is read from disk.
+// changes to the host and the host's state to it. It owns every connection from its first byte, each
+// holding a place in its ConnectionTable, and hands a checked WebSocket upgrade on to Qt's WebSocket
+// server. A connection that has not shown the token is closed after an error answer. Nothing is read from
+// disk.
 class WebServer final : public QObject, public WebPage
 {
     Q_OBJECT
@@ -37,9 +36,6 @@ public:
 
 private:
     void accept();
-    // A place for the newcomer, the oldest connection without the token closed for it when all are taken.
-    bool makeRoom();
-    void hold(QTcpSocket* socket);
     void answer(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head, const QByteArray& body);
     void upgrade(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head);
     // Host and token, as every request must pass them: the refusal, or 0 and nothing when it passes, and
@@ -50,8 +46,6 @@ private:
     void adoptWebSockets();
     void receive(QWebSocket* client, const QString& message);
     void send(QWebSocket* client, const QByteArray& message);
-    // Ends the connections the listening choice no longer allows.
-    void closeConnections(bool all);
     QByteArray stateMessage() const;
     QString url(const QHostAddress& address) const;
 
@@ -62,10 +56,7 @@ private:
     quint16 port = 0;
     std::unique_ptr<QTcpServer> listener;
     QWebSocketServer webSockets;
-    // Every connection open now, HTTP or WebSocket, by its socket, the oldest first; and those that showed
-    // the token.
-    QList<QTcpSocket*> open;
-    QSet<QTcpSocket*> credentialed;
+    ConnectionTable connections;
     QList<QWebSocket*> clients;
     QByteArray lastSent;
 };
