@@ -13,25 +13,24 @@
 
 CHearingDlg::CHearingDlg(TransmitterCore& core, SoundRouting* sound, HearingRun& hearing, QWidget* parent)
     : QDialog(parent), core(core), sound(sound), summary(new QLabel(this)), list(new QListWidget(this)),
-      checkAgain(new QPushButton(QStringLiteral("Check again"), this)),
+      checkAgain(new QPushButton(tr("Check again"), this)),
       checks(
           hearing.Runner(), HearingFace::Window, [this](int measureMs) { checkStarted(measureMs); },
           [this](const std::vector<LinkResult>& links) { showLinks(links); })
 {
     setObjectName(QStringLiteral("130"));
-    setWindowTitle(QStringLiteral("Why can't I hear it?"));
+    setWindowTitle(tr("Why can't I hear it?"));
     summary->setObjectName(QStringLiteral("1051"));
     summary->setWordWrap(true);
     summary->setTextFormat(Qt::PlainText);
-    summary->setAccessibleName(QStringLiteral("Result"));
+    summary->setAccessibleName(tr("Result"));
     list->setObjectName(QStringLiteral("1049"));
-    list->setAccessibleName(QStringLiteral("From the transmitter to the sound, in order"));
+    list->setAccessibleName(tr("From the transmitter to the sound, in order"));
     list->setWordWrap(true);
     list->setMinimumWidth(460);
     checkAgain->setObjectName(QStringLiteral("1050"));
-    checkAgain->setToolTip(
-        QStringLiteral("Checks every link and measures the sound going into the transmitter "
-                       "for up to 2 seconds"));
+    checkAgain->setToolTip(tr("Checks every link and measures the sound going into the transmitter "
+                              "for up to 2 seconds"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("2"));
     buttons->addButton(checkAgain, QDialogButtonBox::ActionRole);
@@ -86,7 +85,7 @@ void CHearingDlg::checkStarted(int measureMs)
 {
     checkedFacts = core.HearingFacts();
     if (measureMs > 0) {
-        summary->setText(QStringLiteral("Checking, and listening to the sound for up to 2 seconds…"));
+        summary->setText(tr("Checking, and listening to the sound for up to 2 seconds…"));
         checkAgain->setEnabled(false);
     }
 }
@@ -102,10 +101,10 @@ void CHearingDlg::showLinks(const std::vector<LinkResult>& links)
     list->setCurrentRow(first ? int(first - links.data()) : std::max(current, 0));
     const bool levelMeasured = links.back().verdict != LinkVerdict::NotChecked;
     if (first)
-        summary->setText(QStringLiteral("Mend this first: ") + first->text);
+        summary->setText(tr("Mend this first: %1").arg(first->text));
     else if (levelMeasured)
-        summary->setText(QStringLiteral("Every link holds: tune the radio to the transmitter's frequency."));
+        summary->setText(tr("Every link holds: tune the radio to the transmitter's frequency."));
     else
-        summary->setText(QStringLiteral("Every link checked holds; \"Check again\" measures the sound too."));
+        summary->setText(tr("Every link checked holds; \"Check again\" measures the sound too."));
     checkAgain->setEnabled(true);
 }
