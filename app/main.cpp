@@ -6,6 +6,7 @@
 #include "service/Session.h"
 #include "service/SessionBusProbe.h"
 #include "service/StartOptions.h"
+#include "state/Translations.h"
 
 #include <malloc.h>
 #include <QApplication>
@@ -30,6 +31,7 @@ int main(int argc, char* argv[])
     if (lock == SingleInstanceLock::HeldByAnother) {
         busProbe.KeepBusIfItAnswers();
         QCoreApplication application(argc, argv);
+        Translations::Install(application);
         return HandOverToRunningInstance(options.background);
     }
     if (!displayUsable) {
@@ -46,6 +48,7 @@ int main(int argc, char* argv[])
     busProbe.KeepBusIfItAnswers();
     QApplication application(argc, argv);
     qCDebug(appLog, "the display is open");
+    Translations::Install(application);
     // The name panels show for the tray item (and the class part of X11's WM_CLASS); the settings and
     // lock paths do not derive from it. The desktop file name is the Wayland app id, so docks can match
     // the window to its desktop entry.

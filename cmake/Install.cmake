@@ -114,8 +114,9 @@ set(CPACK_TESSALY_BINARIES ${CMAKE_BINARY_DIR}/tessaly ${CMAKE_BINARY_DIR}/tessa
     ${CMAKE_BINARY_DIR}/libtessaly-pulse.so ${CMAKE_BINARY_DIR}/libtessaly-web.so)
 set(CPACK_TESSALY_SCRATCH_DIR ${CMAKE_BINARY_DIR}/packaging/shlibdeps)
 set(CPACK_TESSALY_PRIVATE_DIR ${TESSALY_PRIVATE_DIR})
-# Qt's Wayland plugin, without which a Wayland session runs the program through XWayland. The Kai-style
+# Qt's Wayland plugin, without which a Wayland session runs the program through XWayland; Qt's own
+# catalogues for its standard buttons; a face that draws Japanese and Chinese. The Kai-style
 # title face is needed only to build: the titles are pictures drawn then.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-noto-cjk")
 
 include(CPack)

@@ -3,6 +3,7 @@
 #include "ctl/CtlCommand.h"
 #include "ctl/CtlLog.h"
 #include "ctl/Watchdog.h"
+#include "state/Translations.h"
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     // Its refusals read "tessalyctl: …", one line each; QT_LOGGING_RULES may add the details.
     qSetMessagePattern(QStringLiteral("tessalyctl: %{if-debug}%{category}: %{endif}%{message}"));
     QCoreApplication application(argc, argv);
+    Translations::Install(application);
     QCoreApplication::setApplicationName(QStringLiteral("tessalyctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
 

@@ -4,6 +4,7 @@
 #include "service/Session.h"
 #include "service/StartOptions.h"
 #include "service/WriteErrorLog.h"
+#include "state/Translations.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -11,6 +12,7 @@
 int RunHeadless(int& argc, char* argv[], const StartOptions& options)
 {
     QCoreApplication application(argc, argv);
+    Translations::Install(application);
     QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
     const SingleInstanceLock lock = Session::AcquireLock();
     if (lock == SingleInstanceLock::HeldByAnother ||
