@@ -42,6 +42,8 @@ desktop_file=$prefix/share/applications/$app_id.desktop
 metainfo_file=$prefix/share/metainfo/$app_id.metainfo.xml
 icon_paths=()
 for size in 16 22 24 32 48 64 128 256; do icon_paths+=("share/icons/hicolor/${size}x$size/apps/tessaly.png"); done
+catalogue_paths=()
+for language in de es fr ja zh_CN; do catalogue_paths+=("share/tessaly/translations/tessaly_$language.qm"); done
 udev_rule=$prefix/lib/udev/rules.d/70-tessaly.rules
 copyright_file=$prefix/share/doc/tessaly/copyright
 changelog_file=$prefix/share/doc/tessaly/changelog.gz
@@ -52,13 +54,20 @@ user_unit_file=$prefix/lib/systemd/user/tessaly.service
 # --- the tree --------------------------------------------------------------------------------------
 for file in "$private_dir/tessaly" "$private_dir/tessaly-headless" "$private_dir/libHIDApi.so" \
     "$private_dir/libtessaly-pulse.so" "$private_dir/libtessaly-web.so" "$desktop_file" "$metainfo_file" \
-    "${icon_paths[@]/#/$prefix/}" "$udev_rule" "$copyright_file" "$changelog_file" "$manual_file" \
+    "${icon_paths[@]/#/$prefix/}" "${catalogue_paths[@]/#/$prefix/}" "$udev_rule" "$copyright_file" "$changelog_file" "$manual_file" \
     "$bus_service_file" "$user_unit_file" "$prefix/bin/tessalyctl"; do
     [ -f "$file" ] && [ ! -L "$file" ] || fail "missing regular file ${file#"$stage"}"
 done
 [ -x "$private_dir/tessaly" ] || fail "installed program is not executable"
 [ "$("$prefix/bin/tessalyctl" --version)" = "tessalyctl $version" ] || fail "installed tessalyctl does not run"
 [ "$(readlink "$prefix/share/man/man1/tessalyctl.1.gz")" = tessaly.1.gz ] || fail "no manual page for tessalyctl"
+# Both programs find the catalogues from where they are installed.
+description="Controls the running Tessaly over the session bus."
+LC_ALL=C "$prefix/bin/tessalyctl" --help | grep -q -F "$description" || fail "tessalyctl --help lacks its description"
+! LC_ALL=ja_JP.UTF-8 "$prefix/bin/tessalyctl" --help | grep -q -F "$description" ||
+    fail "installed tessalyctl does not find its Japanese catalogue"
+[ "$(LC_ALL=de_DE.UTF-8 "$prefix/bin/tessaly" --help)" != "$(LC_ALL=C "$prefix/bin/tessaly" --help)" ] ||
+    fail "installed tessaly does not find its German catalogue"
 ! readelf -d "$prefix/bin/tessalyctl" | grep -q -E 'NEEDED.*(Widgets|Gui|HIDApi)' ||
     fail "tessalyctl links window or device code"
 ! readelf -d "$private_dir/tessaly-headless" | grep -q -E 'NEEDED.*(Widgets|Gui)' ||
@@ -79,7 +88,7 @@ unexpected=$(cd "$prefix" && find . \( -type f -o -type l \) | sort | grep -v -x
     -e ./bin/tessaly -e ./bin/tessalyctl -e ./lib/tessaly/tessaly -e ./lib/tessaly/tessaly-headless -e ./lib/tessaly/libHIDApi.so \
     -e ./lib/tessaly/libtessaly-pulse.so -e ./lib/tessaly/libtessaly-web.so \
     -e "./share/applications/$app_id.desktop" -e "./share/metainfo/$app_id.metainfo.xml" \
-    "${icon_paths[@]/#/-e./}" -e ./lib/udev/rules.d/70-tessaly.rules -e ./share/doc/tessaly/copyright \
+    "${icon_paths[@]/#/-e./}" "${catalogue_paths[@]/#/-e./}" -e ./lib/udev/rules.d/70-tessaly.rules -e ./share/doc/tessaly/copyright \
     -e ./share/doc/tessaly/changelog.gz -e ./share/man/man1/tessaly.1.gz -e ./share/man/man1/tessalyctl.1.gz \
     -e "./share/dbus-1/services/$app_id.service" -e ./lib/systemd/user/tessaly.service || true)
 [ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
@@ -98,6 +107,7 @@ done
 # --- desktop integration -------------------------------------------------------------------------
 desktop-file-validate "$desktop_file" || fail "desktop-file-validate rejects the desktop entry"
 appstreamcli validate --no-net "$metainfo_file" || fail "appstreamcli rejects the metainfo"
+[ "$(grep -c -F "Comment[" "$desktop_file")" = ${#catalogue_paths[@]} ] || fail "the desktop entry lacks a language"
 
 desktop_key() { sed -n "s/^$1=//p" "$desktop_file"; }
 # One menu: AudioVideo, with Audio, which requires it.
@@ -182,7 +192,7 @@ deb=$(find "$stage/package" -maxdepth 1 -name '*.deb')
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/lib/tessaly/tessaly ./usr/lib/tessaly/tessaly-headless ./usr/lib/tessaly/libHIDApi.so \
     ./usr/lib/tessaly/libtessaly-pulse.so ./usr/lib/tessaly/libtessaly-web.so "./usr/share/applications/$app_id.desktop" \
-    "./usr/share/metainfo/$app_id.metainfo.xml" "${icon_paths[@]/#/./usr/}" ./usr/lib/udev/rules.d/70-tessaly.rules \
+    "./usr/share/metainfo/$app_id.metainfo.xml" "${icon_paths[@]/#/./usr/}" "${catalogue_paths[@]/#/./usr/}" ./usr/lib/udev/rules.d/70-tessaly.rules \
     ./usr/share/doc/tessaly/copyright ./usr/share/doc/tessaly/changelog.gz ./usr/share/man/man1/tessaly.1.gz; do
     grep -q -E "^-[rwx-]{9} root/root .* ${path//./\\.}$" <<<"$contents" || fail "package lacks $path (root-owned file)"
 done
