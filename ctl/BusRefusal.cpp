@@ -1,8 +1,12 @@
 #include "ctl/BusRefusal.h"
 
 #include "bus/BusNames.h"
-#include "ctl/StatusText.h"
+#include "ctl/ValueParsers.h"
+#include "state/Frequency.h"
 #include "state/Properties.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 
@@ -11,9 +15,16 @@ QString busError(const char* name)
     return QLatin1String("org.freedesktop.DBus.Error.") + QLatin1String(name);
 }
 
-QString secondsText(int milliseconds)
+QString megahertz(const QVariant& kilohertz)
 {
-    return QString::number(milliseconds / 1000.0) + QLatin1String(" s");
+    return Frequency::FromKilohertz(kilohertz.toUInt()).MegahertzText(QLocale());
+}
+
+// A refusal's words, then the program's own in brackets (as the bus carries them) when it gave any.
+QString withReason(const char* alone, const char* withWords, const QString& words)
+{
+    return words.isEmpty() ? QCoreApplication::translate("BusRefusal", alone)
+                           : QCoreApplication::translate("BusRefusal", withWords).arg(words);
 }
 
 // The program refused the arguments: a property it lacks, a frequency outside the band, or its own words.
@@ -24,7 +35,8 @@ CtlOutcome explainInvalidArgs(const BusRefusal& refusal)
     if (refusal.request != BusRefusal::Request::Call && !refusal.properties.isEmpty() &&
         !refusal.properties.contains(refusal.target)) {
         return {CtlExit::Refused,
-                QStringLiteral("this Tessaly has no %1 property; it may be an older version")
+                QCoreApplication::translate("BusRefusal",
+                                            "this Tessaly has no %1 property; it may be an older version")
                     .arg(refusal.target)};
     }
     // The client checks the grid and the widest range itself; what the program still refuses of a
@@ -33,8 +45,9 @@ CtlOutcome explainInvalidArgs(const BusRefusal& refusal)
     if ((refusal.target == Property::Name(Property::Frequency) ||
          refusal.target == QLatin1String("AddFavourite")) &&
         refusal.value.metaType().id() == QMetaType::UInt && band.isValid()) {
-        return {CtlExit::Usage, QStringLiteral("%1 MHz is outside the band in use, %2 MHz")
-                                    .arg(megahertzText(refusal.value.toUInt()), band.toString())};
+        return {CtlExit::Usage,
+                QCoreApplication::translate("BusRefusal", "%1 MHz is outside the band in use, %2 MHz")
+                    .arg(megahertz(refusal.value), band.toString())};
     }
     // The program checks what only it can judge.
     return {CtlExit::Usage, refusal.errorMessage.isEmpty() ? refusal.errorName : refusal.errorMessage};
@@ -44,8 +57,9 @@ CtlOutcome explainInvalidArgs(const BusRefusal& refusal)
 
 QString busSilentMessage(int timeoutMs)
 {
-    return QStringLiteral("the session bus did not answer within %1; it may be stuck, so Tessaly cannot be "
-                          "reached (see --timeout)")
+    return QCoreApplication::translate(
+               "BusRefusal", "the session bus did not answer within %1 s; it may be stuck, so Tessaly "
+                             "cannot be reached (see --timeout)")
         .arg(secondsText(timeoutMs));
 }
 
@@ -57,37 +71,48 @@ CtlOutcome explain(const BusRefusal& refusal)
     if (name == busError("ServiceUnknown") || name == busError("NameHasNoOwner") ||
         name.startsWith(busError("Spawn."))) {
         return {CtlExit::NotRunning,
-                QStringLiteral("Tessaly is not running and could not be started (%1); start it with "
-                               "'tessaly --background', or 'tessaly --headless' without a display")
+                QCoreApplication::translate("BusRefusal",
+                                            "Tessaly is not running and could not be started (%1); start it "
+                                            "with 'tessaly --background', or 'tessaly --headless' without a "
+                                            "display")
                     .arg(refusal.errorMessage)};
     }
     if (name == busError("NoReply") || name == busError("Timeout")) {
-        return {
-            CtlExit::NoAnswer,
-            QStringLiteral("Tessaly did not answer within %1; it may be busy or stopped%2 (see --timeout)")
-                .arg(secondsText(refusal.timeoutMs),
-                     write ? QStringLiteral(", and the command may still take effect") : QString())};
+        const char* const text =
+            write ? QT_TRANSLATE_NOOP("BusRefusal", "Tessaly did not answer within %1 s; it may be busy or "
+                                                    "stopped, and the command may still take effect (see "
+                                                    "--timeout)")
+                  : QT_TRANSLATE_NOOP("BusRefusal",
+                                      "Tessaly did not answer within %1 s; it may be busy or stopped (see "
+                                      "--timeout)");
+        return {CtlExit::NoAnswer,
+                QCoreApplication::translate("BusRefusal", text).arg(secondsText(refusal.timeoutMs))};
     }
     if (name == busError("UnknownMethod") && refusal.request == BusRefusal::Request::Call) {
-        return {
-            CtlExit::Refused,
-            QStringLiteral("this Tessaly has no %1 method; it may be an older version").arg(refusal.target)};
+        return {CtlExit::Refused,
+                QCoreApplication::translate("BusRefusal",
+                                            "this Tessaly has no %1 method; it may be an older version")
+                    .arg(refusal.target)};
     }
     if (name == busError("InvalidArgs"))
         return explainInvalidArgs(refusal);
-    const QString because = refusal.errorMessage.isEmpty()
-                                ? QString()
-                                : QLatin1String(" (") + refusal.errorMessage + QLatin1Char(')');
     if (name == BusNames::writeFailedError)
-        return {CtlExit::Refused, QStringLiteral("the transmitter did not take the change%1").arg(because)};
+        return {CtlExit::Refused,
+                withReason(QT_TRANSLATE_NOOP("BusRefusal", "the transmitter did not take the change"),
+                           QT_TRANSLATE_NOOP("BusRefusal", "the transmitter did not take the change (%1)"),
+                           refusal.errorMessage)};
     if (name == BusNames::noWindowError)
         return {CtlExit::Refused,
-                QStringLiteral("this Tessaly runs without windows (headless), so there is none to show")};
+                QCoreApplication::translate(
+                    "BusRefusal", "this Tessaly runs without windows (headless), so there is none to show")};
     if (name == BusNames::favouritesFullError)
-        return {CtlExit::Refused, QStringLiteral("the favourites are full; remove one first%1").arg(because)};
-    if (name == BusNames::notFavouriteError)
         return {CtlExit::Refused,
-                QStringLiteral("%1 MHz is not a favourite").arg(megahertzText(refusal.value.toUInt()))};
+                withReason(QT_TRANSLATE_NOOP("BusRefusal", "the favourites are full; remove one first"),
+                           QT_TRANSLATE_NOOP("BusRefusal", "the favourites are full; remove one first (%1)"),
+                           refusal.errorMessage)};
+    if (name == BusNames::notFavouriteError)
+        return {CtlExit::Refused, QCoreApplication::translate("BusRefusal", "%1 MHz is not a favourite")
+                                      .arg(megahertz(refusal.value))};
     // WebUnavailable and OffAir among them: the program's own message says why.
     return {CtlExit::Refused, refusal.errorMessage.isEmpty() ? name : refusal.errorMessage};
 }

@@ -5,11 +5,14 @@
 #include "ctl/CheckText.h"
 #include "ctl/CtlLog.h"
 #include "ctl/StatusText.h"
+#include "ctl/ValueParsers.h"
+#include "state/Frequency.h"
 #include "state/Properties.h"
 #include "state/SoundStateValue.h"
 
 #include <cstdio>
 #include <optional>
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -181,7 +184,8 @@ bool printWebAddress(Requests& requests)
     if (!address)
         return false;
     if (address->toString().isEmpty())
-        return requests.refuse(QStringLiteral("the web page is not served; 'tessalyctl web on' serves it"));
+        return requests.refuse(QCoreApplication::translate(
+            "CtlClient", "the web page is not served; 'tessalyctl web on' serves it"));
     printLine(address->toString());
     return true;
 }
@@ -191,8 +195,9 @@ bool listFavourites(Requests& requests)
     const std::optional<QVariant> favourites = requests.get(Property::Name(Property::Favourites));
     if (!favourites)
         return false;
+    // One a line as scripts read them, with a decimal point whatever the language.
     for (const QVariant& kilohertz : favourites->toList())
-        printLine(megahertzText(kilohertz.toUInt()));
+        printLine(Frequency::FromKilohertz(kilohertz.toUInt()).MegahertzText());
     return true;
 }
 
@@ -209,12 +214,12 @@ bool tuneFavourite(Requests& requests, bool upward)
     for (const QVariant& kilohertz : favourites->toList())
         list += kilohertz.toUInt();
     if (list.isEmpty())
-        return requests.refuse(
-            QStringLiteral("there are no favourites; 'tessalyctl favourite add' adds one"));
+        return requests.refuse(QCoreApplication::translate(
+            "CtlClient", "there are no favourites; 'tessalyctl favourite add' adds one"));
     const bool lowBand = band->toString() == QLatin1String(LowBandName);
     const qint64 next = neighbourFavourite(list, frequency->toUInt(), upward, lowBand ? LowBand : WideBand);
     if (next < 0)
-        return requests.refuse(QStringLiteral("no favourite in the band in use"));
+        return requests.refuse(QCoreApplication::translate("CtlClient", "no favourite in the band in use"));
     return requests.set(Property::Name(Property::Frequency), uint(next));
 }
 
@@ -235,19 +240,38 @@ QList<CheckedLink> checkedLinks(const QDBusMessage& reply)
     return links;
 }
 
+// The words of the check's first link, tessalyctl's own: in English for --json, which scripts read, else in
+// the user's language; its seconds likewise.
+struct LinkWords
+{
+    bool json;
+
+    QString text(const char* source) const
+    {
+        return json ? QString::fromUtf8(source) : QCoreApplication::translate("CtlClient", source);
+    }
+    QString seconds(int milliseconds) const
+    {
+        return json ? QString::number(milliseconds / 1000.0) : secondsText(milliseconds);
+    }
+};
+
 // Why the program could not be asked, as the check's first link says it.
-QString unreachable(const QDBusMessage& reply, int timeoutMs)
+QString unreachable(const QDBusMessage& reply, int timeoutMs, const LinkWords& words)
 {
     const QString error = reply.errorName();
     if (error == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
         error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
-        return QStringLiteral(
-            "Tessaly is not running: start it with 'tessaly', or 'tessaly --headless' where "
-            "there is no desktop");
+        return words.text(QT_TRANSLATE_NOOP("CtlClient",
+                                            "Tessaly is not running: start it with 'tessaly', or "
+                                            "'tessaly --headless' where there is no desktop"));
     if (error == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
         error == QLatin1String("org.freedesktop.DBus.Error.Timeout"))
-        return QStringLiteral("Tessaly did not answer within %1 s (see --timeout)").arg(timeoutMs / 1000.0);
-    return QStringLiteral("Tessaly could not check: %1").arg(reply.errorMessage());
+        return words
+            .text(QT_TRANSLATE_NOOP("CtlClient", "Tessaly did not answer within %1 s (see --timeout)"))
+            .arg(words.seconds(timeoutMs));
+    return words.text(QT_TRANSLATE_NOOP("CtlClient", "Tessaly could not check: %1"))
+        .arg(reply.errorMessage());
 }
 
 // The hearing check: the program's links after tessalyctl's own, whether it answered. Never starts the
@@ -255,10 +279,14 @@ QString unreachable(const QDBusMessage& reply, int timeoutMs)
 CtlExit check(const CtlCommand& command, const QDBusConnection& bus, QDeadlineTimer deadline)
 {
     QList<CheckedLink> links;
+    const LinkWords words{command.json};
     if (!bus.isConnected()) {
-        links += programLink(QStringLiteral("no session bus to reach Tessaly on (%1): run this inside the "
-                                            "desktop session, or start a bus and 'tessaly --headless' on it")
-                                 .arg(bus.lastError().message()));
+        links += programLink(
+            words
+                .text(QT_TRANSLATE_NOOP("CtlClient",
+                                        "no session bus to reach Tessaly on (%1): run this inside the "
+                                        "desktop session, or start a bus and 'tessaly --headless' on it"))
+                .arg(bus.lastError().message()));
     } else {
         QDBusMessage message = QDBusMessage::createMethodCall(BusNames::service, BusNames::objectPath,
                                                               BusNames::interface, command.method);
@@ -268,7 +296,7 @@ CtlExit check(const CtlCommand& command, const QDBusConnection& bus, QDeadlineTi
         if (reply.type() == QDBusMessage::ReplyMessage)
             links = QList<CheckedLink>{programLink()} + checkedLinks(reply);
         else
-            links += programLink(unreachable(reply, command.timeoutMs));
+            links += programLink(unreachable(reply, command.timeoutMs, words));
     }
     const QByteArray text = command.json ? checkJson(links) : checkText(links).toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
@@ -282,10 +310,10 @@ CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus, QDeadlin
     if (command.action == CtlCommand::Action::Check)
         return check(command, bus, deadline);
     if (!bus.isConnected()) {
-        printError(
-            QStringLiteral("no session bus to reach Tessaly on (%1); run this inside the desktop session, "
-                           "or start a bus and 'tessaly --headless' on it")
-                .arg(bus.lastError().message()));
+        printError(QCoreApplication::translate(
+                       "CtlClient", "no session bus to reach Tessaly on (%1); run this inside the "
+                                    "desktop session, or start a bus and 'tessaly --headless' on it")
+                       .arg(bus.lastError().message()));
         return CtlExit::NotRunning;
     }
     Requests requests(bus, command, deadline);
@@ -321,14 +349,15 @@ CtlExit runOnBus(const CtlCommand& command, const QDBusConnection& bus, QDeadlin
     if (!done)
         return requests.failure;
     if (command.reachesTransmitter() && requests.peek(Property::Name(Property::Connected)) == QVariant(false))
-        printError(
-            QStringLiteral("no transmitter is connected: the change is stored and goes out when one is "
-                           "plugged in"));
+        printError(QCoreApplication::translate("CtlClient",
+                                               "no transmitter is connected: the change is stored "
+                                               "and goes out when one is plugged in"));
     // Routing waits for a sound server as a setting waits for a transmitter: kept, and said so.
     if (command.property == Property::Name(Property::SoundRouting) && command.value == QVariant(true) &&
         requests.peek(Property::Name(Property::SoundState)) ==
             QVariant(QString::fromLatin1(SoundStateValue::NoServer)))
-        printError(QStringLiteral("no sound server is running: the choice is stored and the sound is routed "
-                                  "once one is"));
+        printError(QCoreApplication::translate(
+            "CtlClient",
+            "no sound server is running: the choice is stored and the sound is routed once one is"));
     return CtlExit::Done;
 }

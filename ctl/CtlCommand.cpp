@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -17,7 +18,8 @@ const QStringList transmitterMethods = {QStringLiteral("StepUp"), QStringLiteral
 CtlCommand usage(const QString& error)
 {
     CtlCommand command;
-    command.error = error + QLatin1String("\nTry 'tessalyctl --help'.");
+    command.error =
+        error + QLatin1Char('\n') + QCoreApplication::translate("CtlCommand", "Try 'tessalyctl --help'.");
     return command;
 }
 
@@ -38,12 +40,13 @@ QString misfit(const Command& row, const QStringList& values)
     const QString word = QLatin1String(row.word);
     const QString given = values.join(QLatin1Char(' '));
     if (Grouped(row))
-        return QStringLiteral("%1 takes %2, not '%3'").arg(word, SecondWords(word), given);
+        return QCoreApplication::translate("CtlCommand", "%1 takes %2, not '%3'")
+            .arg(word, SecondWords(word), given);
     if (row.takes == Takes::Nothing)
-        return QStringLiteral("%1 takes no value, not '%2'").arg(word, given);
+        return QCoreApplication::translate("CtlCommand", "%1 takes no value, not '%2'").arg(word, given);
     if (row.takes == Takes::Json)
-        return QStringLiteral("%1 takes only --json, not '%2'").arg(word, given);
-    return QStringLiteral("%1 takes one value").arg(word);
+        return QCoreApplication::translate("CtlCommand", "%1 takes only --json, not '%2'").arg(word, given);
+    return QCoreApplication::translate("CtlCommand", "%1 takes one value").arg(word);
 }
 
 // The value text gives what row takes.
@@ -96,9 +99,9 @@ CtlCommand lookUp(const QString& word, const QStringList& values, bool json)
     const auto first = std::find_if(All().begin(), All().end(), named);
     const auto end = std::find_if_not(first, All().end(), named);
     if (json && (first == end || first->takes != Takes::Json))
-        return usage(QStringLiteral("--json goes with status and check only"));
+        return usage(QCoreApplication::translate("CtlCommand", "--json goes with status and check only"));
     if (first == end)
-        return usage(QStringLiteral("unknown command '%1'").arg(word));
+        return usage(QCoreApplication::translate("CtlCommand", "unknown command '%1'").arg(word));
     for (auto row = first; row != end; ++row) {
         if (fits(*row, values))
             return fromRow(*row, values, json);
@@ -189,21 +192,28 @@ qint64 neighbourFavourite(const QList<uint>& all, uint kilohertz, bool upward, c
 CtlCommand CtlCommand::parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Controls the running Tessaly over the session bus."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CtlCommand", "Controls the running Tessaly over the session bus."));
     // So that "power -5" reaches the value check rather than failing as an unknown option.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption jsonOption(
-        QStringLiteral("json"), QStringLiteral("With status: one JSON object keyed by property name."));
+        QStringLiteral("json"),
+        QCoreApplication::translate("CtlCommand", "With status: one JSON object keyed by property name."));
     parser.addOption(jsonOption);
     const QCommandLineOption timeoutOption(
         QStringLiteral("timeout"),
-        QStringLiteral("How long to wait for the session bus and for Tessaly to answer (default 5)."),
-        QStringLiteral("seconds"));
+        QCoreApplication::translate(
+            "CtlCommand", "How long to wait for the session bus and for Tessaly to answer (default 5)."),
+        //: The value --timeout takes, shown as <seconds>
+        QCoreApplication::translate("CtlCommand", "seconds"));
     parser.addOption(timeoutOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do; see Commands below."),
-                                 QStringLiteral("[command [value]]"));
+    //: The first word after tessalyctl, in its --help; the command words themselves stay as they are
+    parser.addPositionalArgument(QCoreApplication::translate("CtlCommand", "command"),
+                                 QCoreApplication::translate("CtlCommand", "What to do; see Commands below."),
+                                 //: The synopsis; the command words themselves stay as they are
+                                 QCoreApplication::translate("CtlCommand", "[command [value]]"));
     if (!parser.parse(arguments))
         return usage(parser.errorText());
 
@@ -228,8 +238,10 @@ CtlCommand CtlCommand::parse(const QStringList& arguments)
                           : timeout.isEmpty() ? command.timeoutMs
                                               : parseMilliseconds(timeout);
     if (timeoutMs < 0)
-        return usage(
-            QStringLiteral("--timeout takes seconds above 0, such as 5 or 0.5, not '%1'").arg(timeout));
+        //: 5 and 0.5 are what to type: keep the decimal point, which --timeout takes alone
+        return usage(QCoreApplication::translate(
+                         "CtlCommand", "--timeout takes seconds above 0, such as 5 or 0.5, not '%1'")
+                         .arg(timeout));
 
     const QString word = words.isEmpty() ? QStringLiteral("status") : words.takeFirst();
     CtlCommand asked = lookUp(word, words, json);

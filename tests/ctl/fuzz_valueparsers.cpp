@@ -51,8 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const qint64 kilohertz = kilohertzFromMegahertz(text);
     FUZZ_CHECK(kilohertz >= -1);
+    // A decimal comma reads as the point does.
+    FUZZ_CHECK(kilohertzFromMegahertz(QString(text).replace(u'.', u',')) == kilohertz);
     if (kilohertz >= 0)
-        FUZZ_CHECK(Scaled(text, 1000) == kilohertz);
+        FUZZ_CHECK(Scaled(QString(text).replace(u',', u'.'), 1000) == kilohertz);
     const ParsedValue frequency = frequencyValue(QStringLiteral("frequency"), text);
     FUZZ_CHECK(OneOrOther(frequency));
     if (frequency.value.isValid()) {

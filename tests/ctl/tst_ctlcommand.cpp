@@ -66,6 +66,10 @@ void TestCtlCommand::accepted_data()
     row("frequency 100.050", Action::SetProperty, "Frequency", 100050u);
     row("frequency 76", Action::SetProperty, "Frequency", 76000u);
     row("frequency 108.0000", Action::SetProperty, "Frequency", 108000u);
+    // People write a decimal comma as often as a point, whatever the language.
+    row("frequency 88,1", Action::SetProperty, "Frequency", 88100u);
+    row("frequency 100,05", Action::SetProperty, "Frequency", 100050u);
+    row("favourite remove 87,5", Action::Call, "RemoveFavourite", 87500u);
     row("power 90", Action::SetProperty, "PaLevel", 90u);
     row("gain 23", Action::SetProperty, "TxGain", 23u);
     row("band 76-90", Action::SetProperty, "Band", QStringLiteral("76-90"));
@@ -114,10 +118,12 @@ void TestCtlCommand::accepted()
 void TestCtlCommand::refused_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("named"); // what the message must name
+    QTest::addColumn<QString>("named");  // what the message must name
+    QTest::addColumn<QLocale>("locale"); // whose numbers the message shows
 
-    const auto row = [](const char* arguments, const char* named) {
-        QTest::newRow(arguments) << line(arguments) << QString::fromLatin1(named);
+    const auto row = [](const char* arguments, const char* named, const char* locale = "C") {
+        QTest::addRow("%s %s", arguments, locale)
+            << line(arguments) << QString::fromUtf8(named) << QLocale(QString::fromLatin1(locale));
     };
     row("retune", "retune");
     row("--frobnicate", "frobnicate");
@@ -129,7 +135,13 @@ void TestCtlCommand::refused_data()
     row("frequency 88.5 89.5", "one value");
     row("frequency 88.53", "88.50 and 88.55");
     row("frequency 88.5001", "76 to 108");
-    row("frequency 88,5", "76 to 108");
+    row("frequency 88,53", "88.50 and 88.55");
+    row("frequency 88,5,0", "76 to 108");
+    row("frequency 88,53", "88,50 and 88,55", "de_DE");
+    row("frequency 88.53", "88,50 and 88,55", "de_DE");
+    row("frequency 120", "76 to 108 (e.g. 88,5)", "de_DE");
+    row("web port 80", "1024 to 65535", "en_US");         // typed back as it is, without a group separator
+    row("on --timeout 0,5", "such as 5 or 0.5", "de_DE"); // a decimal point only: "1,000" is two numbers
     row("frequency 75.95", "76 to 108");
     row("frequency 1e2", "76 to 108");
     row("power 91", "0 to 90");
@@ -156,8 +168,11 @@ void TestCtlCommand::refused()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, named);
+    QFETCH(QLocale, locale);
 
+    QLocale::setDefault(locale);
     const CtlCommand command = CtlCommand::parse(arguments);
+    QLocale::setDefault(QLocale::c());
     QCOMPARE(command.action, Action::Usage);
     QVERIFY2(command.error.contains(named), qPrintable(command.error));
     QCOMPARE(command.error.count(QStringLiteral("--help")), 1); // one hint, not one per layer
