@@ -35,6 +35,8 @@ ALLOWED = {
         "state/HearingWords.h",
         "state/Frequency.h",
         "state/Power.h",
+        "state/Translations.h",
+        "state/PersonText.h",
     },
 }
 TABLE = "state/Properties.h"
