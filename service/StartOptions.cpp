@@ -128,7 +128,11 @@ std::optional<int> BeginStart(int argc, char* argv[], StartOptions& options)
         return std::nullopt;
     }
     // Only a start that ends here pays for the user's language: read again with the catalogues installed.
-    QCoreApplication application(argc, argv);
+    // The help's usage line names the program as it is known, whichever file runs it.
+    char name[] = "tessaly";
+    char* named[] = {name, nullptr};
+    int count = 1;
+    QCoreApplication application(count, named);
     Translations::Install(application);
     options = ReadStartOptions(argc, argv);
     return AnswerStartOptions(options);
