@@ -94,14 +94,16 @@ void CHearingDlg::showLinks(const std::vector<LinkResult>& links)
 {
     const int current = list->currentRow();
     list->clear();
-    for (const LinkResult& link : links)
-        list->addItem(VerdictLabel(link.verdict) + QStringLiteral(": ") + link.text);
+    for (const LinkResult& link : links) {
+        //: A line of the hearing check: its verdict (%1, as "OK"), then what it found (%2)
+        list->addItem(tr("%1: %2").arg(VerdictLabel(link.verdict), link.words.Translated()));
+    }
     // The keyboard and a screen reader land on what to mend.
     const LinkResult* first = FirstBroken(links);
     list->setCurrentRow(first ? int(first - links.data()) : std::max(current, 0));
     const bool levelMeasured = links.back().verdict != LinkVerdict::NotChecked;
     if (first)
-        summary->setText(tr("Mend this first: %1").arg(first->text));
+        summary->setText(tr("Mend this first: %1").arg(first->words.Translated()));
     else if (levelMeasured)
         summary->setText(tr("Every link holds: tune the radio to the transmitter's frequency."));
     else

@@ -10,10 +10,10 @@ QDBusMessage AnswerFavourite(TransmitterCore& core, const QDBusMessage& message,
     const uint kHz = message.arguments().value(0).toUInt();
     const Frequency frequency = Frequency::FromKilohertz(kHz);
     const bool whole = frequency.InWholeUnits();
-    QString notStored;
+    PersonText notStored;
     const FavouriteAnswer answer =
-        adding ? (whole ? core.AddFavourite(frequency.Units(), &notStored) : FavouriteAnswer::Refused)
-               : (whole ? core.RemoveFavourite(frequency.Units(), &notStored) : FavouriteAnswer::NotFavourite);
+        adding ? (whole ? core.AddFavourite(frequency.Units(), notStored) : FavouriteAnswer::Refused)
+               : (whole ? core.RemoveFavourite(frequency.Units(), notStored) : FavouriteAnswer::NotFavourite);
     switch (answer) {
     case FavouriteAnswer::Done:
         return message.createReply();
@@ -33,5 +33,6 @@ QDBusMessage AnswerFavourite(TransmitterCore& core, const QDBusMessage& message,
     case FavouriteAnswer::NotStored:
         break;
     }
-    return message.createErrorReply(QDBusError::Failed, notStored);
+    // English, as every answer of the bus.
+    return message.createErrorReply(QDBusError::Failed, notStored.English());
 }

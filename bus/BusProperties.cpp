@@ -78,7 +78,7 @@ QDBusMessage BusProperties::write(const QDBusMessage& message, const Property::R
         return answer(message, core.WriteProperty(Property::Name(row), value),
                       QDBusError::errorString(QDBusError::Failed));
     case Property::Destination::Sound:
-        return answer(message, soundRouting->SetEnabled(value.toBool()),
+        return answer(message, soundRouting->StoreEnabled(value.toBool()).English(),
                       QDBusError::errorString(QDBusError::Failed));
     case Property::Destination::Web:
         return answer(message, web->WriteProperty(row, value), BusNames::webUnavailableError);

@@ -35,12 +35,14 @@ bool TransmitterBusObject::Register()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        qCWarning(busLog, "no session bus, no scripted control: %s",
-                  qUtf8Printable(bus.lastError().message()));
+        qCWarning(
+            busLog, "%s",
+            qUtf8Printable(tr("no session bus, no scripted control: %1").arg(bus.lastError().message())));
         return false;
     }
     if (!bus.registerVirtualObject(BusNames::objectPath, this)) {
-        qCWarning(busLog, "could not export %s on the session bus", qUtf8Printable(BusNames::objectPath));
+        qCWarning(busLog, "%s",
+                  qUtf8Printable(tr("could not export %1 on the session bus").arg(BusNames::objectPath)));
         return false;
     }
     registered = true;
@@ -50,13 +52,16 @@ bool TransmitterBusObject::Register()
         bus.interface()->registerService(BusNames::service, QDBusConnectionInterface::QueueService,
                                          QDBusConnectionInterface::DontAllowReplacement);
     if (!reply.isValid()) {
-        qCWarning(busLog, "could not take the bus name %s: %s", qUtf8Printable(BusNames::service),
-                  qUtf8Printable(reply.error().message()));
+        qCWarning(
+            busLog, "%s",
+            qUtf8Printable(
+                tr("could not take the bus name %1: %2").arg(BusNames::service, reply.error().message())));
         return false;
     }
     if (reply.value() == QDBusConnectionInterface::ServiceQueued)
-        qCWarning(busLog, "the bus name %s belongs to another process: waiting until it is free",
-                  qUtf8Printable(BusNames::service));
+        qCWarning(busLog, "%s",
+                  qUtf8Printable(tr("the bus name %1 belongs to another process: waiting until it is free")
+                                     .arg(BusNames::service)));
     else
         qCDebug(busLog, "on the session bus as %s", qUtf8Printable(BusNames::service));
     return true;

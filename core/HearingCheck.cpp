@@ -1,5 +1,7 @@
 #include "core/HearingCheck.h"
 
+#include "state/HearingTexts.h"
+#include "state/PanelButtonWords.h"
 #include "state/TransmitterValues.h"
 
 #include <algorithm>
@@ -7,51 +9,88 @@
 
 namespace {
 
+namespace Text = HearingText;
+
 // What one link found: whether it holds, and its words.
 struct Judged
 {
     bool holds;
-    QString text;
+    PersonText words;
 };
 
-QString WithFix(const QString& problem, const QString& fix)
+PersonText Words(const char* source, std::vector<PersonText> arguments = {})
 {
-    return fix.isEmpty() ? problem : problem + QStringLiteral(": ") + fix;
+    return {HearingWordsContext, source, {}, std::move(arguments)};
 }
 
-QString ByFace(HearingFace face, const char* commandLine, const char* window, const char* page)
+PersonText WithFix(PersonText problem, PersonText fix)
+{
+    return Words(Text::WithFix, {std::move(problem), std::move(fix)});
+}
+
+PersonText ByFace(HearingFace face, const char* command, PersonText window, PersonText page)
 {
     switch (face) {
     case HearingFace::Window:
-        return QString::fromUtf8(window);
+        return window;
     case HearingFace::Page:
-        return QString::fromUtf8(page);
+        return page;
     case HearingFace::CommandLine:
         break;
     }
-    return QString::fromUtf8(commandLine);
+    return PersonText::Plain(QString::fromLatin1(command));
 }
 
 // Puts the sound back on the transmitter: the default output and every playing stream, even while the
 // option is on already.
-QString PutBackFix(HearingFace face)
+PersonText PutBackFix(HearingFace face)
 {
-    return ByFace(face, "tessalyctl sound on",
-                  "choose \"Play sound through the transmitter\" in the window menu",
-                  "choose \"Play sound through the transmitter\" in the program's window menu");
+    return ByFace(face, "tessalyctl sound on", Words(Text::ChooseInMenu), Words(Text::ChooseInProgramMenu));
+}
+
+// A control of the main panel, as its words are translated where the panel shows them.
+PersonText PanelWords(const char* source)
+{
+    return {PanelButtonWords::Context, source, {}, {}};
 }
 
 Judged JudgeConnection(const TransmitterFacts& transmitter)
 {
     switch (transmitter.connection) {
     case TransmitterFacts::Connection::Absent:
-        return {false, QStringLiteral("the transmitter is not plugged in")};
+        return {false, Words(Text::NotPlugged)};
     case TransmitterFacts::Connection::NoPermission:
-        return {false, QStringLiteral("no permission: install 70-tessaly.rules, then plug it in again")};
+        return {false, WithFix(Words(Text::NoPermission), Words(Text::InstallRules))};
     case TransmitterFacts::Connection::Connected:
         break;
     }
-    return {true, QStringLiteral("the transmitter is plugged in")};
+    return {true, Words(Text::Plugged)};
+}
+
+// Off air, muted or without power: what mends it is a control of whoever shows the check.
+Judged JudgeControls(HearingLink link, const TransmitterFacts& transmitter, HearingFace face)
+{
+    if (link == HearingLink::OnAir) {
+        if (transmitter.onAir)
+            return {true, Words(Text::OnAir)};
+        const PersonText press = Words(Text::PressOnAir, {PanelWords(PanelButtonWords::stopPlayTip),
+                                                          PanelWords(PanelButtonWords::stopPlayName)});
+        return {false,
+                WithFix(Words(Text::OffAir), ByFace(face, "tessalyctl on", press, Words(Text::TapGoOnAir)))};
+    }
+    if (link == HearingLink::Unmuted) {
+        if (!transmitter.muted)
+            return {true, Words(Text::NotMuted)};
+        const PersonText press = Words(Text::Press, {PanelWords(PanelButtonWords::mute)});
+        return {false,
+                WithFix(Words(Text::Muted), ByFace(face, "tessalyctl unmute", press, Words(Text::TapMute)))};
+    }
+    if (transmitter.paLevel > 0)
+        return {true, Words(Text::PowerOf, {PersonText::Plain(QString::number(transmitter.paLevel)),
+                                            PersonText::Plain(QString::number(PaLevelMaximum))})};
+    const PersonText slider = Words(Text::MoveSliderUp, {PanelWords(PanelButtonWords::paValueSlider)});
+    return {false, WithFix(Words(Text::PowerZero),
+                           ByFace(face, "tessalyctl power 60", slider, Words(Text::MovePowerUp)))};
 }
 
 std::optional<Judged> JudgeTransmitter(HearingLink link, const TransmitterFacts& transmitter,
@@ -60,48 +99,71 @@ std::optional<Judged> JudgeTransmitter(HearingLink link, const TransmitterFacts&
     switch (link) {
     case HearingLink::Plugged:
         return JudgeConnection(transmitter);
-    case HearingLink::Delivered:
+    case HearingLink::Delivered: {
         if (transmitter.delivered)
-            return Judged{true, QStringLiteral("the transmitter took every change")};
-        return Judged{false,
-                      WithFix(QStringLiteral("the transmitter did not take the last change (at %1)")
-                                  .arg(transmitter.failedWriteTime.toString(QStringLiteral("HH:mm:ss"))),
-                              QStringLiteral("unplug it and plug it in again"))};
+            return Judged{true, Words(Text::TookEveryChange)};
+        const QString at = transmitter.failedWriteTime.toString(QStringLiteral("HH:mm:ss"));
+        return Judged{false, WithFix(Words(Text::DidNotTake, {PersonText::Plain(at)}), Words(Text::Replug))};
+    }
     case HearingLink::OnAir:
-        if (transmitter.onAir)
-            return Judged{true, QStringLiteral("on air")};
-        return Judged{false, WithFix(QStringLiteral("off air"),
-                                     ByFace(face, "tessalyctl on", "press Transmit", "tap Off air"))};
     case HearingLink::Unmuted:
-        if (!transmitter.muted)
-            return Judged{true, QStringLiteral("not muted")};
-        return Judged{false, WithFix(QStringLiteral("muted"),
-                                     ByFace(face, "tessalyctl unmute", "press Mute", "tap Mute"))};
     case HearingLink::Power:
-        if (transmitter.paLevel > 0)
-            return Judged{true,
-                          QStringLiteral("power %1 of %2").arg(transmitter.paLevel).arg(PaLevelMaximum)};
-        return Judged{false, WithFix(QStringLiteral("power is 0"),
-                                     ByFace(face, "tessalyctl power 60", "move the PA-VALUE slider up",
-                                            "move the Power slider up"))};
+        return JudgeControls(link, transmitter, face);
     default:
         return std::nullopt;
     }
 }
 
-Judged JudgeServer(const SoundFacts& sound)
+Judged JudgeServer(const SoundFacts& sound, HearingFace face)
 {
     switch (sound.server) {
     case SoundFacts::Server::None:
-        return {false,
-                QStringLiteral("no sound server is running: start PipeWire or PulseAudio, or log in again")};
+        return {false, WithFix(Words(Text::NoServer), Words(Text::StartServer))};
     case SoundFacts::Server::NotAnswering:
-        return {false, QStringLiteral("the sound server does not answer: restart it, or log in again")};
+        return {false, WithFix(Words(Text::NotAnswering), Words(Text::RestartServer))};
     case SoundFacts::Server::Answering:
         break;
     }
-    return {true, sound.pipewire ? QStringLiteral("PipeWire's pulse server answers")
-                                 : QStringLiteral("the sound server answers")};
+    // Which server it is matters to whoever reads logs, not to a person at the window.
+    const bool named = sound.pipewire && face == HearingFace::CommandLine;
+    return {true, Words(named ? Text::PipeWireAnswers : Text::ServerAnswers)};
+}
+
+// Where the sound goes and whether something plays into the transmitter.
+Judged JudgeRoute(HearingLink link, const SoundFacts& sound, HearingFace face)
+{
+    if (link == HearingLink::Routed) {
+        if (sound.routedToTransmitter)
+            return {true, Words(Text::GoesToTransmitter)};
+        const PersonText elsewhere = sound.defaultSinkDescription.isEmpty()
+                                         ? Words(Text::NoOutput)
+                                         : PersonText::Plain(sound.defaultSinkDescription);
+        return {false, WithFix(Words(Text::GoesElsewhere, {elsewhere}), PutBackFix(face))};
+    }
+    if (sound.playing)
+        return {true, Words(Text::SomethingPlays)};
+    if (!sound.streamElsewhereSink.isEmpty())
+        return {false, WithFix(Words(Text::PlaysElsewhere, {PersonText::Plain(sound.streamElsewhere),
+                                                            PersonText::Plain(sound.streamElsewhereSink)}),
+                               PutBackFix(face))};
+    return {false, Words(Text::NothingPlays)};
+}
+
+// The level: exact figures for scripts and tessalyctl, plain words for the window and the page.
+std::optional<Judged> JudgeLevel(const SoundFacts& sound, HearingFace face)
+{
+    if (!sound.peakDbfs)
+        return std::nullopt;
+    const bool figures = face == HearingFace::CommandLine;
+    if (HeardAt(*sound.peakDbfs))
+        return Judged{true, figures ? Words(Text::Reaches,
+                                            {PersonText::Plain(QString::number(*sound.peakDbfs, 'f', 0))})
+                                    : Words(Text::LoudEnough)};
+    const PersonText silent =
+        figures ? Words(Text::SilentBelow, {PersonText::Plain(QString::number(HearingSilenceDbfs, 'f', 0)),
+                                            PersonText::Plain(QString::number(HearingMeasureMs / 1000))})
+                : Words(Text::Silent);
+    return Judged{false, WithFix(silent, Words(Text::TurnUp))};
 }
 
 // A sound link, judged from what the sound server told; nullopt where that does not tell.
@@ -109,44 +171,20 @@ std::optional<Judged> JudgeSound(HearingLink link, const SoundFacts& sound, Hear
 {
     switch (link) {
     case HearingLink::SoundServer:
-        return JudgeServer(sound);
+        return JudgeServer(sound, face);
     case HearingLink::SoundCard:
         if (sound.transmitterCardFound)
-            return Judged{true, QStringLiteral("the sound server has the transmitter's sound card")};
-        return Judged{false, QStringLiteral("the sound server does not have the transmitter's sound card: "
-                                            "unplug the transmitter and plug it in again")};
-    case HearingLink::Routed: {
-        if (sound.routedToTransmitter)
-            return Judged{true, QStringLiteral("the sound goes to the transmitter")};
-        const QString elsewhere = sound.defaultSinkDescription.isEmpty() ? QStringLiteral("no output")
-                                                                         : sound.defaultSinkDescription;
-        return Judged{false,
-                      WithFix(QStringLiteral("the sound goes to %1, not to the transmitter").arg(elsewhere),
-                              PutBackFix(face))};
-    }
+            return Judged{true, Words(Text::HasCard)};
+        return Judged{false, WithFix(Words(Text::NoCard), Words(Text::ReplugTransmitter))};
+    case HearingLink::Routed:
     case HearingLink::Playing:
-        if (sound.playing)
-            return Judged{true, QStringLiteral("something is playing")};
-        if (!sound.streamElsewhereSink.isEmpty())
-            return Judged{false, WithFix(QStringLiteral("%1 plays to %2, not to the transmitter")
-                                             .arg(sound.streamElsewhere, sound.streamElsewhereSink),
-                                         PutBackFix(face))};
-        return Judged{false, QStringLiteral("nothing is playing")};
+        return JudgeRoute(link, sound, face);
     case HearingLink::OutputUnmuted:
         if (!sound.sinkMuted)
-            return Judged{true, QStringLiteral("the transmitter's output is not muted")};
-        return Judged{false,
-                      QStringLiteral("the transmitter's output is muted in the sound settings: unmute it "
-                                     "there")};
+            return Judged{true, Words(Text::OutputNotMuted)};
+        return Judged{false, WithFix(Words(Text::OutputMuted), Words(Text::UnmuteThere))};
     case HearingLink::Level:
-        if (!sound.peakDbfs)
-            return std::nullopt;
-        if (HeardAt(*sound.peakDbfs))
-            return Judged{true, QStringLiteral("the sound reaches %1 dBFS").arg(*sound.peakDbfs, 0, 'f', 0)};
-        return Judged{false,
-                      QStringLiteral("the sound is silent (below %1 dBFS for %2 s): turn the player up")
-                          .arg(HearingSilenceDbfs, 0, 'f', 0)
-                          .arg(HearingMeasureMs / 1000)};
+        return JudgeLevel(sound, face);
     default:
         return std::nullopt;
     }
@@ -161,18 +199,24 @@ struct LinkNames
     const char* subject;
 };
 constexpr LinkNames chain[] = {
-    {HearingLink::Plugged, "plugged", "the transmitter plugged in"},
-    {HearingLink::Delivered, "delivered", "the transmitter taking the changes"},
-    {HearingLink::OnAir, "on-air", "on air"},
-    {HearingLink::Unmuted, "unmuted", "mute"},
-    {HearingLink::Power, "power", "power"},
-    {HearingLink::SoundServer, "sound-server", "the sound server"},
-    {HearingLink::SoundCard, "sound-card", "the transmitter's sound card"},
-    {HearingLink::Routed, "routed", "where the sound goes"},
-    {HearingLink::Playing, "playing", "something playing"},
-    {HearingLink::OutputUnmuted, "output-unmuted", "the transmitter's output in the sound settings"},
-    {HearingLink::Level, "level", "the sound's level"},
+    {HearingLink::Plugged, "plugged", Text::AboutPlugged},
+    {HearingLink::Delivered, "delivered", Text::AboutDelivered},
+    {HearingLink::OnAir, "on-air", Text::OnAir},
+    {HearingLink::Unmuted, "unmuted", Text::AboutMute},
+    {HearingLink::Power, "power", Text::AboutPower},
+    {HearingLink::SoundServer, "sound-server", Text::AboutServer},
+    {HearingLink::SoundCard, "sound-card", Text::AboutCard},
+    {HearingLink::Routed, "routed", Text::AboutRouted},
+    {HearingLink::Playing, "playing", Text::AboutPlaying},
+    {HearingLink::OutputUnmuted, "output-unmuted", Text::AboutOutputMute},
+    {HearingLink::Level, "level", Text::AboutLevel},
 };
+
+LinkResult Result(HearingLink link, LinkVerdict verdict, PersonText words)
+{
+    QString english = words.English();
+    return {link, verdict, std::move(words), std::move(english)};
+}
 
 } // namespace
 
@@ -187,11 +231,11 @@ std::vector<LinkResult> CheckHearing(const TransmitterFacts& transmitter,
         if (!judged && sound)
             judged = JudgeSound(link, *sound, face);
         if (broken || !judged) {
-            links.push_back({link, LinkVerdict::NotChecked, QString::fromUtf8(names.subject)});
+            links.push_back(Result(link, LinkVerdict::NotChecked, Words(names.subject)));
             continue;
         }
         broken = !judged->holds;
-        links.push_back({link, judged->holds ? LinkVerdict::Ok : LinkVerdict::Broken, judged->text});
+        links.push_back(Result(link, judged->holds ? LinkVerdict::Ok : LinkVerdict::Broken, judged->words));
     }
     return links;
 }

@@ -2,6 +2,7 @@
 
 #include "state/HearingLimits.h"
 #include "state/HearingWords.h"
+#include "state/PersonText.h"
 #include "state/SoundFacts.h"
 
 #include <cstdint>
@@ -71,7 +72,10 @@ struct LinkResult
     HearingLink link;
     LinkVerdict verdict;
     // Ok: what holds ("on air"); Broken: the problem, then the fix after a colon where there is one;
-    // NotChecked: what the link is about ("power").
+    // NotChecked: what the link is about ("power"). Made from state/HearingTexts.h's templates: the window
+    // shows words.Translated(), the page words.TranslatedBy(its browser's translator).
+    PersonText words;
+    // words.English(): what the bus, tessalyctl --json and the logs carry, the same in every language.
     QString text;
 };
 

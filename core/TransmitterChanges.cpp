@@ -9,6 +9,16 @@
 // What the controls, the bus and the phone page change: the state, whose reports go out at once, and the
 // choices kept in files of their own.
 
+namespace {
+
+// "… not stored: <why>", why being the file writer's: the file and the system's reason.
+PersonText NotStored(const char* source, const QString& failure)
+{
+    return {TransmitterCore::staticMetaObject.className(), source, {}, {PersonText::Plain(failure)}};
+}
+
+} // namespace
+
 void TransmitterCore::ToggleOnAir()
 {
     state.onAir = !state.onAir;
@@ -96,27 +106,27 @@ bool TransmitterCore::TuneTo(std::int32_t frequency)
     return true;
 }
 
-QString TransmitterCore::SetOnAirAtStart(bool on)
+PersonText TransmitterCore::StoreOnAirAtStart(bool on)
 {
     if (on == storedOptions.OnAirAtStart())
         return {};
     if (const QString failure = storedOptions.SetOnAirAtStart(SettingsFileInUse(), on); !failure.isEmpty())
-        return tr("Going on air at start not stored: %1").arg(failure);
+        return NotStored(QT_TR_NOOP("Going on air at start not stored: %1"), failure);
     emit changed();
     return {};
 }
 
-QString TransmitterCore::SetStartAtLogin(bool on)
+PersonText TransmitterCore::StoreStartAtLogin(bool on)
 {
     if (on == storedOptions.StartsAtLogin())
         return {};
     if (const QString failure = storedOptions.SetStartAtLogin(on); !failure.isEmpty())
-        return tr("Starting at login not stored: %1").arg(failure);
+        return NotStored(QT_TR_NOOP("Starting at login not stored: %1"), failure);
     emit changed();
     return {};
 }
 
-FavouriteAnswer TransmitterCore::AddFavourite(std::int32_t frequency, QString* notStored)
+FavouriteAnswer TransmitterCore::AddFavourite(std::int32_t frequency, PersonText& notStored)
 {
     std::vector<std::int32_t> kept = storedOptions.Favourites();
     const FavouriteAnswer answer = AddTo(kept, frequency, state.optionFlags);
@@ -125,7 +135,7 @@ FavouriteAnswer TransmitterCore::AddFavourite(std::int32_t frequency, QString* n
     return storeFavourites(std::move(kept), notStored);
 }
 
-FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency, QString* notStored)
+FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency, PersonText& notStored)
 {
     std::vector<std::int32_t> kept = storedOptions.Favourites();
     const FavouriteAnswer answer = RemoveFrom(kept, frequency);
@@ -134,12 +144,29 @@ FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency, QString
     return storeFavourites(std::move(kept), notStored);
 }
 
-FavouriteAnswer TransmitterCore::storeFavourites(std::vector<std::int32_t> kept, QString* notStored)
+FavouriteAnswer TransmitterCore::AddFavourite(std::int32_t frequency, QString* notStored)
+{
+    PersonText why;
+    const FavouriteAnswer answer = AddFavourite(frequency, why);
+    if (notStored)
+        *notStored = why.Translated();
+    return answer;
+}
+
+FavouriteAnswer TransmitterCore::RemoveFavourite(std::int32_t frequency, QString* notStored)
+{
+    PersonText why;
+    const FavouriteAnswer answer = RemoveFavourite(frequency, why);
+    if (notStored)
+        *notStored = why.Translated();
+    return answer;
+}
+
+FavouriteAnswer TransmitterCore::storeFavourites(std::vector<std::int32_t> kept, PersonText& notStored)
 {
     if (const QString failure = storedOptions.SetFavourites(SettingsFileInUse(), std::move(kept));
         !failure.isEmpty()) {
-        if (notStored)
-            *notStored = tr("Favourites not stored: %1").arg(failure);
+        notStored = NotStored(QT_TR_NOOP("Favourites not stored: %1"), failure);
         return FavouriteAnswer::NotStored;
     }
     emit changed();

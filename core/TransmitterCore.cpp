@@ -21,8 +21,10 @@ constexpr std::chrono::milliseconds retuneTime(20);
 // The end does not wait longer for a transmitter that does not read; its user learns what that means.
 void warnOffAirUntaken()
 {
-    qCWarning(coreLog, "the transmitter did not take its reports within a second: ending with its off-air "
-                       "report queued but not taken, so it may still be on air");
+    qCWarning(coreLog, "%s",
+              qUtf8Printable(TransmitterCore::tr("the transmitter did not take its reports within a second: "
+                                                 "ending with its off-air report queued but not taken, so it "
+                                                 "may still be on air")));
 }
 
 } // namespace

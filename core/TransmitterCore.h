@@ -6,6 +6,7 @@
 #include "core/SettingsStore.h"
 #include "core/StoredOptions.h"
 #include "device/DeviceLink.h"
+#include "state/PersonText.h"
 #include "state/TransmitterState.h"
 
 #include <cstdint>
@@ -89,18 +90,24 @@ public:
     void ResendAll();
 
     // Going on air as Play does once a transmitter is connected for the first time in the run.
-    // SetOnAirAtStart stores the choice. Empty when done; else "… not stored: <why>", and nothing changed.
+    // StoreOnAirAtStart stores the choice. Empty when done; else "… not stored: <why>", and nothing changed:
+    // the bus and the page take the English. Set… says the same in the user's language, for the window.
     bool OnAirAtStart() const { return storedOptions.OnAirAtStart(); }
-    QString SetOnAirAtStart(bool on);
-    // Whether the session starts the program, into the tray, at login (state/AutostartEntry.h). Set: empty
-    // when done; else "… not stored: <why>", and nothing changed.
+    PersonText StoreOnAirAtStart(bool on);
+    QString SetOnAirAtStart(bool on) { return StoreOnAirAtStart(on).Translated(); }
+    // Whether the session starts the program, into the tray, at login (state/AutostartEntry.h). Stored and
+    // set as the option above.
     bool StartsAtLogin() const { return storedOptions.StartsAtLogin(); }
-    QString SetStartAtLogin(bool on);
+    PersonText StoreStartAtLogin(bool on);
+    QString SetStartAtLogin(bool on) { return StoreStartAtLogin(on).Translated(); }
     // Ascending, in units of 10 kHz, at most FavouritesMaximum. Each change is stored at once; a change that
-    // cannot be stored is NotStored and not made, and notStored says why.
+    // cannot be stored is NotStored and not made, and notStored says why: in the user's language as a
+    // QString, for the bus as PersonText.
     const std::vector<std::int32_t>& Favourites() const { return storedOptions.Favourites(); }
     FavouriteAnswer AddFavourite(std::int32_t frequency, QString* notStored = nullptr);
     FavouriteAnswer RemoveFavourite(std::int32_t frequency, QString* notStored = nullptr);
+    FavouriteAnswer AddFavourite(std::int32_t frequency, PersonText& notStored);
+    FavouriteAnswer RemoveFavourite(std::int32_t frequency, PersonText& notStored);
 
     // The scripting view of the state, keyed by property name: Frequency (kHz), OnAir, Muted, PaLevel,
     // TxGain, Stereo, Band, Step (kHz), Deemphasis (µs), Connected, Connection ("connected", "absent" or
@@ -108,7 +115,8 @@ public:
     // OnAirAtStart, Favourites (kHz).
     QVariantMap Properties() const;
     // Does what the control showing the property does. A refused value (wrong type, out of range, unknown,
-    // read-only) changes and sends nothing; the returned text says what is accepted. Empty: done.
+    // read-only) changes and sends nothing; the returned text says what is accepted, in English as the bus
+    // and the page's scripts read it. Empty: done.
     QString WriteProperty(const QString& name, const QVariant& value);
 
     // Whether the transmitter took the state as it stands: false from a report it did not take until the
@@ -148,7 +156,7 @@ private:
     // The first arrival of the run with the option on: Play, once the start has run its course, so the
     // window shows it as a press would.
     void goOnAirAtStart();
-    FavouriteAnswer storeFavourites(std::vector<std::int32_t> kept, QString* notStored);
+    FavouriteAnswer storeFavourites(std::vector<std::int32_t> kept, PersonText& notStored);
     void onClosed();
     void onReportsDone(const std::vector<std::uint64_t>& tickets, bool written);
     // changed() when the connection is not what was last announced.

@@ -108,10 +108,11 @@ QString TransmitterCore::WriteProperty(const QString& name, const QVariant& valu
         return writeFrequency(value);
     if (!Property::Accepts(*row, value))
         return Property::Refusal(*row);
+    // The bus and the page: English, as their scripts read it.
     if (row == &Property::OnAirAtStart)
-        return SetOnAirAtStart(value.toBool());
+        return StoreOnAirAtStart(value.toBool()).English();
     if (row == &Property::StartAtLogin)
-        return SetStartAtLogin(value.toBool());
+        return StoreStartAtLogin(value.toBool()).English();
     if (row == &Property::OnAir || row == &Property::Muted) {
         const bool current = row == &Property::OnAir ? state.onAir : state.muted;
         if (value.toBool() != current)

@@ -1,5 +1,9 @@
 #include "ctl/CheckText.h"
 
+#include "ctl/StatusText.h"
+#include "state/HearingTexts.h"
+#include "state/PersonTextMatch.h"
+
 #include <algorithm>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,26 +13,49 @@ namespace {
 
 const QString broken = QString::fromLatin1(WordsFor(LinkVerdict::Broken).name);
 
+// A verdict as the user reads it; one this copy does not know, from a newer program, as the bus names it.
+QString VerdictShown(const QString& verdict)
+{
+    const VerdictWords* words = WordsNamed(verdict);
+    return words ? QCoreApplication::translate(HearingWordsContext, words->word) : verdict;
+}
+
+QString WordsShown(const CheckedLink& link)
+{
+    if (!link.shown.isEmpty())
+        return link.shown;
+    return PersonTextMatch::FromEnglish(link.text, HearingWordsContext, HearingText::all).Translated();
+}
+
 } // namespace
 
 CheckedLink programLink(const QString& problem)
 {
     if (problem.isEmpty())
-        return {QStringLiteral("program"), QString::fromLatin1(WordsFor(LinkVerdict::Ok).name),
-                QStringLiteral("Tessaly answers")};
-    return {QStringLiteral("program"), broken, problem};
+        return programLink(PersonText());
+    return {QStringLiteral("program"), broken, problem, problem};
+}
+
+CheckedLink programLink(const PersonText& problem)
+{
+    const QString english = problem.English();
+    if (!english.isEmpty())
+        return {QStringLiteral("program"), broken, english, problem.Translated()};
+    //: tessalyctl check's first line: the program answered over the session bus
+    const char* answers = QT_TRANSLATE_NOOP("CheckText", "Tessaly answers");
+    return {QStringLiteral("program"), QString::fromLatin1(WordsFor(LinkVerdict::Ok).name),
+            QString::fromUtf8(answers), QCoreApplication::translate("CheckText", answers)};
 }
 
 QString checkText(const QList<CheckedLink>& links)
 {
+    // The verdicts' column is as wide as the widest of them in this language, and two more.
+    int column = 0;
+    for (const VerdictWords& words : verdictWords)
+        column = std::max(column, ColumnsOf(QCoreApplication::translate(HearingWordsContext, words.word)));
     QString text;
-    for (const CheckedLink& link : links) {
-        // A verdict this copy does not know, from a newer program, is shown as the bus names it.
-        const VerdictWords* words = WordsNamed(link.verdict);
-        const QString verdict =
-            words ? QCoreApplication::translate(HearingWordsContext, words->word) : link.verdict;
-        text += verdict.leftJustified(13) + link.text + QLatin1Char('\n');
-    }
+    for (const CheckedLink& link : links)
+        text += PaddedTo(VerdictShown(link.verdict), column + 2) + WordsShown(link) + QLatin1Char('\n');
     return text;
 }
 

@@ -1,29 +1,62 @@
 #include "ctl/StatusText.h"
 
 #include "state/Frequency.h"
+#include "state/PersonTextMatch.h"
 #include "state/Power.h"
 #include "state/Properties.h"
 #include "state/SoundStateValue.h"
 
+#include <algorithm>
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
 
 namespace {
 
+struct StatusWords
+{
+    Q_DECLARE_TR_FUNCTIONS(StatusText)
+};
+
 QString yesNo(const QVariant& value)
 {
-    return value.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
+    return value.toBool() ? StatusWords::tr("yes") : StatusWords::tr("no");
 }
 
 QString onOff(const QVariant& value)
 {
-    return value.toBool() ? QStringLiteral("on") : QStringLiteral("off");
+    return value.toBool() ? StatusWords::tr("on") : StatusWords::tr("off");
+}
+
+QString megahertzShown(const QVariant& kilohertz)
+{
+    return Frequency::FromKilohertz(kilohertz.toUInt()).MegahertzText(QLocale());
 }
 
 QString megahertz(const QVariant& kilohertz)
 {
-    return megahertzText(kilohertz.toUInt()) + QLatin1String(" MHz");
+    //: A frequency: %1 is the number of MHz, as 88.10
+    return StatusWords::tr("%1 MHz").arg(megahertzShown(kilohertz));
+}
+
+// A SoundState value that is not routed, as a person reads it; one this client does not know yet as the
+// program names it.
+QString soundStateShown(const QString& state)
+{
+    static constexpr std::pair<const char*, const char*> shown[] = {
+        {SoundStateValue::Off, QT_TRANSLATE_NOOP("StatusText", "off")},
+        {SoundStateValue::NoServer, QT_TRANSLATE_NOOP("StatusText", "not routed, no sound server")},
+        {SoundStateValue::Looking,
+         QT_TRANSLATE_NOOP("StatusText", "not routed, looking for the transmitter's sound card")},
+        {SoundStateValue::NotFound,
+         QT_TRANSLATE_NOOP("StatusText", "not routed, the transmitter's sound card was not found")},
+    };
+    for (const auto& [value, words] : shown) {
+        if (state == QLatin1String(value))
+            return QCoreApplication::translate("StatusText", words);
+    }
+    return state;
 }
 
 // Where the sound goes, from SoundState, naming the output it plays through while routed.
@@ -31,16 +64,16 @@ QString sound(const QVariantMap& properties)
 {
     const QString state = properties.value(Property::Name(Property::SoundState)).toString();
     if (state == QLatin1String(SoundStateValue::Routed))
-        return QStringLiteral("through %1 (the transmitter)")
+        return StatusWords::tr("through %1 (the transmitter)")
             .arg(properties.value(Property::Name(Property::SoundSink)).toString());
-    if (state == QLatin1String(SoundStateValue::Elsewhere))
-        return QLatin1String("on, but ") +
-               properties.value(Property::Name(Property::SoundElsewhere)).toString();
-    if (state == QLatin1String(SoundStateValue::NotFound))
-        return QStringLiteral("not routed, the transmitter's sound card was not found");
-    if (state == QLatin1String(SoundStateValue::NoServer) || state == QLatin1String(SoundStateValue::Looking))
-        return QLatin1String("not routed, ") + state;
-    return state; // "off", or a state this client does not know yet, as the program names it
+    if (state == QLatin1String(SoundStateValue::Elsewhere)) {
+        const QString elsewhere = properties.value(Property::Name(Property::SoundElsewhere)).toString();
+        //: Sound routing is switched on, but %1 (why the sound is not on the transmitter)
+        return StatusWords::tr("on, but %1")
+            .arg(PersonTextMatch::FromEnglish(elsewhere, SoundElsewhereText::Context, SoundElsewhereText::all)
+                     .Translated());
+    }
+    return soundStateShown(state);
 }
 
 // What keeps the transmitter from having the state shown: none there, no permission, or a write it did
@@ -50,13 +83,14 @@ QString transmitterNote(const QVariantMap& properties)
     const QString connection = properties.value(Property::Name(Property::Connection)).toString();
     const QVariant connected = properties.value(Property::Name(Property::Connected));
     if (connection == QLatin1String("no-permission"))
-        return QStringLiteral(
+        return StatusWords::tr(
             " (no permission for the transmitter: install 70-tessaly.rules, then plug it in "
             "again)");
     if (connection == QLatin1String("absent") || (connected.isValid() && !connected.toBool()))
-        return QStringLiteral(" (no transmitter connected)");
+        return StatusWords::tr(" (no transmitter connected)");
     if (properties.value(Property::Name(Property::Delivered)) == QVariant(false))
-        return QStringLiteral(" — the transmitter did not take the last change (write failed at %1)")
+        //: %1 is the time of day the write failed, as 14:03:07
+        return StatusWords::tr(" — the transmitter did not take the last change (write failed at %1)")
             .arg(properties.value(Property::Name(Property::WriteFailedAt)).toString());
     return {};
 }
@@ -65,16 +99,23 @@ QString favourites(const QVariant& value)
 {
     QStringList shown;
     for (const QVariant& kilohertz : value.toList())
-        shown += megahertzText(kilohertz.toUInt());
-    return shown.isEmpty() ? QStringLiteral("none") : shown.join(QLatin1String(", ")) + QLatin1String(" MHz");
+        shown += megahertzShown(kilohertz);
+    if (shown.isEmpty())
+        //: No favourite frequencies
+        return StatusWords::tr("none");
+    // Where a comma is the decimal point, it cannot part the frequencies too.
+    const QString between =
+        QLocale().decimalPoint() == QLatin1String(",") ? QStringLiteral("; ") : QStringLiteral(", ");
+    return StatusWords::tr("%1 MHz").arg(shown.join(between));
 }
 
 QString webPage(const QVariantMap& properties)
 {
     if (!properties.value(Property::Name(Property::WebControl)).toBool())
-        return QStringLiteral("off");
+        return StatusWords::tr("off");
     const QString address = properties.value(Property::Name(Property::WebAddress)).toString();
-    return address.isEmpty() ? QStringLiteral("on, but not served") : address;
+    //: The web page is switched on, but no address serves it
+    return address.isEmpty() ? StatusWords::tr("on, but not served") : address;
 }
 
 // The status line's text of row's value, as its row says it is shown; empty for no line.
@@ -88,14 +129,16 @@ QString shown(const Property::Row& row, const QVariant& v, const QVariantMap& p)
     case Property::Shown::OnAirWithNote:
         return yesNo(v) + transmitterNote(p);
     case Property::Shown::PowerLevel:
-        return QStringLiteral("%1 of %2, PA-VALUE %3")
-            .arg(v.toUInt())
-            .arg(row.highest)
-            .arg(Power::PaValueOf(v.toUInt()));
+        //: The transmit power: the level %1 of at most %2, and the value %3 the transmitter receives
+        return StatusWords::tr("%1 of %2, PA-VALUE %3")
+            .arg(QLocale().toString(v.toUInt()), QLocale().toString(row.highest),
+                 QLocale().toString(Power::PaValueOf(v.toUInt())));
     case Property::Shown::OfHighest:
-        return QStringLiteral("%1 of %2").arg(v.toUInt()).arg(row.highest);
+        //: A level: %1 of at most %2
+        return StatusWords::tr("%1 of %2")
+            .arg(QLocale().toString(v.toUInt()), QLocale().toString(row.highest));
     case Property::Shown::StereoMono:
-        return v.toBool() ? QStringLiteral("stereo") : QStringLiteral("mono");
+        return v.toBool() ? StatusWords::tr("stereo") : StatusWords::tr("mono");
     case Property::Shown::WithUnit:
         return v.toString() + QLatin1Char(' ') + QString::fromUtf8(row.unit);
     case Property::Shown::SoundPlace:
@@ -113,6 +156,12 @@ QString shown(const Property::Row& row, const QVariant& v, const QVariantMap& p)
     return {};
 }
 
+QString label(const Property::Row& row)
+{
+    //: A line of tessalyctl status: the property's label, then a colon (the value follows after spaces)
+    return StatusWords::tr("%1:").arg(QCoreApplication::translate("StatusText", row.label));
+}
+
 } // namespace
 
 QString megahertzText(std::uint32_t kilohertz)
@@ -122,14 +171,16 @@ QString megahertzText(std::uint32_t kilohertz)
 
 QString statusText(const QVariantMap& properties)
 {
+    // The values line up after the longest label of this language, whichever rows are shown.
+    int column = 0;
+    for (const Property::Row* row : Property::all)
+        column = std::max(column, *row->label ? ColumnsOf(label(*row)) : 0);
     QString text;
     for (const Property::Row* row : Property::all) {
         const auto found = properties.constFind(Property::Name(*row));
         const QString value = found == properties.constEnd() ? QString() : shown(*row, *found, properties);
         if (!value.isEmpty())
-            text += QStringLiteral("%1 %2\n")
-                        .arg(QString::fromUtf8(row->label) + QLatin1Char(':'), -16)
-                        .arg(value);
+            text += PaddedTo(label(*row), column) + QLatin1Char(' ') + value + QLatin1Char('\n');
     }
     return text;
 }
@@ -137,4 +188,25 @@ QString statusText(const QVariantMap& properties)
 QByteArray statusJson(const QVariantMap& properties)
 {
     return QJsonDocument(QJsonObject::fromVariantMap(properties)).toJson(QJsonDocument::Compact) + '\n';
+}
+
+int ColumnsOf(const QString& text)
+{
+    int columns = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        // East Asian wide and full-width characters, as terminals draw them: Hangul Jamo, CJK (radicals to
+        // Yi), Hangul syllables, compatibility ideographs, vertical and full-width forms.
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
+
+QString PaddedTo(const QString& text, int columns)
+{
+    return text + QString(std::max(0, columns - ColumnsOf(text)), QLatin1Char(' '));
 }

@@ -3,13 +3,15 @@
 #include "bus/BusNames.h"
 #include "service/ServiceLog.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 
 int HandOverToRunningInstance(bool background)
 {
     if (background) {
-        qCInfo(serviceLog, "already running");
+        qCInfo(serviceLog, "%s",
+               qUtf8Printable(QCoreApplication::translate("RunningInstance", "already running")));
         return 0;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(BusNames::service, BusNames::objectPath,
@@ -19,11 +21,17 @@ int HandOverToRunningInstance(bool background)
     constexpr int timeoutMs = 5000;
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, timeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
-        qCInfo(serviceLog, "already running: its window was raised");
+        qCInfo(serviceLog, "%s",
+               qUtf8Printable(
+                   QCoreApplication::translate("RunningInstance", "already running: its window was raised")));
     else if (reply.errorName() == BusNames::noWindowError)
-        qCInfo(serviceLog, "already running headless: use tessalyctl");
+        qCInfo(serviceLog, "%s",
+               qUtf8Printable(QCoreApplication::translate("RunningInstance",
+                                                          "already running headless: use tessalyctl")));
     else
-        qCWarning(serviceLog, "already running; its window could not be raised: %s",
-                  qUtf8Printable(reply.errorMessage()));
+        qCWarning(serviceLog, "%s",
+                  qUtf8Printable(QCoreApplication::translate(
+                                     "RunningInstance", "already running; its window could not be raised: %1")
+                                     .arg(reply.errorMessage())));
     return 0;
 }

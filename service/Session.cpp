@@ -45,7 +45,8 @@ bool Session::StartTransmitter(HotplugWatcher* watcher)
     core.LoadState();
     const bool libraryLoaded = core.OpenDeviceLink(watcher);
     if (!libraryLoaded)
-        qCWarning(serviceLog, "libHIDApi.so could not be loaded: running without the transmitter");
+        qCWarning(serviceLog, "%s",
+                  qUtf8Printable(tr("libHIDApi.so could not be loaded: running without the transmitter")));
     return libraryLoaded;
 }
 
@@ -53,7 +54,8 @@ void Session::KeepOnAirAtStart()
 {
     core.LoadState();
     if (const QString notStored = core.SetOnAirAtStart(true); !notStored.isEmpty())
-        qCWarning(serviceLog, "%s; the option stays off", qUtf8Printable(notStored));
+        //: %1 says that going on air at start was not stored, and why
+        qCWarning(serviceLog, "%s", qUtf8Printable(tr("%1; the option stays off").arg(notStored)));
 }
 
 void Session::StartServices(std::function<void()> show, bool switchWebOn)

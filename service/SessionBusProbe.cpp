@@ -69,6 +69,7 @@ bool SessionBusProbe::KeepBusIfItAnswers()
         qCDebug(serviceLog, "the session bus answered");
         return true;
     }
+    // In English: said before any application object exists, so before any catalogue is loaded.
     qCWarning(serviceLog,
               "the session bus does not answer: running without it (no tessalyctl, no bus tray icon)");
     qputenv("DBUS_SESSION_BUS_ADDRESS", setAsideAddress);

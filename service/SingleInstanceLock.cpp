@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,10 +16,17 @@
 
 namespace {
 
+// reason: the system's words, or ours marked with QT_TRANSLATE_NOOP("SingleInstanceLock", …). Translated
+// where the catalogues are loaded already (the run without windows); the window's run asks before.
 SingleInstanceLock Refuse(const QString& path, const char* reason)
 {
-    qCWarning(serviceLog, "no single-instance lock: %s: %s; the session bus's name decides which copy runs",
-              qUtf8Printable(path), reason);
+    //: %1 is the lock file, %2 why it cannot be used
+    qCWarning(
+        serviceLog, "%s",
+        qUtf8Printable(QCoreApplication::translate(
+                           "SingleInstanceLock",
+                           "no single-instance lock: %1: %2; the session bus's name decides which copy runs")
+                           .arg(path, QCoreApplication::translate("SingleInstanceLock", reason))));
     return SingleInstanceLock::Unavailable;
 }
 
@@ -35,7 +43,7 @@ SingleInstanceLock AcquireSingleInstanceLock()
     const QString path = singleInstanceLockPath();
     if (path.isEmpty())
         return Refuse(XdgBaseDirectory("XDG_CACHE_HOME", ".cache") + QStringLiteral("/tessaly"),
-                      "not a private directory of ours");
+                      QT_TRANSLATE_NOOP("SingleInstanceLock", "not a private directory of ours"));
     // Non-blocking: a FIFO in its place must not hold the start.
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
@@ -44,7 +52,7 @@ SingleInstanceLock AcquireSingleInstanceLock()
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::getuid()) {
         ::close(fd);
-        return Refuse(path, "not a file of ours");
+        return Refuse(path, QT_TRANSLATE_NOOP("SingleInstanceLock", "not a file of ours"));
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;

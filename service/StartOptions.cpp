@@ -3,11 +3,13 @@
 #include "service/MessageOutput.h"
 #include "service/ServiceLog.h"
 #include "service/SessionBusProbe.h"
+#include "state/Translations.h"
 
 #include <climits>
 #include <csignal>
 #include <cstdio>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <unistd.h>
 
 namespace {
@@ -16,29 +18,28 @@ namespace {
 // Qt's that are kept to judge whether a display can be had.
 struct CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(StartOptions)
+
+public:
     QCommandLineOption headless{QStringLiteral("headless"),
-                                QStringLiteral("Run without windows or tray, needing no display: "
-                                               "the transmitter, its settings and the session bus only.")};
+                                tr("Run without windows or tray, needing no display: "
+                                   "the transmitter, its settings and the session bus only.")};
     QCommandLineOption background{
         QStringLiteral("background"),
-        QStringLiteral("Start with the window hidden in the tray (headless when there is no display).")};
+        tr("Start with the window hidden in the tray (headless when there is no display).")};
     QCommandLineOption web{
         QStringLiteral("web"),
-        QStringLiteral(
-            "Switch the web page for phones on and keep that choice (see WebAddress on the bus).")};
+        tr("Switch the web page for phones on and keep that choice (see WebAddress on the bus).")};
     QCommandLineOption onAirAtStart{
         QStringLiteral("on-air-at-start"),
-        QStringLiteral(
-            "Go on air as soon as a transmitter is connected after the start, from now on: the "
-            "choice is kept ('tessalyctl start-on-air off' or the window's menu switches it off).")};
-    QCommandLineOption verbose{
-        QStringLiteral("verbose"),
-        QStringLiteral("Tell on stderr, besides warnings, what the transmitter, the sound "
-                       "server, the session bus and the web page are doing.")};
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Show this help and exit.")};
+        tr("Go on air as soon as a transmitter is connected after the start, from now on: the "
+           "choice is kept ('tessalyctl start-on-air off' or the window's menu switches it off).")};
+    QCommandLineOption verbose{QStringLiteral("verbose"),
+                               tr("Tell on stderr, besides warnings, what the transmitter, the sound "
+                                  "server, the session bus and the web page are doing.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help and exit.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Show the version and exit.")};
+                               tr("Show the version and exit.")};
     QCommandLineOption platform{QStringLiteral("platform"), QString(), QStringLiteral("name")};
     QCommandLineOption display{QStringLiteral("display"), QString(), QStringLiteral("name")};
 };
@@ -88,7 +89,7 @@ StartOptions OptionsOf(const QCommandLineParser& parser, const CommandLine& line
 StartOptions ReadStartOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CommandLine::tr(
         "Controls a USB FM transmitter. While it runs, tessalyctl and the session bus "
         "(org.tessaly.Tessaly) control it too; a second start shows the running one's window."));
     const CommandLine line;
@@ -102,7 +103,8 @@ StartOptions ReadStartOptions(const QStringList& arguments)
         return options;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        options.error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        options.error =
+            CommandLine::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
         return options;
     }
     return OptionsOf(parser, line);
@@ -121,16 +123,26 @@ std::optional<int> BeginStart(int argc, char* argv[], StartOptions& options)
     std::signal(SIGPIPE, SIG_IGN);
     SetUpMessageOutput();
     options = ReadStartOptions(argc, argv);
-    if (!options.output.isEmpty() || !options.error.isEmpty())
-        return AnswerStartOptions(options);
-    TellDetails(options.verbose);
-    return std::nullopt;
+    if (options.output.isEmpty() && options.error.isEmpty()) {
+        TellDetails(options.verbose);
+        return std::nullopt;
+    }
+    // Only a start that ends here pays for the user's language: read again with the catalogues installed.
+    // The help's usage line names the program as it is known, whichever file runs it.
+    char name[] = "tessaly";
+    char* named[] = {name, nullptr};
+    int count = 1;
+    QCoreApplication application(count, named);
+    Translations::Install(application);
+    options = ReadStartOptions(argc, argv);
+    return AnswerStartOptions(options);
 }
 
 int AnswerStartOptions(const StartOptions& options)
 {
     if (!options.error.isEmpty()) {
-        qCWarning(serviceLog, "%s\nTry 'tessaly --help'.", qUtf8Printable(options.error));
+        qCWarning(serviceLog, "%s",
+                  qUtf8Printable(CommandLine::tr("%1\nTry 'tessaly --help'.").arg(options.error)));
         return 2;
     }
     std::fputs(qPrintable(options.output), stdout);

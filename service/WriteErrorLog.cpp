@@ -2,6 +2,8 @@
 
 #include "service/ServiceLog.h"
 
+#include <QLocale>
+
 WriteErrorLog::WriteErrorLog(QObject* parent) : QObject(parent)
 {
     minute.setInterval(60'000);
@@ -14,7 +16,7 @@ void WriteErrorLog::WriteFailed()
         ++unreported;
         return;
     }
-    qCWarning(serviceLog, "USB Data Write Error!");
+    qCWarning(serviceLog, "%s", qUtf8Printable(tr("USB Data Write Error!")));
     minute.start();
 }
 
@@ -24,6 +26,9 @@ void WriteErrorLog::summarise()
         minute.stop();
         return;
     }
-    qCWarning(serviceLog, "USB Data Write Error! (%d more in the last minute)", unreported);
+    qCWarning(
+        serviceLog, "%s",
+        qUtf8Printable(
+            tr("USB Data Write Error! (%1 more in the last minute)").arg(QLocale().toString(unreported))));
     unreported = 0;
 }

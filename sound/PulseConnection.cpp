@@ -50,7 +50,8 @@ void PulseConnection::Start()
     // The client library's callbacks run from GLib's default context, which only a GLib dispatcher runs.
     auto* dispatcher = QAbstractEventDispatcher::instance();
     if (!dispatcher || !dispatcher->inherits("QEventDispatcherGlib")) {
-        qCWarning(soundLog, "the event loop is not GLib's; the sound is not routed");
+        qCWarning(soundLog, "%s",
+                  qUtf8Printable(tr("the event loop is not GLib's; the sound is not routed")));
         return;
     }
     mainloop = pa_glib_mainloop_new(nullptr);
@@ -190,8 +191,9 @@ void PulseConnection::Lost()
         }
     }
     if (!outageReported)
-        qCWarning(soundLog, "no sound server (%s); the sound is routed once one is running",
-                  reason.constData());
+        qCWarning(soundLog, "%s",
+                  qUtf8Printable(tr("no sound server (%1); the sound is routed once one is running")
+                                     .arg(QString::fromUtf8(reason))));
     outageReported = true;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <pulse/pulseaudio.h>
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -20,7 +21,10 @@ PulsePeakStream::PulsePeakStream(pa_context* context, const QByteArray& source,
     : heard(std::move(heard)), failed(std::move(failed))
 {
     const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, ReadingsPerSecond, 1};
-    stream = pa_stream_new(context, "Level", &format, nullptr);
+    // Named for people: the sound settings list it among the recordings, beside the program's name.
+    //: The name of the program's stream that measures the sound's level, listed in the sound settings
+    const QByteArray name = QCoreApplication::translate("PulsePeakStream", "Level").toUtf8();
+    stream = pa_stream_new(context, name.constData(), &format, nullptr);
     if (!stream) {
         Fail();
         return;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,9 +19,13 @@ constexpr char RoutedKey[] = "RoutedSink=";
 // Sink names are short; anything longer is not ours.
 constexpr int MaxSize = 2048;
 
+// what: marked with QT_TRANSLATE_NOOP("RoutingRecord", …).
 void Complain(const QString& path, const char* what)
 {
-    qCWarning(soundLog, "%s: %s", qUtf8Printable(path), what);
+    //: A file (%1) and what is wrong with it (%2)
+    qCWarning(soundLog, "%s",
+              qUtf8Printable(QCoreApplication::translate("RoutingRecord", "%1: %2")
+                                 .arg(path, QCoreApplication::translate("RoutingRecord", what))));
 }
 
 } // namespace
@@ -40,7 +45,8 @@ std::optional<RoutingRecord> ReadRoutingRecord(const QString& path)
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT)
-            Complain(path, "not a readable regular file, left alone; the sound is not given back from it");
+            Complain(path, QT_TRANSLATE_NOOP("RoutingRecord", "not a readable regular file, left alone; the "
+                                                              "sound is not given back from it"));
         return std::nullopt;
     }
     struct stat status;
@@ -50,7 +56,8 @@ std::optional<RoutingRecord> ReadRoutingRecord(const QString& path)
         length = ::read(fd, buffer, sizeof buffer);
     ::close(fd);
     if (length < 0) {
-        Complain(path, "not a regular file of ours, left alone; the sound is not given back from it");
+        Complain(path, QT_TRANSLATE_NOOP("RoutingRecord", "not a regular file of ours, left alone; the sound "
+                                                          "is not given back from it"));
         return std::nullopt;
     }
     const QList<QByteArray> lines = QByteArray(buffer, length).trimmed().split('\n');
@@ -60,7 +67,8 @@ std::optional<RoutingRecord> ReadRoutingRecord(const QString& path)
         if (!record.previousDefault.isEmpty() && !record.routedSink.isEmpty())
             return record;
     }
-    Complain(path, "not understood, removed; the sound is not given back from it");
+    Complain(path, QT_TRANSLATE_NOOP("RoutingRecord",
+                                     "not understood, removed; the sound is not given back from it"));
     QFile::remove(path);
     return std::nullopt;
 }
@@ -68,13 +76,20 @@ std::optional<RoutingRecord> ReadRoutingRecord(const QString& path)
 bool WriteRoutingRecord(const QString& path, const RoutingRecord& record)
 {
     if (path.isEmpty()) {
-        qCWarning(soundLog, "no private runtime directory: a killed run will not give the sound back");
+        qCWarning(
+            soundLog, "%s",
+            qUtf8Printable(QCoreApplication::translate(
+                "RoutingRecord", "no private runtime directory: a killed run will not give the sound back")));
         return false;
     }
     const QByteArray text =
         PreviousKey + record.previousDefault + '\n' + RoutedKey + record.routedSink + '\n';
     if (const QString failure = ReplaceFile(path, text); !failure.isEmpty()) {
-        qCWarning(soundLog, "%s; a killed run will not give the sound back", qUtf8Printable(failure));
+        //: %1 is why the file could not be written: the file and the system's reason
+        qCWarning(soundLog, "%s",
+                  qUtf8Printable(QCoreApplication::translate("RoutingRecord",
+                                                             "%1; a killed run will not give the sound back")
+                                     .arg(failure)));
         return false;
     }
     return true;

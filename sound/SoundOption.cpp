@@ -3,6 +3,8 @@
 #include "state/FileWriter.h"
 #include "state/SmallTextFile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr char Key[] = "PlaySoundThroughTransmitter=";
@@ -15,7 +17,8 @@ bool ReadSoundOption(const QString& path)
     if (file.status == SmallTextFile::Missing)
         return SoundOptionDefault;
     if (file.status == SmallTextFile::Unreadable) {
-        ComplainAboutFile(path, "not a readable regular file, the sound option stays on");
+        ComplainAboutFile(path, QT_TRANSLATE_NOOP("SmallTextFile",
+                                                  "not a readable regular file, the sound option stays on"));
         return SoundOptionDefault;
     }
     // The line alone: a longer file is damaged, whatever it begins with.
@@ -23,7 +26,7 @@ bool ReadSoundOption(const QString& path)
         return true;
     if (!file.cut && file.Text() == QByteArray(Key) + '0')
         return false;
-    ComplainAboutFile(path, "not understood, the sound option stays on");
+    ComplainAboutFile(path, QT_TRANSLATE_NOOP("SmallTextFile", "not understood, the sound option stays on"));
     return SoundOptionDefault;
 }
 

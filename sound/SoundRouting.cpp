@@ -33,7 +33,7 @@ QVariantMap SoundRouting::Properties() const
             {Property::Name(Property::SoundElsewhere), ElsewhereText()}};
 }
 
-QString SoundRouting::SetEnabled(bool on)
+PersonText SoundRouting::StoreEnabled(bool on)
 {
     if (on == enabled) {
         if (on && engine && !finished)
@@ -42,9 +42,12 @@ QString SoundRouting::SetEnabled(bool on)
     }
     if (const QString failure = WriteSoundOption(optionPath, on); !failure.isEmpty()) {
         emit enabledChanged(enabled);
-        return (enabled ? tr("Playing sound through the transmitter not stored: %1; it stays on")
-                        : tr("Playing sound through the transmitter not stored: %1; it stays off"))
-            .arg(failure);
+        // In the context tr() would give.
+        return {staticMetaObject.className(),
+                enabled ? QT_TR_NOOP("Playing sound through the transmitter not stored: %1; it stays on")
+                        : QT_TR_NOOP("Playing sound through the transmitter not stored: %1; it stays off"),
+                {},
+                {PersonText::Plain(failure)}};
     }
     enabled = on;
     if (engine)
@@ -63,8 +66,9 @@ void SoundRouting::Start()
         startEngine();
         return;
     }
-    qCWarning(soundLog, "no sound server (no socket in %s); the sound is routed once one is running",
-              qUtf8Printable(ServerSocketDirectory()));
+    qCWarning(soundLog, "%s",
+              qUtf8Printable(tr("no sound server (no socket in %1); the sound is routed once one is running")
+                                 .arg(ServerSocketDirectory())));
     outageReported = true;
     engineReported(EngineStatus::NoServer, {});
     startEngineWhenServerAppears();
@@ -84,7 +88,8 @@ bool SoundRouting::startEngine()
     auto* create =
         module ? reinterpret_cast<CreateSoundEngineFunction*>(::dlsym(module, "CreateSoundEngine")) : nullptr;
     if (!create) {
-        qCWarning(soundLog, "the sound is not routed: %s", ::dlerror());
+        qCWarning(soundLog, "%s",
+                  qUtf8Printable(tr("the sound is not routed: %1").arg(QString::fromLocal8Bit(::dlerror()))));
         engineReported(EngineStatus::NoServer, {});
         return false;
     }
@@ -219,11 +224,8 @@ void SoundRouting::enginePlaying(bool nowPlaying)
 
 void SoundRouting::engineElsewhere(const QString& stream, const QString& sink)
 {
-    // Read by scripts on the bus: the same in every language.
-    engineElsewhereText = sink.isEmpty() ? QString()
-                          : stream.isEmpty()
-                              ? QStringLiteral("the sound settings now send it to %1").arg(sink)
-                              : QStringLiteral("the sound settings now send %1 to %2").arg(stream, sink);
+    // Read by scripts on the bus in English, whatever the language.
+    engineElsewhereWords = sink.isEmpty() ? PersonText() : SoundElsewhereText::Words(stream, sink);
     updateState();
 }
 
@@ -244,18 +246,18 @@ void SoundRouting::updateState()
             newState = QLatin1String(SoundStateValue::NotFound);
             break;
         case EngineStatus::Routed:
-            newState = QLatin1String(engineElsewhereText.isEmpty() ? SoundStateValue::Routed
-                                                                   : SoundStateValue::Elsewhere);
+            newState = QLatin1String(engineElsewhereWords.English().isEmpty() ? SoundStateValue::Routed
+                                                                              : SoundStateValue::Elsewhere);
             break;
         }
     }
     const bool routed = enabled && engineStatus == EngineStatus::Routed;
     const QString newSink = routed ? engineSink : QString();
-    const QString newElsewhere = routed ? engineElsewhereText : QString();
-    if (newState == state && newSink == sinkDescription && newElsewhere == elsewhereText)
+    const PersonText newElsewhere = routed ? engineElsewhereWords : PersonText();
+    if (newState == state && newSink == sinkDescription && newElsewhere.English() == elsewhere.English())
         return;
     state = newState;
     sinkDescription = newSink;
-    elsewhereText = newElsewhere;
+    elsewhere = newElsewhere;
     emit stateChanged();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sound/SoundEngine.h"
+#include "state/PersonText.h"
 #include "state/SoundFacts.h"
 
 #include <functional>
@@ -33,8 +34,10 @@ public:
     // when it was: then nothing changes, and enabledChanged repeats the kept value so that a view already
     // showing the new one (a checked menu item) shows the kept one again. On while on already puts the
     // sound back on the transmitter: the default output and every playing stream, also those the user sent
-    // elsewhere by hand; nothing else moves them back.
-    QString SetEnabled(bool enabled);
+    // elsewhere by hand; nothing else moves them back. The bus answers with the English.
+    PersonText StoreEnabled(bool enabled);
+    // The same, the answer in the user's language, for the window.
+    QString SetEnabled(bool enabled) { return StoreEnabled(enabled).Translated(); }
 
     // Where the sound goes: "routed", "elsewhere" (routed, but the sound settings now send the sound to
     // another output: ElsewhereText), "off", "no sound server", "looking for the transmitter's sound card"
@@ -43,8 +46,10 @@ public:
     // The routed sink's description; empty unless State() is "routed" or "elsewhere".
     QString SinkDescription() const { return sinkDescription; }
     // While "elsewhere": "the sound settings now send it to Speakers" (the default output) or "the sound
-    // settings now send music to Speakers" (a stream); empty otherwise.
-    QString ElsewhereText() const { return elsewhereText; }
+    // settings now send music to Speakers" (a stream); empty otherwise. In English, as the bus carries it.
+    QString ElsewhereText() const { return elsewhere.English(); }
+    // The same words, for a person: Translated() in the window.
+    const PersonText& ElsewhereWords() const { return elsewhere; }
     // The option and the state as the bus and the web page show them: SoundRouting, SoundState, SoundSink,
     // SoundElsewhere.
     QVariantMap Properties() const;
@@ -118,8 +123,8 @@ private:
     QString engineSink;
     QString state;
     QString sinkDescription;
-    QString engineElsewhereText;
-    QString elsewhereText;
+    PersonText engineElsewhereWords;
+    PersonText elsewhere;
     bool playing = false;
     int levelWatchers = 0;
     int soundWatchers = 0;

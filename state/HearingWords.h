@@ -58,10 +58,12 @@ inline QString VerdictLabel(LinkVerdict verdict)
 }
 
 // One link of the hearing check as the bus carries it, a(sss): its name ("on-air"), its verdict's name and
-// its words.
+// its words, in English.
 struct CheckedLink
 {
     QString link;
     QString verdict;
     QString text;
+    // Not carried: for a link tessalyctl makes itself, its words in the user's language.
+    QString shown = {};
 };

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <QCoreApplication>
 #include <QString>
 
 // Every property the program offers its faces: the session bus, tessalyctl and the phone page. One row a
@@ -65,7 +66,8 @@ struct Row
     std::uint32_t grain = 1;
     std::array<const char*, 3> choices{}; // or the values it takes, as the bus carries them
     const char* unit = "";                // what a number counts, UTF-8
-    const char* label = "";               // the status line's label; empty without a line of its own
+    // The status line's label, translated in the context "StatusText"; empty without a line of its own.
+    const char* label = "";
     Shown shown = Shown::Not;
 };
 
@@ -83,39 +85,39 @@ inline constexpr Row Frequency{.name = "Frequency",
                                .highest = KilohertzOf(WideBand.upper),
                                .grain = KilohertzOf(FrequencyGrid),
                                .unit = "kHz",
-                               .label = "Frequency",
+                               .label = QT_TRANSLATE_NOOP("StatusText", "Frequency"),
                                .shown = Shown::Megahertz};
 inline constexpr Row OnAir{.name = "OnAir",
                            .busType = "b",
                            .changedBy = Everyone,
                            .destination = Destination::Core,
-                           .label = "On air",
+                           .label = QT_TRANSLATE_NOOP("StatusText", "On air"),
                            .shown = Shown::OnAirWithNote};
 inline constexpr Row Muted{.name = "Muted",
                            .busType = "b",
                            .changedBy = Everyone,
                            .destination = Destination::Core,
-                           .label = "Muted",
+                           .label = QT_TRANSLATE_NOOP("StatusText", "Muted"),
                            .shown = Shown::YesNo};
 inline constexpr Row PaLevel{.name = "PaLevel",
                              .busType = "u",
                              .changedBy = Everyone,
                              .destination = Destination::Core,
                              .highest = PaLevelMaximum,
-                             .label = "Power",
+                             .label = QT_TRANSLATE_NOOP("StatusText", "Power"),
                              .shown = Shown::PowerLevel};
 inline constexpr Row TxGain{.name = "TxGain",
                             .busType = "u",
                             .changedBy = Everyone,
                             .destination = Destination::Core,
                             .highest = TxGainMaximum,
-                            .label = "Gain",
+                            .label = QT_TRANSLATE_NOOP("StatusText", "Gain"),
                             .shown = Shown::OfHighest};
 inline constexpr Row Stereo{.name = "Stereo",
                             .busType = "b",
                             .changedBy = Everyone,
                             .destination = Destination::Core,
-                            .label = "Audio",
+                            .label = QT_TRANSLATE_NOOP("StatusText", "Audio"),
                             .shown = Shown::StereoMono};
 inline constexpr Row Band{.name = "Band",
                           .busType = "s",
@@ -123,7 +125,7 @@ inline constexpr Row Band{.name = "Band",
                           .destination = Destination::Core,
                           .choices = {WideBandName, LowBandName},
                           .unit = "MHz",
-                          .label = "Band",
+                          .label = QT_TRANSLATE_NOOP("StatusText", "Band"),
                           .shown = Shown::WithUnit};
 inline constexpr Row Step{.name = "Step",
                           .busType = "u",
@@ -131,7 +133,7 @@ inline constexpr Row Step{.name = "Step",
                           .destination = Destination::Core,
                           .choices = {"200", "100", "50"},
                           .unit = "kHz",
-                          .label = "Step",
+                          .label = QT_TRANSLATE_NOOP("StatusText", "Step"),
                           .shown = Shown::WithUnit};
 inline constexpr Row Deemphasis{.name = "Deemphasis",
                                 .busType = "u",
@@ -139,7 +141,7 @@ inline constexpr Row Deemphasis{.name = "Deemphasis",
                                 .destination = Destination::Core,
                                 .choices = {"50", "75"},
                                 .unit = "µs",
-                                .label = "De-emphasis",
+                                .label = QT_TRANSLATE_NOOP("StatusText", "De-emphasis"),
                                 .shown = Shown::WithUnit};
 inline constexpr Row Connected{
     .name = "Connected", .busType = "b", .changedBy = Nobody, .destination = Destination::Core};
@@ -153,13 +155,13 @@ inline constexpr Row SoundRouting{.name = "SoundRouting",
                                   .busType = "b",
                                   .changedBy = Bus | Ctl,
                                   .destination = Destination::Sound,
-                                  .label = "Sound routing",
+                                  .label = QT_TRANSLATE_NOOP("StatusText", "Sound routing"),
                                   .shown = Shown::OnOffWithoutState};
 inline constexpr Row SoundState{.name = "SoundState",
                                 .busType = "s",
                                 .changedBy = Nobody,
                                 .destination = Destination::Sound,
-                                .label = "Sound",
+                                .label = QT_TRANSLATE_NOOP("StatusText", "Sound"),
                                 .shown = Shown::SoundPlace};
 inline constexpr Row SoundSink{
     .name = "SoundSink", .busType = "s", .changedBy = Nobody, .destination = Destination::Sound};
@@ -170,25 +172,25 @@ inline constexpr Row Favourites{.name = "Favourites",
                                 .changedBy = Nobody,
                                 .destination = Destination::Core,
                                 .unit = "kHz",
-                                .label = "Favourites",
+                                .label = QT_TRANSLATE_NOOP("StatusText", "Favourites"),
                                 .shown = Shown::MegahertzList};
 inline constexpr Row OnAirAtStart{.name = "OnAirAtStart",
                                   .busType = "b",
                                   .changedBy = Bus | Ctl,
                                   .destination = Destination::CoreOption,
-                                  .label = "On air at start",
+                                  .label = QT_TRANSLATE_NOOP("StatusText", "On air at start"),
                                   .shown = Shown::YesNo};
 inline constexpr Row StartAtLogin{.name = "StartAtLogin",
                                   .busType = "b",
                                   .changedBy = Bus | Ctl,
                                   .destination = Destination::CoreOption,
-                                  .label = "Start at login",
+                                  .label = QT_TRANSLATE_NOOP("StatusText", "Start at login"),
                                   .shown = Shown::YesNo};
 inline constexpr Row WebControl{.name = "WebControl",
                                 .busType = "b",
                                 .changedBy = Bus | Ctl,
                                 .destination = Destination::Web,
-                                .label = "Web page",
+                                .label = QT_TRANSLATE_NOOP("StatusText", "Web page"),
                                 .shown = Shown::WebPage};
 inline constexpr Row WebAddress{
     .name = "WebAddress", .busType = "s", .changedBy = Nobody, .destination = Destination::Web};

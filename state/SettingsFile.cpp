@@ -55,7 +55,11 @@ QByteArray readStart(int fd)
 // Says why, with errno as the failed call left it.
 void reportUnsaved(const QByteArray& name)
 {
-    qCWarning(stateLog, "settings will not be saved: %s: %s", name.constData(), std::strerror(errno));
+    //: %1 is the settings file, %2 the system's reason
+    qCWarning(
+        stateLog, "%s",
+        qUtf8Printable(QCoreApplication::translate("SettingsFile", "settings will not be saved: %1: %2")
+                           .arg(QFile::decodeName(name), QString::fromLocal8Bit(std::strerror(errno)))));
 }
 
 } // namespace
@@ -131,8 +135,11 @@ PersistedSettings LoadSettingsFile(const QString& path)
     if (fd >= 0)
         ::close(fd);
     if (!regular) {
-        qCWarning(stateLog, "%s is not a regular file: using the default settings and saving none",
-                  name.constData());
+        qCWarning(stateLog, "%s",
+                  qUtf8Printable(QCoreApplication::translate(
+                                     "SettingsFile",
+                                     "%1 is not a regular file: using the default settings and saving none")
+                                     .arg(QFile::decodeName(name))));
         return {};
     }
     const PersistedSettings settings = WithinRanges(ParseSettings(bytes).value_or(PersistedSettings{}));

@@ -5,13 +5,17 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <sys/stat.h>
 #include <unistd.h>
 
 void ComplainAboutFile(const QString& path, const char* what)
 {
-    qCWarning(stateLog, "%s: %s", qUtf8Printable(path), what);
+    //: A file (%1) and what is wrong with it (%2)
+    qCWarning(stateLog, "%s",
+              qUtf8Printable(QCoreApplication::translate("SmallTextFile", "%1: %2")
+                                 .arg(path, QCoreApplication::translate("SmallTextFile", what))));
 }
 
 SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit)

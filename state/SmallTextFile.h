@@ -24,5 +24,6 @@ struct SmallTextFile
 };
 
 SmallTextFile ReadSmallTextFile(const QString& path, qsizetype limit);
-// One line on stderr: "tessaly: PATH: WHAT".
+// One line on stderr: "tessaly: PATH: WHAT", WHAT translated in the context "SmallTextFile": mark it with
+// QT_TRANSLATE_NOOP("SmallTextFile", …) where it is written.
 void ComplainAboutFile(const QString& path, const char* what);

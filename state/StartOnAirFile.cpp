@@ -26,9 +26,11 @@ bool ReadStartOnAir(const QString& path)
         return true;
     if (file.status == SmallTextFile::Missing || (whole && file.Text() == QByteArray(Key) + '0'))
         return false;
-    ComplainAboutFile(path, file.status == SmallTextFile::Unreadable
-                                ? "not a readable regular file, the program starts off air"
-                                : "not understood, the program starts off air");
+    ComplainAboutFile(
+        path,
+        file.status == SmallTextFile::Unreadable
+            ? QT_TRANSLATE_NOOP("SmallTextFile", "not a readable regular file, the program starts off air")
+            : QT_TRANSLATE_NOOP("SmallTextFile", "not understood, the program starts off air"));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "device/FakeTransmitterReports.h"
 #include "skin/CTrayIcon.h"
 #include "sound/SoundRouting.h"
+#include "state/MarkingTranslator.h"
 #include "state/SettingsFile.h"
 
 #include <algorithm>
@@ -200,6 +201,19 @@ private slots:
             QCOMPARE(list->item(row)->text(), VerdictLabel(links[row].verdict) + ": " + links[row].text);
         QCOMPARE(list->currentRow(), int(first - links.data()));
         QVERIFY2(summary->text().endsWith(first->text), qPrintable(summary->text()));
+
+        // In the user's language: the verdicts, the links' words and the summary go through translation.
+        const MarkingLanguage language;
+        dialog.Core().ToggleMute();
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 3, 60000);
+        const std::vector<LinkResult> now =
+            CheckHearing(dialog.Core().HearingFacts(), std::nullopt, HearingFace::Window);
+        for (int row = 0; row < list->count(); ++row) {
+            const QString line = list->item(row)->text();
+            QVERIFY2(line.startsWith("[CHearingDlg|") && line.contains(now[row].words.Translated()),
+                     qPrintable(line));
+        }
+        QVERIFY2(summary->text().startsWith("[CHearingDlg|"), qPrintable(summary->text()));
         qunsetenv("PULSE_RUNTIME_PATH");
     }
 

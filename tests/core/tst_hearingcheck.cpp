@@ -1,5 +1,9 @@
 #include "core/HearingCheck.h"
 #include "core/HearingQueue.h"
+#include "panels/PanelButtonLooks.h"
+#include "state/HearingTexts.h"
+#include "state/MarkingTranslator.h"
+#include "state/PersonTextMatch.h"
 
 #include <limits>
 #include <QtTest>
@@ -154,14 +158,44 @@ private slots:
         if (!sound)
             QCOMPARE(links.back().verdict, LinkVerdict::NotChecked);
 
-        // The window and the page find the same link and name their own controls, never the command line.
+        // The window and the page find the same link and name their own controls, never the command line,
+        // in plain words: no figures in decibels.
         for (const HearingFace face : {HearingFace::Window, HearingFace::Page}) {
             const std::vector<LinkResult> shown = CheckHearing(transmitter, sound, face);
             const LinkResult* same = FirstBroken(shown);
             QCOMPARE(same ? LinkName(same->link) : QString(), broken);
-            if (same)
-                QVERIFY2(!same->text.contains(QLatin1String("tessalyctl")), qPrintable(same->text));
+            for (const LinkResult& link : shown) {
+                QCOMPARE(link.text, link.words.English());
+                QVERIFY2(!link.text.contains(QLatin1String("tessalyctl")) && !link.text.contains("dBFS"),
+                         qPrintable(link.text));
+            }
         }
+        // tessalyctl gets only the English, and takes it back to the same words in the user's language.
+        const MarkingTranslator marking;
+        for (const LinkResult& link : links) {
+            QCOMPARE(link.text, link.words.English());
+            const PersonText matched =
+                PersonTextMatch::FromEnglish(link.text, HearingWordsContext, HearingText::all);
+            QCOMPARE(matched.TranslatedBy(marking), link.words.TranslatedBy(marking));
+        }
+    }
+
+    // The window's fixes name the panel's controls by the words the panel shows for them, in any language.
+    void windowNamesThePanelsControls()
+    {
+        TransmitterFacts off = Holding();
+        off.onAir = false;
+        TransmitterFacts muted = Holding();
+        muted.muted = true;
+        const MarkingTranslator marking;
+        const auto fix = [&](const TransmitterFacts& facts) {
+            const std::vector<LinkResult> links = CheckHearing(facts, std::nullopt, HearingFace::Window);
+            return FirstBroken(links)->words.TranslatedBy(marking);
+        };
+        const auto panel = [&](const char* words) { return marking.translate("PanelButtons", words); };
+        QVERIFY2(fix(off).contains(panel(PanelButtons::stopPlay.tip)), qPrintable(fix(off)));
+        QVERIFY2(fix(off).contains(panel(PanelButtons::stopPlay.name)), qPrintable(fix(off)));
+        QVERIFY2(fix(muted).contains(panel(PanelButtons::mute.tip)), qPrintable(fix(muted)));
     }
 
     // A face's requests as they come: "ask" (no measuring), "measure", "answer" (the oldest running check

@@ -4,7 +4,10 @@
 #include "ctl/CommandTable.h"
 #include "ctl/CtlCommand.h"
 #include "ctl/StatusText.h"
+#include "state/HearingTexts.h"
 #include "state/PropertyValues.h"
+#include "state/SoundStateValue.h"
+#include "tests/state/MarkingTranslator.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,6 +32,8 @@ private slots:
     void refusalExplained_data();
     void refusalExplained();
     void everyRowReachable();
+    void wordsInTheUsersLanguage_data();
+    void wordsInTheUsersLanguage();
 };
 
 using Action = CtlCommand::Action;
@@ -423,6 +428,58 @@ void TestCtlCommand::everyRowReachable()
         QVERIFY2(status.startsWith(QString::fromUtf8(row->label) + ':') == (*row->label != '\0'),
                  qPrintable(name + ": " + status));
     }
+}
+
+// tessalyctl receives the program's words in English and shows them in the user's language: every template
+// the program makes them from is recognised, its arguments recovered and kept; words it does not know (a
+// newer program's) are shown as they came. Scripts' --json stays English.
+void TestCtlCommand::wordsInTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("shown"); // in the marking language
+
+    const MarkingTranslator marking;
+    const auto filled = [](const char* context, const char* source, std::vector<PersonText> arguments) {
+        return PersonText{context, source, {}, std::move(arguments)};
+    };
+    const auto templates = [&](const char* context, const auto& sources) {
+        for (const char* source : sources) {
+            std::vector<PersonText> arguments;
+            for (const char* number : {"%1", "%2", "%3"}) {
+                if (QString::fromUtf8(source).contains(QLatin1String(number)))
+                    arguments.push_back(PersonText::Plain(QStringLiteral("Å%1").arg(arguments.size() + 1)));
+            }
+            const PersonText words = filled(context, source, arguments);
+            QTest::newRow(source) << context << words.English() << words.TranslatedBy(marking);
+        }
+    };
+    templates(HearingWordsContext, HearingText::all);
+    templates(SoundElsewhereText::Context, SoundElsewhereText::all);
+    const PersonText nested = filled(HearingWordsContext, HearingText::WithFix,
+                                     {filled(HearingWordsContext, HearingText::OffAir, {}),
+                                      PersonText::Plain(QStringLiteral("tessalyctl on"))});
+    QTest::newRow("a problem and its command")
+        << HearingWordsContext << nested.English() << nested.TranslatedBy(marking);
+    QTest::newRow("a newer program's words") << HearingWordsContext << "the radio is asleep"
+                                             << "the radio is asleep";
+}
+
+void TestCtlCommand::wordsInTheUsersLanguage()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, english);
+    QFETCH(QString, shown);
+    const QList<CheckedLink> links{{QStringLiteral("level"), QStringLiteral("broken"), english}};
+    const QByteArray json = checkJson(links);
+    const QVariantMap elsewhere{
+        {Property::Name(Property::SoundState), QString::fromLatin1(SoundStateValue::Elsewhere)},
+        {Property::Name(Property::SoundElsewhere), english}};
+    const MarkingLanguage language;
+    const QString printed =
+        context == QLatin1String(HearingWordsContext) ? checkText(links) : statusText(elsewhere);
+    QVERIFY2(printed.contains(shown), qPrintable(printed));
+    QCOMPARE(checkJson(links), json);
 }
 
 QTEST_GUILESS_MAIN(TestCtlCommand)

@@ -1,4 +1,5 @@
 #include "service/StartOptions.h"
+#include "state/MarkingTranslator.h"
 
 #include <QtTest>
 
@@ -20,7 +21,8 @@ private slots:
         QTest::newRow("headless with Qt's platform")
             << QStringList{"--headless", "-platform", "offscreen"} << true << true << "offscreen";
         QTest::newRow("Qt's options in either spelling")
-            << QStringList{"--platform=minimal", "-style", "Fusion", "-reverse"} << true << false << "minimal";
+            << QStringList{"--platform=minimal", "-style", "Fusion", "-reverse"} << true << false
+            << "minimal";
         QTest::newRow("an unknown option") << QStringList{"--frobnicate"} << false << false << QString();
     }
 
@@ -44,6 +46,19 @@ private slots:
         const QString help = ReadStartOptions(QStringList{"tessaly", "--help"}).output;
         QVERIFY(help.contains("--headless") && help.contains("--background"));
         QVERIFY(!help.contains("platform") && !help.contains("<executable_name>"));
+    }
+
+    // What a person reads of it is in their language: each option's words, and a usage error.
+    void inTheUsersLanguage()
+    {
+        const MarkingLanguage language;
+        const QString help = ReadStartOptions(QStringList{"tessaly", "--help"}).output;
+        for (const QString& line : help.split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("  -")))
+                QVERIFY2(line.contains(QLatin1String("[StartOptions|")), qPrintable(line));
+        }
+        const QString error = ReadStartOptions(QStringList{"tessaly", "stray"}).error;
+        QVERIFY2(error.startsWith(QLatin1String("[StartOptions|")), qPrintable(error));
     }
 };
 
