@@ -39,8 +39,6 @@ ALLOWED = {
         "state/Translations.h",
         "state/Frequency.h",
         "state/Power.h",
-        "state/Translations.h",
-        "state/PersonText.h",
     },
 }
 TABLE = "state/Properties.h"
