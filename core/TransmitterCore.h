@@ -99,6 +99,11 @@ public:
     // Ascending, in units of 10 kHz, at most FavouritesMaximum. Each change is stored at once; a change that
     // cannot be stored is NotStored and not made, and notStored says why.
     const std::vector<std::int32_t>& Favourites() const { return storedOptions.Favourites(); }
+    // The lines of Favourites.ini the start left out, and why: the window tells them once.
+    const FavouritesLeftOut& FavouritesLeftOutAtStart() const
+    {
+        return storedOptions.FavouritesLeftOutAtStart();
+    }
     FavouriteAnswer AddFavourite(std::int32_t frequency, QString* notStored = nullptr);
     FavouriteAnswer RemoveFavourite(std::int32_t frequency, QString* notStored = nullptr);
 
