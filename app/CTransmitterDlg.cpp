@@ -3,6 +3,7 @@
 #include "app/CHearingDlg.h"
 #include "app/CWebControlDlg.h"
 #include "app/DisplayCheck.h"
+#include "app/FavouritesNotice.h"
 #include "app/LevelMeterLink.h"
 #include "app/TrayControl.h"
 #include "app/WindowPlace.h"
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 CTransmitterDlg::CTransmitterDlg(TransmitterCore& core, QWidget* parent)
     : CSkinnedDialog(mainWindowFrame, parent), core(core), trayIcon(new CTrayIcon(this))
@@ -96,7 +98,8 @@ bool CTransmitterDlg::OnInitDialog()
     panel->PlaceButtons();
     PlaceCaptionButtons();
 
-    setWindowTitle(QStringLiteral("Tessaly"));
+    //: The program's name, as its windows' title
+    setWindowTitle(tr("Tessaly"));
     // Icon 192 only: nothing shows before it, so giving the window icon 128 first would be wasted work.
     setWindowIcon(LoadWindowIcon());
     return core.IsLibraryLoaded();
@@ -143,19 +146,19 @@ void CTransmitterDlg::AddSoundRoutingItem(SoundRouting& routing)
         Tell(routing.SetEnabled(on));
     });
     connect(&routing, &SoundRouting::enabledChanged, item, &QAction::setChecked);
-    const QString itemText = item->text();
-    connect(&routing, &SoundRouting::stateChanged, item, [&routing, item, itemText] {
+    connect(&routing, &SoundRouting::stateChanged, item, [&routing, item] {
         const QString elsewhere = routing.ElsewhereText();
-        item->setText(elsewhere.isEmpty()
-                          ? itemText
-                          : itemText + QStringLiteral(" (on, but %1; choose to put it back)").arg(elsewhere));
+        //: %1 says where the sound plays instead, as the sound settings have it
+        const QString onElsewhere =
+            tr("Play &sound through the transmitter (on, but %1; choose to put it back)");
+        item->setText(elsewhere.isEmpty() ? tr("Play &sound through the transmitter")
+                                          : onElsewhere.arg(elsewhere));
     });
     connect(
         &routing, &SoundRouting::cardNotFound, trayControl,
         [this] {
-            trayControl->Tell(
-                QStringLiteral("The transmitter's sound card was not found: the computer's sound "
-                               "keeps playing where it did."));
+            trayControl->Tell(tr("The transmitter's sound card was not found: the computer's sound "
+                                 "keeps playing where it did."));
         },
         Qt::SingleShotConnection);
     new LevelMeterLink(*this, panel->Readout(), routing);
@@ -225,6 +228,16 @@ void CTransmitterDlg::OnMinimize()
 void CTransmitterDlg::OnOK()
 {
     accept();
+}
+
+void CTransmitterDlg::showEvent(QShowEvent* event)
+{
+    CSkinnedDialog::showEvent(event);
+    if (shownOnce)
+        return;
+    shownOnce = true;
+    // Once the window is on the screen, so that the box opens over it.
+    QTimer::singleShot(0, this, [this] { ShowFavouritesNotice(*this, core.FavouritesLeftOutAtStart()); });
 }
 
 void CTransmitterDlg::keyPressEvent(QKeyEvent* event)

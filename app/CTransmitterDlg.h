@@ -71,6 +71,8 @@ protected:
     void OnTimer(int timerId) override;
     void OnMinimize() override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The first showing, also from the tray, tells what the start left out of Favourites.ini.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // "USB Data Write Error!" while it is shown: one at a time.
@@ -85,4 +87,5 @@ private:
     std::function<void()> teardown;
     bool startHidden = false;
     bool tornDown = false;
+    bool shownOnce = false;
 };

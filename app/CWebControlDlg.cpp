@@ -33,49 +33,54 @@ QPixmap QrPixmap(const QrCodeModules& modules)
 } // namespace
 
 CWebControlDlg::CWebControlDlg(WebControl& web, QWidget* parent)
-    : QDialog(parent), web(web), served(new QCheckBox(QStringLiteral("Serve the page"), this)),
-      network(new QCheckBox(QStringLiteral("Let other devices on the network reach it"), this)),
-      port(new QSpinBox(this)), address(new QLabel(this)), reach(new QLabel(this)),
-      letPhoneReach(new QPushButton(QStringLiteral("Let my phone reach it"), this)), qrCode(new QLabel(this)),
+    : QDialog(parent), web(web), served(new QCheckBox(tr("Serve the page"), this)),
+      network(new QCheckBox(tr("Let other devices on the network reach it"), this)), port(new QSpinBox(this)),
+      address(new QLabel(this)), reach(new QLabel(this)),
+      letPhoneReach(new QPushButton(tr("Let my phone reach it"), this)), qrCode(new QLabel(this)),
       otherAddresses(new QLabel(this)), problem(new QLabel(this))
 {
     setObjectName(QStringLiteral("webControl"));
-    setWindowTitle(QStringLiteral("Control from a phone"));
+    setWindowTitle(tr("Control from a phone"));
     served->setObjectName(QStringLiteral("webServed"));
     network->setObjectName(QStringLiteral("webNetwork"));
     port->setObjectName(QStringLiteral("webPort"));
     port->setRange(Property::WebPort.lowest, Property::WebPort.highest);
-    port->setAccessibleName(QStringLiteral("Port"));
+    //: The network port the page is served on
+    port->setAccessibleName(tr("Port"));
     address->setObjectName(QStringLiteral("webAddress"));
     address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    address->setAccessibleName(QStringLiteral("Address"));
+    //: The page's web address
+    address->setAccessibleName(tr("Address"));
     reach->setObjectName(QStringLiteral("webReach"));
     reach->setWordWrap(true);
     letPhoneReach->setObjectName(QStringLiteral("webLetPhoneReach"));
     letPhoneReach->setToolTip(
-        QStringLiteral("Anyone on the same network who has the code can then control the transmitter"));
+        tr("Anyone on the same network who has the code can then control the transmitter"));
     otherAddresses->setObjectName(QStringLiteral("webOtherAddresses"));
     otherAddresses->setWordWrap(true);
     otherAddresses->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     qrCode->setObjectName(QStringLiteral("webQrCode"));
-    qrCode->setAccessibleName(QStringLiteral("QR code of the address"));
+    qrCode->setAccessibleName(tr("QR code of the address"));
     problem->setObjectName(QStringLiteral("webProblem"));
     problem->setWordWrap(true);
-    auto* renew = new QPushButton(QStringLiteral("Renew the token"), this);
+    auto* renew = new QPushButton(tr("Renew the token"), this);
     renew->setObjectName(QStringLiteral("renewWebToken"));
-    renew->setToolTip(QStringLiteral("A new address: pages opened with the old one stop working"));
+    renew->setToolTip(tr("A new address: pages opened with the old one stop working"));
 
     auto* layout = new QFormLayout(this);
     layout->addRow(served);
     layout->addRow(network);
-    layout->addRow(QStringLiteral("Port:"), port);
-    layout->addRow(QStringLiteral("Address:"), address);
+    layout->addRow(tr("Port:"), port);
+    layout->addRow(tr("Address:"), address);
     layout->addRow(reach);
     layout->addRow(letPhoneReach);
     layout->addRow(qrCode);
     layout->addRow(otherAddresses);
     layout->addRow(renew);
     layout->addRow(problem);
+    // The window takes the size its words need, also when a longer explanation comes: a window's minimum
+    // size leaves out what wrapped lines need at its width, and the first size would keep them cut off.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(served, &QCheckBox::clicked, this, [this](bool on) { report(this->web.SetServed(on)); });
     connect(network, &QCheckBox::clicked, this, [this](bool on) { report(this->web.SetNetworkAllowed(on)); });
@@ -101,24 +106,24 @@ void CWebControlDlg::showState()
     port->setValue(web.Port());
     const QString url = web.Address();
     const bool loopback = QUrl(url).host() == QLatin1String("127.0.0.1");
-    address->setText(web.IsServed() ? url : QStringLiteral("The page is off."));
+    address->setText(web.IsServed() ? url : tr("The page is off."));
     letPhoneReach->setVisible(web.IsServed() && !web.IsNetworkAllowed());
     if (!web.IsServed())
         reach->clear();
     else if (!web.IsNetworkAllowed())
-        reach->setText(
-            QStringLiteral("Only this computer may open the page: a phone cannot reach this address. "
-                           "Once you let it, anyone on the same network who has the code can "
-                           "control the transmitter."));
+        reach->setText(tr("Only this computer may open the page: a phone cannot reach this address. "
+                          "Once you let it, anyone on the same network who has the code can "
+                          "control the transmitter."));
     else if (loopback)
-        reach->setText(QStringLiteral("This computer has no network a phone could share: connect it to the "
-                                      "phone's network (for example its Wi-Fi) first."));
+        reach->setText(tr("This computer has no network a phone could share: connect it to the "
+                          "phone's network (for example its Wi-Fi) first."));
     else
-        reach->setText(QStringLiteral("Scan the code with a phone on the same network as this computer."));
+        reach->setText(tr("Scan the code with a phone on the same network as this computer."));
     // A code for an address no phone can open would only mislead.
     qrCode->setPixmap(web.IsServed() && !loopback ? QrPixmap(web.AddressQrCode()) : QPixmap());
     const QStringList others = web.OtherAddresses();
-    otherAddresses->setText(others.isEmpty()
-                                ? QString()
-                                : QStringLiteral("Also reachable at: ") + others.join(QStringLiteral(", ")));
+    //: Between two addresses in a list
+    const QString separator = tr(", ");
+    otherAddresses->setText(others.isEmpty() ? QString()
+                                             : tr("Also reachable at: %1").arg(others.join(separator)));
 }

@@ -13,27 +13,24 @@
 QString TrayToolTip(const TransmitterCore& core, bool nothingPlaying)
 {
     const TransmitterState& state = core.State();
-    QString shown;
     switch (core.Connection()) {
     case TransmitterCore::ConnectionState::Absent:
-        shown = QStringLiteral("no transmitter");
-        break;
+        return TrayControl::tr("Tessaly — no transmitter");
     case TransmitterCore::ConnectionState::NoPermission:
-        shown = QStringLiteral("no permission for the transmitter");
-        break;
+        return TrayControl::tr("Tessaly — no permission for the transmitter");
     case TransmitterCore::ConnectionState::Connected:
-        if (!state.onAir)
-            shown = QStringLiteral("off air");
-        else if (state.muted)
-            shown = QStringLiteral("muted");
-        else
-            shown = QStringLiteral("on air, ") + CFrequencyReadout::FrequencyText(state.frequency) +
-                    (nothingPlaying ? QStringLiteral(", nothing playing") : QString());
-        if (!core.Delivered())
-            shown += QStringLiteral(" — the transmitter did not take the last change");
         break;
     }
-    return QStringLiteral("Tessaly — ") + shown;
+    const QString frequency = CFrequencyReadout::FrequencyText(state.frequency);
+    const QString shown = !state.onAir  ? TrayControl::tr("Tessaly — off air")
+                          : state.muted ? TrayControl::tr("Tessaly — muted")
+                          : nothingPlaying
+                              ? TrayControl::tr("Tessaly — on air, %1, nothing playing").arg(frequency)
+                              : TrayControl::tr("Tessaly — on air, %1").arg(frequency);
+    if (core.Delivered())
+        return shown;
+    //: %1 is the tip as it would be: the program's name and the transmitter's state
+    return TrayControl::tr("%1 — the transmitter did not take the last change").arg(shown);
 }
 
 TrayControl::TrayControl(TransmitterCore& core, CTrayIcon& trayIcon, QWidget& window, WindowActions actions)
@@ -50,6 +47,7 @@ void TrayControl::fillMenu()
         return;
     QMenu* menu = trayIcon.Menu();
     onAir = menu->addAction(QString(), &core, &TransmitterCore::ToggleOnAir);
+    //: The tray menu's item that silences what the transmitter sends
     mute = menu->addAction(tr("&Mute"));
     mute->setCheckable(true);
     connect(mute, &QAction::triggered, &core, [this](bool muted) {
@@ -69,7 +67,10 @@ void TrayControl::showMenuState()
     if (!onAir)
         return;
     // The item says what it does: go on air while off air, and back.
-    onAir->setText(core.State().onAir ? tr("&Off air") : tr("&On air"));
+    //: The tray menu's item while on air: choosing it goes off air
+    const QString goOffAir = tr("&Off air");
+    //: The tray menu's item while off air: choosing it goes on air
+    onAir->setText(core.State().onAir ? goOffAir : tr("&On air"));
     mute->setChecked(core.State().muted);
 }
 
@@ -93,10 +94,9 @@ void TrayControl::FollowHearing(SoundRouting& routing, HearingRun& hearingRun)
 
 void TrayControl::Tell(const QString& text)
 {
-    if (trayIcon.ShowMessage(QStringLiteral("Tessaly"), text))
+    if (trayIcon.ShowMessage(window.windowTitle(), text))
         return;
-    auto* note =
-        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tessaly"), text, QMessageBox::Ok, &window);
+    auto* note = new QMessageBox(QMessageBox::NoIcon, window.windowTitle(), text, QMessageBox::Ok, &window);
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setWindowModality(Qt::NonModal);
     note->show();

@@ -15,11 +15,6 @@ namespace {
 constexpr char favouriteKeys[] = "1234567890BC";
 static_assert(sizeof favouriteKeys - 1 >= FavouritesMaximum);
 
-QString Text(const char* text)
-{
-    return QCoreApplication::translate("UnattendedMenu", text);
-}
-
 void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
                     const std::function<void(const QString&)>& tell)
 {
@@ -41,20 +36,23 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
         favouritesMenu.addSeparator();
     const std::int32_t current = state.frequency;
     const bool isFavourite = std::find(favourites.begin(), favourites.end(), current) != favourites.end();
-    QAction* add = favouritesMenu.addAction(
-        Text("&Add %1").arg(CFrequencyReadout::FrequencyText(current)), &core, [&core, current, tell] {
-            QString notStored;
-            if (core.AddFavourite(current, &notStored) == FavouriteAnswer::NotStored)
-                tell(notStored);
-        });
+    const QString currentText = CFrequencyReadout::FrequencyText(current);
+    //: %1 is the frequency in use, such as 88.10 MHz
+    const QString addText = QCoreApplication::translate("UnattendedMenu", "&Add %1").arg(currentText);
+    QAction* add = favouritesMenu.addAction(addText, &core, [&core, current, tell] {
+        QString notStored;
+        if (core.AddFavourite(current, &notStored) == FavouriteAnswer::NotStored)
+            tell(notStored);
+    });
     add->setEnabled(!isFavourite && favourites.size() < FavouritesMaximum &&
                     Tunable(current, state.optionFlags));
-    QAction* remove = favouritesMenu.addAction(
-        Text("&Remove %1").arg(CFrequencyReadout::FrequencyText(current)), &core, [&core, current, tell] {
-            QString notStored;
-            if (core.RemoveFavourite(current, &notStored) == FavouriteAnswer::NotStored)
-                tell(notStored);
-        });
+    //: %1 is the frequency in use, such as 88.10 MHz
+    const QString removeText = QCoreApplication::translate("UnattendedMenu", "&Remove %1").arg(currentText);
+    QAction* remove = favouritesMenu.addAction(removeText, &core, [&core, current, tell] {
+        QString notStored;
+        if (core.RemoveFavourite(current, &notStored) == FavouriteAnswer::NotStored)
+            tell(notStored);
+    });
     remove->setEnabled(isFavourite);
 }
 
@@ -62,14 +60,15 @@ void FillFavourites(QMenu& favouritesMenu, TransmitterCore& core,
 
 void AddUnattendedItems(QMenu& menu, TransmitterCore& core, std::function<void(const QString&)> tell)
 {
-    QMenu* favouritesMenu = menu.addMenu(Text("&Favourite frequencies"));
+    QMenu* favouritesMenu =
+        menu.addMenu(QCoreApplication::translate("UnattendedMenu", "&Favourite frequencies"));
     QObject::connect(favouritesMenu, &QMenu::aboutToShow, favouritesMenu,
                      [favouritesMenu, &core, tell] { FillFavourites(*favouritesMenu, core, tell); });
 
-    AddStoredChoice(menu, Text("&Go on air at start"), core, &TransmitterCore::OnAirAtStart,
-                    &TransmitterCore::SetOnAirAtStart, tell);
-    AddStoredChoice(menu, Text("Start at &login"), core, &TransmitterCore::StartsAtLogin,
-                    &TransmitterCore::SetStartAtLogin, tell);
+    AddStoredChoice(menu, QCoreApplication::translate("UnattendedMenu", "&Go on air at start"), core,
+                    &TransmitterCore::OnAirAtStart, &TransmitterCore::SetOnAirAtStart, tell);
+    AddStoredChoice(menu, QCoreApplication::translate("UnattendedMenu", "Start at &login"), core,
+                    &TransmitterCore::StartsAtLogin, &TransmitterCore::SetStartAtLogin, tell);
 }
 
 QAction* AddStoredChoice(QMenu& menu, const QString& text, TransmitterCore& core,

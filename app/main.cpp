@@ -36,8 +36,14 @@ int main(int argc, char* argv[])
     }
     if (!displayUsable) {
         busProbe.KeepBusIfItAnswers(); // not left to the end of the process, half asked
-        qCWarning(appLog, "no display to show the window on (DISPLAY or WAYLAND_DISPLAY cannot be opened); "
-                          "'tessaly --headless' runs without one");
+        // An application object without a display, for the user's language alone.
+        QCoreApplication application(argc, argv);
+        Translations::Install(application);
+        qCWarning(
+            appLog, "%s",
+            qUtf8Printable(QCoreApplication::translate(
+                "main", "no display to show the window on (DISPLAY or WAYLAND_DISPLAY cannot be opened); "
+                        "'tessaly --headless' runs without one")));
         return 2;
     }
 

@@ -3,6 +3,16 @@
 #include "state/TransmitterValues.h"
 
 #include <algorithm>
+#include <set>
+
+namespace {
+
+bool TunableInEitherBand(std::int32_t frequency)
+{
+    return Tunable(frequency, 0) || Tunable(frequency, LowBandFlag);
+}
+
+} // namespace
 
 bool Tunable(std::int32_t frequency, std::int32_t optionFlags)
 {
@@ -12,9 +22,7 @@ bool Tunable(std::int32_t frequency, std::int32_t optionFlags)
 
 std::vector<std::int32_t> KeptFavourites(std::vector<std::int32_t> frequencies)
 {
-    std::erase_if(frequencies, [](std::int32_t frequency) {
-        return !Tunable(frequency, 0) && !Tunable(frequency, LowBandFlag);
-    });
+    std::erase_if(frequencies, [](std::int32_t frequency) { return !TunableInEitherBand(frequency); });
     std::sort(frequencies.begin(), frequencies.end());
     frequencies.erase(std::unique(frequencies.begin(), frequencies.end()), frequencies.end());
     if (frequencies.size() > FavouritesMaximum)
@@ -42,4 +50,21 @@ FavouriteAnswer RemoveFrom(std::vector<std::int32_t>& favourites, std::int32_t f
         return FavouriteAnswer::NotFavourite;
     favourites.erase(place);
     return FavouriteAnswer::Done;
+}
+
+std::vector<LeftOutLine> LeftOutLines(const std::vector<FavouritesLine>& lines,
+                                      const std::vector<std::int32_t>& kept)
+{
+    std::vector<LeftOutLine> leftOut;
+    std::set<std::int32_t> seen;
+    for (const FavouritesLine& line : lines) {
+        using enum LeftOutLine::Why;
+        if (!line.frequency || !TunableInEitherBand(*line.frequency))
+            leftOut.push_back({line.number, line.text, NotTunable});
+        else if (!seen.insert(*line.frequency).second)
+            leftOut.push_back({line.number, line.text, Repeated});
+        else if (!std::binary_search(kept.begin(), kept.end(), *line.frequency))
+            leftOut.push_back({line.number, line.text, BeyondMaximum});
+    }
+    return leftOut;
 }

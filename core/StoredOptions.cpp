@@ -1,6 +1,5 @@
 #include "core/StoredOptions.h"
 
-#include "core/Favourites.h"
 #include "state/AutostartEntry.h"
 #include "state/SmallTextFile.h"
 #include "state/StartOnAirFile.h"
@@ -14,6 +13,8 @@ void StoredOptions::Load(const QString& settingsFile)
     favouritesFile = ReadFavouritesFile(favouritesPath);
     const std::vector<std::int32_t>& storedFavourites = favouritesFile.frequencies;
     favourites = KeptFavourites(storedFavourites);
+    leftOutAtStart = {favouritesPath, LeftOutLines(FavouritesLines(favouritesFile), favourites),
+                      !favouritesFile.whole};
     // What the rules leave out stays in the file until the favourites change, and then in a copy of it.
     if (favourites.size() < storedFavourites.size())
         ComplainAboutFile(

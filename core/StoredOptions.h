@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Favourites.h"
 #include "state/FavouritesFile.h"
 
 #include <cstdint>
@@ -18,6 +19,8 @@ public:
     bool StartsAtLogin() const { return startAtLogin; }
     // Ascending, in units of 10 kHz.
     const std::vector<std::int32_t>& Favourites() const { return favourites; }
+    // What Load left out of Favourites.ini.
+    const FavouritesLeftOut& FavouritesLeftOutAtStart() const { return leftOutAtStart; }
 
     // Each stores the change and makes it: empty when done, else why it could not be stored, and nothing
     // changed.
@@ -28,6 +31,7 @@ public:
 private:
     std::vector<std::int32_t> favourites;
     FavouritesText favouritesFile; // as last read or written, so that a rewrite keeps what the user wrote
+    FavouritesLeftOut leftOutAtStart;
     bool onAirAtStart = false;
     bool startAtLogin = false;
 };

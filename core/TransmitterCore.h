@@ -104,6 +104,11 @@ public:
     // cannot be stored is NotStored and not made, and notStored says why: in the user's language as a
     // QString, for the bus as PersonText.
     const std::vector<std::int32_t>& Favourites() const { return storedOptions.Favourites(); }
+    // The lines of Favourites.ini the start left out, and why: the window tells them once.
+    const FavouritesLeftOut& FavouritesLeftOutAtStart() const
+    {
+        return storedOptions.FavouritesLeftOutAtStart();
+    }
     FavouriteAnswer AddFavourite(std::int32_t frequency, QString* notStored = nullptr);
     FavouriteAnswer RemoveFavourite(std::int32_t frequency, QString* notStored = nullptr);
     FavouriteAnswer AddFavourite(std::int32_t frequency, PersonText& notStored);

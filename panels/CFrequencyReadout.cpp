@@ -1,5 +1,7 @@
 #include "panels/CFrequencyReadout.h"
 
+#include "panels/DisplayWords.h"
+#include "panels/FrequencyEntry.h"
 #include "panels/LevelMeter.h"
 #include "res/Resources.h"
 #include "state/Frequency.h"
@@ -15,9 +17,14 @@ namespace {
 constexpr int rowY = 132;
 constexpr int pointImage = 206;
 constexpr int unitImage = 195;
-constexpr int noTransmitterImage = 223;
-constexpr int noPermissionImage = 224;
-constexpr int ruleHintImage = 225;
+//: On the display above the frequency, in capitals where the language has them; keep it short
+constexpr DisplayWords noTransmitterWords{223, QT_TRANSLATE_NOOP("CFrequencyReadout", "NO TRANSMITTER"),
+                                          true};
+//: On the display above the frequency, in capitals where the language has them; keep it short
+constexpr DisplayWords noPermissionWords{224, QT_TRANSLATE_NOOP("CFrequencyReadout", "NO PERMISSION"), true};
+//: On the display below the frequency: the fix for NO PERMISSION; keep it short
+constexpr DisplayWords ruleHintWords{
+    225, QT_TRANSLATE_NOOP("CFrequencyReadout", "install 70-tessaly.rules, then replug"), false};
 // The notice stands above the digit row, the hint below it.
 constexpr int noticeY = 104;
 constexpr int hintY = 198;
@@ -90,7 +97,8 @@ private:
 
 QString CFrequencyReadout::FrequencyText(std::int32_t value)
 {
-    return Frequency::FromUnits(Shown(value)).MegahertzText() + QStringLiteral(" MHz");
+    //: A frequency: %1 is its number in MHz, with two decimals
+    return tr("%1 MHz").arg(Frequency::FromUnits(Shown(value)).MegahertzText(QLocale()));
 }
 
 std::array<int, 5> CFrequencyReadout::DigitsOf(std::int32_t value)
@@ -153,12 +161,10 @@ void CFrequencyReadout::ShowConnection(TransmitterCore::ConnectionState shownCon
     using enum TransmitterCore::ConnectionState;
     connection = shownConnection;
     if (connection != Connected) {
-        notice->setPixmap(LoadBitmap(connection == NoPermission ? noPermissionImage : noTransmitterImage));
-        hint->setPixmap(LoadBitmap(ruleHintImage));
-        for (const auto& [picture, y] : {std::pair{notice, noticeY}, std::pair{hint, hintY}}) {
-            picture->resize(picture->sizeHint());
+        ShowDisplayWords(*notice, connection == NoPermission ? noPermissionWords : noTransmitterWords);
+        ShowDisplayWords(*hint, ruleHintWords);
+        for (const auto& [picture, y] : {std::pair{notice, noticeY}, std::pair{hint, hintY}})
             picture->move(displayArea.center().x() + 1 - picture->width() / 2, y);
-        }
     }
     notice->setVisible(connection != Connected);
     hint->setVisible(connection == NoPermission);
@@ -178,24 +184,25 @@ void CFrequencyReadout::showState()
 {
     using enum TransmitterCore::ConnectionState;
     switch (connection) {
-    case Connected:
-        SetAccessibleText(display, onAir ? FrequencyText(value) : QStringLiteral("Off air"),
+    case Connected: {
+        //: %1 is the time of day
+        const QString notTaken = tr("The transmitter did not take the last change (write failed at %1).");
+        SetAccessibleText(display, onAir ? FrequencyText(value) : tr("Off air"),
                           delivered ? QString()
-                                    : QStringLiteral("The transmitter did not take the last change (write "
-                                                     "failed at %1).")
-                                          .arg(failedAt.toString(QStringLiteral("hh:mm:ss"))));
+                                    : notTaken.arg(failedAt.toString(QStringLiteral("hh:mm:ss"))));
         break;
-    case Absent:
-        SetAccessibleText(display, QStringLiteral("No transmitter"),
-                          QStringLiteral("Plug the transmitter in; %1 goes out once it is connected.")
-                              .arg(FrequencyText(value)));
+    }
+    case Absent: {
+        //: %1 is a frequency, such as 88.10 MHz
+        const QString plugIn = tr("Plug the transmitter in; %1 goes out once it is connected.");
+        SetAccessibleText(display, tr("No transmitter"), plugIn.arg(FrequencyText(value)));
         break;
+    }
     case NoPermission:
-        SetAccessibleText(
-            display, QStringLiteral("No permission for the transmitter"),
-            QStringLiteral("The transmitter is plugged in, but this user may not use it. Install "
-                           "the udev rule 70-tessaly.rules into /usr/lib/udev/rules.d/ (the "
-                           "package does), then unplug the transmitter and plug it in again."));
+        SetAccessibleText(display, tr("No permission for the transmitter"),
+                          tr("The transmitter is plugged in, but this user may not use it. Install "
+                             "the udev rule 70-tessaly.rules into /usr/lib/udev/rules.d/ (the "
+                             "package does), then unplug the transmitter and plug it in again."));
         break;
     }
     showDigits();
@@ -249,7 +256,7 @@ void CFrequencyReadout::HideLevel()
 
 void CFrequencyReadout::ShowEntry(const QString& entry)
 {
-    const qsizetype pointAt = entry.indexOf(QLatin1Char('.'));
+    const qsizetype pointAt = EntryPointAt(entry);
     const QString whole = pointAt < 0 ? entry : entry.left(pointAt);
     const QString fraction = pointAt < 0 ? QString() : entry.mid(pointAt + 1);
     // Laid out as a frequency on air with as many whole digits, then only the typed places shown, bright.
@@ -273,5 +280,6 @@ void CFrequencyReadout::ShowEntry(const QString& entry)
         if (i < fraction.size())
             fractionPlaces[i]->setPixmap(digitPictures[0][fraction[i].digitValue()]);
     }
-    SetAccessibleText(display, QStringLiteral("Entry ") + entry, {});
+    //: What a screen reader says while a frequency is typed: %1 is what was typed so far, such as 88.1
+    SetAccessibleText(display, tr("Entry %1").arg(entry), {});
 }

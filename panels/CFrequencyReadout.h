@@ -52,8 +52,9 @@ public:
     void ShowConnection(TransmitterCore::ConnectionState connection);
     // Whether the transmitter took what is shown: dimmed, and said so to assistive tools, while it did not.
     void ShowDelivered(bool delivered, const QTime& failedAt);
-    // Shows a frequency being typed, on air or not: up to three digits, a point and up to two digits, each
-    // where the digits of a frequency stand ("88." as 88.__ MHz); assistive tools read "Entry 88.".
+    // Shows a frequency being typed, on air or not: up to three digits, a point (or comma) and up to two
+    // digits, each where the digits of a frequency stand ("88." as 88.__ MHz); assistive tools read
+    // "Entry 88.".
     void ShowEntry(const QString& entry);
     // Shows the level meter with peakDbfs (-inf or a value <= 0); redrawn only when a segment changes.
     void ShowLevel(double peakDbfs);

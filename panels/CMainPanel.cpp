@@ -13,6 +13,7 @@
 #include "state/Power.h"
 #include "state/TransmitterValues.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -81,7 +82,8 @@ void CMainPanel::SetUpSliderAndReadout()
     paSlider->SetPos(core.State().paLevel);
     paSlider->move(325, 237);
     // Assistive tools read PA-VALUE as the power the device gets.
-    paSlider->setAccessibleName(QStringLiteral("PA-VALUE"));
+    //: The transmit power, as the slider's label reads
+    paSlider->setAccessibleName(tr("PA-VALUE"));
     paSlider->SetShownOffset(PaLevelOffset);
     readout->SetUp();
 }
@@ -104,8 +106,8 @@ void CMainPanel::SetUpButtons()
     for (const auto& [button, looks] : hover.All()) {
         button->LoadBitmaps(looks.off.normal, looks.off.pressed);
         button->SizeToContent();
-        button->setToolTip(QString::fromLatin1(looks.tip));
-        button->setAccessibleName(QString::fromLatin1(looks.name));
+        button->setToolTip(QCoreApplication::translate("PanelButtons", looks.tip));
+        button->setAccessibleName(QCoreApplication::translate("PanelButtons", looks.name));
     }
     // The two toggles show their on/off state to assistive tools.
     stopPlay->setCheckable(true);

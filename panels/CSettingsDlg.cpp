@@ -19,6 +19,8 @@ namespace {
 
 // The body colour of skin 207.
 constexpr QColor SKIN_BODY_COLOUR(206, 210, 214);
+// Between a radio button and its box's right edge, as the widest English one leaves.
+constexpr int RADIO_RIGHT_MARGIN = 8;
 
 QString TipText(int value)
 {
@@ -31,7 +33,7 @@ CSettingsDlg::CSettingsDlg(TransmitterCore& core, QWidget* parent)
     : CSkinnedDialog(settingsWindowFrame, parent), core(core), backgroundBrush(SKIN_BODY_COLOUR)
 {
     setObjectName(QStringLiteral("129"));
-    setWindowTitle(QString::fromUtf8(settingsWindowFrame.title));
+    setWindowTitle(QCoreApplication::translate("SkinFrame", settingsWindowFrame.title));
     // Modal to the main window only: the tray icon must still reach the main window.
     setWindowModality(Qt::WindowModal);
 
@@ -39,12 +41,14 @@ CSettingsDlg::CSettingsDlg(TransmitterCore& core, QWidget* parent)
 
     txGainSlider = new CSkinSlider(SETTINGS_TX_GAIN_SLIDER_ID, this);
     txGainSlider->setFocusPolicy(Qt::StrongFocus);
-    txGainSlider->setAccessibleName(QStringLiteral("TX-GAIN"));
+    //: The transmitter's input gain, as the slider's label reads
+    txGainSlider->setAccessibleName(tr("TX-GAIN"));
     connect(txGainSlider, &CSkinSlider::sliderChanged, this, &CSettingsDlg::OnTxGainChanged);
 
     doneButton = new CBitmapButton(this);
     doneButton->setObjectName(QString::number(SETTINGS_DONE_ID));
-    doneButton->setText(QStringLiteral("DONE"));
+    //: The button that closes the settings window
+    doneButton->setText(tr("DONE"));
     doneButton->move(SETTINGS_DONE_POSITION);
     connect(doneButton, &QAbstractButton::clicked, this, &QDialog::accept);
 
@@ -75,7 +79,7 @@ void CSettingsDlg::createRadioGroups()
 {
     // The boxes go first so that they lie beneath the radio buttons they frame.
     for (const SettingsRadioGroup& group : settingsRadioGroups) {
-        auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
+        auto* box = new QGroupBox(QCoreApplication::translate("SettingsWindow", group.title), this);
         box->setObjectName(QString::number(group.groupBoxId));
         box->setGeometry(group.box);
         QPalette palette = box->palette();
@@ -88,9 +92,13 @@ void CSettingsDlg::createRadioGroups()
         radioGroups[group] = new QButtonGroup(this);
         for (int index = 0; index < settingsRadioGroups[group].radioCount; ++index) {
             const SettingsRadio& values = settingsRadioGroups[group].radios[index];
-            auto* radio = new QRadioButton(QString::fromUtf8(values.text), this);
+            auto* radio = new QRadioButton(QCoreApplication::translate("SettingsWindow", values.text), this);
             radio->setObjectName(QString::number(values.id));
-            radio->setGeometry(values.rect);
+            // Each reaches to its box's inner edge: room for words longer than the English ones, which
+            // look the same, drawn from the left.
+            QRect rect = values.rect;
+            rect.setRight(settingsRadioGroups[group].box.right() - RADIO_RIGHT_MARGIN);
+            radio->setGeometry(rect);
             radioGroups[group]->addButton(radio, index);
         }
     }

@@ -3,9 +3,11 @@
 #include "core/TransmitterCore.h"
 #include "panels/CFrequencyReadout.h"
 #include "panels/FrequencyEntry.h"
+#include "state/Frequency.h"
 #include "state/TransmitterValues.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QToolTip>
 #include <QWidget>
 
@@ -51,7 +53,7 @@ bool CTypedEntry::TakeKey(QObject* receiver, QEvent* event)
         return true;
     }
     const QString text = key->text();
-    if (text.size() != 1 || !QStringLiteral("0123456789.").contains(text[0]))
+    if (text.size() != 1 || !QStringLiteral("0123456789.,").contains(text[0]))
         return false;
     // A key that cannot continue a frequency is taken and ignored, so it does nothing else either.
     if (CanBecomeFrequency(entry + text)) {
@@ -72,12 +74,13 @@ void CTypedEntry::enter()
     if (tuned)
         return;
     const BandLimits band = BandOf(core.State().optionFlags);
-    QToolTip::showText(window->mapToGlobal(hintPlace),
-                       QStringLiteral("%1: only %2 to %3 in 0.05 MHz steps")
-                           .arg(CFrequencyReadout::FrequencyText(frequency),
-                                CFrequencyReadout::FrequencyText(band.lower),
-                                CFrequencyReadout::FrequencyText(band.upper)),
-                       window);
+    //: %1 is the frequency typed, %2 and %3 the band's ends, %4 the step in MHz, such as 0.05
+    const QString hint =
+        tr("%1: only %2 to %3 in %4 MHz steps")
+            .arg(CFrequencyReadout::FrequencyText(frequency), CFrequencyReadout::FrequencyText(band.lower),
+                 CFrequencyReadout::FrequencyText(band.upper),
+                 Frequency::FromUnits(FrequencyGrid).MegahertzText(QLocale()));
+    QToolTip::showText(window->mapToGlobal(hintPlace), hint, window);
 }
 
 void CTypedEntry::end()

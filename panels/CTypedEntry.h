@@ -9,9 +9,9 @@ class QEvent;
 class QWidget;
 class TransmitterCore;
 
-// A frequency typed on the main window: digits and a point show in the read-out as they come, Enter tunes
-// to it as a step does, Escape or a pause of three seconds abandons it. A frequency off the grid or
-// outside the band in use is refused with a hint by the read-out, and nothing is sent. While an entry is
+// A frequency typed on the main window: digits and a point (or a comma) show in the read-out as they come,
+// Enter tunes to it as a step does, Escape or a pause of three seconds abandons it. A frequency off the grid
+// or outside the band in use is refused with a hint by the read-out, and nothing is sent. While an entry is
 // being typed, Enter and Escape are its own; otherwise they keep their meaning for the window.
 class CTypedEntry final : public QObject
 {

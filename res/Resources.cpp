@@ -1,5 +1,6 @@
 #include "res/Resources.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -144,7 +145,7 @@ QString LoadResString(int id)
 {
     switch (id) {
     case 101:
-        return QStringLiteral("&About Corvane...");
+        return QCoreApplication::translate("Resources", "&About Corvane...");
     default:
         return {};
     }

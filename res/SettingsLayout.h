@@ -3,10 +3,12 @@
 #include <array>
 #include <QPoint>
 #include <QRect>
+#include <QtGlobal>
 
 // The settings window's own controls on skin 207, in client pixels. The template's dialog units are
 // doubled, which lays every control on the skin's plain body (x 8 to 466, y 34 to 289); the frame's
-// controls (emblem, title, caption buttons) are placed by the frame.
+// controls (emblem, title, caption buttons) are placed by the frame. The words are translated where shown,
+// in the context "SettingsWindow".
 
 struct SettingsRadio
 {
@@ -34,29 +36,31 @@ inline constexpr int SETTINGS_DE_EMPHASIS_GROUP = 3;
 // Groups in dialog order. De-emphasis comes last and lists 1018 before 1017: 1018 is index 0.
 inline constexpr std::array<SettingsRadioGroup, 4> settingsRadioGroups{{
     {1021,
-     "Stereo/Mono",
+     QT_TRANSLATE_NOOP("SettingsWindow", "Stereo/Mono"),
      QRect(32, 38, 136, 90),
      2,
-     {{{1013, "Stereo", QRect(48, 64, 74, 20)}, {1014, "Mono", QRect(48, 94, 68, 20)}}}},
+     {{{1013, QT_TRANSLATE_NOOP("SettingsWindow", "Stereo"), QRect(48, 64, 74, 20)},
+       {1014, QT_TRANSLATE_NOOP("SettingsWindow", "Mono"), QRect(48, 94, 68, 20)}}}},
     {1022,
-     "Band",
+     QT_TRANSLATE_NOOP("SettingsWindow", "Band"),
      QRect(202, 38, 258, 90),
      2,
-     {{{1015, "87.5 - 108MHz(USA,Europe)", QRect(228, 64, 212, 20)},
-       {1016, "76 - 90MHz(Japan)", QRect(228, 94, 154, 20)}}}},
+     {{{1015, QT_TRANSLATE_NOOP("SettingsWindow", "87.5 - 108MHz(USA,Europe)"), QRect(228, 64, 212, 20)},
+       {1016, QT_TRANSLATE_NOOP("SettingsWindow", "76 - 90MHz(Japan)"), QRect(228, 94, 154, 20)}}}},
     {1024,
-     "Spacing",
+     //: The tuning step: how far apart the frequencies an arrow steps to are
+     QT_TRANSLATE_NOOP("SettingsWindow", "Spacing"),
      QRect(256, 136, 204, 118),
      3,
-     {{{1019, "200KHz(USA)", QRect(272, 162, 118, 20)},
-       {1020, "100KHz(Europe,Japan)", QRect(272, 192, 180, 20)},
-       {1025, "50KHz", QRect(272, 222, 76, 20)}}}},
+     {{{1019, QT_TRANSLATE_NOOP("SettingsWindow", "200KHz(USA)"), QRect(272, 162, 118, 20)},
+       {1020, QT_TRANSLATE_NOOP("SettingsWindow", "100KHz(Europe,Japan)"), QRect(272, 192, 180, 20)},
+       {1025, QT_TRANSLATE_NOOP("SettingsWindow", "50KHz"), QRect(272, 222, 76, 20)}}}},
     {1023,
-     "De-emphasis",
+     QT_TRANSLATE_NOOP("SettingsWindow", "De-emphasis"),
      QRect(32, 136, 206, 90),
      2,
-     {{{1018, "50us(Europe,Australia)", QRect(48, 162, 180, 20)},
-       {1017, "75us(USB,Japan)", QRect(48, 192, 144, 20)}}}},
+     {{{1018, QT_TRANSLATE_NOOP("SettingsWindow", "50us(Europe,Australia)"), QRect(48, 162, 180, 20)},
+       {1017, QT_TRANSLATE_NOOP("SettingsWindow", "75us(USB,Japan)"), QRect(48, 192, 144, 20)}}}},
 }};
 
 inline constexpr int SETTINGS_TX_GAIN_SLIDER_ID = 1012;

@@ -11,15 +11,16 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("100"));
     // Modal to the main window only: the tray icon must still reach the main window.
     setWindowModality(Qt::WindowModal);
-    setWindowTitle(QStringLiteral("About Corvane"));
+    setWindowTitle(tr("About Corvane"));
     const QIcon icon = LoadAppIcon(128);
     setWindowIcon(icon);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(icon.pixmap(32, 32));
-    auto* version = new QLabel(QStringLiteral("Corvane Beta 1.1.1"), this);
+    //: The program's name and version
+    auto* version = new QLabel(tr("Corvane Beta 1.1.1"), this);
     version->setTextFormat(Qt::PlainText);
-    auto* notice = new QLabel(QStringLiteral("Sends your computer's sound to a nearby FM radio."), this);
+    auto* notice = new QLabel(tr("Sends your computer's sound to a nearby FM radio."), this);
     notice->setTextFormat(Qt::PlainText);
     // Where a person looks for the window's keys, as no menu and no control shows them.
     auto* keys = new QLabel(tr("Keys:\n"
@@ -31,7 +32,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
                                "Enter, Escape: close the window"),
                             this);
     keys->setTextFormat(Qt::PlainText);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

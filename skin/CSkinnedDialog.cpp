@@ -103,7 +103,7 @@ void CSkinnedDialog::SetUpTitle()
 {
     title->setPixmap(LoadTitle(frame.skinId));
     title->resize(title->pixmap().deviceIndependentSize().toSize());
-    title->setAccessibleName(QString::fromUtf8(frame.title));
+    title->setAccessibleName(QCoreApplication::translate("SkinFrame", frame.title));
     title->move(TITLE_POSITION);
 }
 
@@ -125,8 +125,8 @@ void CSkinnedDialog::SetUpCaptionButtons()
         captionButtons[i]->LoadBitmaps(values.normalImage, values.pressedImage);
         captionButtons[i]->SizeToContent();
         if (values.toolTip)
-            captionButtons[i]->setToolTip(QString::fromUtf8(values.toolTip));
-        captionButtons[i]->setAccessibleName(QString::fromUtf8(values.name));
+            captionButtons[i]->setToolTip(QCoreApplication::translate("SkinFrame", values.toolTip));
+        captionButtons[i]->setAccessibleName(QCoreApplication::translate("SkinFrame", values.name));
     }
 }
 

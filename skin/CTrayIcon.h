@@ -54,7 +54,8 @@ private:
     QMenu menu;
     QSystemTrayIcon* icon = nullptr;
     TrayStartWatch* trayStartWatch = nullptr;
-    QString tip = QStringLiteral("Tessaly");
+    //: The program's name, the tray icon's tip until it has the transmitter's state
+    QString tip = tr("Tessaly");
     Picture picture = Picture::Plain;
     bool added = false;
 };

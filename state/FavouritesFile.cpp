@@ -94,6 +94,21 @@ FavouritesText ParseFavourites(const QByteArray& bytes)
     return text;
 }
 
+std::vector<FavouritesLine> FavouritesLines(const FavouritesText& text)
+{
+    std::vector<FavouritesLine> read;
+    int number = 0;
+    for (const QByteArray& line : linesOf(readPart(text.bytes))) {
+        ++number;
+        const Line kind = classify(line);
+        if (kind.kind == LineKind::Frequency)
+            read.push_back({number, line, kind.frequency});
+        else if (kind.kind == LineKind::NotUnderstood)
+            read.push_back({number, line, std::nullopt});
+    }
+    return read;
+}
+
 FavouritesText ReadFavouritesFile(const QString& path)
 {
     const SmallTextFile file = ReadSmallTextFile(path, readLimit + 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <QByteArray>
 #include <QString>
 #include <vector>
@@ -21,6 +22,17 @@ struct FavouritesText
 // line on stderr.
 FavouritesText ReadFavouritesFile(const QString& path);
 FavouritesText ParseFavourites(const QByteArray& bytes);
+
+// A line of the file that is no comment and not blank: its number, from 1, as written, and the frequency it
+// names in units of 10 kHz; none when it is no frequency in kHz.
+struct FavouritesLine
+{
+    int number = 0;
+    QByteArray text;
+    std::optional<std::int32_t> frequency;
+};
+// Those lines of what is read of the file, in order: they say which lines gave no favourite.
+std::vector<FavouritesLine> FavouritesLines(const FavouritesText& text);
 
 // The file's text with kept in the place of before: comments and blank lines stay where they stand, each
 // kept frequency's line stays as written (its note included), the lines of frequencies removed from before

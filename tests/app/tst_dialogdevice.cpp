@@ -236,6 +236,8 @@ private slots:
         QTRY_COMPARE(openMessages(), 1);
         auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QCOMPARE(message->text(), QStringLiteral("USB Data Write Error!"));
+        QVERIFY2(message->informativeText().contains("unplug it and plug it in again"),
+                 qPrintable(message->informativeText()));
         QCOMPARE(message->buttons().size(), 1);
         message->button(QMessageBox::Ok)->click();
         dialog.ToggleOnAir(); // the next failure after the dismissal is shown again

@@ -1,3 +1,4 @@
+#include "app/CWebControlDlg.h"
 #include "app/UnattendedMenu.h"
 #include "app/WindowPlace.h"
 #include "app/WindowRun.h"
@@ -10,7 +11,12 @@
 #include "state/FavouritesFile.h"
 #include "state/SettingsFile.h"
 #include "state/StartOnAirFile.h"
+#include "web/WebControl.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTcpServer>
 #include <QtTest>
 
 class TestTransmitterDlg : public QObject
@@ -23,7 +29,9 @@ private slots:
     void init() { cleanup(); }
     void cleanup()
     {
-        for (const QString& file : {path(), FavouritesPath(path()), StartOnAirPath(path())})
+        const QDir beside = QFileInfo(path()).dir();
+        for (const QString& file : {path(), FavouritesPath(path()), StartOnAirPath(path()),
+                                    beside.filePath("Web.ini"), beside.filePath("WebToken")})
             QFile::remove(file);
     }
 
@@ -102,6 +110,71 @@ private slots:
             }
         }
         QCOMPARE(menus.size(), 3u);
+    }
+
+    // What the start left out of Favourites.ini is told once, in a box over the window that blocks nothing:
+    // each line by its number and its text as written (a long one shortened), the first few of many.
+    void leftOutFavouritesAreToldOnce()
+    {
+        const QByteArray longLine(4000, '7');
+        const int notUnderstood = 30;
+        QFile file(FavouritesPath(path()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("88100\nabc <b>\n88100\n" + longLine + '\n' + QByteArray("x\n").repeated(notUnderstood));
+        file.close();
+        WindowRun run;
+        CTransmitterDlg& dialog = run.dialog;
+        dialog.OnInitDialog();
+        dialog.show();
+        QMessageBox* notice = nullptr;
+        QTRY_VERIFY((notice = dialog.findChild<QMessageBox*>()));
+        QVERIFY(notice->isVisible() && !notice->isModal());
+        const QString text = notice->text();
+        QVERIFY2(text.contains(FavouritesPath(path())) && text.contains("Line 2, “abc <b>”") &&
+                     text.contains("Line 3, “88100”") && text.contains("Line 4, “777"),
+                 qPrintable(text));
+        QCOMPARE(notice->textFormat(), Qt::PlainText); // the file's "<b>" is no markup
+        QVERIFY(text.size() < longLine.size() / 4);
+        const int named = int(text.count("Line "));
+        QVERIFY(named < notUnderstood);
+        QVERIFY2(text.contains(QStringLiteral("…and %1 more").arg(notUnderstood + 3 - named)),
+                 qPrintable(text));
+        dialog.hide();
+        dialog.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(dialog.findChildren<QMessageBox*>().size(), 1);
+    }
+
+    // The web page's window fits its words whatever its state says, also an explanation that comes while it
+    // is open: each wrapped text has the height its lines need at its width.
+    void webControlFitsItsWords()
+    {
+        WindowRun run;
+        WebControl& web = run.session.Web();
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        QCOMPARE(web.SetPort(probe.serverPort()), QString());
+        probe.close();
+        CWebControlDlg window(web, &run.dialog);
+        const auto unfit = [&window] {
+            QStringList cut;
+            for (const QLabel* label : window.findChildren<QLabel*>()) {
+                if (label->isVisible() && label->wordWrap() &&
+                    label->height() < label->heightForWidth(label->width()))
+                    cut.append(label->text());
+            }
+            return cut.join('|');
+        };
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(unfit(), QString());
+        // As a first use goes: the page switched on, the phone let in and out again, the page off.
+        for (const char* box : {"webServed", "webNetwork", "webNetwork", "webServed"}) {
+            window.findChild<QCheckBox*>(box)->click();
+            QCoreApplication::processEvents();
+            QCOMPARE(unfit(), QString());
+        }
+        QVERIFY(!web.IsServed());
     }
 
     void endings_data()

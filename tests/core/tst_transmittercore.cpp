@@ -219,7 +219,8 @@ private slots:
     }
 
     // Kept in their own file: what the file gives is brought under the rules, each change is stored, and a
-    // refused or unstorable one changes nothing.
+    // refused or unstorable one changes nothing. The lines left out at the start are named, with why, for
+    // the window to tell ("line:why").
     void favourites_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -227,6 +228,7 @@ private slots:
         QTest::addColumn<FavouriteOperation>("operation");
         QTest::addColumn<FavouriteAnswer>("answer");
         QTest::addColumn<QList<uint>>("after");
+        QTest::addColumn<QString>("leftOut");
         const QByteArray twelve =
             "88000\n88100\n88200\n88300\n88400\n88500\n88600\n88700\n88800\n88900\n89000\n89100\n";
         const QList<uint> twelveKHz = {88000, 88100, 88200, 88300, 88400, 88500,
@@ -234,30 +236,34 @@ private slots:
         const FavouriteOperation none = [](TransmitterCore&) { return FavouriteAnswer::Done; };
         QTest::newRow("a damaged file is brought under the rules")
             << QByteArray("108000\n88100\nabc\n88100\n88125\n200000\n-5\n76000\n\n") << 0x25 << none
-            << FavouriteAnswer::Done << QList<uint>{76000, 88100, 108000};
+            << FavouriteAnswer::Done << QList<uint>{76000, 88100, 108000}
+            << "3:off 4:repeat 5:off 6:off 7:off";
         QTest::newRow("more than twelve: the lowest twelve")
             << twelve + "76000\n"
-            << 0x25 << none << FavouriteAnswer::Done << QList<uint>{76000} + twelveKHz.mid(0, 11);
+            << 0x25 << none << FavouriteAnswer::Done << QList<uint>{76000} + twelveKHz.mid(0, 11)
+            << "12:beyond";
         QTest::newRow("added in order") << QByteArray("90000\n88100\n") << 0x25 << add(8900)
-                                        << FavouriteAnswer::Done << QList<uint>{88100, 89000, 90000};
+                                        << FavouriteAnswer::Done << QList<uint>{88100, 89000, 90000} << "";
         QTest::newRow("one already there with twelve")
-            << twelve << 0x25 << add(8850) << FavouriteAnswer::Done << twelveKHz;
-        QTest::newRow("a thirteenth") << twelve << 0x25 << add(9000) << FavouriteAnswer::Full << twelveKHz;
+            << twelve << 0x25 << add(8850) << FavouriteAnswer::Done << twelveKHz << "";
+        QTest::newRow("a thirteenth")
+            << twelve << 0x25 << add(9000) << FavouriteAnswer::Full << twelveKHz << "";
         QTest::newRow("more than twelve, then a change")
             << twelve + "76000\n"
-            << 0x25 << remove(7600) << FavouriteAnswer::Done << twelveKHz.mid(0, 11);
+            << 0x25 << remove(7600) << FavouriteAnswer::Done << twelveKHz.mid(0, 11) << "12:beyond";
         QTest::newRow("off the grid")
-            << QByteArray() << 0x25 << add(8812) << FavouriteAnswer::Refused << QList<uint>{};
+            << QByteArray() << 0x25 << add(8812) << FavouriteAnswer::Refused << QList<uint>{} << "";
         QTest::newRow("outside the low band in use")
-            << QByteArray() << 0x27 << add(9500) << FavouriteAnswer::Refused << QList<uint>{};
+            << QByteArray() << 0x27 << add(9500) << FavouriteAnswer::Refused << QList<uint>{} << "";
         QTest::newRow("inside the low band only")
-            << QByteArray() << 0x27 << add(7600) << FavouriteAnswer::Done << QList<uint>{76000};
+            << QByteArray() << 0x27 << add(7600) << FavouriteAnswer::Done << QList<uint>{76000} << "";
         QTest::newRow("removed") << QByteArray("90000\n88100\n") << 0x25 << remove(9000)
-                                 << FavouriteAnswer::Done << QList<uint>{88100};
-        QTest::newRow("removing one that is none") << QByteArray("88100\n") << 0x25 << remove(9000)
-                                                   << FavouriteAnswer::NotFavourite << QList<uint>{88100};
-        QTest::newRow("a directory in the file's place")
-            << QByteArray("<directory>") << 0x25 << add(9000) << FavouriteAnswer::NotStored << QList<uint>{};
+                                 << FavouriteAnswer::Done << QList<uint>{88100} << "";
+        QTest::newRow("removing one that is none")
+            << QByteArray("88100\n") << 0x25 << remove(9000) << FavouriteAnswer::NotFavourite
+            << QList<uint>{88100} << "";
+        QTest::newRow("a directory in the file's place") << QByteArray("<directory>") << 0x25 << add(9000)
+                                                         << FavouriteAnswer::NotStored << QList<uint>{} << "";
     }
 
     void favourites()
@@ -267,6 +273,7 @@ private slots:
         QFETCH(FavouriteOperation, operation);
         QFETCH(FavouriteAnswer, answer);
         QFETCH(QList<uint>, after);
+        QFETCH(QString, leftOut);
 
         TestCore test(SettingsBytes(9000, 90, 0, optionFlags));
         const QString path = FavouritesPath(test.settingsFile());
@@ -279,14 +286,25 @@ private slots:
         }
         test.core.LoadState(test.settingsFile());
         const std::vector<std::int32_t> before = test.core.Favourites();
-        const bool leftOut = ReadFavouritesFile(path).frequencies.size() > before.size();
+        const bool linesLeftOut = ReadFavouritesFile(path).frequencies.size() > before.size();
+        QStringList named;
+        for (const LeftOutLine& line : test.core.FavouritesLeftOutAtStart().lines) {
+            using enum LeftOutLine::Why;
+            named.append(QStringLiteral("%1:%2")
+                             .arg(line.number)
+                             .arg(line.why == NotTunable ? "off"
+                                  : line.why == Repeated ? "repeat"
+                                                         : "beyond"));
+            QCOMPARE(line.text, file.split('\n').value(line.number - 1));
+        }
+        QCOMPARE(named.join(' '), leftOut);
         QSignalSpy changes(&test.core, &TransmitterCore::changed);
 
         QCOMPARE(operation(test.core), answer);
         QCOMPARE(test.core.Properties().value(QStringLiteral("Favourites")).value<QList<uint>>(), after);
         QCOMPARE(changes.isEmpty(), test.core.Favourites() == before);
         // Nothing the file held is lost: a rewrite that leaves lines out keeps the file as it was.
-        QCOMPARE(QFile::exists(path + ".bak"), leftOut && !changes.isEmpty());
+        QCOMPARE(QFile::exists(path + ".bak"), linesLeftOut && !changes.isEmpty());
         if (QFile::exists(path + ".bak")) {
             QFile backup(path + ".bak");
             QVERIFY(backup.open(QIODevice::ReadOnly));

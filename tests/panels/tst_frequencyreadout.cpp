@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <QtTest>
 
 using Images = QList<int>;
@@ -39,6 +40,27 @@ private slots:
         for (const int digit : CFrequencyReadout::DigitsOf(value))
             actual.append(CFrequencyReadout::digitImages[digit]);
         QCOMPARE(actual, images);
+    }
+
+    // The frequency in words follows the locale's numbers, as the tray's tip and the menus show it.
+    void frequencyTextFollowsTheLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("C") << QLocale::c() << "88.10 MHz";
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "88,10 MHz";
+        QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan) << "88.10 MHz";
+    }
+
+    void frequencyTextFollowsTheLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const QString shown = CFrequencyReadout::FrequencyText(8810);
+        QLocale::setDefault(before);
+        QCOMPARE(shown, text);
     }
 
     void layout_data()
@@ -124,6 +146,36 @@ private slots:
         QCOMPARE(control(window, 1056)->isVisibleTo(&window), spoken.contains("70-tessaly"));
         // Lit digits are the digit pictures themselves; dimmed ones are not.
         QCOMPARE(control(window, 1041)->pixmap().toImage() == LoadBitmap(205).toImage(), connected && onAir);
+    }
+
+    // The display's words are the artwork's pictures in English; in another language its words are drawn,
+    // inside the display.
+    void noticeInTheUsersLanguage()
+    {
+        struct Longer final : QTranslator
+        {
+            bool isEmpty() const override { return false; }
+            QString translate(const char*, const char* source, const char*, int) const override
+            {
+                return QString::fromUtf8(source) + QStringLiteral(" ÀÉÎ");
+            }
+        } longer;
+        QWidget window;
+        CFrequencyReadout readout(&window);
+        readout.SetUp();
+        readout.ShowConnection(TransmitterCore::ConnectionState::NoPermission);
+        const QLabel* display = window.findChildren<QLabel*>(QRegularExpression("^$")).value(0); // no ID
+        QVERIFY(display);
+        const QImage english = control(window, 1055)->pixmap().toImage();
+        QCOMPARE(english, LoadBitmap(224).toImage());
+        QCoreApplication::installTranslator(&longer);
+        readout.ShowConnection(TransmitterCore::ConnectionState::NoPermission);
+        QCoreApplication::removeTranslator(&longer);
+        for (const int id : {1055, 1056}) {
+            QLabel* words = control(window, id);
+            QVERIFY(words->pixmap().toImage() != LoadBitmap(id == 1055 ? 224 : 225).toImage());
+            QVERIFY(display->geometry().contains(words->geometry()));
+        }
     }
 
     void picturesPassPressesThrough()

@@ -267,6 +267,32 @@ private slots:
         QVERIFY(shows(1008, 216));
     }
 
+    // A frequency typed with a point or, as many languages write it, a comma: Enter tunes to it (off air too,
+    // kept for the next Play); one off the grid or outside the band is refused, and the window stays.
+    void typedFrequency_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("tuned");
+        QTest::newRow("point") << "88.1" << 8810;
+        QTest::newRow("comma") << "88,1" << 8810;
+        QTest::newRow("two decimals after a comma") << "107,95" << 10795;
+        QTest::newRow("nothing after the comma") << "99," << 9900;
+        QTest::newRow("a second comma is ignored") << "99,,5" << 9950;
+        QTest::newRow("a point after a comma is ignored") << "99,.5" << 9950;
+        QTest::newRow("off the grid") << "88,12" << 9000;
+        QTest::newRow("outside the band") << "120" << 9000;
+    }
+
+    void typedFrequency()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, tuned);
+        QTest::keyClicks(dialog, typed);
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QCOMPARE(dialog->Core().State().frequency, tuned);
+        QVERIFY(dialog->isVisible());
+    }
+
     void readoutFollowsOnAir()
     {
         click(1007);
