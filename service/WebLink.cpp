@@ -59,8 +59,8 @@ void WebLink::checkHearing()
 void WebLink::heard(const std::vector<LinkResult>& links)
 {
     const LinkResult* first = FirstBroken(links);
-    const QString problem = first ? first->text : QString();
-    if (problem != hearingProblem) {
+    const PersonText problem = first ? PersonText::Plain(first->text) : PersonText();
+    if (problem.English() != hearingProblem.English()) {
         hearingProblem = problem;
         control.HostChanged();
     }
@@ -71,9 +71,14 @@ QVariantMap WebLink::Properties() const
     QVariantMap all = core.Properties();
     if (soundRouting)
         all.insert(soundRouting->Properties());
-    if (hearing)
-        all.insert(Property::Name(Property::HearingProblem), hearingProblem);
     return all;
+}
+
+QList<std::pair<QString, PersonText>> WebLink::Words() const
+{
+    if (!hearing)
+        return {};
+    return {{Property::Name(Property::HearingProblem), hearingProblem}};
 }
 
 QString WebLink::WriteProperty(const QString& name, const QVariant& value)

@@ -14,7 +14,8 @@ class TransmitterCore;
 //
 // While the page is served it also shows the hearing check's first broken link (HearingProblem), checked
 // again when the page starts being served and on each change of the core or of the sound, without
-// measuring the level: a phone left open must not keep a record stream running.
+// measuring the level: a phone left open must not keep a record stream running. Its words are kept
+// untranslated, so that each page shows them in its own language.
 class WebLink final : public QObject, public WebPageHost
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     WebControl& Control() { return control; }
 
     QVariantMap Properties() const override;
+    QList<std::pair<QString, PersonText>> Words() const override;
     QString WriteProperty(const QString& name, const QVariant& value) override;
     bool Step(bool up) override;
 
@@ -43,7 +45,7 @@ private:
     SoundRouting* soundRouting;
     HearingRun* hearing;
     WebControl control;
-    QString hearingProblem;
+    PersonText hearingProblem;     // empty while no link is broken
     TransmitterFacts checkedFacts; // the transmitter's side as the last check began
     HearingQueue hearingChecks;
 };

@@ -42,7 +42,7 @@ void WebControl::Start(bool switchOn)
         return;
     const QString problem = serve(option);
     if (!problem.isEmpty())
-        qCWarning(webLog, "the web page is not served: %s", qUtf8Printable(problem));
+        qCWarning(webLog, "%s", qUtf8Printable(tr("the web page is not served: %1").arg(problem)));
 }
 
 QString WebControl::SetServed(bool on)
@@ -141,13 +141,14 @@ void WebControl::HostChanged()
 QString WebControl::serve(const WebOption& wanted)
 {
     if (!loadModule())
-        return QStringLiteral("%1 could not be loaded: %2")
+        //: The page's server module, then why the system could not load it
+        return tr("%1 could not be loaded: %2")
             .arg(QLatin1String(webPageModule), QString::fromLocal8Bit(::dlerror()));
     const bool starting = !page;
     if (starting) {
         const QByteArray token = LoadWebToken(tokenPath);
         if (token.isEmpty())
-            return QStringLiteral("no token could be stored in %1").arg(tokenPath);
+            return tr("no token could be stored in %1").arg(tokenPath);
         page.reset(create(host));
         page->SetToken(token);
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "state/PersonText.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -14,6 +17,9 @@ public:
     // The bus vocabulary: Frequency, OnAir, Muted, PaLevel, TxGain, Stereo, Connected, SoundState,
     // Favourites where they exist.
     virtual QVariantMap Properties() const = 0;
+    // The properties that are words for a person (HearingProblem where the check runs), each shown on a
+    // page in that page's language.
+    virtual QList<std::pair<QString, PersonText>> Words() const { return {}; }
     // As a bus write: empty when done, else what is accepted.
     virtual QString WriteProperty(const QString& name, const QVariant& value) = 0;
     // One tuning step; false off air.

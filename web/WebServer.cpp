@@ -1,12 +1,10 @@
 #include "web/WebServer.h"
 
+#include "state/Translations.h"
 #include "web/PageChange.h"
 #include "web/ReachableAddress.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QNetworkRequest>
 #include <qrencode.h>
 #include <QTcpServer>
@@ -26,34 +24,17 @@ constexpr auto renewedCloseCode = QWebSocketProtocol::CloseCode(4001);
 
 const QByteArray plainText = "text/plain; charset=utf-8";
 
-QByteArray PageBytes()
+// An answer's words, in the language its request asked for.
+QByteArray Said(const PageLanguage& language, const char* source)
 {
-    QFile page(QStringLiteral(":/web/page.html"));
-    return page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
-}
-
-QJsonValue JsonValue(const QVariant& value)
-{
-    const int type = value.metaType().id();
-    if (type != QMetaType::Bool && type != QMetaType::UInt && type != QMetaType::QString &&
-        value.canConvert<QVariantList>()) {
-        QJsonArray list;
-        for (const QVariant& item : value.value<QVariantList>())
-            list.append(JsonValue(item));
-        return list;
-    }
-    return QJsonValue::fromVariant(value);
-}
-
-QByteArray Message(const char* key, const QJsonValue& value)
-{
-    return QJsonDocument(QJsonObject{{QLatin1String(key), value}}).toJson(QJsonDocument::Compact);
+    return language.Translated("WebServer", source).toUtf8() + '\n';
 }
 
 } // namespace
 
 WebServer::WebServer(WebPageHost& host)
-    : host(host), webSockets(QStringLiteral("Tessaly"), QWebSocketServer::NonSecureMode)
+    : host(host), webSockets(QStringLiteral("Tessaly"), QWebSocketServer::NonSecureMode),
+      languages(Translations::Directory())
 {
     connect(&webSockets, &QWebSocketServer::newConnection, this, &WebServer::adoptWebSockets);
 }
@@ -61,7 +42,7 @@ WebServer::WebServer(WebPageHost& host)
 WebServer::~WebServer()
 {
     // Closing, a client would tell this half-destroyed server that it went.
-    for (QWebSocket* client : std::as_const(clients))
+    for (QWebSocket* client : clients.keys())
         client->disconnect(this);
     for (QTcpSocket* socket : connections.Open())
         socket->disconnect(this);
@@ -76,12 +57,12 @@ QString WebServer::Listen(bool networkAllowed, quint16 newPort)
         listener->close();
     auto server = std::make_unique<QTcpServer>();
     if (!server->listen(where(networkAllowed), newPort)) {
-        QString problem =
-            server->serverError() == QAbstractSocket::AddressInUseError
-                ? QStringLiteral("port %1 is in use by another program; choose another port").arg(newPort)
-                : QStringLiteral("port %1: %2").arg(newPort).arg(server->errorString());
+        QString problem = server->serverError() == QAbstractSocket::AddressInUseError
+                              ? tr("port %1 is in use by another program; choose another port").arg(newPort)
+                              //: A port, then why the page cannot be served on it, as the system says it
+                              : tr("port %1: %2").arg(newPort).arg(server->errorString());
         if (samePort && !listener->listen(where(network), port))
-            return problem + QStringLiteral("; the page could not be served again as it was");
+            return tr("%1; the page could not be served again as it was").arg(problem);
         return problem;
     }
     const bool allClosed = listener && newPort != port;
@@ -116,30 +97,31 @@ void WebServer::accept()
     }
 }
 
-std::pair<int, QByteArray> WebServer::admission(QTcpSocket* socket, const HttpHead& head,
-                                                const QByteArray& offeredToken)
+std::pair<int, const char*> WebServer::admission(QTcpSocket* socket, const HttpHead& head,
+                                                 const QByteArray& offeredToken)
 {
     if (!guard.HostAllowed(head.Field("Host")))
-        return {403, "This page is reached by the machine's own name or address."};
+        return {403, QT_TR_NOOP("This page is reached by the machine's own name or address.")};
     if (guard.TokenMatches(offeredToken)) {
         connections.Credit(socket);
-        return {0, {}};
+        return {0, nullptr};
     }
     if (!guard.AdmitFailure())
-        return {429, "Too many wrong tokens: wait a little."};
-    return {401, "Open the address with its token, as the program shows it (or its QR code)."};
+        return {429, QT_TR_NOOP("Too many wrong tokens: wait a little.")};
+    return {401, QT_TR_NOOP("Open the address with its token, as the program shows it (or its QR code).")};
 }
 
 void WebServer::answer(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head,
                        const QByteArray& body)
 {
+    const PageLanguage& language = languages.For(head.Field("Accept-Language"));
     const QUrlQuery query(QString::fromLatin1(head.query));
     const bool tokenInAddress = query.hasQueryItem(QStringLiteral("token"));
     const QByteArray offered = tokenInAddress ? query.queryItemValue(QStringLiteral("token")).toLatin1()
                                               : RequestGuard::CookieToken(head.Field("Cookie"));
     if (const auto [status, text] = admission(socket, head, offered); status != 0) {
         // Its place is for others: a client without the token has nothing more to ask.
-        connection.Respond(status, plainText, text + '\n', {}, true);
+        connection.Respond(status, plainText, Said(language, text), {}, true);
         return;
     }
     const bool isGet = head.method == "GET", isPost = head.method == "POST";
@@ -148,41 +130,44 @@ void WebServer::answer(HttpConnection& connection, QTcpSocket* socket, const Htt
         connection.Respond(303, plainText, {},
                            {{"Location", "/"}, {"Set-Cookie", RequestGuard::SetCookieHeader(offered)}});
     } else if (head.path == "/" && isGet) {
-        connection.Respond(200, "text/html; charset=utf-8", PageBytes());
+        connection.Respond(200, "text/html; charset=utf-8", language.page);
     } else if (head.path == "/set" && isPost) {
         if (!RequestGuard::SameOrigin(head.Field("Origin"), head.Field("Host"))) {
-            connection.Respond(403, plainText, "Changes come only from the page itself.\n");
+            connection.Respond(403, plainText,
+                               Said(language, QT_TR_NOOP("Changes come only from the page itself.")));
             return;
         }
-        const QString refusal = ApplyPageChange(host, body);
+        const QString refusal = ApplyPageChange(host, body, language);
         if (refusal.isEmpty())
-            connection.Respond(200, "application/json", stateMessage());
+            connection.Respond(200, "application/json", StateMessage(host, language));
         else
-            connection.Respond(400, "application/json", Message("refused", refusal));
+            connection.Respond(400, "application/json", RefusalMessage(refusal));
     } else if (head.path == "/" || head.path == "/set") {
-        connection.Respond(405, plainText, "Not with this method.\n",
+        connection.Respond(405, plainText, Said(language, QT_TR_NOOP("Not with this method.")),
                            {{"Allow", head.path == "/" ? "GET" : "POST"}});
     } else {
-        connection.Respond(404, plainText, "Not here.\n");
+        connection.Respond(404, plainText, Said(language, QT_TR_NOOP("Not here.")));
     }
 }
 
 void WebServer::upgrade(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head)
 {
+    const PageLanguage& language = languages.For(head.Field("Accept-Language"));
     const bool wellFormed = head.method == "GET" && head.FieldHas("Connection", "upgrade") &&
                             head.Field("Sec-WebSocket-Version") == "13" &&
                             head.Field("Sec-WebSocket-Key").size() == 24;
     if (!wellFormed || head.path != "/socket") {
-        connection.Respond(400, plainText, "Not a WebSocket this page opens.\n");
+        connection.Respond(400, plainText, Said(language, QT_TR_NOOP("Not a WebSocket this page opens.")));
         return;
     }
     if (const auto [status, text] = admission(socket, head, RequestGuard::CookieToken(head.Field("Cookie")));
         status != 0) {
-        connection.Respond(status, plainText, text + '\n');
+        connection.Respond(status, plainText, Said(language, text));
         return;
     }
     if (!RequestGuard::SameOrigin(head.Field("Origin"), head.Field("Host"))) {
-        connection.Respond(403, plainText, "Changes come only from the page itself.\n");
+        connection.Respond(403, plainText,
+                           Said(language, QT_TR_NOOP("Changes come only from the page itself.")));
         return;
     }
     connection.HandOn();
@@ -212,16 +197,21 @@ void WebServer::adoptWebSockets()
     while (webSockets.hasPendingConnections()) {
         QWebSocket* client = webSockets.nextPendingConnection();
         client->setParent(this);
+        // The page says the language it was made in; a client that does not is answered by its own.
+        const QString named = QUrlQuery(client->request().url()).queryItemValue(QStringLiteral("language"));
+        const PageLanguage& language = languages.For(
+            named.isEmpty() ? client->request().rawHeader("Accept-Language") : named.toLatin1());
         client->setMaxAllowedIncomingMessageSize(HttpExchange::largestBody);
         client->setMaxAllowedIncomingFrameSize(HttpExchange::largestBody);
         connect(client, &QWebSocket::textMessageReceived, this,
                 [this, client](const QString& message) { receive(client, message); });
         connect(client, &QWebSocket::disconnected, this, [this, client] {
-            clients.removeOne(client);
+            clients.remove(client);
             client->deleteLater();
         });
-        clients.append(client);
-        send(client, stateMessage());
+        const QByteArray state = StateMessage(host, language);
+        clients.insert(client, {&language, state});
+        send(client, state);
     }
 }
 
@@ -230,7 +220,7 @@ void WebServer::SetToken(const QByteArray& newToken)
     token = newToken;
     guard.SetToken(token);
     // Copied: each client leaves the list as it closes.
-    const QList<QWebSocket*> renewed = clients;
+    const QList<QWebSocket*> renewed = clients.keys();
     for (QWebSocket* client : renewed)
         client->close(renewedCloseCode, QStringLiteral("renewed"));
 }
@@ -275,13 +265,21 @@ QrCodeModules WebServer::QrCode(const QString& text) const
 
 void WebServer::PropertiesChanged()
 {
-    const QByteArray message = stateMessage();
-    if (message == lastSent)
-        return;
-    lastSent = message;
-    const QList<QWebSocket*> current = clients;
-    for (QWebSocket* client : current)
+    // One message for each language open pages are in; a page gets it when it differs from its last.
+    std::map<const PageLanguage*, QByteArray> messages;
+    // Copied: a client that is let go leaves the table.
+    for (QWebSocket* client : clients.keys()) {
+        const auto open = clients.find(client);
+        if (open == clients.end())
+            continue;
+        QByteArray& message = messages[open->language];
+        if (message.isEmpty())
+            message = StateMessage(host, *open->language);
+        if (message == open->lastSent)
+            continue;
+        open->lastSent = message;
         send(client, message);
+    }
 }
 
 void WebServer::send(QWebSocket* client, const QByteArray& message)
@@ -297,20 +295,14 @@ void WebServer::send(QWebSocket* client, const QByteArray& message)
     }
 }
 
-QByteArray WebServer::stateMessage() const
-{
-    QJsonObject state;
-    const QVariantMap properties = host.Properties();
-    for (auto it = properties.cbegin(); it != properties.cend(); ++it)
-        state.insert(it.key(), JsonValue(it.value()));
-    return Message("state", state);
-}
-
 void WebServer::receive(QWebSocket* client, const QString& message)
 {
-    const QString refusal = ApplyPageChange(host, message.toUtf8());
+    const auto open = clients.constFind(client);
+    if (open == clients.cend())
+        return;
+    const QString refusal = ApplyPageChange(host, message.toUtf8(), *open->language);
     if (!refusal.isEmpty())
-        send(client, Message("refused", refusal));
+        send(client, RefusalMessage(refusal));
 }
 
 extern "C" __attribute__((visibility("default"))) WebPage* CreateWebPage(WebPageHost& host)

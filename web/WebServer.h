@@ -2,12 +2,12 @@
 
 #include "web/ConnectionTable.h"
 #include "web/HttpConnection.h"
+#include "web/PageLanguage.h"
 #include "web/RequestGuard.h"
 #include "web/WebPage.h"
 
 #include <memory>
-#include <QJsonObject>
-#include <QList>
+#include <QHash>
 #include <QWebSocketServer>
 
 class QTcpServer;
@@ -17,8 +17,8 @@ class QWebSocket;
 // The page's server: GET / with the token gives the page, POST /set and the WebSocket /socket carry its
 // changes to the host and the host's state to it. It owns every connection from its first byte, each
 // holding a place in its ConnectionTable, and hands a checked WebSocket upgrade on to Qt's WebSocket
-// server. A connection that has not shown the token is closed after an error answer. Nothing is read from
-// disk.
+// server. A connection that has not shown the token is closed after an error answer. Each page, and each
+// answer, is in the language its browser asks for (PageLanguages); nothing else is read from disk.
 class WebServer final : public QObject, public WebPage
 {
     Q_OBJECT
@@ -38,15 +38,14 @@ private:
     void accept();
     void answer(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head, const QByteArray& body);
     void upgrade(HttpConnection& connection, QTcpSocket* socket, const HttpHead& head);
-    // Host and token, as every request must pass them: the refusal, or 0 and nothing when it passes, and
-    // the connection then keeps its place.
-    std::pair<int, QByteArray> admission(QTcpSocket* socket, const HttpHead& head,
-                                         const QByteArray& offeredToken);
+    // Host and token, as every request must pass them: the refusal and its words, or 0 and nothing when it
+    // passes, and the connection then keeps its place.
+    std::pair<int, const char*> admission(QTcpSocket* socket, const HttpHead& head,
+                                          const QByteArray& offeredToken);
     void watchWebSocketTraffic(QTcpSocket* socket);
     void adoptWebSockets();
     void receive(QWebSocket* client, const QString& message);
     void send(QWebSocket* client, const QByteArray& message);
-    QByteArray stateMessage() const;
     QString url(const QHostAddress& address) const;
 
     WebPageHost& host;
@@ -57,6 +56,12 @@ private:
     std::unique_ptr<QTcpServer> listener;
     QWebSocketServer webSockets;
     ConnectionTable connections;
-    QList<QWebSocket*> clients;
-    QByteArray lastSent;
+    PageLanguages languages;
+    // An open page: its language, and the last state it was sent.
+    struct Client
+    {
+        const PageLanguage* language = nullptr;
+        QByteArray lastSent;
+    };
+    QHash<QWebSocket*, Client> clients;
 };

@@ -5,6 +5,7 @@
 #include "web/WebLog.h"
 
 #include <array>
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 namespace {
@@ -49,6 +50,9 @@ QByteArray RenewWebToken(const QString& path, QString* failure)
     if (failure)
         *failure = notStored;
     else
-        qCWarning(webLog, "the web page's token not stored: %s", qUtf8Printable(notStored));
+        qCWarning(
+            webLog, "%s",
+            qUtf8Printable(QCoreApplication::translate("WebToken", "the web page's token not stored: %1")
+                               .arg(notStored)));
     return {};
 }

@@ -3,7 +3,8 @@
 # program without windows on a private session bus, in a network namespace of its own where the machine has
 # a network with a default route and a second one beside it: started with --web, its address taken from the
 # bus and opened with its token, on air tapped and the fake transmitter's report seen, a frequency set by
-# tessalyctl shown by the page, a wrong token and another site's changes refused; then the phone let in,
+# tessalyctl shown by the page, the page for a German browser (its numbers, "98,7" typed), a wrong token and
+# another site's changes refused; then the phone let in,
 # the page opened at the default route's address, and that page cut off when the phone is let out again;
 # then the attacks that once kept the owner out, with a ledger of what the program holds.
 # Usage: web_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so> <tessalyctl executable>
@@ -51,6 +52,8 @@ dir=$work/headless
 # The program is waited for before its directory goes: it writes its settings there as it ends.
 trap 'status=$?; kill ${program_pid:-} ${listener_pid:-} 2>/dev/null || true; wait 2>/dev/null; show_program_errors $status "$work"; rm -rf "$work"' EXIT
 prepare_copy "$dir" "$tessaly"
+# The catalogues, found beside the program as in the build tree: the page for a German browser.
+ln -s "$(realpath "$(dirname "$tessaly")")/translations" "$dir/translations"
 port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 printf 'WebPort=%s\n' "$port" >"$dir/Web.ini"
 listen

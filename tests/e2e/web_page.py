@@ -94,7 +94,8 @@ driver = webdriver.Chrome(options=options, service=Service("/usr/bin/chromedrive
 wait = WebDriverWait(driver, 30)
 try:
     driver.get(address)
-    wait.until(lambda d: d.find_element(By.ID, "onair").text == "Off air")
+    # The button says what a tap does.
+    wait.until(lambda d: d.find_element(By.ID, "onair").text == "Go on air")
     if "token" in driver.current_url:
         fail("the token stayed in the address bar: " + driver.current_url)
     if driver.execute_script("return document.documentElement.scrollWidth") > 320:
@@ -103,9 +104,23 @@ try:
     sent = len(tune_reports())
     driver.find_element(By.ID, "onair").click()
     wait.until(lambda d: any(on_air(report) for report in tune_reports()[sent:]))
-    wait.until(lambda d: d.find_element(By.ID, "onair").text == "On air")
+    wait.until(lambda d: d.find_element(By.ID, "onair").text == "Go off air")
 
     subprocess.run([ctl, "frequency", "98.5"], check=True)
+    wait.until(lambda d: d.find_element(By.ID, "frequency").text == "98.50 MHz")
+
+    # A browser that asks for German: the page in German, its numbers in German, and a comma typed taken.
+    agent = driver.execute_script("return navigator.userAgent")
+    driver.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "de-AT,de;q=0.9"})
+    driver.get(base + "/")
+    wait.until(lambda d: d.find_element(By.ID, "frequency").text == "98,50 MHz")
+    if driver.execute_script("return document.documentElement.lang") != "de":
+        fail("the page for a German browser is not German")
+    driver.find_element(By.ID, "typed").send_keys("98,7\n")
+    wait.until(lambda d: d.find_element(By.ID, "frequency").text == "98,70 MHz")
+    driver.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "en"})
+    subprocess.run([ctl, "frequency", "98.5"], check=True)
+    driver.get(base + "/")
     wait.until(lambda d: d.find_element(By.ID, "frequency").text == "98.50 MHz")
 
     # A refusal, in MHz as typed, where a thumb scrolled down to the sliders still sees it.

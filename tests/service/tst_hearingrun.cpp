@@ -96,8 +96,13 @@ private slots:
 
         SoundFacts noServer;
         noServer.server = SoundFacts::Server::None;
+        // In English, as the page's words are kept until a page shows them in its language.
         const auto shown = [&web] {
-            return web.Properties().value(Property::Name(Property::HearingProblem)).toString();
+            const auto words = web.Words();
+            const auto problem = std::find_if(words.cbegin(), words.cend(), [](const auto& word) {
+                return word.first == Property::Name(Property::HearingProblem);
+            });
+            return problem == words.cend() ? QString() : problem->second.English();
         };
         const std::vector<std::pair<std::function<void()>, QString>> steps = {
             {[] {}, QStringLiteral("on-air")},

@@ -1,4 +1,6 @@
+#include "state/Translations.h"
 #include "web/HttpHead.h"
+#include "web/PageLanguage.h"
 #include "web/ReachableAddress.h"
 #include "web/WebControl.h"
 #include "web/WebOption.h"
@@ -7,12 +9,16 @@
 #include <netinet/in.h>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <QWebSocket>
+#include <QXmlStreamReader>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,8 +37,14 @@ public:
     QStringList writes;
 
     QVariantMap Properties() const override { return properties; }
+    QList<std::pair<QString, PersonText>> Words() const override
+    {
+        return {{"HearingProblem", {"HearingCheck", "off air", {}, {}}}};
+    }
     QString WriteProperty(const QString& name, const QVariant& value) override
     {
+        if (name == "Frequency" && value.toUInt() > 108000)
+            return "outside the band";
         writes.append(name + '=' + value.toString());
         properties[name] = value;
         return {};
@@ -102,6 +114,23 @@ QByteArray Described(const std::optional<HttpHead>& head)
     return text;
 }
 
+// Words no catalogue should hold, but one could: quotes, a backslash, the end of a script, a comment.
+class HostileTranslator final : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override
+    {
+        return QStringLiteral("\"\\</script><!--\u2028") + QLatin1String(context) + ' ' +
+               QString::fromUtf8(source);
+    }
+};
+
+QByteArray Source(const char* path)
+{
+    QFile file(QStringLiteral(TESSALY_SOURCE_DIR "/") + QLatin1String(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QByteArray Request(const QByteArray& line, quint16 port, const QByteArray& headers,
                    const QByteArray& body = {})
 {
@@ -139,10 +168,10 @@ private slots:
     void cleanup() { control.reset(); }
 
     // A page as the browser opens it, once it has the program's state; null when it does not get it.
-    std::unique_ptr<QWebSocket> OpenPage()
+    std::unique_ptr<QWebSocket> OpenPage(const QString& query = {})
     {
         auto page = std::make_unique<QWebSocket>(QStringLiteral("http://127.0.0.1:%1").arg(port));
-        QNetworkRequest request(QUrl(QStringLiteral("ws://127.0.0.1:%1/socket").arg(port)));
+        QNetworkRequest request(QUrl(QStringLiteral("ws://127.0.0.1:%1/socket%2").arg(port).arg(query)));
         request.setRawHeader("Cookie", "tessaly_token=" + token);
         QSignalSpy messages(page.get(), &QWebSocket::textMessageReceived);
         page->open(request);
@@ -204,6 +233,12 @@ private slots:
         QTest::addColumn<QString>("written");
         const QByteArray onAir = R"({"set":"OnAir","value":true})";
         QTest::newRow("page") << QByteArray("GET /") << QByteArray("{cookie}") << QByteArray() << 200 << "";
+        QTest::newRow("page for Austria")
+            << QByteArray("GET /") << QByteArray("{cookie}Accept-Language: de-AT,de;q=0.9\r\n")
+            << QByteArray() << 200 << "";
+        QTest::newRow("page for China")
+            << QByteArray("GET /") << QByteArray("{cookie}Accept-Language: zh-Hans\r\n") << QByteArray()
+            << 200 << "";
         QTest::newRow("no token") << QByteArray("GET /") << QByteArray() << QByteArray() << 401 << "";
         QTest::newRow("rebound name")
             << QByteArray("GET /") << QByteArray("Host: evil.example:{port}\r\n{cookie}") << QByteArray()
@@ -245,8 +280,17 @@ private slots:
         const Answer answer = Exchange(port, Request(line, port, headers, body));
         QCOMPARE(answer.status, status);
         QCOMPARE(host.writes.join(','), written);
-        if (answer.status == 200 && answer.head.contains("text/html"))
+        // A page in the browser's language, every word put in, its script ended once.
+        if (answer.status == 200 && answer.head.contains("text/html")) {
+            QTranslator words;
+            const QByteArray field =
+                ParseHttpHead("GET / HTTP/1.1\r\n" + headers.chopped(2))->Field("Accept-Language");
+            const QString language = LoadPageLanguage(words, field, Translations::Directory());
+            QVERIFY(answer.body.contains("<html lang=\"" + language.toLatin1() + "\">"));
+            QVERIFY(!answer.body.contains("qsTr") && !answer.body.contains("page.js"));
+            QCOMPARE(answer.body.count("</script>"), 1);
             QVERIFY(answer.body.size() < 16 * 1024);
+        }
         if (QTest::currentDataTag() == QByteArray("not JSON"))
             QVERIFY(answer.body.contains("not JSON"));
     }
@@ -662,11 +706,127 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
         QVERIFY(messages[0][0].toString().contains(R"("Frequency":90000)"));
         QVERIFY(messages[0][0].toString().contains(R"("Favourites":[88100,99500])"));
+        QVERIFY(messages[0][0].toString().contains(R"("HearingProblem":"off air")"));
         page.sendTextMessage(R"({"set":"OnAir","value":true})");
         QTRY_COMPARE_WITH_TIMEOUT(host.writes, QStringList{"OnAir=true"}, 20000);
         control->HostChanged();
         QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 20000);
         QVERIFY(messages[1][0].toString().contains(R"("OnAir":true)"));
+    }
+
+    // The browser's languages as its Accept-Language field lists them, and the catalogue's language chosen.
+    void browsersLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("chosen");
+        const auto row = [](const char* name, const QByteArray& field, const char* chosen) {
+            QTest::newRow(name) << field << QString(chosen);
+        };
+        row("none", "", "en");
+        row("German", "de", "de");
+        row("a region falls back to its language", "de-AT", "de");
+        row("as browsers send it", "de-AT,de;q=0.9,en-US;q=0.8,en;q=0.7", "de");
+        row("English first", "en-GB,en;q=0.9,ja;q=0.8", "en");
+        row("by quality, not order", "fr;q=0.5, ja;q=0.9", "ja");
+        row("equal qualities keep their order", "es;q=0.5,fr;q=0.5", "es");
+        row("quality 0 refuses", "ja;q=0,fr", "fr");
+        row("any language before German: English", "de;q=0.5,*;q=0.8", "en");
+        row("any language after German", "*;q=0.1,de", "de");
+        row("Chinese of China", "zh-CN", "zh-CN");
+        row("Simplified Chinese", "zh-Hans", "zh-CN");
+        row("Chinese alone", "zh", "zh-CN");
+        row("Traditional Chinese has no catalogue", "zh-TW", "en");
+        row("then Chinese", "zh-TW,zh;q=0.8", "zh-CN");
+        row("no catalogue, then one", "pt-BR,pt;q=0.9,es;q=0.3", "es");
+        row("case", "JA-jp", "ja");
+        row("spaces and parameters", " fr-CH ; q=0.9 ; x=1 , en;q=0.1", "fr");
+        row("unreadable quality", "de;q=high,fr;q=0.1", "fr");
+        row("quality above 1", "de;q=1.5", "en");
+        row("garbage", "\x01\xff;;;,,,q=,;q=1,<script>", "en");
+        row("a subtag too long", "de-" + QByteArray(40, 'a'), "en");
+        row("huge, German first", "de," + QByteArray("xx,").repeated(2500), "de");
+        row("huge, German past the first few", QByteArray("xx,").repeated(2500) + "de", "en");
+    }
+    void browsersLanguage()
+    {
+        QFETCH(QByteArray, field);
+        QTranslator words;
+        QTEST(LoadPageLanguage(words, field, Translations::Directory()), "chosen");
+    }
+
+    // Translations as hostile as a catalogue could hold reach the script as they are, and cannot end it.
+    void wordsStayInsideTheirLiterals()
+    {
+        const HostileTranslator hostile;
+        const QByteArray page = PageInLanguage(Source("web/page.html"), Source("web/page.js"), hostile, "de");
+        QVERIFY(page.contains(R"(<html lang="de">)"));
+        QVERIFY(!page.contains("qsTr"));
+        QCOMPARE(page.count("</script"), 1);
+        QVERIFY(!page.contains("<!--"));
+        // Every word of the page in one array, which must then read as the translation of each.
+        const QStringList sources = PageSources(Source("web/page.js"));
+        QByteArray words;
+        for (const QString& source : sources)
+            words += ",qsTr(" +
+                     QJsonDocument(QJsonArray{source}).toJson(QJsonDocument::Compact).chopped(1).sliced(1) +
+                     ')';
+        const QByteArray script =
+            PageInLanguage(R"(<script src="page.js"></script>)", '[' + words.sliced(1) + ']', hostile, "de")
+                .sliced(9)
+                .chopped(9);
+        const QJsonArray read = QJsonDocument::fromJson(script).array();
+        QCOMPARE(read.size(), sources.size());
+        for (qsizetype i = 0; i < sources.size(); ++i)
+            QCOMPARE(read[i].toString(), hostile.translate("page", sources[i].toUtf8().constData()));
+    }
+
+    // What lupdate reads from the page's script is what the server puts words in for: a word only one of
+    // them sees would stay English, or leave a qsTr call that stops the page.
+    void lupdateReadsEveryWordOfThePage()
+    {
+        QTemporaryDir out;
+        QProcess lupdate;
+        lupdate.start(TESSALY_LUPDATE,
+                      {TESSALY_SOURCE_DIR "/web/page.js", "-silent", "-ts", out.filePath("page.ts")});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.readAllStandardError(), QByteArray());
+        QFile catalogue(out.filePath("page.ts"));
+        QVERIFY(catalogue.open(QIODevice::ReadOnly));
+        QStringList read;
+        QString context;
+        for (QXmlStreamReader xml(&catalogue); !xml.atEnd();) {
+            if (!xml.readNextStartElement())
+                continue;
+            if (xml.name() == u"name")
+                context = xml.readElementText();
+            else if (xml.name() == u"source")
+                read.append(context + ": " + xml.readElementText());
+        }
+        QStringList served;
+        for (const QString& source : PageSources(Source("web/page.js")))
+            served.append("page: " + source);
+        served.removeDuplicates();
+        read.sort();
+        served.sort();
+        QCOMPARE(read.join('\n'), served.join('\n'));
+    }
+
+    // Each open page in its own language: the numbers of its refusals, whatever the others'.
+    void eachPageInItsLanguage()
+    {
+        const auto german = OpenPage("?language=de");
+        const auto english = OpenPage();
+        QVERIFY(german && english);
+        QSignalSpy germanHeard(german.get(), &QWebSocket::textMessageReceived);
+        QSignalSpy englishHeard(english.get(), &QWebSocket::textMessageReceived);
+        german->sendTextMessage(R"({"set":"Frequency","value":120000})");
+        english->sendTextMessage(R"({"set":"Frequency","value":120000})");
+        QTRY_VERIFY_WITH_TIMEOUT(!germanHeard.isEmpty() && !englishHeard.isEmpty(), 60000);
+        const auto refused = [](const QSignalSpy& heard) {
+            return QJsonDocument::fromJson(heard[0][0].toString().toUtf8())["refused"].toString();
+        };
+        QVERIFY2(refused(germanHeard).startsWith("120,00 MHz: "), qPrintable(refused(germanHeard)));
+        QVERIFY2(refused(englishHeard).startsWith("120.00 MHz: "), qPrintable(refused(englishHeard)));
     }
 };
 
