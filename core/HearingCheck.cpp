@@ -54,6 +54,12 @@ PersonText PanelWords(const char* source)
     return {PanelButtonWords::Context, source, {}, {}};
 }
 
+// A control of the phone page, as its words are translated where the page shows them.
+PersonText PageWords(const char* source)
+{
+    return {Text::PageWordsContext, source, {}, {}};
+}
+
 Judged JudgeConnection(const TransmitterFacts& transmitter)
 {
     switch (transmitter.connection) {
@@ -76,21 +82,22 @@ Judged JudgeControls(HearingLink link, const TransmitterFacts& transmitter, Hear
         const PersonText press = Words(Text::PressOnAir, {PanelWords(PanelButtonWords::stopPlayTip),
                                                           PanelWords(PanelButtonWords::stopPlayName)});
         return {false,
-                WithFix(Words(Text::OffAir), ByFace(face, "tessalyctl on", press, Words(Text::TapGoOnAir)))};
+                WithFix(Words(Text::OffAir), ByFace(face, "tessalyctl on", press,
+                                                    Words(Text::Tap, {PageWords(Text::PageGoOnAir)})))};
     }
     if (link == HearingLink::Unmuted) {
         if (!transmitter.muted)
             return {true, Words(Text::NotMuted)};
         const PersonText press = Words(Text::Press, {PanelWords(PanelButtonWords::mute)});
-        return {false,
-                WithFix(Words(Text::Muted), ByFace(face, "tessalyctl unmute", press, Words(Text::TapMute)))};
+        return {false, WithFix(Words(Text::Muted), ByFace(face, "tessalyctl unmute", press,
+                                                          Words(Text::Tap, {PageWords(Text::PageMute)})))};
     }
     if (transmitter.paLevel > 0)
         return {true, Words(Text::PowerOf, {PersonText::Plain(QString::number(transmitter.paLevel)),
                                             PersonText::Plain(QString::number(PaLevelMaximum))})};
     const PersonText slider = Words(Text::MoveSliderUp, {PanelWords(PanelButtonWords::paValueSlider)});
-    return {false, WithFix(Words(Text::PowerZero),
-                           ByFace(face, "tessalyctl power 60", slider, Words(Text::MovePowerUp)))};
+    const PersonText pageSlider = Words(Text::MoveSliderUp, {PageWords(Text::PagePower)});
+    return {false, WithFix(Words(Text::PowerZero), ByFace(face, "tessalyctl power 60", slider, pageSlider))};
 }
 
 std::optional<Judged> JudgeTransmitter(HearingLink link, const TransmitterFacts& transmitter,

@@ -59,7 +59,7 @@ void WebLink::checkHearing()
 void WebLink::heard(const std::vector<LinkResult>& links)
 {
     const LinkResult* first = FirstBroken(links);
-    const PersonText problem = first ? PersonText::Plain(first->text) : PersonText();
+    const PersonText problem = first ? first->words : PersonText();
     if (problem.English() != hearingProblem.English()) {
         hearingProblem = problem;
         control.HostChanged();
@@ -76,9 +76,12 @@ QVariantMap WebLink::Properties() const
 
 QList<std::pair<QString, PersonText>> WebLink::Words() const
 {
-    if (!hearing)
-        return {};
-    return {{Property::Name(Property::HearingProblem), hearingProblem}};
+    QList<std::pair<QString, PersonText>> words;
+    if (hearing)
+        words.append({Property::Name(Property::HearingProblem), hearingProblem});
+    if (soundRouting && !soundRouting->ElsewhereWords().English().isEmpty())
+        words.append({Property::Name(Property::SoundElsewhere), soundRouting->ElsewhereWords()});
+    return words;
 }
 
 QString WebLink::WriteProperty(const QString& name, const QVariant& value)

@@ -48,21 +48,23 @@ inline constexpr char OffAir[] = QT_TRANSLATE_NOOP("HearingCheck", "off air");
 //: The fix in the main window: %1 is the on-air button's tooltip, %2 the name a screen reader says for it
 inline constexpr char PressOnAir[] =
     QT_TRANSLATE_NOOP("HearingCheck", "press the on-air button (\"%1\", read aloud as \"%2\")");
-//: The fix on the phone page: "Go on air" is what the page's on-air button reads while off air
-inline constexpr char TapGoOnAir[] = QT_TRANSLATE_NOOP("HearingCheck", "tap \"Go on air\"");
+//: A fix on the phone page: %1 is the words on the page's button to tap, as "Go on air"
+inline constexpr char Tap[] = QT_TRANSLATE_NOOP("HearingCheck", "tap \"%1\"");
 inline constexpr char NotMuted[] = QT_TRANSLATE_NOOP("HearingCheck", "not muted");
 inline constexpr char Muted[] = QT_TRANSLATE_NOOP("HearingCheck", "muted");
 //: The fix in the main window: %1 is the name of the button to press (its tooltip), as "Mute"
 inline constexpr char Press[] = QT_TRANSLATE_NOOP("HearingCheck", "press %1");
-//: The fix on the phone page: "Mute" is what the page's mute button reads
-inline constexpr char TapMute[] = QT_TRANSLATE_NOOP("HearingCheck", "tap Mute");
 //: The transmit power: %1 of at most %2
 inline constexpr char PowerOf[] = QT_TRANSLATE_NOOP("HearingCheck", "power %1 of %2");
 inline constexpr char PowerZero[] = QT_TRANSLATE_NOOP("HearingCheck", "power is 0");
-//: The fix in the main window: %1 is the power slider's name, as printed beside it
+//: A fix: %1 is the power slider's name, as the window or the page prints it beside the slider
 inline constexpr char MoveSliderUp[] = QT_TRANSLATE_NOOP("HearingCheck", "move the %1 slider up");
-//: The fix on the phone page: "Power" is the label of the page's power slider
-inline constexpr char MovePowerUp[] = QT_TRANSLATE_NOOP("HearingCheck", "move the Power slider up");
+
+// The phone page's controls the fixes name, as its script words them (its context is its file's name).
+inline constexpr char PageWordsContext[] = "page";
+inline constexpr char PageGoOnAir[] = QT_TRANSLATE_NOOP("page", "Go on air");
+inline constexpr char PageMute[] = QT_TRANSLATE_NOOP("page", "Mute");
+inline constexpr char PagePower[] = QT_TRANSLATE_NOOP("page", "Power");
 
 // The sound's side.
 inline constexpr char NoServer[] = QT_TRANSLATE_NOOP("HearingCheck", "no sound server is running");
@@ -133,15 +135,13 @@ inline constexpr const char* all[] = {
     Replug,
     OffAir,
     PressOnAir,
-    TapGoOnAir,
+    Tap,
     NotMuted,
     Muted,
     Press,
-    TapMute,
     PowerOf,
     PowerZero,
     MoveSliderUp,
-    MovePowerUp,
     NoServer,
     StartServer,
     NotAnswering,

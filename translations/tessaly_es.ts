@@ -754,11 +754,6 @@ al sonido, bien o fallo y qué hacer; mide el sonido 2 s</translation>
         <translation>pulse el botón de transmisión (&quot;%1&quot;; el lector de pantalla dice &quot;%2&quot;)</translation>
     </message>
     <message>
-        <source>tap &quot;Go on air&quot;</source>
-        <extracomment>The fix on the phone page: &quot;Go on air&quot; is what the page&apos;s on-air button reads while off air</extracomment>
-        <translation>toque &quot;Go on air&quot; (salir al aire)</translation>
-    </message>
-    <message>
         <source>not muted</source>
         <translation>sin silenciar</translation>
     </message>
@@ -772,11 +767,6 @@ al sonido, bien o fallo y qué hacer; mide el sonido 2 s</translation>
         <translation>pulse &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>tap Mute</source>
-        <extracomment>The fix on the phone page: &quot;Mute&quot; is what the page&apos;s mute button reads</extracomment>
-        <translation>toque &quot;Mute&quot; (silenciar)</translation>
-    </message>
-    <message>
         <source>power %1 of %2</source>
         <extracomment>The transmit power: %1 of at most %2</extracomment>
         <translation>potencia %1 de %2</translation>
@@ -787,13 +777,8 @@ al sonido, bien o fallo y qué hacer; mide el sonido 2 s</translation>
     </message>
     <message>
         <source>move the %1 slider up</source>
-        <extracomment>The fix in the main window: %1 is the power slider&apos;s name, as printed beside it</extracomment>
+        <extracomment>A fix: %1 is the power slider&apos;s name, as the window or the page prints it beside the slider</extracomment>
         <translation>suba el control deslizante %1</translation>
-    </message>
-    <message>
-        <source>move the Power slider up</source>
-        <extracomment>The fix on the phone page: &quot;Power&quot; is the label of the page&apos;s power slider</extracomment>
-        <translation>suba el control deslizante &quot;Power&quot; (potencia)</translation>
     </message>
     <message>
         <source>no sound server is running</source>
@@ -900,6 +885,11 @@ al sonido, bien o fallo y qué hacer; mide el sonido 2 s</translation>
     <message>
         <source>turn the player up</source>
         <translation>suba el volumen del reproductor</translation>
+    </message>
+    <message>
+        <source>tap &quot;%1&quot;</source>
+        <extracomment>A fix on the phone page: %1 is the words on the page&apos;s button to tap, as &quot;Go on air&quot;</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1573,6 +1563,70 @@ Pruebe &apos;tessaly --help&apos;.</translation>
         <source>The new token not stored: %1; the old one still opens the page</source>
         <translation>No se guardó el nuevo token: %1; el anterior sigue abriendo la página</translation>
     </message>
+    <message>
+        <source>the web page is not served: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be loaded: %2</source>
+        <extracomment>The page&apos;s server module, then why the system could not load it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no token could be stored in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebServer</name>
+    <message>
+        <source>port %1 is in use by another program; choose another port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port %1: %2</source>
+        <extracomment>A port, then why the page cannot be served on it, as the system says it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the page could not be served again as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This page is reached by the machine&apos;s own name or address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many wrong tokens: wait a little.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the address with its token, as the program shows it (or its QR code).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes come only from the page itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not with this method.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a WebSocket this page opens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebToken</name>
+    <message>
+        <source>the web page&apos;s token not stored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteErrorLog</name>
@@ -1601,6 +1655,216 @@ Pruebe &apos;tessaly --help&apos;.</translation>
     <message>
         <source>no display to show the window on (DISPLAY or WAYLAND_DISPLAY cannot be opened); &apos;tessaly --headless&apos; runs without one</source>
         <translation>no hay pantalla donde mostrar la ventana (no se puede abrir DISPLAY ni WAYLAND_DISPLAY); &apos;tessaly --headless&apos; funciona sin ella</translation>
+    </message>
+</context>
+<context>
+    <name>page</name>
+    <message>
+        <source>This address was renewed: open the new one, or scan its code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>routed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The sound, as in &quot;Sound: off&quot;</extracomment>
+        <translation type="unfinished">desactivado</translation>
+    </message>
+    <message>
+        <source>no sound server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>looking for the transmitter&apos;s sound card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected to the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmitter connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No permission for the transmitter: install 70-tessaly.rules, then plug it in again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No transmitter connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The status line&apos;s first sentence: whether the transmitter is connected, then whether it is on air</extracomment>
+        <translation type="unfinished">%1, %2</translation>
+    </message>
+    <message>
+        <source>on air</source>
+        <translation type="unfinished">al aire</translation>
+    </message>
+    <message>
+        <source>off air</source>
+        <translation type="unfinished">fuera del aire</translation>
+    </message>
+    <message>
+        <source>The transmitter did not take the last change (write failed at %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on, but %1</source>
+        <translation type="unfinished">activado, pero %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>Two sentences of the status line, one after the other</extracomment>
+        <translation type="unfinished">%1, %2 {1.?}</translation>
+    </message>
+    <message>
+        <source>Tune to %1 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outside the band in use: it waits for the other band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz, outside the band in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why the radio may be silent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The on-air button while the page cannot tell whether the transmitter is on air</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go off air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go on air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz</source>
+        <extracomment>A frequency</extracomment>
+        <translation type="unfinished">%1 MHz</translation>
+    </message>
+    <message>
+        <source>%1 of %2, PA-VALUE %3</source>
+        <translation type="unfinished">%1 de %2, PA-VALUE %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished">%1 de %2</translation>
+    </message>
+    <message>
+        <source>Not connected to the program; trying again…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished">Frecuencia</translation>
+    </message>
+    <message>
+        <source>Frequency down</source>
+        <translation type="unfinished">Bajar frecuencia</translation>
+    </message>
+    <message>
+        <source>Frequency up</source>
+        <translation type="unfinished">Subir frecuencia</translation>
+    </message>
+    <message>
+        <source>Type MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tune</source>
+        <extracomment>A button: tunes to the frequency typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation type="unfinished">Favoritas</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <extracomment>A button that mutes the transmitter&apos;s sound, pressed while muted</extracomment>
+        <translation type="unfinished">Silenciar</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>Above the choice of stereo or mono</extracomment>
+        <translation type="unfinished">Sonido</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation type="unfinished">Estéreo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation type="unfinished">Mono</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>The transmit power&apos;s slider</extracomment>
+        <translation type="unfinished">Potencia</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <extracomment>The audio input gain&apos;s slider</extracomment>
+        <translation type="unfinished">Ganancia</translation>
+    </message>
+    <message>
+        <source>No transmitter: stored for when it is plugged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a frequency in MHz, such as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to the program…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: only %2 to %3 in %4 steps</source>
+        <extracomment>A frequency typed on the page, refused: the band&apos;s lowest and highest, and its tuning step</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step is up or down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off air: the frequency steps only on air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page changes only %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not take this value</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

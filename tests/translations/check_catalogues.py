@@ -13,7 +13,7 @@ import tempfile
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
-PLACEHOLDER = re.compile(r"%L?(\d)")
+PLACEHOLDER = re.compile(r"%L?(\d|n)")
 
 
 def shortcut_count(text):
@@ -24,9 +24,15 @@ def faults_of(message, where):
     source = message.findtext("source") or ""
     translation = message.find("translation")
     kind = translation.get("type") if translation is not None else "missing"
-    text = "".join(translation.itertext()) if translation is not None else ""
-    if kind in ("unfinished", "vanished", "obsolete", "missing") or not text:
+    # A message with plural forms holds each form apart; each is checked as a translation of its own.
+    forms = translation.findall("numerusform") if translation is not None else []
+    texts = [form.text or "" for form in forms] if forms else [translation.text or "" if translation is not None else ""]
+    if kind in ("unfinished", "vanished", "obsolete", "missing") or not all(texts):
         return [f"{where}: {kind or 'empty'}: {source!r}"]
+    return [fault for text in texts for fault in form_faults(source, text, where)]
+
+
+def form_faults(source, text, where):
     faults = []
     if sorted(set(PLACEHOLDER.findall(source))) != sorted(set(PLACEHOLDER.findall(text))):
         faults.append(f"{where}: placeholders differ: {source!r} -> {text!r}")
