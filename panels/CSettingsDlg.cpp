@@ -9,6 +9,7 @@
 #include "skin/UpdateTipText.h"
 #include "state/TransmitterValues.h"
 
+#include <algorithm>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -95,10 +96,13 @@ void CSettingsDlg::createRadioGroups()
             auto* radio = new QRadioButton(QCoreApplication::translate("SettingsWindow", values.text), this);
             radio->setObjectName(QString::number(values.id));
             // Each reaches to its box's inner edge: room for words longer than the English ones, which
-            // look the same, drawn from the left.
+            // look the same, drawn from the left. A face taller than the skin's row (Japanese, Chinese)
+            // grows it about the same middle.
             QRect rect = values.rect;
             rect.setRight(settingsRadioGroups[group].box.right() - RADIO_RIGHT_MARGIN);
-            radio->setGeometry(rect);
+            const int height = std::max(rect.height(), radio->sizeHint().height());
+            radio->setGeometry(rect.adjusted(0, -(height - rect.height()) / 2, 0,
+                                             height - rect.height() - (height - rect.height()) / 2));
             radioGroups[group]->addButton(radio, index);
         }
     }
