@@ -888,7 +888,7 @@ OK か問題ありかと対処法を示します。音声を 2 秒間測定し�
     <message>
         <source>tap &quot;%1&quot;</source>
         <extracomment>A fix on the phone page: %1 is the words on the page&apos;s button to tap, as &quot;Go on air&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をタップしてください</translation>
     </message>
 </context>
 <context>
@@ -1564,67 +1564,67 @@ Try &apos;tessaly --help&apos;.</source>
     </message>
     <message>
         <source>the web page is not served: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Web ページを提供できません：%1</translation>
     </message>
     <message>
         <source>%1 could not be loaded: %2</source>
         <extracomment>The page&apos;s server module, then why the system could not load it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めませんでした：%2</translation>
     </message>
     <message>
         <source>no token could be stored in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にトークンを保存できませんでした</translation>
     </message>
 </context>
 <context>
     <name>WebServer</name>
     <message>
         <source>port %1 is in use by another program; choose another port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1 はほかのプログラムが使用しています。別のポートを選んでください</translation>
     </message>
     <message>
         <source>port %1: %2</source>
         <extracomment>A port, then why the page cannot be served on it, as the system says it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1：%2</translation>
     </message>
     <message>
         <source>%1; the page could not be served again as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。ページを元の設定で提供し直すこともできませんでした</translation>
     </message>
     <message>
         <source>This page is reached by the machine&apos;s own name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>このページには、このコンピューター自身の名前かアドレスで接続してください。</translation>
     </message>
     <message>
         <source>Too many wrong tokens: wait a little.</source>
-        <translation type="unfinished"></translation>
+        <translation>誤ったトークンが多すぎます。しばらく待ってください。</translation>
     </message>
     <message>
         <source>Open the address with its token, as the program shows it (or its QR code).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly に表示されるトークン付きのアドレス（またはその QR コード）から開いてください。</translation>
     </message>
     <message>
         <source>Changes come only from the page itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>変更はこのページ自身からのみ受け付けます。</translation>
     </message>
     <message>
         <source>Not with this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>このメソッドは使用できません。</translation>
     </message>
     <message>
         <source>Not here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここには何もありません。</translation>
     </message>
     <message>
         <source>Not a WebSocket this page opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>このページが開く WebSocket ではありません。</translation>
     </message>
 </context>
 <context>
     <name>WebToken</name>
     <message>
         <source>the web page&apos;s token not stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Web ページのトークンを保存できませんでした：%1</translation>
     </message>
 </context>
 <context>
@@ -1660,210 +1660,210 @@ Try &apos;tessaly --help&apos;.</source>
     <name>page</name>
     <message>
         <source>This address was renewed: open the new one, or scan its code</source>
-        <translation type="unfinished"></translation>
+        <translation>このアドレスは更新されました。新しいアドレスを開くか、そのコードを読み取ってください</translation>
     </message>
     <message>
         <source>routed</source>
-        <translation type="unfinished"></translation>
+        <translation>トランスミッターに出力中</translation>
     </message>
     <message>
         <source>off</source>
         <extracomment>The sound, as in &quot;Sound: off&quot;</extracomment>
-        <translation type="unfinished">オフ</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>no sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドサーバーなし</translation>
     </message>
     <message>
         <source>looking for the transmitter&apos;s sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>トランスミッターのサウンドカードを検索中</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>トランスミッターのサウンドカードが見つかりません</translation>
     </message>
     <message>
         <source>Not connected to the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly に接続されていません。</translation>
     </message>
     <message>
         <source>Transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>トランスミッター接続済み</translation>
     </message>
     <message>
         <source>No permission for the transmitter: install 70-tessaly.rules, then plug it in again</source>
-        <translation type="unfinished"></translation>
+        <translation>トランスミッターへのアクセス権なし（70-tessaly.rules をインストールして挿し直してください）</translation>
     </message>
     <message>
         <source>No transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>トランスミッター未接続</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>The status line&apos;s first sentence: whether the transmitter is connected, then whether it is on air</extracomment>
-        <translation type="unfinished">%1、%2</translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>on air</source>
-        <translation type="unfinished">送信中</translation>
+        <translation>送信中</translation>
     </message>
     <message>
         <source>off air</source>
-        <translation type="unfinished">送信停止中</translation>
+        <translation>送信停止中</translation>
     </message>
     <message>
         <source>The transmitter did not take the last change (write failed at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>トランスミッターが最後の変更を受け付けませんでした（%1 に書き込み失敗）</translation>
     </message>
     <message>
         <source>Sound: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>音声：%1</translation>
     </message>
     <message>
         <source>on, but %1</source>
-        <translation type="unfinished">オンですが、%1</translation>
+        <translation>オンですが、%1</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Two sentences of the status line, one after the other</extracomment>
-        <translation type="unfinished">%1、%2 {1.?}</translation>
+        <translation>%1。%2</translation>
     </message>
     <message>
         <source>Tune to %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz に合わせる</translation>
     </message>
     <message>
         <source>Outside the band in use: it waits for the other band</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のバンドの範囲外です。もう一方のバンドに切り替えると使えます</translation>
     </message>
     <message>
         <source>%1 MHz, outside the band in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz（使用中のバンドの範囲外）</translation>
     </message>
     <message>
         <source>Why the radio may be silent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ラジオから音が出ない原因：%1</translation>
     </message>
     <message>
         <source>Unknown</source>
         <extracomment>The on-air button while the page cannot tell whether the transmitter is on air</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>状態不明</translation>
     </message>
     <message>
         <source>Go off air</source>
-        <translation type="unfinished"></translation>
+        <translation>送信停止</translation>
     </message>
     <message>
         <source>Go on air</source>
-        <translation type="unfinished"></translation>
+        <translation>送信開始</translation>
     </message>
     <message>
         <source>%1 MHz</source>
         <extracomment>A frequency</extracomment>
-        <translation type="unfinished">%1 MHz</translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>%1 of %2, PA-VALUE %3</source>
-        <translation type="unfinished">%1/%2、PA-VALUE %3</translation>
+        <translation>%1/%2、PA-VALUE %3</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1/%2</translation>
+        <translation>%1/%2</translation>
     </message>
     <message>
         <source>Not connected to the program; trying again…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly に接続されていません。再接続しています…</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">周波数</translation>
+        <translation>周波数</translation>
     </message>
     <message>
         <source>Frequency down</source>
-        <translation type="unfinished">周波数ダウン</translation>
+        <translation>周波数ダウン</translation>
     </message>
     <message>
         <source>Frequency up</source>
-        <translation type="unfinished">周波数アップ</translation>
+        <translation>周波数アップ</translation>
     </message>
     <message>
         <source>Type MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz を入力</translation>
     </message>
     <message>
         <source>Tune</source>
         <extracomment>A button: tunes to the frequency typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Favourites</source>
-        <translation type="unfinished">お気に入り</translation>
+        <translation>お気に入り</translation>
     </message>
     <message>
         <source>Mute</source>
         <extracomment>A button that mutes the transmitter&apos;s sound, pressed while muted</extracomment>
-        <translation type="unfinished">ミュート</translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <source>Sound</source>
         <extracomment>Above the choice of stereo or mono</extracomment>
-        <translation type="unfinished">音声の出力先</translation>
+        <translation>音声</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">ステレオ</translation>
+        <translation>ステレオ</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished">モノラル</translation>
+        <translation>モノラル</translation>
     </message>
     <message>
         <source>Power</source>
         <extracomment>The transmit power&apos;s slider</extracomment>
-        <translation type="unfinished">送信出力</translation>
+        <translation>送信出力</translation>
     </message>
     <message>
         <source>Gain</source>
         <extracomment>The audio input gain&apos;s slider</extracomment>
-        <translation type="unfinished">入力ゲイン</translation>
+        <translation>入力ゲイン</translation>
     </message>
     <message>
         <source>No transmitter: stored for when it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>トランスミッター未接続：変更は接続したときに反映されます</translation>
     </message>
     <message>
         <source>Type a frequency in MHz, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数を MHz で入力してください（例：%1）。</translation>
     </message>
     <message>
         <source>Connecting to the program…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly に接続しています…</translation>
     </message>
     <message>
         <source>%1: only %2 to %3 in %4 steps</source>
         <extracomment>A frequency typed on the page, refused: the band&apos;s lowest and highest, and its tuning step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：設定できるのは %2～%3 の範囲で、%4 刻みの周波数だけです</translation>
     </message>
     <message>
         <source>not JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON 形式ではありません</translation>
     </message>
     <message>
         <source>step is up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>step には up か down を指定してください</translation>
     </message>
     <message>
         <source>off air: the frequency steps only on air</source>
-        <translation type="unfinished"></translation>
+        <translation>送信停止中：周波数の上げ下げは送信中にのみできます</translation>
     </message>
     <message>
         <source>the page changes only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>このページで変更できるのは %1 だけです</translation>
     </message>
     <message>
         <source>%1 does not take this value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはこの値を設定できません</translation>
     </message>
 </context>
 </TS>
