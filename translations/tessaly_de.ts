@@ -889,7 +889,7 @@ Ton, ok oder Fehler mit Abhilfe; misst den Ton 2 s lang</translation>
     <message>
         <source>tap &quot;%1&quot;</source>
         <extracomment>A fix on the phone page: %1 is the words on the page&apos;s button to tap, as &quot;Go on air&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tippen Sie auf „%1“</translation>
     </message>
 </context>
 <context>
@@ -1565,67 +1565,67 @@ Weitere Informationen: &apos;tessaly --help&apos;.</translation>
     </message>
     <message>
         <source>the web page is not served: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Webseite wird nicht bereitgestellt: %1</translation>
     </message>
     <message>
         <source>%1 could not be loaded: %2</source>
         <extracomment>The page&apos;s server module, then why the system could not load it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geladen werden: %2</translation>
     </message>
     <message>
         <source>no token could be stored in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 konnte kein Token gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>WebServer</name>
     <message>
         <source>port %1 is in use by another program; choose another port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 wird von einem anderen Programm verwendet; wählen Sie einen anderen Port</translation>
     </message>
     <message>
         <source>port %1: %2</source>
         <extracomment>A port, then why the page cannot be served on it, as the system says it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Port %1: %2</translation>
     </message>
     <message>
         <source>%1; the page could not be served again as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; die Seite konnte nicht wie zuvor wieder bereitgestellt werden</translation>
     </message>
     <message>
         <source>This page is reached by the machine&apos;s own name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite ist nur über den Namen oder die Adresse des Computers selbst erreichbar.</translation>
     </message>
     <message>
         <source>Too many wrong tokens: wait a little.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele falsche Token: Warten Sie einen Moment.</translation>
     </message>
     <message>
         <source>Open the address with its token, as the program shows it (or its QR code).</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie die Adresse mit ihrem Token, so wie das Programm sie anzeigt (oder über ihren QR-Code).</translation>
     </message>
     <message>
         <source>Changes come only from the page itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen sind nur über die Seite selbst möglich.</translation>
     </message>
     <message>
         <source>Not with this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mit dieser Methode.</translation>
     </message>
     <message>
         <source>Not here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier nicht vorhanden.</translation>
     </message>
     <message>
         <source>Not a WebSocket this page opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein WebSocket, den diese Seite öffnet.</translation>
     </message>
 </context>
 <context>
     <name>WebToken</name>
     <message>
         <source>the web page&apos;s token not stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Token der Webseite nicht gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -1661,210 +1661,210 @@ Weitere Informationen: &apos;tessaly --help&apos;.</translation>
     <name>page</name>
     <message>
         <source>This address was renewed: open the new one, or scan its code</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Adresse wurde erneuert: Öffnen Sie die neue oder scannen Sie ihren Code</translation>
     </message>
     <message>
         <source>routed</source>
-        <translation type="unfinished"></translation>
+        <translation>über den Sender</translation>
     </message>
     <message>
         <source>off</source>
         <extracomment>The sound, as in &quot;Sound: off&quot;</extracomment>
-        <translation type="unfinished">aus</translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>no sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Soundserver</translation>
     </message>
     <message>
         <source>looking for the transmitter&apos;s sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>Soundkarte des Senders wird gesucht</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Soundkarte des Senders nicht gefunden</translation>
     </message>
     <message>
         <source>Not connected to the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mit dem Programm verbunden.</translation>
     </message>
     <message>
         <source>Transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender verbunden</translation>
     </message>
     <message>
         <source>No permission for the transmitter: install 70-tessaly.rules, then plug it in again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zugriff auf den Sender: Installieren Sie 70-tessaly.rules und stecken Sie ihn neu ein</translation>
     </message>
     <message>
         <source>No transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sender verbunden</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>The status line&apos;s first sentence: whether the transmitter is connected, then whether it is on air</extracomment>
-        <translation type="unfinished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>on air</source>
-        <translation type="unfinished">auf Sendung</translation>
+        <translation>auf Sendung</translation>
     </message>
     <message>
         <source>off air</source>
-        <translation type="unfinished">Sendung aus</translation>
+        <translation>Sendung aus</translation>
     </message>
     <message>
         <source>The transmitter did not take the last change (write failed at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender hat die letzte Änderung nicht übernommen (Schreibfehler um %1)</translation>
     </message>
     <message>
         <source>Sound: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton: %1</translation>
     </message>
     <message>
         <source>on, but %1</source>
-        <translation type="unfinished">an, aber %1</translation>
+        <translation>an, aber %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Two sentences of the status line, one after the other</extracomment>
-        <translation type="unfinished">%1, %2 {1.?}</translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Tune to %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf %1 MHz einstellen</translation>
     </message>
     <message>
         <source>Outside the band in use: it waits for the other band</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des eingestellten Frequenzbands: erst im anderen Band wählbar</translation>
     </message>
     <message>
         <source>%1 MHz, outside the band in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz, außerhalb des eingestellten Frequenzbands</translation>
     </message>
     <message>
         <source>Why the radio may be silent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum das Radio stumm sein könnte: %1</translation>
     </message>
     <message>
         <source>Unknown</source>
         <extracomment>The on-air button while the page cannot tell whether the transmitter is on air</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Go off air</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendung beenden</translation>
     </message>
     <message>
         <source>Go on air</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Sendung gehen</translation>
     </message>
     <message>
         <source>%1 MHz</source>
         <extracomment>A frequency</extracomment>
-        <translation type="unfinished">%1 MHz</translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>%1 of %2, PA-VALUE %3</source>
-        <translation type="unfinished">%1 von %2, PA-VALUE %3</translation>
+        <translation>%1 von %2, PA-VALUE %3</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 von %2</translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Not connected to the program; trying again…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mit dem Programm verbunden; neuer Versuch…</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frequenz</translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Frequency down</source>
-        <translation type="unfinished">Frequenz tiefer</translation>
+        <translation>Frequenz tiefer</translation>
     </message>
     <message>
         <source>Frequency up</source>
-        <translation type="unfinished">Frequenz höher</translation>
+        <translation>Frequenz höher</translation>
     </message>
     <message>
         <source>Type MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz eingeben</translation>
     </message>
     <message>
         <source>Tune</source>
         <extracomment>A button: tunes to the frequency typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einstellen</translation>
     </message>
     <message>
         <source>Favourites</source>
-        <translation type="unfinished">Favoriten</translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Mute</source>
         <extracomment>A button that mutes the transmitter&apos;s sound, pressed while muted</extracomment>
-        <translation type="unfinished">Stummschalten</translation>
+        <translation>Stummschalten</translation>
     </message>
     <message>
         <source>Sound</source>
         <extracomment>Above the choice of stereo or mono</extracomment>
-        <translation type="unfinished">Ton</translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Stereo</translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished">Mono</translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Power</source>
         <extracomment>The transmit power&apos;s slider</extracomment>
-        <translation type="unfinished">Sendeleistung</translation>
+        <translation>Sendeleistung</translation>
     </message>
     <message>
         <source>Gain</source>
         <extracomment>The audio input gain&apos;s slider</extracomment>
-        <translation type="unfinished">Eingangsverstärkung</translation>
+        <translation>Eingangsverstärkung</translation>
     </message>
     <message>
         <source>No transmitter: stored for when it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sender: wird gespeichert, bis er eingesteckt ist</translation>
     </message>
     <message>
         <source>Type a frequency in MHz, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Frequenz in MHz ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>Connecting to the program…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Programm wird hergestellt…</translation>
     </message>
     <message>
         <source>%1: only %2 to %3 in %4 steps</source>
         <extracomment>A frequency typed on the page, refused: the band&apos;s lowest and highest, and its tuning step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nur %2 bis %3 in Schritten von %4</translation>
     </message>
     <message>
         <source>not JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON</translation>
     </message>
     <message>
         <source>step is up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>step muss up oder down sein</translation>
     </message>
     <message>
         <source>off air: the frequency steps only on air</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendung aus: Die Frequenz lässt sich nur auf Sendung schrittweise ändern</translation>
     </message>
     <message>
         <source>the page changes only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seite ändert nur %1</translation>
     </message>
     <message>
         <source>%1 does not take this value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt diesen Wert nicht an</translation>
     </message>
 </context>
 </TS>
