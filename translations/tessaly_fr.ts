@@ -778,7 +778,7 @@ au son, ok ou en défaut avec la solution&#xa0;; mesure le son 2 s</translation>
     <message>
         <source>move the %1 slider up</source>
         <extracomment>A fix: %1 is the power slider&apos;s name, as the window or the page prints it beside the slider</extracomment>
-        <translation>montez le curseur %1</translation>
+        <translation>montez le curseur « %1 »</translation>
     </message>
     <message>
         <source>no sound server is running</source>
@@ -889,7 +889,7 @@ au son, ok ou en défaut avec la solution&#xa0;; mesure le son 2 s</translation>
     <message>
         <source>tap &quot;%1&quot;</source>
         <extracomment>A fix on the phone page: %1 is the words on the page&apos;s button to tap, as &quot;Go on air&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>touchez « %1 »</translation>
     </message>
 </context>
 <context>
@@ -1565,67 +1565,67 @@ Essayez &apos;tessaly --help&apos;.</translation>
     </message>
     <message>
         <source>the web page is not served: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la page web n&apos;est pas active : %1</translation>
     </message>
     <message>
         <source>%1 could not be loaded: %2</source>
         <extracomment>The page&apos;s server module, then why the system could not load it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de charger %1 : %2</translation>
     </message>
     <message>
         <source>no token could be stored in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;enregistrer un jeton dans %1</translation>
     </message>
 </context>
 <context>
     <name>WebServer</name>
     <message>
         <source>port %1 is in use by another program; choose another port</source>
-        <translation type="unfinished"></translation>
+        <translation>le port %1 est utilisé par un autre programme ; choisissez un autre port</translation>
     </message>
     <message>
         <source>port %1: %2</source>
         <extracomment>A port, then why the page cannot be served on it, as the system says it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>port %1 : %2</translation>
     </message>
     <message>
         <source>%1; the page could not be served again as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; la page n&apos;a pas pu être réactivée telle qu&apos;elle était</translation>
     </message>
     <message>
         <source>This page is reached by the machine&apos;s own name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette page s&apos;ouvre avec le nom ou l&apos;adresse de la machine elle-même.</translation>
     </message>
     <message>
         <source>Too many wrong tokens: wait a little.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de jetons erronés : patientez un peu.</translation>
     </message>
     <message>
         <source>Open the address with its token, as the program shows it (or its QR code).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez l&apos;adresse avec son jeton, telle que le programme l&apos;affiche (ou son code QR).</translation>
     </message>
     <message>
         <source>Changes come only from the page itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications ne peuvent venir que de la page elle-même.</translation>
     </message>
     <message>
         <source>Not with this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas avec cette méthode.</translation>
     </message>
     <message>
         <source>Not here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ici.</translation>
     </message>
     <message>
         <source>Not a WebSocket this page opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un WebSocket ouvert par cette page.</translation>
     </message>
 </context>
 <context>
     <name>WebToken</name>
     <message>
         <source>the web page&apos;s token not stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jeton de la page web non enregistré : %1</translation>
     </message>
 </context>
 <context>
@@ -1661,210 +1661,210 @@ Essayez &apos;tessaly --help&apos;.</translation>
     <name>page</name>
     <message>
         <source>This address was renewed: open the new one, or scan its code</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette adresse a été renouvelée : ouvrez la nouvelle ou scannez son code</translation>
     </message>
     <message>
         <source>routed</source>
-        <translation type="unfinished"></translation>
+        <translation>redirigé vers l&apos;émetteur</translation>
     </message>
     <message>
         <source>off</source>
         <extracomment>The sound, as in &quot;Sound: off&quot;</extracomment>
-        <translation type="unfinished">désactivé</translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>no sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun serveur audio</translation>
     </message>
     <message>
         <source>looking for the transmitter&apos;s sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>recherche de la carte son de l&apos;émetteur</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>carte son de l&apos;émetteur introuvable</translation>
     </message>
     <message>
         <source>Not connected to the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté au programme.</translation>
     </message>
     <message>
         <source>Transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Émetteur connecté</translation>
     </message>
     <message>
         <source>No permission for the transmitter: install 70-tessaly.rules, then plug it in again</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès à l&apos;émetteur refusé : installez 70-tessaly.rules, puis rebranchez-le</translation>
     </message>
     <message>
         <source>No transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun émetteur connecté</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>The status line&apos;s first sentence: whether the transmitter is connected, then whether it is on air</extracomment>
-        <translation type="unfinished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>on air</source>
-        <translation type="unfinished">à l&apos;antenne</translation>
+        <translation>à l&apos;antenne</translation>
     </message>
     <message>
         <source>off air</source>
-        <translation type="unfinished">hors antenne</translation>
+        <translation>hors antenne</translation>
     </message>
     <message>
         <source>The transmitter did not take the last change (write failed at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;émetteur n&apos;a pas accepté la dernière modification (échec d&apos;écriture à %1)</translation>
     </message>
     <message>
         <source>Sound: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Son : %1</translation>
     </message>
     <message>
         <source>on, but %1</source>
-        <translation type="unfinished">activé, mais %1</translation>
+        <translation>activé, mais %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Two sentences of the status line, one after the other</extracomment>
-        <translation type="unfinished">%1, %2 {1.?}</translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Tune to %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler sur %1 MHz</translation>
     </message>
     <message>
         <source>Outside the band in use: it waits for the other band</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de la bande utilisée : disponible avec l&apos;autre bande</translation>
     </message>
     <message>
         <source>%1 MHz, outside the band in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz, hors de la bande utilisée</translation>
     </message>
     <message>
         <source>Why the radio may be silent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi la radio peut rester silencieuse : %1</translation>
     </message>
     <message>
         <source>Unknown</source>
         <extracomment>The on-air button while the page cannot tell whether the transmitter is on air</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>État inconnu</translation>
     </message>
     <message>
         <source>Go off air</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;antenne</translation>
     </message>
     <message>
         <source>Go on air</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à l&apos;antenne</translation>
     </message>
     <message>
         <source>%1 MHz</source>
         <extracomment>A frequency</extracomment>
-        <translation type="unfinished">%1 MHz</translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>%1 of %2, PA-VALUE %3</source>
-        <translation type="unfinished">%1 sur %2, PA-VALUE %3</translation>
+        <translation>%1 sur %2, PA-VALUE %3</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 sur %2</translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Not connected to the program; trying again…</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté au programme ; nouvel essai…</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Fréquence</translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Frequency down</source>
-        <translation type="unfinished">Baisser la fréquence</translation>
+        <translation>Baisser la fréquence</translation>
     </message>
     <message>
         <source>Frequency up</source>
-        <translation type="unfinished">Monter la fréquence</translation>
+        <translation>Monter la fréquence</translation>
     </message>
     <message>
         <source>Type MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir en MHz</translation>
     </message>
     <message>
         <source>Tune</source>
         <extracomment>A button: tunes to the frequency typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Régler</translation>
     </message>
     <message>
         <source>Favourites</source>
-        <translation type="unfinished">Favoris</translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Mute</source>
         <extracomment>A button that mutes the transmitter&apos;s sound, pressed while muted</extracomment>
-        <translation type="unfinished">Muet</translation>
+        <translation>Muet</translation>
     </message>
     <message>
         <source>Sound</source>
         <extracomment>Above the choice of stereo or mono</extracomment>
-        <translation type="unfinished">Son</translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Stéréo</translation>
+        <translation>Stéréo</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished">Mono</translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Power</source>
         <extracomment>The transmit power&apos;s slider</extracomment>
-        <translation type="unfinished">Puissance</translation>
+        <translation>Puissance</translation>
     </message>
     <message>
         <source>Gain</source>
         <extracomment>The audio input gain&apos;s slider</extracomment>
-        <translation type="unfinished">Gain</translation>
+        <translation>Gain</translation>
     </message>
     <message>
         <source>No transmitter: stored for when it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun émetteur : réglage conservé jusqu&apos;à son branchement</translation>
     </message>
     <message>
         <source>Type a frequency in MHz, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une fréquence en MHz, par exemple %1.</translation>
     </message>
     <message>
         <source>Connecting to the program…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au programme…</translation>
     </message>
     <message>
         <source>%1: only %2 to %3 in %4 steps</source>
         <extracomment>A frequency typed on the page, refused: the band&apos;s lowest and highest, and its tuning step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : seulement de %2 à %3 par pas de %4</translation>
     </message>
     <message>
         <source>not JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON invalide</translation>
     </message>
     <message>
         <source>step is up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>step doit valoir up ou down</translation>
     </message>
     <message>
         <source>off air: the frequency steps only on air</source>
-        <translation type="unfinished"></translation>
+        <translation>hors antenne : monter ou baisser la fréquence n&apos;est possible qu&apos;à l&apos;antenne</translation>
     </message>
     <message>
         <source>the page changes only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la page ne modifie que %1</translation>
     </message>
     <message>
         <source>%1 does not take this value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;accepte pas cette valeur</translation>
     </message>
 </context>
 </TS>
