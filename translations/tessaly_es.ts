@@ -778,7 +778,7 @@ al sonido, bien o fallo y qué hacer; mide el sonido 2 s</translation>
     <message>
         <source>move the %1 slider up</source>
         <extracomment>A fix: %1 is the power slider&apos;s name, as the window or the page prints it beside the slider</extracomment>
-        <translation>suba el control deslizante %1</translation>
+        <translation>suba el control deslizante &quot;%1&quot;</translation>
     </message>
     <message>
         <source>no sound server is running</source>
@@ -889,7 +889,7 @@ al sonido, bien o fallo y qué hacer; mide el sonido 2 s</translation>
     <message>
         <source>tap &quot;%1&quot;</source>
         <extracomment>A fix on the phone page: %1 is the words on the page&apos;s button to tap, as &quot;Go on air&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>toque &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1565,67 +1565,67 @@ Pruebe &apos;tessaly --help&apos;.</translation>
     </message>
     <message>
         <source>the web page is not served: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la página web no está activa: %1</translation>
     </message>
     <message>
         <source>%1 could not be loaded: %2</source>
         <extracomment>The page&apos;s server module, then why the system could not load it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo cargar %1: %2</translation>
     </message>
     <message>
         <source>no token could be stored in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar ningún token en %1</translation>
     </message>
 </context>
 <context>
     <name>WebServer</name>
     <message>
         <source>port %1 is in use by another program; choose another port</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa está usando el puerto %1; elija otro puerto</translation>
     </message>
     <message>
         <source>port %1: %2</source>
         <extracomment>A port, then why the page cannot be served on it, as the system says it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>puerto %1: %2</translation>
     </message>
     <message>
         <source>%1; the page could not be served again as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se pudo volver a activar la página como estaba</translation>
     </message>
     <message>
         <source>This page is reached by the machine&apos;s own name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>A esta página se accede con el nombre o la dirección del propio equipo.</translation>
     </message>
     <message>
         <source>Too many wrong tokens: wait a little.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados tokens incorrectos: espere un poco.</translation>
     </message>
     <message>
         <source>Open the address with its token, as the program shows it (or its QR code).</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra la dirección con su token, tal como la muestra el programa (o con su código QR).</translation>
     </message>
     <message>
         <source>Changes come only from the page itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios solo pueden venir de la propia página.</translation>
     </message>
     <message>
         <source>Not with this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este método no está permitido aquí.</translation>
     </message>
     <message>
         <source>Not here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no hay nada.</translation>
     </message>
     <message>
         <source>Not a WebSocket this page opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un WebSocket que abra esta página.</translation>
     </message>
 </context>
 <context>
     <name>WebToken</name>
     <message>
         <source>the web page&apos;s token not stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se guardó el token de la página web: %1</translation>
     </message>
 </context>
 <context>
@@ -1661,210 +1661,210 @@ Pruebe &apos;tessaly --help&apos;.</translation>
     <name>page</name>
     <message>
         <source>This address was renewed: open the new one, or scan its code</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta dirección se ha renovado: abra la nueva o escanee su código</translation>
     </message>
     <message>
         <source>routed</source>
-        <translation type="unfinished"></translation>
+        <translation>enviado al transmisor</translation>
     </message>
     <message>
         <source>off</source>
         <extracomment>The sound, as in &quot;Sound: off&quot;</extracomment>
-        <translation type="unfinished">desactivado</translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>no sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>sin servidor de sonido</translation>
     </message>
     <message>
         <source>looking for the transmitter&apos;s sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>buscando la tarjeta de sonido del transmisor</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró la tarjeta de sonido del transmisor</translation>
     </message>
     <message>
         <source>Not connected to the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión con el programa.</translation>
     </message>
     <message>
         <source>Transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisor conectado</translation>
     </message>
     <message>
         <source>No permission for the transmitter: install 70-tessaly.rules, then plug it in again</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin permiso para el transmisor: instale 70-tessaly.rules y vuelva a conectarlo</translation>
     </message>
     <message>
         <source>No transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún transmisor conectado</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>The status line&apos;s first sentence: whether the transmitter is connected, then whether it is on air</extracomment>
-        <translation type="unfinished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>on air</source>
-        <translation type="unfinished">al aire</translation>
+        <translation>al aire</translation>
     </message>
     <message>
         <source>off air</source>
-        <translation type="unfinished">fuera del aire</translation>
+        <translation>fuera del aire</translation>
     </message>
     <message>
         <source>The transmitter did not take the last change (write failed at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>El transmisor no aceptó el último cambio (fallo de escritura a las %1)</translation>
     </message>
     <message>
         <source>Sound: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido: %1</translation>
     </message>
     <message>
         <source>on, but %1</source>
-        <translation type="unfinished">activado, pero %1</translation>
+        <translation>activado, pero %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Two sentences of the status line, one after the other</extracomment>
-        <translation type="unfinished">%1, %2 {1.?}</translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Tune to %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintonizar %1 MHz</translation>
     </message>
     <message>
         <source>Outside the band in use: it waits for the other band</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera de la banda en uso: se podrá usar con la otra banda</translation>
     </message>
     <message>
         <source>%1 MHz, outside the band in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz, fuera de la banda en uso</translation>
     </message>
     <message>
         <source>Why the radio may be silent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Por qué puede que la radio no suene: %1</translation>
     </message>
     <message>
         <source>Unknown</source>
         <extracomment>The on-air button while the page cannot tell whether the transmitter is on air</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estado desconocido</translation>
     </message>
     <message>
         <source>Go off air</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del aire</translation>
     </message>
     <message>
         <source>Go on air</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir al aire</translation>
     </message>
     <message>
         <source>%1 MHz</source>
         <extracomment>A frequency</extracomment>
-        <translation type="unfinished">%1 MHz</translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>%1 of %2, PA-VALUE %3</source>
-        <translation type="unfinished">%1 de %2, PA-VALUE %3</translation>
+        <translation>%1 de %2, PA-VALUE %3</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 de %2</translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Not connected to the program; trying again…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión con el programa; reintentando…</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frecuencia</translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Frequency down</source>
-        <translation type="unfinished">Bajar frecuencia</translation>
+        <translation>Bajar frecuencia</translation>
     </message>
     <message>
         <source>Frequency up</source>
-        <translation type="unfinished">Subir frecuencia</translation>
+        <translation>Subir frecuencia</translation>
     </message>
     <message>
         <source>Type MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba MHz</translation>
     </message>
     <message>
         <source>Tune</source>
         <extracomment>A button: tunes to the frequency typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sintonizar</translation>
     </message>
     <message>
         <source>Favourites</source>
-        <translation type="unfinished">Favoritas</translation>
+        <translation>Favoritas</translation>
     </message>
     <message>
         <source>Mute</source>
         <extracomment>A button that mutes the transmitter&apos;s sound, pressed while muted</extracomment>
-        <translation type="unfinished">Silenciar</translation>
+        <translation>Silenciar</translation>
     </message>
     <message>
         <source>Sound</source>
         <extracomment>Above the choice of stereo or mono</extracomment>
-        <translation type="unfinished">Sonido</translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">Estéreo</translation>
+        <translation>Estéreo</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished">Mono</translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Power</source>
         <extracomment>The transmit power&apos;s slider</extracomment>
-        <translation type="unfinished">Potencia</translation>
+        <translation>Potencia</translation>
     </message>
     <message>
         <source>Gain</source>
         <extracomment>The audio input gain&apos;s slider</extracomment>
-        <translation type="unfinished">Ganancia</translation>
+        <translation>Ganancia</translation>
     </message>
     <message>
         <source>No transmitter: stored for when it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin transmisor: se guarda para cuando se conecte</translation>
     </message>
     <message>
         <source>Type a frequency in MHz, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una frecuencia en MHz, como %1.</translation>
     </message>
     <message>
         <source>Connecting to the program…</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con el programa…</translation>
     </message>
     <message>
         <source>%1: only %2 to %3 in %4 steps</source>
         <extracomment>A frequency typed on the page, refused: the band&apos;s lowest and highest, and its tuning step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: solo de %2 a %3 en pasos de %4</translation>
     </message>
     <message>
         <source>not JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>no es JSON</translation>
     </message>
     <message>
         <source>step is up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>step solo admite up o down</translation>
     </message>
     <message>
         <source>off air: the frequency steps only on air</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera del aire: la frecuencia solo cambia por pasos al aire</translation>
     </message>
     <message>
         <source>the page changes only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la página solo puede cambiar %1</translation>
     </message>
     <message>
         <source>%1 does not take this value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite este valor</translation>
     </message>
 </context>
 </TS>
