@@ -888,7 +888,7 @@ the sound, ok or broken with what to do; measures the sound 2 s</source>
     <message>
         <source>tap &quot;%1&quot;</source>
         <extracomment>A fix on the phone page: %1 is the words on the page&apos;s button to tap, as &quot;Go on air&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>点按“%1”</translation>
     </message>
 </context>
 <context>
@@ -1564,67 +1564,67 @@ Try &apos;tessaly --help&apos;.</source>
     </message>
     <message>
         <source>the web page is not served: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未能提供网页：%1</translation>
     </message>
     <message>
         <source>%1 could not be loaded: %2</source>
         <extracomment>The page&apos;s server module, then why the system could not load it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法加载 %1：%2</translation>
     </message>
     <message>
         <source>no token could be stored in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中保存令牌</translation>
     </message>
 </context>
 <context>
     <name>WebServer</name>
     <message>
         <source>port %1 is in use by another program; choose another port</source>
-        <translation type="unfinished"></translation>
+        <translation>端口 %1 已被其他程序占用；请选择其他端口</translation>
     </message>
     <message>
         <source>port %1: %2</source>
         <extracomment>A port, then why the page cannot be served on it, as the system says it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>端口 %1：%2</translation>
     </message>
     <message>
         <source>%1; the page could not be served again as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1；网页也无法按原设置重新提供</translation>
     </message>
     <message>
         <source>This page is reached by the machine&apos;s own name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>请通过这台电脑自己的名称或地址打开此网页。</translation>
     </message>
     <message>
         <source>Too many wrong tokens: wait a little.</source>
-        <translation type="unfinished"></translation>
+        <translation>错误的令牌次数过多：请稍后再试。</translation>
     </message>
     <message>
         <source>Open the address with its token, as the program shows it (or its QR code).</source>
-        <translation type="unfinished"></translation>
+        <translation>请打开程序显示的带令牌的地址（或扫描其二维码）。</translation>
     </message>
     <message>
         <source>Changes come only from the page itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>只接受来自此网页本身的更改。</translation>
     </message>
     <message>
         <source>Not with this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>不支持此请求方法。</translation>
     </message>
     <message>
         <source>Not here.</source>
-        <translation type="unfinished"></translation>
+        <translation>此处没有内容。</translation>
     </message>
     <message>
         <source>Not a WebSocket this page opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>这不是此网页打开的 WebSocket。</translation>
     </message>
 </context>
 <context>
     <name>WebToken</name>
     <message>
         <source>the web page&apos;s token not stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未能保存网页的令牌：%1</translation>
     </message>
 </context>
 <context>
@@ -1660,210 +1660,210 @@ Try &apos;tessaly --help&apos;.</source>
     <name>page</name>
     <message>
         <source>This address was renewed: open the new one, or scan its code</source>
-        <translation type="unfinished"></translation>
+        <translation>此地址已更换：请打开新地址，或扫描新的二维码</translation>
     </message>
     <message>
         <source>routed</source>
-        <translation type="unfinished"></translation>
+        <translation>已转到发射器</translation>
     </message>
     <message>
         <source>off</source>
         <extracomment>The sound, as in &quot;Sound: off&quot;</extracomment>
-        <translation type="unfinished">关闭</translation>
+        <translation>未转到发射器</translation>
     </message>
     <message>
         <source>no sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>没有声音服务器</translation>
     </message>
     <message>
         <source>looking for the transmitter&apos;s sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>正在查找发射器的声卡</translation>
     </message>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到发射器的声卡</translation>
     </message>
     <message>
         <source>Not connected to the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>未连接到程序。</translation>
     </message>
     <message>
         <source>Transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>发射器已连接</translation>
     </message>
     <message>
         <source>No permission for the transmitter: install 70-tessaly.rules, then plug it in again</source>
-        <translation type="unfinished"></translation>
+        <translation>没有使用发射器的权限：请安装 70-tessaly.rules，然后重新插入发射器</translation>
     </message>
     <message>
         <source>No transmitter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>未连接发射器</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>The status line&apos;s first sentence: whether the transmitter is connected, then whether it is on air</extracomment>
-        <translation type="unfinished">%1、%2</translation>
+        <translation>%1，%2</translation>
     </message>
     <message>
         <source>on air</source>
-        <translation type="unfinished">正在发射</translation>
+        <translation>正在发射</translation>
     </message>
     <message>
         <source>off air</source>
-        <translation type="unfinished">已停止发射</translation>
+        <translation>已停止发射</translation>
     </message>
     <message>
         <source>The transmitter did not take the last change (write failed at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>发射器未接收上次更改（%1 写入失败）</translation>
     </message>
     <message>
         <source>Sound: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>声音：%1</translation>
     </message>
     <message>
         <source>on, but %1</source>
-        <translation type="unfinished">已开启，但%1</translation>
+        <translation>已开启，但%1</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>Two sentences of the status line, one after the other</extracomment>
-        <translation type="unfinished">%1、%2 {1.?}</translation>
+        <translation>%1。%2</translation>
     </message>
     <message>
         <source>Tune to %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>调到 %1 MHz</translation>
     </message>
     <message>
         <source>Outside the band in use: it waits for the other band</source>
-        <translation type="unfinished"></translation>
+        <translation>不在当前波段内：切换到另一波段后可用</translation>
     </message>
     <message>
         <source>%1 MHz, outside the band in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz，不在当前波段内</translation>
     </message>
     <message>
         <source>Why the radio may be silent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>收音机可能没有声音的原因：%1</translation>
     </message>
     <message>
         <source>Unknown</source>
         <extracomment>The on-air button while the page cannot tell whether the transmitter is on air</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>状态未知</translation>
     </message>
     <message>
         <source>Go off air</source>
-        <translation type="unfinished"></translation>
+        <translation>停止发射</translation>
     </message>
     <message>
         <source>Go on air</source>
-        <translation type="unfinished"></translation>
+        <translation>开始发射</translation>
     </message>
     <message>
         <source>%1 MHz</source>
         <extracomment>A frequency</extracomment>
-        <translation type="unfinished">%1 MHz</translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>%1 of %2, PA-VALUE %3</source>
-        <translation type="unfinished">%1/%2，PA-VALUE %3</translation>
+        <translation>%1/%2，PA-VALUE %3</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1/%2</translation>
+        <translation>%1/%2</translation>
     </message>
     <message>
         <source>Not connected to the program; trying again…</source>
-        <translation type="unfinished"></translation>
+        <translation>未连接到程序，正在重试…</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">频率</translation>
+        <translation>频率</translation>
     </message>
     <message>
         <source>Frequency down</source>
-        <translation type="unfinished">降低频率</translation>
+        <translation>降低频率</translation>
     </message>
     <message>
         <source>Frequency up</source>
-        <translation type="unfinished">提高频率</translation>
+        <translation>提高频率</translation>
     </message>
     <message>
         <source>Type MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>输入 MHz</translation>
     </message>
     <message>
         <source>Tune</source>
         <extracomment>A button: tunes to the frequency typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>调谐</translation>
     </message>
     <message>
         <source>Favourites</source>
-        <translation type="unfinished">收藏频率</translation>
+        <translation>收藏频率</translation>
     </message>
     <message>
         <source>Mute</source>
         <extracomment>A button that mutes the transmitter&apos;s sound, pressed while muted</extracomment>
-        <translation type="unfinished">静音</translation>
+        <translation>静音</translation>
     </message>
     <message>
         <source>Sound</source>
         <extracomment>Above the choice of stereo or mono</extracomment>
-        <translation type="unfinished">声音</translation>
+        <translation>声道</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished">立体声</translation>
+        <translation>立体声</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished">单声道</translation>
+        <translation>单声道</translation>
     </message>
     <message>
         <source>Power</source>
         <extracomment>The transmit power&apos;s slider</extracomment>
-        <translation type="unfinished">发射功率</translation>
+        <translation>发射功率</translation>
     </message>
     <message>
         <source>Gain</source>
         <extracomment>The audio input gain&apos;s slider</extracomment>
-        <translation type="unfinished">输入增益</translation>
+        <translation>输入增益</translation>
     </message>
     <message>
         <source>No transmitter: stored for when it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>未连接发射器：设置已保存，插入后生效</translation>
     </message>
     <message>
         <source>Type a frequency in MHz, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入以 MHz 为单位的频率，例如 %1。</translation>
     </message>
     <message>
         <source>Connecting to the program…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在连接程序…</translation>
     </message>
     <message>
         <source>%1: only %2 to %3 in %4 steps</source>
         <extracomment>A frequency typed on the page, refused: the band&apos;s lowest and highest, and its tuning step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：只能在 %2 至 %3 之间，步进 %4</translation>
     </message>
     <message>
         <source>not JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 JSON</translation>
     </message>
     <message>
         <source>step is up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>step 只能是 up 或 down</translation>
     </message>
     <message>
         <source>off air: the frequency steps only on air</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止发射：只有在发射时才能步进调整频率</translation>
     </message>
     <message>
         <source>the page changes only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>网页只能更改 %1</translation>
     </message>
     <message>
         <source>%1 does not take this value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不接受此值</translation>
     </message>
 </context>
 </TS>
