@@ -16,6 +16,9 @@
 #                SIGTERM, SIGINT, SIGHUP, the close button, the tray's Quit and a lost display each take the
 #                window and the tray icon off the screen; the run ends with status 0 (Qt's own for a lost
 #                display), its settings saved and its off-air report queued
+#   japanese     a Japanese session: the window's menu and the window it opens, the tray's tip (through a
+#                status notifier host on the session bus, as a desktop's panel has), tessalyctl status, and
+#                the page in a browser that asks for Japanese, each in the words the Japanese catalogue gives
 # Usage: desktop_e2e.sh <tessaly executable> <directory holding the fake libHIDApi.so>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
@@ -267,6 +270,62 @@ stalled_end() {
     stop_x
 }
 
+# The words the Japanese catalogue gives the message source $2 of context $1.
+japanese_for() {
+    /usr/bin/python3 -c '
+import sys
+import xml.etree.ElementTree as ElementTree
+for context in ElementTree.parse(sys.argv[1]).getroot().iter("context"):
+    for message in context.iter("message") if context.findtext("name") == sys.argv[2] else ():
+        if message.findtext("source") == sys.argv[3]:
+            print(message.findtext("translation"))
+' "$here/../../translations/tessaly_ja.ts" "$1" "$2"
+}
+
+japanese() {
+    local ctl tip letter title label port
+    ctl=$(dirname "$tessaly")/tessalyctl
+    dbus-daemon --session --nofork --print-address=3 3>"$work/japanese-bus" &
+    others="${others:-} $!"
+    eventually test -s "$work/japanese-bus" || fail "no session bus"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/japanese-bus")
+    export DBUS_SESSION_BUS_ADDRESS
+    /usr/bin/python3 "$here/tray_tip.py" >"$work/tips" &
+    others="$others $!"
+    eventually grep -q '^ready$' "$work/tips" || fail "the status notifier host did not start"
+    begin japanese LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 LANGUAGE=
+
+    tip=$(japanese_for TrayControl "Tessaly — off air")
+    eventually grep -q -x -F "tip: $tip" "$work/tips" || fail "the tray's tip is not '$tip': $(cat "$work/tips")"
+    # The window's menu from the keyboard, its hearing item by the letter the Japanese words underline.
+    xdotool windowfocus --sync "$main_window" key --clearmodifiers alt+space
+    menu_open() { xdotool search --onlyvisible --classname '^tessaly$' | grep -q -v -x "$main_window"; }
+    eventually menu_open || fail "the window menu did not open"
+    letter=$(japanese_for CTransmitterDlg "&Why can't I hear it?" | sed -n 's/.*(&\(.\)).*/\1/p' | tr 'A-Z' 'a-z')
+    xdotool key "$letter"
+    title=$(japanese_for CHearingDlg "Why can't I hear it?")
+    # By its name as the window manager reads it (xdotool's own search cannot match it outside Latin-1).
+    titled() {
+        local window
+        for window in $(xdotool search --onlyvisible --classname '^tessaly$'); do
+            [ "$(xdotool getwindowname "$window")" = "$1" ] && return 0
+        done
+        return 1
+    }
+    eventually titled "$title" || fail "no window titled '$title'"
+    xdotool key Escape
+
+    label=$(japanese_for StatusText Frequency)
+    LC_ALL=ja_JP.UTF-8 "$ctl" status | grep -q "^$label" ||
+        fail "tessalyctl status is not in Japanese: $(LC_ALL=ja_JP.UTF-8 "$ctl" status)"
+    port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+    "$ctl" web port "$port" && "$ctl" web on || fail "the page could not be switched on"
+    /usr/bin/python3 "$here/web_page.py" --language ja "$("$ctl" web address)" "$work" \
+        "$(japanese_for page "Go on air")" || fail "the page for a Japanese browser"
+    end
+    unset DBUS_SESSION_BUS_ADDRESS
+}
+
 # The window opens where it was closed; a place off every screen is not restored.
 place() {
     begin place
@@ -289,6 +348,7 @@ place
 tray
 stall
 stalled_end
+japanese
 if [ -n "$hotplug_blocked" ]; then
     echo "SKIP: hotplug: $hotplug_blocked"
     exit 77

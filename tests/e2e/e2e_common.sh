@@ -26,6 +26,8 @@ prepare_copy() {
     cp "$program" "$dir/tessaly"
     cp "$(dirname "$program")/tessaly-headless" "$(dirname "$program")/libtessaly-pulse.so" \
         "$(dirname "$program")/libtessaly-web.so" "$dir/"
+    # The catalogues, found beside the program as in the build tree.
+    ln -s "$(realpath "$(dirname "$program")")/translations" "$dir/translations"
 }
 
 # A virtual X server of our own for the rest of the script: DISPLAY exported, its pid in x_pid. Without

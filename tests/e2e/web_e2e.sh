@@ -52,8 +52,6 @@ dir=$work/headless
 # The program is waited for before its directory goes: it writes its settings there as it ends.
 trap 'status=$?; kill ${program_pid:-} ${listener_pid:-} 2>/dev/null || true; wait 2>/dev/null; show_program_errors $status "$work"; rm -rf "$work"' EXIT
 prepare_copy "$dir" "$tessaly"
-# The catalogues, found beside the program as in the build tree: the page for a German browser.
-ln -s "$(realpath "$(dirname "$tessaly")")/translations" "$dir/translations"
 port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 printf 'WebPort=%s\n' "$port" >"$dir/Web.ini"
 listen

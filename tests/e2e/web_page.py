@@ -1,6 +1,8 @@
 """Drives the web page for phones in Chromium at a phone's size.
 
 Usage: web_page.py ADDRESS TESSALYCTL HID_LOG WORK_DIR [SCREENSHOT]
+       web_page.py --language LANGUAGE ADDRESS WORK_DIR ON_AIR_WORDS
+         (a browser set to LANGUAGE: the page in it, its on-air button reading ON_AIR_WORDS)
 """
 import json
 import subprocess
@@ -15,8 +17,12 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
-address, ctl, hid_log, work = sys.argv[1:5]
-screenshot = sys.argv[5] if len(sys.argv) > 5 else ""
+language = sys.argv[2] if sys.argv[1] == "--language" else None
+if language:
+    address, work, on_air_words = sys.argv[3:6]
+else:
+    address, ctl, hid_log, work = sys.argv[1:5]
+    screenshot = sys.argv[5] if len(sys.argv) > 5 else ""
 base = address.split("/?")[0]
 
 
@@ -86,12 +92,26 @@ options = webdriver.ChromeOptions()
 for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
                  "--user-data-dir=" + work + "/chromium"):
     options.add_argument(argument)
+if language:
+    options.add_argument("--lang=" + language)
+    options.add_experimental_option("prefs", {"intl.accept_languages": language})
 # The narrowest phones in use.
 options.add_experimental_option("mobileEmulation",
                                 {"deviceMetrics": {"width": 320, "height": 640, "pixelRatio": 2.0}})
 driver = webdriver.Chrome(options=options, service=Service("/usr/bin/chromedriver"))
 # Generous: the machine is shared and the program may run under the sanitizers.
 wait = WebDriverWait(driver, 30)
+if language:
+    try:
+        driver.get(address)
+        wait.until(lambda d: d.find_element(By.ID, "onair").text == on_air_words)
+        if driver.execute_script("return document.documentElement.lang") != language:
+            fail(f"the page for a browser set to {language} is not in it")
+        if driver.execute_script("return document.documentElement.scrollWidth") > 320:
+            fail("the page scrolls sideways at 320 px")
+    finally:
+        driver.quit()
+    sys.exit(0)
 try:
     driver.get(address)
     # The button says what a tap does.
