@@ -228,6 +228,10 @@ fi
 # broken link; "none" when every link holds.
 if [ -n "$ctl" ] && command -v dbus-daemon >/dev/null; then
     kill "$player_pid"
+    wait "$player_pid" 2>/dev/null || true
+    # Gone from the server too, which may take a moment after the player ends on a loaded machine.
+    until_true eval '[ -z "$(pactl list short sink-inputs)" ]' ||
+        fail "a stream stayed after its player ended: $(pactl list sink-inputs)"
     pactl set-default-sink speakers
     dbus-daemon --session --nofork --address="unix:path=$work/check-bus" 2>/dev/null &
     bus_pid=$!
