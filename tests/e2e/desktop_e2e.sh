@@ -316,6 +316,8 @@ japanese() {
     xdotool key Escape
 
     label=$(japanese_for StatusText Frequency)
+    # The bus object comes a moment after the window (much later under the sanitizers).
+    eventually "$ctl" status >/dev/null 2>&1 || fail "tessalyctl did not reach the program"
     LC_ALL=ja_JP.UTF-8 "$ctl" status | grep -q "^$label" ||
         fail "tessalyctl status is not in Japanese: $(LC_ALL=ja_JP.UTF-8 "$ctl" status)"
     port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
