@@ -316,10 +316,9 @@ japanese() {
     xdotool key Escape
 
     label=$(japanese_for StatusText Frequency)
-    # The bus object comes a moment after the window (much later under the sanitizers).
-    eventually "$ctl" status >/dev/null 2>&1 || fail "tessalyctl did not reach the program"
-    LC_ALL=ja_JP.UTF-8 "$ctl" status | grep -q "^$label" ||
-        fail "tessalyctl status is not in Japanese: $(LC_ALL=ja_JP.UTF-8 "$ctl" status)"
+    # Asked until the program's bus object answers, which comes a moment after the window.
+    status_in_japanese() { LC_ALL=ja_JP.UTF-8 "$ctl" status 2>&1 | grep -q "^$label"; }
+    eventually status_in_japanese || fail "tessalyctl status is not in Japanese: $(LC_ALL=ja_JP.UTF-8 "$ctl" status 2>&1)"
     port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
     "$ctl" web port "$port" && "$ctl" web on || fail "the page could not be switched on"
     /usr/bin/python3 "$here/web_page.py" --language ja "$("$ctl" web address)" "$work" \
