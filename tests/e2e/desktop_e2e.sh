@@ -317,7 +317,7 @@ japanese() {
 
     label=$(japanese_for StatusText Frequency)
     # Asked until the program's bus object answers, which comes a moment after the window.
-    status_in_japanese() { LC_ALL=ja_JP.UTF-8 "$ctl" status 2>&1 | grep -q "^$label"; }
+    status_in_japanese() { LC_ALL=ja_JP.UTF-8 "$ctl" status 2>&1 | grep "^$label" >/dev/null; }
     eventually status_in_japanese || fail "tessalyctl status is not in Japanese: $(LC_ALL=ja_JP.UTF-8 "$ctl" status 2>&1)"
     port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
     "$ctl" web port "$port" && "$ctl" web on || fail "the page could not be switched on"
