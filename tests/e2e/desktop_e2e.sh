@@ -299,7 +299,7 @@ japanese() {
     eventually grep -q -x -F "tip: $tip" "$work/tips" || fail "the tray's tip is not '$tip': $(cat "$work/tips")"
     # The window's menu from the keyboard, its hearing item by the letter the Japanese words underline.
     xdotool windowfocus --sync "$main_window" key --clearmodifiers alt+space
-    menu_open() { xdotool search --onlyvisible --classname '^tessaly$' | grep -q -v -x "$main_window"; }
+    menu_open() { xdotool search --onlyvisible --classname '^tessaly$' | grep -v -x "$main_window" >/dev/null; }
     eventually menu_open || fail "the window menu did not open"
     letter=$(japanese_for CTransmitterDlg "&Why can't I hear it?" | sed -n 's/.*(&\(.\)).*/\1/p' | tr 'A-Z' 'a-z')
     xdotool key "$letter"
