@@ -313,7 +313,6 @@ japanese() {
         return 1
     }
     eventually titled "$title" || fail "no window titled '$title'"
-    xdotool key Escape
 
     label=$(japanese_for StatusText Frequency)
     # Asked until the program's bus object answers, which comes a moment after the window.
