@@ -1,4 +1,3 @@
-#include "app/CWebControlDlg.h"
 #include "app/UnattendedMenu.h"
 #include "app/WindowPlace.h"
 #include "app/WindowRun.h"
@@ -11,12 +10,8 @@
 #include "state/FavouritesFile.h"
 #include "state/SettingsFile.h"
 #include "state/StartOnAirFile.h"
-#include "web/WebControl.h"
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QMessageBox>
-#include <QTcpServer>
 #include <QtTest>
 
 class TestTransmitterDlg : public QObject
@@ -29,9 +24,7 @@ private slots:
     void init() { cleanup(); }
     void cleanup()
     {
-        const QDir beside = QFileInfo(path()).dir();
-        for (const QString& file : {path(), FavouritesPath(path()), StartOnAirPath(path()),
-                                    beside.filePath("Web.ini"), beside.filePath("WebToken")})
+        for (const QString& file : {path(), FavouritesPath(path()), StartOnAirPath(path())})
             QFile::remove(file);
     }
 
@@ -143,38 +136,6 @@ private slots:
         dialog.show();
         QCoreApplication::processEvents();
         QCOMPARE(dialog.findChildren<QMessageBox*>().size(), 1);
-    }
-
-    // The web page's window fits its words whatever its state says, also an explanation that comes while it
-    // is open: each wrapped text has the height its lines need at its width.
-    void webControlFitsItsWords()
-    {
-        WindowRun run;
-        WebControl& web = run.session.Web();
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        QCOMPARE(web.SetPort(probe.serverPort()), QString());
-        probe.close();
-        CWebControlDlg window(web, &run.dialog);
-        const auto unfit = [&window] {
-            QStringList cut;
-            for (const QLabel* label : window.findChildren<QLabel*>()) {
-                if (label->isVisible() && label->wordWrap() &&
-                    label->height() < label->heightForWidth(label->width()))
-                    cut.append(label->text());
-            }
-            return cut.join('|');
-        };
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(unfit(), QString());
-        // As a first use goes: the page switched on, the phone let in and out again, the page off.
-        for (const char* box : {"webServed", "webNetwork", "webNetwork", "webServed"}) {
-            window.findChild<QCheckBox*>(box)->click();
-            QCoreApplication::processEvents();
-            QCOMPARE(unfit(), QString());
-        }
-        QVERIFY(!web.IsServed());
     }
 
     void endings_data()
